@@ -1,0 +1,50 @@
+#pragma once
+// Decoded pictures and the PNG codec the panels draw with.
+
+#include <cstdint>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kvir {
+
+/// A decoded bitmap: rows top to bottom, pixels tightly packed, 3 (RGB) or 4 (RGBA) bytes each.
+struct Picture {
+  int width = 0;
+  int height = 0;
+  int channels = 0;
+  std::vector<uint8_t> pixels;
+
+  bool empty() const { return pixels.empty(); }
+  int stride() const { return width * channels; }
+  const uint8_t* pixel(int x, int y) const { return pixels.data() + y * stride() + x * channels; }
+};
+
+/// What a decode must find; a zero width or height accepts any size.
+struct PictureShape {
+  int width = 0;
+  int height = 0;
+  int channels = 4;
+};
+
+/// A picture that could not be decoded or encoded; the message names the picture or file.
+class PictureError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+/// Decodes 8-bit non-interlaced PNG `bytes` of the given shape into `out`, reusing its storage.
+/// Throws PictureError naming `what` on any fault; `out` is then left empty.
+void DecodePng(std::span<const uint8_t> bytes, std::string_view what, const PictureShape& shape,
+               Picture& out);
+
+/// Encodes `picture` as an 8-bit RGB or RGBA PNG with no ancillary chunks.
+std::vector<uint8_t> EncodePng(const Picture& picture);
+
+/// Writes `picture` to `path` as PNG through a temporary file that is renamed into place, so a
+/// failed write leaves no partial file. Throws PictureError naming the path and the cause.
+void WritePngFile(const Picture& picture, const std::string& path);
+
+}  // namespace kvir

@@ -1,0 +1,12 @@
+# Tests of the PNG codec and the embedded resources.
+
+include(GoogleTest)
+
+add_executable(kvir_picture_test "${CMAKE_CURRENT_LIST_DIR}/schemes/picture_test.cc")
+target_link_libraries(kvir_picture_test PRIVATE kvir_picture kvir_resources ZLIB::ZLIB
+                                                GTest::gmock GTest::gtest_main)
+gtest_discover_tests(kvir_picture_test TEST_PREFIX "picture.")
+
+add_executable(kvir_resources_test "${CMAKE_CURRENT_LIST_DIR}/resources_test.cc")
+target_link_libraries(kvir_resources_test PRIVATE kvir_resources GTest::gtest_main)
+gtest_discover_tests(kvir_resources_test TEST_PREFIX "resources.")
