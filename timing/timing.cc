@@ -1,0 +1,91 @@
+#include "timing/timing.h"
+
+#include <array>
+#include <cstdint>
+#include <exception>
+
+namespace kvir {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+using SchemeRuns = std::array<int64_t, kTimingRepetitions>;
+using AllRuns = std::array<SchemeRuns, kTimingSchemeCount>;
+
+/// The scheme number with a leading zero when it has one digit ("01" … "09").
+std::string TwoDigits(int number) {
+  std::string text = std::to_string(number);
+  return text.size() == 1 ? "0" + text : text;
+}
+
+/// Calls `driver` ten times and returns how long each call took.
+SchemeRuns TimeDriver(const TimingDriver& driver, TimingClock& clock) {
+  SchemeRuns runs{};
+  for (int64_t& elapsed : runs) {
+    const TimingMoment before = clock.Now();
+    driver();
+    elapsed = ElapsedMs(before, clock.Now());
+  }
+  return runs;
+}
+
+/// "Pnn : |" followed by the ten run times, each closed by a bar.
+std::string SchemeLine(int scheme, const SchemeRuns& runs) {
+  std::string line = "P" + TwoDigits(scheme) + " : |";
+  for (int64_t elapsed : runs) line += TimingRun(elapsed) + "|";
+  return line;
+}
+
+/// The twelve lines one run appends, each ended by CR LF.
+std::string ComposeBlock(const TimingMoment& start, const TimingMoment& end, const AllRuns& runs) {
+  std::string block = "TIMING.B === " + TimingStamp(start) + std::string(kLineEnd);
+  for (int i = 0; i < kTimingSchemeCount; ++i) {
+    block += SchemeLine(i + 1, runs[i]) + std::string(kLineEnd);
+  }
+  block += "TTM : " + TimingTotal(ElapsedMs(start, end)) + std::string(kLineEnd);
+  block += "TIMING.E === " + TimingStamp(end) + std::string(kLineEnd);
+  return block;
+}
+
+/// Times every driver in order; a driver that throws ends the run with its message.
+TimingResult TimeAll(std::span<const TimingDriver, kTimingSchemeCount> drivers, TimingClock& clock,
+                     AllRuns& runs) {
+  for (int i = 0; i < kTimingSchemeCount; ++i) {
+    try {
+      runs[i] = TimeDriver(drivers[i], clock);
+    } catch (const std::exception& error) {
+      return {"Замер схемы " + TwoDigits(i + 1) + " прерван: " + error.what() + "."};
+    } catch (...) {
+      return {"Замер схемы " + TwoDigits(i + 1) + " прерван неизвестной ошибкой."};
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+std::string TimingFilePath(std::string_view executable_dir) {
+  std::string path(executable_dir);
+  if (!path.empty() && path.back() != '/') path += '/';
+  return path + std::string(kTimingFileName);
+}
+
+TimingResult RunTiming(const std::string& path,
+                       std::span<const TimingDriver, kTimingSchemeCount> drivers,
+                       TimingClock& clock) {
+  TimingFile file(path);
+  if (TimingResult opened = file.Open(); !opened.ok()) return opened;
+
+  const TimingMoment start = clock.Now();
+  AllRuns runs{};
+  const TimingResult timed = TimeAll(drivers, clock, runs);
+  const TimingMoment end = clock.Now();
+  if (!timed.ok()) return {timed.error + " Файл «" + path + "» не изменён."};
+
+  const TimingResult appended = file.Append(ComposeBlock(start, end, runs));
+  const TimingResult closed = file.Close();
+  return appended.ok() ? closed : appended;
+}
+
+}  // namespace kvir
