@@ -1,0 +1,71 @@
+#include "schemes/loaders.h"
+
+#include <charconv>
+
+#include "resources/resources.h"
+
+namespace kvir {
+namespace {
+
+constexpr PictureShape kBitShape{24, 24, 3};
+constexpr PictureShape kButtonShape{24, 24, 4};
+
+// Forms prefix + number + "PNG" in a stack buffer: a redraw allocates nothing for the name.
+class ResourceName {
+ public:
+  ResourceName(std::string_view prefix, int32_t number, int min_digits) {
+    char* p = buffer_;
+    for (char c : prefix) *p++ = c;
+    if (min_digits == 2 && number >= 0 && number < 10) *p++ = '0';
+    p = std::to_chars(p, p + 12, number).ptr;
+    for (char c : std::string_view("PNG")) *p++ = c;
+    size_ = p - buffer_;
+  }
+  std::string_view view() const { return {buffer_, size_}; }
+
+ private:
+  char buffer_[32];
+  size_t size_;
+};
+
+}  // namespace
+
+std::string SchemePictureName(int32_t tag) {
+  return std::string(ResourceName("SCHEME", tag, 2).view());
+}
+std::string ButtonPictureName(int32_t cell) {
+  return std::string(ResourceName("BUTTON", cell, 1).view());
+}
+std::string BitPictureName(int32_t cell) {
+  return std::string(ResourceName("BIT", cell, 1).view());
+}
+
+std::string_view LoadResourcePicture(std::string_view name, const PictureShape& shape,
+                                     Picture& out) {
+  const Resource* resource = FindResource(name);
+  if (resource == nullptr) {
+    out = Picture();
+    throw PictureError("Нет встроенной картинки " + std::string(name));
+  }
+  DecodePng(resource->bytes, resource->name, shape, out);
+  return resource->name;
+}
+
+void LoadSchemePicture(PictureControl& image) {
+  const ResourceName name("SCHEME", image.Tag, 2);
+  LoadResourcePicture(name.view(), {image.width, image.height, 4}, image.picture);
+}
+
+void LoadButtonPicture(Indicator& image) {
+  const ResourceName name("BUTTON", image.Tag, 1);
+  image.shown_resource = {};
+  image.shown_resource = LoadResourcePicture(name.view(), kButtonShape, image.shown);
+}
+
+void LoadBitPicture(Indicator& image) {
+  const ResourceName name("BIT", image.Tag, 1);
+  image.shown_resource = {};
+  image.shown_resource = LoadResourcePicture(name.view(), kBitShape, image.shown);
+}
+
+}  // namespace kvir

@@ -1,0 +1,72 @@
+#pragma once
+// Name lists of the scheme tables: "IN[00..07] OUT02 - AND[00..15][00..03]".
+// Tokens are separated by blanks; each bracket group "[aa..bb]" counts from aa to bb with the
+// width of aa, the first group outermost; "-" stands for an unwired (null) entry.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kvir {
+
+/// The null entry of a name list.
+inline constexpr std::string_view kNoName = "-";
+
+namespace names_detail {
+
+constexpr bool IsBlank(char c) {
+  return c == ' ' || c == '\n' || c == '\t';
+}
+
+constexpr int ParseNumber(std::string_view s) {
+  int value = 0;
+  for (char c : s) {
+    if (c < '0' || c > '9') return -1;
+    value = value * 10 + (c - '0');
+  }
+  return s.empty() ? -1 : value;
+}
+
+/// Names in one token; -1 when the token is malformed.
+constexpr int CountToken(std::string_view token) {
+  int count = 1;
+  for (size_t open = token.find('['); open != std::string_view::npos;
+       open = token.find('[', open + 1)) {
+    const size_t dots = token.find("..", open);
+    const size_t close = token.find(']', open);
+    if (dots == std::string_view::npos || close == std::string_view::npos || dots > close) {
+      return -1;
+    }
+    const int from = ParseNumber(token.substr(open + 1, dots - open - 1));
+    const int to = ParseNumber(token.substr(dots + 2, close - dots - 2));
+    if (from < 0 || to < from) return -1;
+    count *= to - from + 1;
+  }
+  return count;
+}
+
+}  // namespace names_detail
+
+/// How many names the list expands to; -1 when it is malformed. Usable in static_assert.
+constexpr int CountNames(std::string_view list) {
+  int total = 0;
+  size_t i = 0;
+  while (i < list.size()) {
+    if (names_detail::IsBlank(list[i])) {
+      ++i;
+      continue;
+    }
+    size_t end = i;
+    while (end < list.size() && !names_detail::IsBlank(list[end])) ++end;
+    const int n = names_detail::CountToken(list.substr(i, end - i));
+    if (n < 0) return -1;
+    total += n;
+    i = end;
+  }
+  return total;
+}
+
+/// The names of the list in order ("-" kept as is). Throws std::invalid_argument when malformed.
+std::vector<std::string> ExpandNames(std::string_view list);
+
+}  // namespace kvir

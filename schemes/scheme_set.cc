@@ -1,0 +1,66 @@
+#include "schemes/scheme_set.h"
+
+#include <filesystem>
+
+#include "schemes/loaders.h"
+
+namespace kvir {
+
+void HeadlessHost::ReturnPanel(int n) {
+  if (placed_ == n) placed_ = 0;
+}
+
+void HeadlessHost::PlacePanel(int n, int, int) {
+  placed_ = n;
+}
+
+SchemeSet::SchemeSet() {
+  for (int i = 0; i < kSchemeCount; ++i) {
+    if (kSchemeTable[i].def != nullptr)
+      schemes_[i] = std::make_unique<Scheme>(*kSchemeTable[i].def);
+  }
+}
+
+int SchemeSet::element_count() const {
+  int total = 0;
+  for (const auto& s : schemes_) total += s ? static_cast<int>(s->elements.size()) : 0;
+  return total;
+}
+
+void InitSchemes(SchemeSet& set, PanelHost& host, const std::string& executable_dir) {
+  std::error_code error;
+  set.timing_button_visible =
+      std::filesystem::exists(std::filesystem::path(executable_dir) / kTimingFileName, error);
+  for (int n = 1; n <= kSchemeCount; ++n) {
+    if (kSchemeTable[n - 1].def == nullptr) continue;
+    LoadSchemePicture(set.scheme(n).picture);
+    kSchemeTable[n - 1].build(set.scheme(n));
+  }
+  SelectScheme(set, host, 1);
+}
+
+void SelectScheme(SchemeSet& set, PanelHost& host, uint8_t n) {
+  for (int i = 1; i <= kSchemeCount; ++i) host.ReturnPanel(i);
+  if (n < 1 || n > kSchemeCount || kSchemeTable[n - 1].def == nullptr) return;
+  Scheme& scheme = set.scheme(n);
+  ApplyInitialInputs(scheme);
+  kSchemeTable[n - 1].press(scheme, scheme.indicators[scheme.start]);
+  host.PlacePanel(n, 0, 23);
+}
+
+int FreeSchemes(SchemeSet& set, const std::function<void(int scheme, int element)>& on_free) {
+  int freed = 0;
+  for (int n = 1; n <= kSchemeCount; ++n) {
+    if (kSchemeTable[n - 1].def == nullptr) continue;
+    auto& elements = set.scheme(n).elements;
+    for (size_t e = 0; e < elements.size(); ++e) {
+      elements[e].reset();
+      if (on_free) on_free(n, static_cast<int>(e) + 1);
+      ++freed;
+    }
+    elements.clear();
+  }
+  return freed;
+}
+
+}  // namespace kvir

@@ -1,0 +1,65 @@
+#pragma once
+// All sixteen schemes of the program, their start-up, selection and release.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "schemes/schemes.h"
+
+namespace kvir {
+
+/// Where the panels live: the program reparents widgets, the tools and tests record the calls.
+class PanelHost {
+ public:
+  virtual ~PanelHost() = default;
+  /// Scheme n's panel goes back to its own hidden window.
+  virtual void ReturnPanel(int n) = 0;
+  /// Scheme n's panel goes into the main window at (left, top), over everything else.
+  virtual void PlacePanel(int n, int left, int top) = 0;
+};
+
+/// A host that only remembers which panel is placed.
+class HeadlessHost : public PanelHost {
+ public:
+  void ReturnPanel(int n) override;
+  void PlacePanel(int n, int left, int top) override;
+  int placed() const { return placed_; }  ///< 0 when the scheme area is empty
+
+ private:
+  int placed_ = 0;
+};
+
+class SchemeSet {
+ public:
+  /// Creates the sixteen scheme windows: indicators with cells 0, no pictures, no elements.
+  SchemeSet();
+  SchemeSet(const SchemeSet&) = delete;
+  SchemeSet& operator=(const SchemeSet&) = delete;
+
+  /// Scheme n, 1 … 16.
+  Scheme& scheme(int n) { return *schemes_.at(n - 1); }
+  int element_count() const;
+
+  bool timing_button_visible = false;
+
+ private:
+  std::array<std::unique_ptr<Scheme>, kSchemeCount> schemes_;
+};
+
+/// The name of the file whose presence beside the executable offers the timing benchmark.
+inline constexpr std::string_view kTimingFileName = "_timing.txt";
+
+/// Start-up: the timing button's visibility, each scheme's picture and netlist, then scheme 1.
+void InitSchemes(SchemeSet& set, PanelHost& host, const std::string& executable_dir);
+
+/// Returns every panel; for n in 1 … 16 sets scheme n's initial inputs, presses its starting
+/// button while hidden, then places the panel at left 0, top 23. Any other n leaves it empty.
+void SelectScheme(SchemeSet& set, PanelHost& host, uint8_t n);
+
+/// Destroys every element, scheme 1 to 16, each in creation order; `on_free` hears each one.
+int FreeSchemes(SchemeSet& set, const std::function<void(int scheme, int element)>& on_free = {});
+
+}  // namespace kvir

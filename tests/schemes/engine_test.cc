@@ -1,0 +1,288 @@
+// The generic machinery every scheme shares: name lists, loaders, the press cycle, selection.
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <set>
+
+#include "core/gates.h"
+#include "schemes/loaders.h"
+#include "tests/schemes/scheme_test_util.h"
+
+namespace kvir {
+namespace {
+
+using testing::StepRecorder;
+
+TEST(NameListTest, ExpandsRangesInOrder) {
+  struct Case {
+    std::string_view list;
+    std::vector<std::string> names;
+  };
+  const Case cases[] = {
+      {"IN00", {"IN00"}},
+      {"IN[00..02]", {"IN00", "IN01", "IN02"}},
+      {"- BUS[08..10]", {"-", "BUS08", "BUS09", "BUS10"}},
+      {"AND[00..01][02..03]", {"AND0002", "AND0003", "AND0102", "AND0103"}},
+      {"DC[00..01]OUT05", {"DC00OUT05", "DC01OUT05"}},
+      {"  OUT02\n OUT01 ", {"OUT02", "OUT01"}},
+      {"", {}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ExpandNames(c.list), c.names) << c.list;
+    EXPECT_EQ(CountNames(c.list), static_cast<int>(c.names.size())) << c.list;
+  }
+}
+
+TEST(NameListTest, RejectsMalformedLists) {
+  for (std::string_view bad : {"IN[00..", "IN[05..02]", "IN[a..b]", "IN[00-07]"}) {
+    EXPECT_EQ(CountNames(bad), -1) << bad;
+    EXPECT_THROW(ExpandNames(bad), std::invalid_argument) << bad;
+  }
+}
+
+TEST(LoaderTest, FormsResourceNames) {
+  EXPECT_EQ(SchemePictureName(9), "SCHEME09PNG");
+  EXPECT_EQ(SchemePictureName(10), "SCHEME10PNG");
+  EXPECT_EQ(ButtonPictureName(1), "BUTTON1PNG");
+  EXPECT_EQ(BitPictureName(0), "BIT0PNG");
+}
+
+TEST(LoaderTest, CellOutsideZeroOneNamesTheMissingResource) {
+  Indicator lamp;
+  lamp.Tag = 2;
+  try {
+    LoadBitPicture(lamp);
+    FAIL() << "expected an exception";
+  } catch (const PictureError& e) {
+    EXPECT_NE(std::string(e.what()).find("BIT2PNG"), std::string::npos) << e.what();
+  }
+  EXPECT_TRUE(lamp.shown.empty());
+  EXPECT_TRUE(lamp.shown_resource.empty());
+}
+
+TEST(LoaderTest, IndicatorKeepsItsOwnCopy) {
+  Indicator a, b;
+  LoadBitPicture(a);
+  b.Tag = 1;
+  LoadBitPicture(b);
+  EXPECT_EQ(a.shown_resource, "BIT0PNG");
+  EXPECT_EQ(b.shown_resource, "BIT1PNG");
+  EXPECT_NE(a.shown.pixels, b.shown.pixels);
+  a.shown.pixels[0] ^= 0xFF;
+  Indicator c;
+  LoadBitPicture(c);
+  EXPECT_NE(a.shown.pixels, c.shown.pixels) << "a decode must not share storage";
+}
+
+// A two-input AND scheme, small enough to follow by hand.
+constexpr PlaceRow kTinyPlaces[] = {{"IN[00..01]", 0, 0, 0, 30}, {"OUT00", 40, 15}};
+constexpr ElementRow kTinyNetlist[] = {{seAnd, "IN00 IN01", "OUT00"}};
+constexpr PressRow kTinyPress[] = {{1, 1, "OUT00"}};
+const SchemeDef kTiny = {.number = 1,
+                         .title = "tiny",
+                         .picture = {0, 0, 64, 64},
+                         .places = kTinyPlaces,
+                         .buttons = "IN00 IN01",
+                         .mode = InputMode::kToggle,
+                         .toggle = "",
+                         .netlist = kTinyNetlist,
+                         .press = kTinyPress,
+                         .initial = "IN00=1 IN01=1",
+                         .start = "IN01"};
+
+TEST(PressCycleTest, TogglesRedrawsButtonsThenExecutesAndRedrawsLamps) {
+  Scheme s(kTiny);
+  BuildNetlist(s);
+  StepRecorder rec;
+  s.observer = &rec;
+  EXPECT_TRUE(s.At("OUT00").shown.empty()) << "nothing is shown before the first redraw";
+  ApplyInitialInputs(s);
+  Press(s, s.At("IN01"));  // 1 1 -> 1 0
+  EXPECT_EQ(rec.steps, (std::vector<std::string>{"draw IN00 BUTTON1PNG", "draw IN01 BUTTON0PNG",
+                                                 "exec 1", "draw OUT00 BIT0PNG"}));
+  rec.steps.clear();
+  Press(s, s.At("IN01"));
+  EXPECT_EQ(rec.steps.back(), "draw OUT00 BIT1PNG");
+  EXPECT_EQ(s.At("OUT00").shown.channels, 3);
+  EXPECT_EQ(s.At("IN00").shown.channels, 4);
+}
+
+TEST(PressCycleTest, OneHotClearsEveryButtonAndSetsThePressedOne) {
+  constexpr PlaceRow places[] = {{"IN[00..02]", 0, 0, 0, 30}, {"OUT00", 40, 15}};
+  constexpr ElementRow netlist[] = {{seOr, "IN[00..02]", "OUT00"}};
+  SchemeDef def = kTiny;
+  def.places = places;
+  def.buttons = "IN[00..02]";
+  def.netlist = netlist;
+  def.mode = InputMode::kOneHot;
+  def.initial = "";
+  def.start = "IN00";
+  Scheme s(def);
+  BuildNetlist(s);
+  for (const char* name : {"IN02", "IN02", "IN00"}) {
+    Press(s, s.At(name));
+    EXPECT_EQ(testing::Cells(s, "IN[00..02]"),
+              (std::vector<int>{name[3] == '0', name[3] == '1', name[3] == '2'}));
+  }
+}
+
+TEST(SchemeTableTest, SixteenSchemesInListOrder) {
+  int indicators = 0, buttons = 0;
+  for (int n = 1; n <= kSchemeCount; ++n) {
+    const SchemeDef* def = kSchemeTable[n - 1].def;
+    ASSERT_NE(def, nullptr) << n;
+    EXPECT_EQ(def->number, n);
+    char prefix[32];
+    std::snprintf(prefix, sizeof prefix, "Схема %02d - ", n);
+    EXPECT_TRUE(def->title.starts_with(prefix)) << def->title;
+    Scheme s(*def);
+    indicators += static_cast<int>(s.indicators.size());
+    buttons += static_cast<int>(s.buttons.size());
+  }
+  EXPECT_EQ(indicators, 820);
+  EXPECT_EQ(buttons, 130);
+}
+
+class EverySchemeTest : public ::testing::TestWithParam<int> {
+ protected:
+  testing::BuiltSchemes built;
+  Scheme& scheme() { return built.set.scheme(GetParam()); }
+};
+
+TEST_P(EverySchemeTest, IndicatorsAreUniqueAndButtonsAreTheInFamily) {
+  std::set<std::string> names;
+  std::set<uint16_t> listed(scheme().buttons.begin(), scheme().buttons.end());
+  for (size_t i = 0; i < scheme().indicators.size(); ++i) {
+    const Indicator& ind = scheme().indicators[i];
+    EXPECT_TRUE(names.insert(ind.name).second) << "duplicate " << ind.name;
+    EXPECT_EQ(listed.count(static_cast<uint16_t>(i)) == 1, ind.is_button) << ind.name;
+  }
+}
+
+TEST_P(EverySchemeTest, NetlistIsInTopologicalOrder) {
+  std::set<const int32_t*> buttons;
+  for (uint16_t b : scheme().buttons) buttons.insert(&scheme().indicators[b].Tag);
+  std::map<const int32_t*, size_t> writer;
+  const auto& elements = scheme().elements;
+  for (size_t e = 0; e < elements.size(); ++e) {
+    for (PSignal out : elements[e]->FOutputs) {
+      ASSERT_NE(out, nullptr);
+      EXPECT_EQ(buttons.count(out), 0u) << "element " << e + 1 << " writes a button";
+      EXPECT_TRUE(writer.emplace(out, e).second) << "a cell is written twice, by " << e + 1;
+    }
+  }
+  for (size_t e = 0; e < elements.size(); ++e) {
+    for (PSignal in : elements[e]->FInputs) {
+      if (in == nullptr) continue;
+      const auto w = writer.find(in);
+      EXPECT_TRUE(w == writer.end() || w->second < e)
+          << "element " << e + 1 << " reads a cell written by itself or a later element";
+    }
+  }
+}
+
+TEST_P(EverySchemeTest, EveryPressRedrawsEachIndicatorOnceAndRunsEachElementOnce) {
+  StepRecorder rec;
+  scheme().observer = &rec;
+  built.Select(GetParam());
+  for (uint16_t b : scheme().buttons) {
+    rec.steps.clear();
+    kSchemeTable[GetParam() - 1].press(scheme(), scheme().indicators[b]);
+    std::map<std::string, int> draws;
+    int next_element = 1;
+    for (const std::string& step : rec.steps) {
+      if (step.starts_with("exec ")) {
+        EXPECT_EQ(step, "exec " + std::to_string(next_element++));
+        continue;
+      }
+      const size_t space = step.rfind(' ');
+      const std::string name = step.substr(5, space - 5);
+      ++draws[name];
+      const Indicator& ind = scheme().At(name);
+      const std::string expected =
+          (ind.is_button ? ButtonPictureName(ind.Tag) : BitPictureName(ind.Tag));
+      EXPECT_EQ(step.substr(space + 1), expected) << name;
+    }
+    EXPECT_EQ(next_element - 1, static_cast<int>(scheme().elements.size()));
+    EXPECT_EQ(draws.size(), scheme().indicators.size());
+    for (const auto& [name, count] : draws) EXPECT_EQ(count, 1) << name;
+    for (const Indicator& ind : scheme().indicators) {
+      EXPECT_TRUE(ind.Tag == 0 || ind.Tag == 1) << ind.name;
+    }
+  }
+  scheme().observer = nullptr;
+}
+
+TEST_P(EverySchemeTest, SelectingAgainRestoresTheInitialState) {
+  built.Select(GetParam());
+  std::vector<int32_t> initial;
+  for (const Indicator& ind : scheme().indicators) initial.push_back(ind.Tag);
+  for (uint16_t b : scheme().buttons) {
+    kSchemeTable[GetParam() - 1].press(scheme(), scheme().indicators[b]);
+  }
+  built.Select(GetParam() == 1 ? 2 : 1);
+  built.Select(GetParam());
+  for (size_t i = 0; i < initial.size(); ++i) {
+    EXPECT_EQ(scheme().indicators[i].Tag, initial[i]) << scheme().indicators[i].name;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllSixteen, EverySchemeTest, ::testing::Range(1, kSchemeCount + 1));
+
+class RecordingHost : public PanelHost {
+ public:
+  void ReturnPanel(int n) override { calls.push_back("return " + std::to_string(n)); }
+  void PlacePanel(int n, int left, int top) override {
+    calls.push_back("place " + std::to_string(n) + " at " + std::to_string(left) + "," +
+                    std::to_string(top));
+  }
+  std::vector<std::string> calls;
+};
+
+TEST(SelectSchemeTest, ReturnsEveryPanelThenPlacesTheChosenOne) {
+  testing::BuiltSchemes built;
+  for (int n : {0, 1, 7, 16, 17, 255}) {
+    RecordingHost host;
+    SelectScheme(built.set, host, static_cast<uint8_t>(n));
+    std::vector<std::string> expected;
+    for (int i = 1; i <= kSchemeCount; ++i) expected.push_back("return " + std::to_string(i));
+    if (n >= 1 && n <= 16) expected.push_back("place " + std::to_string(n) + " at 0,23");
+    EXPECT_EQ(host.calls, expected) << n;
+  }
+}
+
+TEST(FreeSchemesTest, ReleasesEveryElementSchemeBySchemeInCreationOrder) {
+  testing::BuiltSchemes built;
+  const int counts[] = {5, 5, 6, 10, 6, 13, 13, 22, 22, 2, 3, 4, 3, 6, 5, 12};
+  std::vector<std::pair<int, int>> expected, freed;
+  for (int n = 1; n <= kSchemeCount; ++n) {
+    for (int e = 1; e <= counts[n - 1]; ++e) expected.emplace_back(n, e);
+  }
+  EXPECT_EQ(built.set.element_count(), 137);
+  EXPECT_EQ(FreeSchemes(built.set, [&](int n, int e) { freed.emplace_back(n, e); }), 137);
+  EXPECT_EQ(freed, expected);
+  EXPECT_EQ(built.set.element_count(), 0);
+}
+
+TEST(InitSchemesTest, TimingButtonFollowsTheFileBesideTheExecutable) {
+  const std::string dir = ::testing::TempDir() + "kvir_init_test";
+  std::filesystem::create_directories(dir);
+  std::filesystem::remove(dir + "/_timing.txt");
+  for (bool present : {false, true}) {
+    if (present) std::fclose(std::fopen((dir + "/_timing.txt").c_str(), "w"));
+    SchemeSet set;
+    HeadlessHost host;
+    InitSchemes(set, host, dir);
+    EXPECT_EQ(set.timing_button_visible, present);
+    EXPECT_EQ(host.placed(), 1);
+    EXPECT_EQ(set.element_count(), 137);
+    EXPECT_FALSE(set.scheme(16).picture.picture.empty());
+  }
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace kvir

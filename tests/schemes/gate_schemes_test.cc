@@ -1,0 +1,384 @@
+// Schemes 01–09, the encoders and decoders on gates, driven through their press procedures.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <map>
+#include <ostream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "tests/schemes/scheme_test_util.h"
+
+namespace kvir {
+namespace {
+
+using testing::BuiltSchemes;
+using testing::StepRecorder;
+
+struct GateScheme {
+  int number;
+  bool decoder;
+  int bits;               ///< width of the binary number
+  std::string_view gate;  ///< prefix of the gate-input names
+  /// Encoders: the level the pressed input puts on its bus line and gate input.
+  /// Decoders: the level of every input of the selected gate.
+  int level;
+  bool msb_on_top;       ///< decoders whose bus line 1 carries the most significant input
+  bool has_nor_outputs;  ///< NOTnn lamps between the NOR gates and the output inverters
+  int elements;
+  int redraws;
+};
+
+void PrintTo(const GateScheme& c, std::ostream* os) {
+  *os << "scheme " << c.number;
+}
+
+// clang-format off
+constexpr GateScheme kEncoders[] = {
+    // number decoder bits gate  level msb_on_top has_nor elements redraws
+    {1, false, 3, "OR",     1, false, false, 5,  31},
+    {2, false, 3, "ANDNOT", 0, false, false, 5,  31},
+    {3, false, 4, "OR",     1, false, false, 6,  68},
+    {4, false, 4, "ORNOT",  1, false, true,  10, 72},
+    {5, false, 4, "ANDNOT", 0, false, false, 6,  68},
+};
+constexpr GateScheme kDecoders[] = {
+    {6, true, 3, "AND",   1, false, false, 13, 41},
+    {7, true, 3, "ORNOT", 0, false, false, 13, 41},
+    {8, true, 4, "AND",   1, true,  false, 22, 92},
+    {9, true, 4, "ORNOT", 0, true,  false, 22, 92},
+};
+// clang-format on
+
+std::string Name(std::string_view prefix, int a, int b = -1) {
+  std::string name(prefix);
+  for (int v : {a, b}) {
+    if (v < 0) continue;
+    name += static_cast<char>('0' + v / 10);
+    name += static_cast<char>('0' + v % 10);
+  }
+  return name;
+}
+
+int Bit(int value, int bit) {
+  return (value >> bit) & 1;
+}
+int Cell(Scheme& s, const std::string& name) {
+  return s.At(name).Tag;
+}
+int ButtonCount(const GateScheme& c) {
+  return c.decoder ? c.bits : 1 << c.bits;
+}
+
+void ExpectShownMatchesCells(const Scheme& s) {
+  for (const Indicator& ind : s.indicators) {
+    const std::string want =
+        std::string(ind.is_button ? "BUTTON" : "BIT") + std::to_string(ind.Tag) + "PNG";
+    EXPECT_EQ(ind.shown_resource, want) << ind.name;
+    EXPECT_FALSE(ind.shown.empty()) << ind.name;
+  }
+}
+
+// Input k pressed: only bus line k carries `level`. Gate g reads the bus lines whose number has
+// bit g set, in rising order, so only its input at k's rank among them carries it.
+void ExpectEncoderState(Scheme& s, const GateScheme& c, int k) {
+  const int inputs = 1 << c.bits;
+  for (int i = 0; i < inputs; ++i) {
+    EXPECT_EQ(Cell(s, Name("IN", i)), i == k ? 1 : 0) << "IN" << i;
+    EXPECT_EQ(Cell(s, Name("BUS", i)), i == k ? c.level : 1 - c.level) << "BUS" << i;
+  }
+  for (int g = 0; g < c.bits; ++g) {
+    int rank = 0;
+    for (int m = 0; m < k; ++m) rank += Bit(m, g);
+    for (int j = 0; j < inputs / 2; ++j) {
+      const bool carries = Bit(k, g) == 1 && j == rank;
+      EXPECT_EQ(Cell(s, Name(c.gate, g, j)), carries ? c.level : 1 - c.level) << Name(c.gate, g, j);
+    }
+    EXPECT_EQ(Cell(s, Name("OUT", g)), Bit(k, g)) << "OUT" << g;
+    if (c.has_nor_outputs) {
+      EXPECT_EQ(Cell(s, Name("NOT", g)), 1 - Bit(k, g)) << "NOT" << g;
+    }
+  }
+  ExpectShownMatchesCells(s);
+}
+
+// Inputs reading n: bus line 2p + 1 carries one input and line 2p + 2 its complement. Input j of
+// gate g tests one bit and is at `level` exactly when g agrees with n in that bit.
+void ExpectDecoderState(Scheme& s, const GateScheme& c, int n) {
+  const auto tested_bit = [&](int position) {
+    return c.msb_on_top ? c.bits - 1 - position : position;
+  };
+  for (int b = 0; b < c.bits; ++b) EXPECT_EQ(Cell(s, Name("IN", b)), Bit(n, b)) << "IN" << b;
+  for (int p = 0; p < c.bits; ++p) {
+    const int value = Bit(n, tested_bit(p));
+    EXPECT_EQ(Cell(s, Name("BUS", 2 * p + 1)), value) << "BUS" << 2 * p + 1;
+    EXPECT_EQ(Cell(s, Name("BUS", 2 * p + 2)), 1 - value) << "BUS" << 2 * p + 2;
+  }
+  for (int g = 0; g < (1 << c.bits); ++g) {
+    for (int j = 0; j < c.bits; ++j) {
+      const bool agrees = Bit(n, tested_bit(j)) == Bit(g, tested_bit(j));
+      EXPECT_EQ(Cell(s, Name(c.gate, g, j)), agrees ? c.level : 1 - c.level) << Name(c.gate, g, j);
+    }
+    EXPECT_EQ(Cell(s, Name("OUT", g)), g == n ? 1 : 0) << "OUT" << g;
+  }
+  ExpectShownMatchesCells(s);
+}
+
+void ExpectState(Scheme& s, const GateScheme& c, int value) {
+  SCOPED_TRACE("scheme " + std::to_string(c.number) + ", value " + std::to_string(value));
+  if (c.decoder) {
+    ExpectDecoderState(s, c, value);
+  } else {
+    ExpectEncoderState(s, c, value);
+  }
+}
+
+using Snapshot = std::vector<std::tuple<int32_t, std::string_view, std::vector<uint8_t>>>;
+
+Snapshot Take(const Scheme& s) {
+  Snapshot out;
+  for (const Indicator& ind : s.indicators)
+    out.emplace_back(ind.Tag, ind.shown_resource, ind.shown.pixels);
+  return out;
+}
+
+void ForgetShownPictures(Scheme& s) {
+  for (Indicator& ind : s.indicators) {
+    ind.shown = Picture();
+    ind.shown_resource = {};
+  }
+}
+
+int Draws(const StepRecorder& rec) {
+  int draws = 0;
+  for (const std::string& step : rec.steps) draws += step.starts_with("draw ");
+  return draws;
+}
+
+class GateSchemeTest : public ::testing::TestWithParam<GateScheme> {
+ protected:
+  const GateScheme& c() { return GetParam(); }
+  Scheme& Select() { return built.Select(c().number); }
+  void Press(std::string_view list) { built.Press(c().number, list); }
+  BuiltSchemes built;
+};
+
+std::string ParamName(const ::testing::TestParamInfo<GateScheme>& info) {
+  return Name("Scheme", info.param.number);
+}
+
+TEST_P(GateSchemeTest, IndicatorsLieOnThePictureWithoutOverlapping) {
+  const Scheme& s = built.set.scheme(c().number);
+  const PictureControl& p = s.picture;
+  EXPECT_EQ(p.Tag, c().number);
+  EXPECT_LE(p.left + p.width, 820);
+  EXPECT_LE(p.top + p.height, 665);
+  EXPECT_EQ(static_cast<int>(s.buttons.size()), ButtonCount(c()));
+  for (size_t i = 0; i < s.indicators.size(); ++i) {
+    const Indicator& a = s.indicators[i];
+    EXPECT_TRUE(a.left >= p.left && a.top >= p.top && a.left + 24 <= p.left + p.width &&
+                a.top + 24 <= p.top + p.height)
+        << a.name << " off the picture";
+    for (size_t j = i + 1; j < s.indicators.size(); ++j) {
+      const Indicator& b = s.indicators[j];
+      EXPECT_TRUE(std::abs(a.left - b.left) >= 24 || std::abs(a.top - b.top) >= 24)
+          << a.name << " overlaps " << b.name;
+    }
+  }
+}
+
+// The routing element of a decoder has an unwired input 0; nothing else is unwired.
+TEST_P(GateSchemeTest, OnlyTheDecoderRoutingInputZeroIsUnwired) {
+  Scheme& s = built.set.scheme(c().number);
+  std::vector<std::pair<size_t, size_t>> unwired;
+  size_t routing = 0;
+  for (size_t e = 0; e < s.elements.size(); ++e) {
+    const TSE& element = *s.elements[e];
+    for (size_t i = 0; i < element.FInputs.size(); ++i) {
+      if (element.FInputs[i] == nullptr) unwired.emplace_back(e, i);
+    }
+    if (element.FOutputs[0] == &s.At(Name(c().gate, 0, 0)).Tag) routing = e;
+  }
+  using Unwired = std::vector<std::pair<size_t, size_t>>;
+  const Unwired expected = c().decoder ? Unwired{{routing, 0}} : Unwired{};
+  EXPECT_EQ(unwired, expected);
+  EXPECT_EQ(s.elements[routing]->FInputs.size(), c().decoder ? 2u * c().bits + 1 : 1u << c().bits);
+}
+
+// Each press redraws the buttons first, then after each run of elements exactly the lamps that
+// run wrote, each group in name order.
+TEST_P(GateSchemeTest, PressRedrawsEachLampRightAfterTheRunThatWroteIt) {
+  Scheme& s = Select();
+  EXPECT_EQ(static_cast<int>(s.elements.size()), c().elements);
+  std::map<const int32_t*, int> writer;
+  for (size_t e = 0; e < s.elements.size(); ++e) {
+    for (PSignal out : s.elements[e]->FOutputs) writer[out] = static_cast<int>(e) + 1;
+  }
+  StepRecorder rec;
+  s.observer = &rec;
+  Press("IN01");
+  s.observer = nullptr;
+  EXPECT_EQ(Draws(rec), c().redraws);
+  std::vector<int> run;
+  std::string previous_draw;
+  bool drawing = true;
+  for (const std::string& step : rec.steps) {
+    if (step.starts_with("exec ")) {
+      if (drawing) run.clear();
+      drawing = false;
+      run.push_back(std::stoi(step.substr(5)));
+      continue;
+    }
+    const std::string name = step.substr(5, step.rfind(' ') - 5);
+    if (!drawing) previous_draw.clear();
+    drawing = true;
+    EXPECT_LT(previous_draw, name) << "redraw order within a group";
+    previous_draw = name;
+    const Indicator& ind = s.At(name);
+    if (ind.is_button) {
+      EXPECT_TRUE(run.empty()) << name << " drawn after an element ran";
+    } else {
+      EXPECT_NE(std::find(run.begin(), run.end(), writer[&ind.Tag]), run.end())
+          << name << " drawn away from its writer";
+    }
+  }
+}
+
+TEST_P(GateSchemeTest, SelectionShowsTheInitialStateWhateverWasSetBefore) {
+  Scheme& s = Select();
+  EXPECT_EQ(built.host.placed(), c().number);
+  ExpectState(s, c(), 0);
+  std::string dirty = Name("IN", ButtonCount(c()) - 1);
+  if (c().decoder) {
+    for (int b = 1; b < c().bits - 1; ++b) dirty += " " + Name("IN", b);
+  }
+  Press(dirty);
+  Select();
+  ExpectState(s, c(), 0);
+
+  Press(dirty);
+  const int other = c().number == 1 ? 2 : 1;
+  built.Select(other);
+  EXPECT_EQ(built.host.placed(), other);
+  ForgetShownPictures(s);
+  StepRecorder rec;
+  s.observer = &rec;
+  Select();
+  s.observer = nullptr;
+  EXPECT_EQ(built.host.placed(), c().number);
+  EXPECT_EQ(Draws(rec), c().redraws);
+  ExpectState(s, c(), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Encoders, GateSchemeTest, ::testing::ValuesIn(kEncoders), ParamName);
+INSTANTIATE_TEST_SUITE_P(Decoders, GateSchemeTest, ::testing::ValuesIn(kDecoders), ParamName);
+
+using EncoderTest = GateSchemeTest;
+
+TEST_P(EncoderTest, EachButtonShowsItsNumber) {
+  Scheme& s = Select();
+  for (int k = (1 << c().bits) - 1; k >= 0; --k) {
+    Press(Name("IN", k));
+    ExpectState(s, c(), k);
+  }
+}
+
+// A press always leaves exactly one input at 1; pressing the pressed one changes no cell but
+// still redraws every indicator.
+TEST_P(EncoderTest, PressingThePressedButtonOnlyRedraws) {
+  Scheme& s = Select();
+  const int last = (1 << c().bits) - 1;
+  int previous = 0;
+  for (int k : {5, 5, 2, last, last, 0, 0}) {
+    const Snapshot before = Take(s);
+    if (k == previous) ForgetShownPictures(s);
+    StepRecorder rec;
+    s.observer = &rec;
+    Press(Name("IN", k));
+    s.observer = nullptr;
+    EXPECT_EQ(Draws(rec), c().redraws);
+    ExpectState(s, c(), k);
+    if (k == previous) {
+      EXPECT_EQ(Take(s), before) << "pressed IN" << k << " again";
+    }
+    previous = k;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Encoders, EncoderTest, ::testing::ValuesIn(kEncoders), ParamName);
+
+using DecoderTest = GateSchemeTest;
+
+// Every combination in turn, reached from the one before by clicking the inputs that differ.
+TEST_P(DecoderTest, EveryInputCombinationLightsItsOutputOnly) {
+  Scheme& s = Select();
+  int shown = 0;
+  for (int n = 0; n < (1 << c().bits); ++n) {
+    for (int b = 0; b < c().bits; ++b) {
+      if (Bit(n ^ shown, b)) Press(Name("IN", b));
+    }
+    shown = n;
+    ExpectState(s, c(), n);
+  }
+}
+
+TEST_P(DecoderTest, ClicksFromTheInitialState) {
+  Scheme& s = Select();
+  const int top = c().bits - 1;
+  Press(Name("IN", top));
+  ExpectState(s, c(), 1 << top);
+  Select();
+  for (int b = 0; b <= top; ++b) {
+    Press(Name("IN", b));
+    ExpectState(s, c(), (2 << b) - 1);
+  }
+}
+
+TEST_P(DecoderTest, ClickingAnInputTwiceRestoresEveryCellAndPicture) {
+  Scheme& s = Select();
+  Press("IN00 IN02");
+  for (int b = 0; b < c().bits; ++b) {
+    const Snapshot before = Take(s);
+    Press(Name("IN", b));
+    EXPECT_NE(Take(s), before);
+    Press(Name("IN", b));
+    EXPECT_EQ(Take(s), before) << "IN" << b << " clicked twice";
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Decoders, DecoderTest, ::testing::ValuesIn(kDecoders), ParamName);
+
+TEST(DecoderDetailTest, BusOrderAndGateInputsOfSelectedStates) {
+  struct Case {
+    int scheme;
+    std::string_view clicks;
+    std::string_view names;
+    std::string_view bits;
+  };
+  const Case cases[] = {
+      {6, "IN00 IN02", "BUS[01..06] AND05[00..02] OUT05 AND02[00..02]", "100110 111 1 000"},
+      {7, "IN00 IN02", "BUS[01..06] ORNOT05[00..02] OUT05 ORNOT00[00..02] OUT00",
+       "100110 000 1 101 0"},
+      {8, "IN03", "BUS[01..08]", "10010101"},
+      {8, "IN00", "BUS[01..08]", "01010110"},
+      {9, "IN03", "BUS[01..08]", "10010101"},
+      {9, "IN00", "BUS[01..08]", "01010110"},
+      {8, "IN00 IN02 IN03", "BUS[01..08] AND13[00..03] OUT13 AND00[00..03] OUT00",
+       "10100110 1111 1 0010 0"},
+      {9, "IN00 IN02 IN03", "BUS[01..08] ORNOT13[00..03] OUT13 ORNOT00[00..03] OUT00",
+       "10100110 0000 1 1101 0"},
+  };
+  for (const Case& c : cases) {
+    BuiltSchemes built;
+    built.Select(c.scheme);
+    Scheme& s = built.Press(c.scheme, c.clicks);
+    EXPECT_EQ(testing::Cells(s, c.names), testing::Bits(c.bits))
+        << "scheme " << c.scheme << " after " << c.clicks;
+  }
+}
+
+}  // namespace
+}  // namespace kvir

@@ -1,0 +1,29 @@
+#pragma once
+// The placeholder squares that the scheme pictures carry under their indicators.
+
+#include "schemes/picture.h"
+#include "schemes/scheme.h"
+
+namespace kvir {
+
+inline constexpr int kPlaceholderSide = 24;
+
+/// Draws at (x, y) of an RGBA picture a black square lettered white "K" (button) or "L" (lamp).
+void DrawPlaceholder(Picture& picture, int x, int y, bool button);
+
+/// A white, fully opaque RGBA picture of `width` × `height`.
+Picture BlankPicture(int width, int height);
+
+/// Where an indicator lies on its scheme picture.
+inline int PictureX(const Scheme& s, const Indicator& ind) {
+  return ind.left - s.picture.left;
+}
+inline int PictureY(const Scheme& s, const Indicator& ind) {
+  return ind.top - s.picture.top;
+}
+
+/// A blank scheme picture of the scheme's size with a placeholder under every indicator.
+/// Throws std::out_of_range when an indicator does not lie wholly on the picture.
+Picture DrawPlaceholderScheme(const Scheme& scheme);
+
+}  // namespace kvir

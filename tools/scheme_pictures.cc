@@ -1,0 +1,29 @@
+// kvir-scheme-pictures DIR: draws scheme01.png … scheme16.png into DIR from the scheme tables.
+
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "schemes/schemes.h"
+#include "tools/placeholder.h"
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: %s DIR\n", argv[0]);
+    return 2;
+  }
+  try {
+    for (int n = 1; n <= kvir::kSchemeCount; ++n) {
+      const kvir::SchemeDef* def = kvir::kSchemeTable[n - 1].def;
+      if (def == nullptr) continue;
+      const kvir::Scheme scheme(*def);
+      char file[32];
+      std::snprintf(file, sizeof file, "/scheme%02d.png", n);
+      kvir::WritePngFile(kvir::DrawPlaceholderScheme(scheme), std::string(argv[1]) + file);
+    }
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s\n", e.what());
+    return 1;
+  }
+  return 0;
+}
