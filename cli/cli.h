@@ -1,0 +1,17 @@
+#pragma once
+// kvir-cli: the schemes without a window, for scripts, teachers and tests.
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace kvir {
+
+/// Exit status for bad arguments.
+inline constexpr int kUsageError = 2;
+
+/// Runs one command line (without the program name); prints results to `out` and a one-line
+/// message to `err` on failure. Returns the exit status.
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+
+}  // namespace kvir

@@ -1,0 +1,190 @@
+// kvir-cli as a user runs it: the built executable, its output and its exit status.
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "resources/resources.h"
+#include "schemes/picture.h"
+
+namespace kvir {
+namespace {
+
+struct CliRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+  std::vector<std::string> lines() const {
+    std::vector<std::string> result;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);) result.push_back(line);
+    return result;
+  }
+};
+
+CliRun Invoke(const std::string& args) {
+  const std::string err_file = ::testing::TempDir() + "kvir_cli_stderr.txt";
+  const std::string command = std::string(KVIR_CLI_PATH) + " " + args + " 2>" + err_file;
+  CliRun run;
+  FILE* pipe = popen(command.c_str(), "r");
+  std::array<char, 4096> buffer;
+  for (size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
+    run.out.append(buffer.data(), n);
+  const int raw = pclose(pipe);
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  std::ifstream err(err_file);
+  run.err.assign(std::istreambuf_iterator<char>(err), {});
+  return run;
+}
+
+bool Contains(const std::vector<std::string>& lines, const std::string& line) {
+  return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+TEST(CliTest, ListsSixteenSchemesWithTwoDigitNumbers) {
+  const CliRun run = Invoke("list");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto lines = run.lines();
+  ASSERT_EQ(lines.size(), 16u);
+  EXPECT_EQ(lines[0], "01 Схема 01 - Трёхразрядный шифратор на логических элементах ИЛИ");
+  EXPECT_EQ(lines[3].substr(0, 3), "04 ");
+  EXPECT_NE(lines[3].find("логиеских"), std::string::npos);
+  EXPECT_TRUE(lines[15].starts_with("16 Схема 16 - ")) << lines[15];
+}
+
+TEST(CliTest, StatePrintsEveryIndicatorOfTheLastPress) {
+  const CliRun run = Invoke("state 1 IN05");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto lines = run.lines();
+  EXPECT_EQ(lines.size(), 31u);
+  EXPECT_EQ(lines.front(), "IN00 0 BUTTON0PNG");
+  EXPECT_TRUE(Contains(lines, "IN05 1 BUTTON1PNG"));
+  EXPECT_TRUE(Contains(lines, "OUT02 1 BIT1PNG"));
+  EXPECT_TRUE(Contains(lines, "OUT01 0 BIT0PNG"));
+  EXPECT_TRUE(Contains(lines, "OUT00 1 BIT1PNG"));
+}
+
+TEST(CliTest, LeadingZeroAndSeveralPressesAreAccepted) {
+  const CliRun run = Invoke("state 06 IN00 IN02");  // n = 5
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_TRUE(Contains(run.lines(), "OUT05 1 BIT1PNG"));
+  EXPECT_TRUE(Contains(run.lines(), "OUT00 0 BIT0PNG"));
+}
+
+TEST(CliTest, TraceOfTheSelectionPressRunsElementsInOrder) {
+  const CliRun run = Invoke("trace 10");
+  ASSERT_EQ(run.status, 0) << run.err;
+  const auto lines = run.lines();
+  ASSERT_EQ(lines.size(), 22u + 2u);
+  EXPECT_EQ(lines[0], "draw IN00 BUTTON0PNG");
+  EXPECT_EQ(lines[8], "draw IN08 BUTTON1PNG");
+  EXPECT_EQ(lines[9], "exec 1");
+  EXPECT_EQ(lines[19], "exec 2");
+  EXPECT_EQ(lines.back(), "draw OUT03 BIT1PNG");
+}
+
+TEST(CliTest, TablesHaveAHeaderAndOneRowPerReachableState) {
+  struct Case {
+    const char* scheme;
+    size_t rows;
+    const char* header;
+  };
+  const Case cases[] = {
+      {"1", 8, "IN00 IN01 IN02 IN03 IN04 IN05 IN06 IN07 OUT00 OUT01 OUT02"},
+      {"9", 16, "IN00 IN01 IN02 IN03 OUT00"},
+      {"10", 18, "IN00 IN01 IN02 IN03 IN04 IN05 IN06 IN07 IN08 OUT00 OUT01 OUT02 OUT03"},
+      {"15", 512, "IN01 IN02"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = Invoke(std::string("table ") + c.scheme);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto lines = run.lines();
+    ASSERT_EQ(lines.size(), c.rows + 1) << c.scheme;
+    EXPECT_TRUE(lines[0].starts_with(c.header)) << lines[0];
+  }
+}
+
+TEST(CliTest, DecoderTableRowsMatchTheBinaryCount) {
+  const auto lines = Invoke("table 9").lines();
+  ASSERT_EQ(lines.size(), 17u);
+  for (int code = 0; code < 16; ++code) {
+    std::istringstream row(lines[code + 1]);
+    std::vector<int> v(20);
+    for (int& x : v) row >> x;
+    const int n = v[0] + 2 * v[1] + 4 * v[2] + 8 * v[3];
+    for (int out = 0; out < 16; ++out) EXPECT_EQ(v[4 + out], out == n) << lines[code + 1];
+  }
+}
+
+TEST(CliTest, BadArgumentsGiveARussianMessageAndStatusTwo) {
+  const char* cases[] = {
+      "",         "frobnicate",    "state",        "state 0",      "state 17",      "state x",
+      "state -1", "state 1 BUS01", "state 1 IN99", "state 1 IN08", "trace 15 IN00", "table 1 IN00",
+      "render 1", "render 1 -o"};
+  for (const char* args : cases) {
+    const CliRun run = Invoke(args);
+    EXPECT_EQ(run.status, 2) << args;
+    EXPECT_TRUE(run.out.empty()) << args;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << args << ": " << run.err;
+    EXPECT_TRUE(run.err.starts_with("kvir-cli: ")) << run.err;
+  }
+}
+
+TEST(CliTest, HelpAndVersion) {
+  EXPECT_NE(Invoke("--help").out.find("render N"), std::string::npos);
+  EXPECT_EQ(Invoke("--version").out, "kvir-cli 1.0\n");
+}
+
+TEST(CliTest, RenderShowsEachLampsValue) {
+  const std::string path = ::testing::TempDir() + "kvir_render.png";
+  const CliRun run = Invoke("render 1 IN05 -o " + path);
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::ifstream file(path, std::ios::binary);
+  const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), {});
+  Picture panel;
+  DecodePng(bytes, path, {820, 665, 3}, panel);
+  Picture bit1, bit0;
+  DecodePng(FindResource("BIT1PNG")->bytes, "BIT1PNG", {24, 24, 3}, bit1);
+  DecodePng(FindResource("BIT0PNG")->bytes, "BIT0PNG", {24, 24, 3}, bit0);
+  struct Lamp {
+    int left, top;
+    const Picture* picture;
+  };
+  for (const Lamp& lamp : {Lamp{520, 221, &bit1}, Lamp{520, 327, &bit0}, Lamp{520, 433, &bit1}}) {
+    for (int y = 0; y < 24; ++y) {
+      for (int x = 0; x < 24; ++x) {
+        ASSERT_EQ(
+            0, std::memcmp(panel.pixel(lamp.left + x, lamp.top + y), lamp.picture->pixel(x, y), 3))
+            << lamp.left << "," << lamp.top << " at " << x << "," << y;
+      }
+    }
+  }
+  std::filesystem::remove(path);
+}
+
+TEST(CliTest, RenderToAnUnwritablePathFailsAndLeavesNothing) {
+  const std::string dir = ::testing::TempDir() + "kvir_render_dir";
+  std::filesystem::create_directories(dir + "/taken.png");
+  for (const std::string& target : {dir + "/missing/out.png", dir + "/taken.png"}) {
+    const CliRun run = Invoke("render 1 -o " + target);
+    EXPECT_EQ(run.status, 2) << target;
+    EXPECT_FALSE(run.err.empty());
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir + "/missing"));
+  EXPECT_TRUE(std::filesystem::is_directory(dir + "/taken.png"));
+  size_t entries = 0;
+  for (const auto& e : std::filesystem::directory_iterator(dir)) entries += !e.path().empty();
+  EXPECT_EQ(entries, 1u) << "no temporary file is left behind";
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace kvir
