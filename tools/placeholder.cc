@@ -76,8 +76,7 @@ void DrawPlaceholder(Picture& picture, int x, int y, bool button) {
   }
 }
 
-Picture DrawPlaceholderScheme(const Scheme& scheme) {
-  Picture p = BlankPicture(scheme.picture.width, scheme.picture.height);
+void DrawPlaceholders(const Scheme& scheme, Picture& p) {
   for (const Indicator& ind : scheme.indicators) {
     const int x = PictureX(scheme, ind);
     const int y = PictureY(scheme, ind);
@@ -87,6 +86,11 @@ Picture DrawPlaceholderScheme(const Scheme& scheme) {
     }
     DrawPlaceholder(p, x, y, ind.is_button);
   }
+}
+
+Picture DrawPlaceholderScheme(const Scheme& scheme) {
+  Picture p = BlankPicture(scheme.picture.width, scheme.picture.height);
+  DrawPlaceholders(scheme, p);
   return p;
 }
 

@@ -22,6 +22,10 @@ inline int PictureY(const Scheme& s, const Indicator& ind) {
   return ind.top - s.picture.top;
 }
 
+/// Draws the placeholder of every indicator of `scheme` on its picture `picture`.
+/// Throws std::out_of_range when an indicator does not lie wholly on the picture.
+void DrawPlaceholders(const Scheme& scheme, Picture& picture);
+
 /// A blank scheme picture of the scheme's size with a placeholder under every indicator.
 /// Throws std::out_of_range when an indicator does not lie wholly on the picture.
 Picture DrawPlaceholderScheme(const Scheme& scheme);

@@ -1,25 +1,27 @@
 // kvir-scheme-pictures DIR: draws scheme01.png … scheme16.png into DIR from the scheme tables.
 
+#include <QGuiApplication>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <string>
 
 #include "schemes/schemes.h"
-#include "tools/placeholder.h"
+#include "tools/artwork/canvas.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: %s DIR\n", argv[0]);
     return 2;
   }
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QGuiApplication app(argc, argv);
   try {
     for (int n = 1; n <= kvir::kSchemeCount; ++n) {
-      const kvir::SchemeDef* def = kvir::kSchemeTable[n - 1].def;
-      if (def == nullptr) continue;
-      const kvir::Scheme scheme(*def);
+      const kvir::Scheme scheme(*kvir::kSchemeTable[n - 1].def);
       char file[32];
       std::snprintf(file, sizeof file, "/scheme%02d.png", n);
-      kvir::WritePngFile(kvir::DrawPlaceholderScheme(scheme), std::string(argv[1]) + file);
+      kvir::WritePngFile(kvir::art::DrawSchemePicture(scheme), std::string(argv[1]) + file);
     }
   } catch (const std::exception& e) {
     std::fprintf(stderr, "%s\n", e.what());
