@@ -1,0 +1,89 @@
+#include "app/helpwindow.h"
+
+#include <QFontMetricsF>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <QStyle>
+
+namespace kvir {
+namespace {
+
+// Blanks at line ends belong to the text.
+QString HelpText() {
+  return QStringList{
+      QStringLiteral("Выбор схемы осуществляется в раскрывающемся "),
+      QStringLiteral("списке, расположенном слева от кнопки \"Помощь\"."),
+      QString(),
+      QStringLiteral("В схемах с шифраторами в результате однократного "),
+      QStringLiteral("нажатия кнопки устанавливается бит входа, "),
+      QStringLiteral("соответствующего нажатой кнопке, и сбрасывает "),
+      QStringLiteral("все остальные биты входов в начальное значение."),
+      QString(),
+      QStringLiteral("В схемах с дешифраторами нажатие кнопки "),
+      QStringLiteral("производит инверсию бита входа, соответствующего "),
+      QStringLiteral("нажатой кнопке. "),
+  }
+      .join(QLatin1Char('\n'));
+}
+
+constexpr qreal kSmallestTextSize = 6;  // points
+
+// The text is laid out for a font in which every line fits the memo's width. Where a wider font
+// stands in for it, a smaller size keeps each line on one row and all of them in view.
+void FitFontToText(QPlainTextEdit* memo) {
+  const QStringList lines = memo->toPlainText().split(QLatin1Char('\n'));
+  const qreal border = 2 * (memo->frameWidth() + memo->document()->documentMargin());
+  const qreal width = memo->width() - border - memo->cursorWidth();
+  const qreal height = memo->height() - border;
+  QFont font = memo->font();
+  for (qreal size = font.pointSizeF(); size > kSmallestTextSize; size -= 0.5) {
+    font.setPointSizeF(size);
+    const QFontMetricsF metrics(font);
+    qreal widest = 0;
+    for (const QString& line : lines) widest = qMax(widest, metrics.horizontalAdvance(line));
+    if (widest <= width && metrics.lineSpacing() * lines.size() <= height) break;
+  }
+  memo->setFont(font);
+}
+
+constexpr Qt::WindowFlags kHelpFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                       Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                       Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint;
+
+}  // namespace
+
+TfrmHelp::TfrmHelp(QWidget* parent)
+    : QDialog(parent, kHelpFlags),
+      memHelp_(new QPlainTextEdit(this)),
+      btnOK_(new QPushButton(QStringLiteral("OK"), this)) {
+  setObjectName(QStringLiteral("frmHelp"));
+  setWindowTitle(QStringLiteral("KVIR - Помощь"));
+  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+  setFixedSize(281, 181);
+
+  memHelp_->setObjectName(QStringLiteral("memHelp"));
+  memHelp_->setGeometry(0, 0, 281, 153);
+  memHelp_->setReadOnly(true);
+  memHelp_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  memHelp_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  memHelp_->setPlainText(HelpText());
+  FitFontToText(memHelp_);
+
+  btnOK_->setObjectName(QStringLiteral("btnOK"));
+  btnOK_->setGeometry(93, 156, 95, 25);
+  btnOK_->setDefault(true);
+  connect(btnOK_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+// Centred on the main window's client area every time; QDialog's own placement guesses at frame
+// sizes and lands off centre where there is no window manager.
+void TfrmHelp::showEvent(QShowEvent* event) {
+  if (parentWidget() != nullptr) {
+    const QRect over = parentWidget()->window()->geometry();
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), over));
+  }
+  QDialog::showEvent(event);
+}
+
+}  // namespace kvir

@@ -1,0 +1,214 @@
+#include "app/mainwindow.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <exception>
+
+#include "app/helpwindow.h"
+#include "app/schemepanel.h"
+
+namespace kvir {
+namespace {
+
+constexpr int kWindowWidth = 820;
+constexpr int kWindowHeight = 688;
+constexpr int kSchemeAreaTop = 23;
+constexpr int kSchemeAreaHeight = kWindowHeight - kSchemeAreaTop;
+
+constexpr Qt::WindowFlags kMainFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                       Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                       Qt::WindowCloseButtonHint;
+
+const char kTimingCompleteText[] = "Timing complete!!!";
+
+QString TwoDigits(int n) {
+  return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
+QString SchemeTitle(int n) {
+  const SchemeDef* def = kSchemeTable[n - 1].def;
+  if (def == nullptr) return QStringLiteral("Схема ") + TwoDigits(n);
+  return QString::fromUtf8(def->title.data(), static_cast<qsizetype>(def->title.size()));
+}
+
+// A white panel that stays empty: the background of the scheme area.
+QWidget* CreateSchemeBackground(QWidget* parent) {
+  auto* pnl00 = new QWidget(parent);
+  pnl00->setObjectName(QStringLiteral("pnl00"));
+  pnl00->setGeometry(0, kSchemeAreaTop, kWindowWidth, kSchemeAreaHeight);
+  pnl00->setAutoFillBackground(true);
+  return pnl00;
+}
+
+}  // namespace
+
+Tfrm00::Tfrm00(SchemeSet& schemes, InitProc init, QWidget* parent)
+    : QWidget(parent, kMainFlags), schemes_(schemes), init_(init) {
+  setObjectName(QStringLiteral("frm00"));
+  setWindowTitle(QStringLiteral("KVIR v1.0"));
+  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+  setFixedSize(kWindowWidth, kWindowHeight);
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+  setAutoFillBackground(true);
+
+  CreateSchemeBackground(this);
+  createSelector();
+  createSchemeWindows();
+  createTimingButton();
+  frmHelp_ = new TfrmHelp(this);
+}
+
+void Tfrm00::createSelector() {
+  cbxSelect_ = new QComboBox(this);
+  cbxSelect_->setObjectName(QStringLiteral("cbxSelect"));
+  cbxSelect_->setGeometry(0, 0, 744, 21);
+  cbxSelect_->setEditable(true);
+  cbxSelect_->setInsertPolicy(QComboBox::NoInsert);
+  cbxSelect_->setCompleter(nullptr);
+  cbxSelect_->setMaxVisibleItems(kSchemeCount);
+  for (int n = 1; n <= kSchemeCount; ++n) cbxSelect_->addItem(SchemeTitle(n));
+  cbxSelect_->setCurrentIndex(0);
+  connect(cbxSelect_, &QComboBox::activated, this, &Tfrm00::cbxSelectActivated);
+  connect(cbxSelect_->lineEdit(), &QLineEdit::textEdited, this, &Tfrm00::cbxSelectEdited);
+
+  btnHelp_ = new QPushButton(QStringLiteral("Помощь"), this);
+  btnHelp_->setObjectName(QStringLiteral("btnHelp"));
+  btnHelp_->setGeometry(744, 0, 75, 19);
+  connect(btnHelp_, &QPushButton::clicked, this, &Tfrm00::btnHelpClick);
+}
+
+// Each scheme window is a hidden child that holds its panel while the panel is not shown.
+void Tfrm00::createSchemeWindows() {
+  for (int n = 1; n <= kSchemeCount; ++n) {
+    auto* window = new QWidget(this);
+    window->setObjectName(QStringLiteral("frm") + TwoDigits(n));
+    window->hide();
+    schemeWindows_[n - 1] = window;
+    if (kSchemeTable[n - 1].def == nullptr) continue;
+    auto* panel = new SchemePanel(schemes_.scheme(n), kSchemeTable[n - 1].press, window);
+    connect(panel, &SchemePanel::modelFailed, this, &Tfrm00::reportModelFailure);
+    panels_[n - 1] = panel;
+  }
+}
+
+void Tfrm00::createTimingButton() {
+  if (panels_[0] == nullptr) return;
+  btnTiming_ = new QPushButton(QStringLiteral("Timing"), panels_[0]);
+  btnTiming_->setObjectName(QStringLiteral("btnTiming"));
+  btnTiming_->setGeometry(10, 10, 75, 25);
+  btnTiming_->hide();
+  connect(btnTiming_, &QPushButton::clicked, this, &Tfrm00::btnTimingClick);
+}
+
+void Tfrm00::ReturnPanel(int n) {
+  SchemePanel* panel = panels_.at(n - 1);
+  if (panel == nullptr || panel->parentWidget() == schemeWindows_[n - 1]) return;
+  panel->setParent(schemeWindows_[n - 1]);
+  panel->move(0, 0);
+}
+
+void Tfrm00::PlacePanel(int n, int left, int top) {
+  SchemePanel* panel = panels_.at(n - 1);
+  if (panel == nullptr) return;
+  panel->showModel();
+  panel->setParent(this);
+  panel->move(left, top);
+  panel->raise();
+  panel->show();
+}
+
+void Tfrm00::showEvent(QShowEvent* event) {
+  if (!initialized_) {
+    initialized_ = true;
+    if (QScreen* desktop = screen()) {
+      setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                      desktop->availableGeometry()));
+    }
+    try {
+      init_(schemes_, *this,
+            QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
+      if (btnTiming_ != nullptr) btnTiming_->setVisible(schemes_.timing_button_visible);
+    } catch (const std::exception& error) {
+      reportModelFailure(QString::fromUtf8(error.what()));
+    }
+  }
+  QWidget::showEvent(event);
+}
+
+void Tfrm00::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  if (!quitAfterFirstPaint_ || painted_ || failed_) return;
+  painted_ = true;
+  // Queued, so that it runs once this paint pass has finished and reached the screen.
+  QMetaObject::invokeMethod(
+      qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+}
+
+void Tfrm00::cbxSelectActivated(int index) {
+  select(index + 1);
+}
+
+// Typed text that names an item selects that item; any other text empties the scheme area.
+void Tfrm00::cbxSelectEdited(const QString& text) {
+  const int index = cbxSelect_->findText(text);
+  if (index >= 0 && index != cbxSelect_->currentIndex()) {
+    const QSignalBlocker quiet(cbxSelect_);
+    cbxSelect_->setCurrentIndex(index);
+  }
+  select(index + 1);
+}
+
+void Tfrm00::select(int n) {
+  if (failed_) return;
+  try {
+    SelectScheme(schemes_, *this, static_cast<uint8_t>(n));
+  } catch (const std::exception& error) {
+    reportModelFailure(QString::fromUtf8(error.what()));
+  }
+}
+
+void Tfrm00::btnHelpClick() {
+  frmHelp_->exec();
+}
+
+void Tfrm00::btnTimingClick() {
+  if (!timingHook_) return;
+  std::string error;
+  try {
+    error = timingHook_();
+  } catch (const std::exception& thrown) {
+    error = thrown.what();
+  }
+  for (SchemePanel* panel : panels_) {
+    if (panel != nullptr) panel->showModel();
+  }
+  if (error.empty()) {
+    QMessageBox::information(this, windowTitle(), QString::fromLatin1(kTimingCompleteText));
+  } else {
+    QMessageBox::critical(this, windowTitle(), QString::fromStdString(error));
+  }
+}
+
+// The model is broken (a damaged picture): say why, then end the program with exit code 1.
+// Queued, so that it also works before the event loop has started.
+void Tfrm00::reportModelFailure(const QString& message) {
+  if (failed_) return;
+  failed_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this, message] {
+        QMessageBox::critical(this, windowTitle(), message);
+        QCoreApplication::exit(1);
+      },
+      Qt::QueuedConnection);
+}
+
+}  // namespace kvir

@@ -1,0 +1,78 @@
+#pragma once
+// The main window: the scheme list, the help button and the scheme area below them.
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "schemes/scheme_set.h"
+
+class QComboBox;
+class QPushButton;
+
+namespace kvir {
+
+class SchemePanel;
+class TfrmHelp;
+
+/// frm00: "KVIR v1.0", a fixed white 820 × 688 client area centred on the screen when first
+/// shown. Owns the sixteen hidden scheme windows frm01 … frm16 with their panels, and the help
+/// window. Builds the schemes when first shown and places the selected scheme's panel at 0, 23.
+class Tfrm00 : public QWidget, public PanelHost {
+  Q_OBJECT
+
+ public:
+  /// Start-up of the schemes: InitSchemes, or a stand-in.
+  using InitProc = void (*)(SchemeSet& set, PanelHost& host, const std::string& executable_dir);
+  /// Runs the timing benchmark; returns an empty string on success, else the failure's message.
+  using TimingHook = std::function<std::string()>;
+
+  /// The window over `schemes`, which outlive it; `init` runs once, at the first showing.
+  explicit Tfrm00(SchemeSet& schemes, InitProc init = InitSchemes, QWidget* parent = nullptr);
+
+  void ReturnPanel(int n) override;
+  void PlacePanel(int n, int left, int top) override;
+
+  /// What btnTiming runs.
+  void setTimingHook(TimingHook hook) { timingHook_ = std::move(hook); }
+  /// Ends the program with exit code 0 right after the window's first complete paint.
+  void setQuitAfterFirstPaint(bool quit) { quitAfterFirstPaint_ = quit; }
+
+ public slots:
+  /// Runs the timing hook and reports its outcome in a message box.
+  void btnTimingClick();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+
+ private slots:
+  void cbxSelectActivated(int index);
+  void cbxSelectEdited(const QString& text);
+  void btnHelpClick();
+  void reportModelFailure(const QString& message);
+
+ private:
+  void createSelector();
+  void createSchemeWindows();
+  void createTimingButton();
+  void select(int n);
+
+  SchemeSet& schemes_;
+  InitProc init_;
+  TimingHook timingHook_;
+  std::array<QWidget*, kSchemeCount> schemeWindows_{};
+  std::array<SchemePanel*, kSchemeCount> panels_{};
+  QComboBox* cbxSelect_ = nullptr;
+  QPushButton* btnHelp_ = nullptr;
+  QPushButton* btnTiming_ = nullptr;
+  TfrmHelp* frmHelp_ = nullptr;
+  bool initialized_ = false;
+  bool failed_ = false;
+  bool quitAfterFirstPaint_ = false;
+  bool painted_ = false;
+};
+
+}  // namespace kvir

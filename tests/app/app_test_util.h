@@ -1,0 +1,109 @@
+#pragma once
+// Helpers for the program's Qt tests: a shown main window, the scheme on screen, and what the
+// screen must show, worked out from the model's cells with Qt's own PNG decoder.
+
+#include <QImage>
+#include <QPainter>
+#include <QString>
+#include <QTest>
+#include <vector>
+
+#include "app/mainwindow.h"
+#include "app/schemepanel.h"
+#include "resources/resources.h"
+#include "schemes/loaders.h"
+
+namespace kvir::apptest {
+
+inline constexpr QRect kSchemeArea(0, 23, 820, 665);
+
+inline QString TwoDigits(int n) {
+  return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
+/// The main window over its own schemes, shown and exposed, scheme 1 selected.
+struct ShownMainWindow {
+  explicit ShownMainWindow(Tfrm00::InitProc init = InitSchemes) : window(set, init) {
+    window.show();
+    exposed = QTest::qWaitForWindowExposed(&window);
+  }
+  SchemePanel* panel(int n) const {
+    return window.findChild<SchemePanel*>(QStringLiteral("pnl") + TwoDigits(n));
+  }
+  /// The scheme whose panel is shown in the main window: 0 for none, -1 for more than one.
+  int placedScheme() const {
+    int placed = 0;
+    for (int n = 1; n <= kSchemeCount; ++n) {
+      const SchemePanel* p = panel(n);
+      if (p == nullptr || p->parentWidget() != &window || !p->isVisible()) continue;
+      placed = placed == 0 ? n : -1;
+    }
+    return placed;
+  }
+
+  SchemeSet set;
+  Tfrm00 window;
+  bool exposed = false;
+};
+
+/// Every indicator's cell, in stacking order.
+inline std::vector<int32_t> Cells(const Scheme& scheme) {
+  std::vector<int32_t> cells;
+  for (const Indicator& ind : scheme.indicators) cells.push_back(ind.Tag);
+  return cells;
+}
+
+/// The cells of scheme n right after it has been selected, from a model of its own.
+inline std::vector<int32_t> SelectedCells(int n) {
+  SchemeSet set;
+  HeadlessHost host;
+  kSchemeTable[n - 1].build(set.scheme(n));
+  SelectScheme(set, host, static_cast<uint8_t>(n));
+  return Cells(set.scheme(n));
+}
+
+/// The embedded picture `name`, decoded by Qt.
+inline QImage ResourceImage(const std::string& name) {
+  const Resource* resource = FindResource(name);
+  if (resource == nullptr) return {};
+  return QImage::fromData(resource->bytes.data(), static_cast<int>(resource->bytes.size()), "PNG");
+}
+
+/// The 820 × 665 scheme area as it must look for the scheme's current cells.
+inline QImage ExpectedPanel(const Scheme& scheme) {
+  QImage image(kSchemeArea.size(), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  painter.drawImage(scheme.picture.left, scheme.picture.top,
+                    ResourceImage(SchemePictureName(scheme.number())));
+  for (const Indicator& ind : scheme.indicators) {
+    const std::string name = ind.is_button ? ButtonPictureName(ind.Tag) : BitPictureName(ind.Tag);
+    painter.drawImage(ind.left, ind.top, ResourceImage(name));
+  }
+  return image;
+}
+
+/// The scheme area of the main window as it is painted now.
+inline QImage ShownSchemeArea(QWidget& window) {
+  return window.grab(kSchemeArea).toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+/// Counts the presses of a scheme while it lives: each press redraws every input button once.
+class PressCounter : public PressObserver {
+ public:
+  explicit PressCounter(Scheme& scheme)
+      : scheme_(scheme), first_button_(&scheme.indicators[scheme.buttons.front()]) {
+    scheme_.observer = this;
+  }
+  ~PressCounter() override { scheme_.observer = nullptr; }
+  void OnExecute(int) override {}
+  void OnDraw(const Indicator& ind) override { presses += &ind == first_button_ ? 1 : 0; }
+
+  int presses = 0;
+
+ private:
+  Scheme& scheme_;
+  const Indicator* first_button_;
+};
+
+}  // namespace kvir::apptest

@@ -1,0 +1,172 @@
+// The help window: its text, its place over the main window, how it closes, and that it is modal.
+
+#define QTEST_QPA_MOUSE_HANDLING  // mouse events go through the window system, as a user's do
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTextBlock>
+#include <QTimer>
+#include <functional>
+
+#include "app/helpwindow.h"
+#include "tests/app/app_test_util.h"
+
+using namespace kvir;
+using namespace kvir::apptest;
+
+namespace {
+
+enum class Closing { kOkButton, kCloseBox, kEscape };
+
+const QStringList kHelpLines = {
+    "Выбор схемы осуществляется в раскрывающемся ",
+    "списке, расположенном слева от кнопки \"Помощь\".",
+    "",
+    "В схемах с шифраторами в результате однократного ",
+    "нажатия кнопки устанавливается бит входа, ",
+    "соответствующего нажатой кнопке, и сбрасывает ",
+    "все остальные биты входов в начальное значение.",
+    "",
+    "В схемах с дешифраторами нажатие кнопки ",
+    "производит инверсию бита входа, соответствующего ",
+    "нажатой кнопке. ",
+};
+
+TfrmHelp* HelpWindow(ShownMainWindow& shown) {
+  return shown.window.findChild<TfrmHelp*>(QStringLiteral("frmHelp"));
+}
+
+// Clicks btnHelp; `whileOpen` runs once the help window is up and must close it.
+void OpenHelp(ShownMainWindow& shown, const std::function<void(TfrmHelp*)>& whileOpen) {
+  TfrmHelp* help = HelpWindow(shown);
+  QTimer::singleShot(0, help, [help, whileOpen] {
+    if (QTest::qWaitForWindowExposed(help)) whileOpen(help);
+    if (help->isVisible()) help->reject();
+  });
+  QTest::mouseClick(shown.window.findChild<QPushButton*>(QStringLiteral("btnHelp")),
+                    Qt::LeftButton);
+}
+
+// How far the middle of `inner` lies from the middle of `outer`, in pixels.
+QPointF OffCentre(const QRect& inner, const QRect& outer) {
+  const auto middle = [](const QRect& r) {
+    return QPointF(r.x() + r.width() / 2.0, r.y() + r.height() / 2.0);
+  };
+  return middle(inner) - middle(outer);
+}
+
+}  // namespace
+
+class TestHelpWindow : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void textIsTheElevenLines();
+  void everyLineShowsWhole();
+  void centredOverMainWindowAtEveryShowing();
+  void mainWindowTakesNoInputWhileOpen();
+  void closes_data();
+  void closes();
+};
+
+void TestHelpWindow::textIsTheElevenLines() {
+  ShownMainWindow shown;
+  auto* memo = HelpWindow(shown)->findChild<QPlainTextEdit*>(QStringLiteral("memHelp"));
+  QCOMPARE(memo->toPlainText().split(QLatin1Char('\n')), kHelpLines);
+  QVERIFY(memo->isReadOnly());
+  QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+  QCOMPARE(memo->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+}
+
+// Whatever font stands in for the requested one: one row per line, all rows inside the memo.
+void TestHelpWindow::everyLineShowsWhole() {
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  QStringList cut;
+  OpenHelp(shown, [&cut](TfrmHelp* help) {
+    auto* memo = help->findChild<QPlainTextEdit*>(QStringLiteral("memHelp"));
+    QTextCursor cursor(memo->document());
+    for (QTextBlock line = memo->document()->begin(); line.isValid(); line = line.next()) {
+      cursor.setPosition(line.position());
+      const QRect start = memo->cursorRect(cursor);
+      cursor.setPosition(line.position() + line.length() - 1);
+      const QRect end = memo->cursorRect(cursor);
+      if (start.top() != end.top() || end.bottom() >= memo->viewport()->height()) {
+        cut << line.text();
+      }
+    }
+  });
+  QCOMPARE(cut, QStringList());
+}
+
+// Shown twice, with the main window moved in between: centred over it both times, to the half
+// pixel that odd sizes leave.
+void TestHelpWindow::centredOverMainWindowAtEveryShowing() {
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  QList<QPointF> offsets;
+  const auto record = [&shown, &offsets](TfrmHelp* help) {
+    offsets << OffCentre(help->geometry(), shown.window.geometry());
+  };
+  OpenHelp(shown, record);
+  shown.window.move(shown.window.pos() + QPoint(37, 21));
+  OpenHelp(shown, record);
+  QCOMPARE(offsets.size(), 2);
+  for (const QPointF& off : offsets) {
+    QVERIFY2(qAbs(off.x()) <= 0.5 && qAbs(off.y()) <= 0.5,
+             qPrintable(QStringLiteral("off centre by %1, %2").arg(off.x()).arg(off.y())));
+  }
+}
+
+void TestHelpWindow::mainWindowTakesNoInputWhileOpen() {
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  Scheme& scheme = shown.set.scheme(1);
+  PressCounter counter(scheme);
+  auto* list = shown.window.findChild<QComboBox*>(QStringLiteral("cbxSelect"));
+  bool wasModal = false;
+  OpenHelp(shown, [&](TfrmHelp* help) {
+    wasModal = QApplication::activeModalWidget() == help;
+    QTest::mouseClick(shown.panel(1)->findChild<QWidget*>(QStringLiteral("IN05")), Qt::LeftButton);
+    QTest::mouseClick(list, Qt::LeftButton);
+  });
+  QVERIFY(wasModal);
+  QCOMPARE(counter.presses, 0);
+  QVERIFY(!list->view()->isVisible());
+  QCOMPARE(shown.placedScheme(), 1);
+}
+
+void TestHelpWindow::closes_data() {
+  QTest::addColumn<Closing>("closing");
+  QTest::newRow("OK button") << Closing::kOkButton;
+  QTest::newRow("close box") << Closing::kCloseBox;
+  QTest::newRow("Escape key") << Closing::kEscape;
+}
+
+void TestHelpWindow::closes() {
+  QFETCH(Closing, closing);
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  bool closed = false;
+  OpenHelp(shown, [&](TfrmHelp* help) {
+    switch (closing) {
+      case Closing::kOkButton:
+        QTest::mouseClick(help->findChild<QPushButton*>(QStringLiteral("btnOK")), Qt::LeftButton);
+        break;
+      case Closing::kCloseBox:
+        help->close();
+        break;
+      case Closing::kEscape:
+        QTest::keyClick(help, Qt::Key_Escape);
+        break;
+    }
+    closed = !help->isVisible();
+  });
+  QVERIFY(closed);
+  QVERIFY(QApplication::activeModalWidget() == nullptr);
+}
+
+QTEST_MAIN(TestHelpWindow)
+#include "tst_helpwindow.moc"

@@ -1,0 +1,313 @@
+// The main window: start-up, the scheme list, the timing button, closing and a broken model.
+
+#define QTEST_QPA_MOUSE_HANDLING  // mouse events go through the window system, as a user's do
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "tests/app/app_test_util.h"
+
+using namespace kvir;
+using namespace kvir::apptest;
+
+namespace {
+
+QComboBox* SchemeList(ShownMainWindow& shown) {
+  return shown.window.findChild<QComboBox*>(QStringLiteral("cbxSelect"));
+}
+
+QString Title(int n) {
+  const std::string_view title = kSchemeTable[n - 1].def->title;
+  return QString::fromUtf8(title.data(), qsizetype(title.size()));
+}
+
+// Opens the list and clicks item `index` in it.
+void ChooseWithMouse(QComboBox* list, int index) {
+  list->showPopup();
+  QAbstractItemView* view = list->view();
+  QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+  const QModelIndex item = view->model()->index(index, 0);
+  view->scrollTo(item);
+  QTest::qWait(QApplication::doubleClickInterval());
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
+  QTRY_VERIFY(!view->isVisible());
+}
+
+// Presses a button of the shown scheme, so that a later selection has something to undo.
+void PressSomething(ShownMainWindow& shown) {
+  const int n = shown.placedScheme();
+  if (n <= 0) return;
+  const Scheme& scheme = shown.set.scheme(n);
+  const std::string& last = scheme.indicators[scheme.buttons.back()].name;
+  QTest::mousePress(shown.panel(n)->findChild<QWidget*>(QString::fromStdString(last)),
+                    Qt::LeftButton);
+}
+
+// Types `text` into `widget` key by key; QTest::keyClicks takes Latin-1 only.
+void Type(QWidget* widget, const QString& text) {
+  for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, c, {});
+}
+
+bool AllWhite(const QImage& image) {
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixel(x, y) != qRgb(255, 255, 255)) return false;
+    }
+  }
+  return true;
+}
+
+// The next message box to come up: its icon and text. The box is closed. Watching stops when the
+// object goes.
+struct MessageSeen : QObject {
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QString text;
+};
+
+void CloseNextMessageBox(MessageSeen& seen) {
+  QTimer::singleShot(10, &seen, [&seen] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return CloseNextMessageBox(seen);
+    seen.icon = box->icon();
+    seen.text = box->text();
+    box->accept();
+  });
+}
+
+// A timing file beside the program for the life of the object.
+class TimingFile {
+ public:
+  explicit TimingFile(bool present)
+      : path_(QDir(QCoreApplication::applicationDirPath()).filePath("_timing.txt")) {
+    QFile::remove(path_);
+    if (present) QFile(path_).open(QIODevice::WriteOnly);
+  }
+  ~TimingFile() { QFile::remove(path_); }
+
+ private:
+  QString path_;
+};
+
+void DamagedPictureAtStartUp(SchemeSet&, PanelHost&, const std::string&) {
+  throw PictureError("SCHEME05PNG: повреждённые данные");
+}
+
+}  // namespace
+
+class TestMainWindow : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void startUpShowsSchemeOne();
+  void choosingAnItemShowsItsScheme_data();
+  void choosingAnItemShowsItsScheme();
+  void arrowKeysSelect();
+  void typedTextSelects_data();
+  void typedTextSelects();
+  void timingButtonNeedsTheFile_data();
+  void timingButtonNeedsTheFile();
+  void timingClickReportsOutcome_data();
+  void timingClickReportsOutcome();
+  void cancelledCloseKeepsElements();
+  void damagedPictureEndsWithExitCodeOne();
+};
+
+// No timing file left over from an earlier, broken run.
+void TestMainWindow::initTestCase() {
+  TimingFile none(false);
+}
+
+void TestMainWindow::startUpShowsSchemeOne() {
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  Tfrm00& window = shown.window;
+  QCOMPARE(window.objectName(), QStringLiteral("frm00"));
+  QCOMPARE(window.windowTitle(), QStringLiteral("KVIR v1.0"));
+  QCOMPARE(window.size(), QSize(820, 688));
+  QCOMPARE(window.minimumSize(), window.maximumSize());
+  QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+  QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+
+  QCOMPARE(shown.placedScheme(), 1);
+  QCOMPARE(shown.panel(1)->pos(), QPoint(0, 23));
+  QCOMPARE(window.childAt(400, 400)->parentWidget(), shown.panel(1));
+  QCOMPARE(SchemeList(shown)->currentText(), Title(1));
+  QCOMPARE(Cells(shown.set.scheme(1)), SelectedCells(1));
+  QTRY_COMPARE(ShownSchemeArea(window), ExpectedPanel(shown.set.scheme(1)));
+}
+
+void TestMainWindow::choosingAnItemShowsItsScheme_data() {
+  QTest::addColumn<int>("item");
+  for (int item = 0; item < kSchemeCount; ++item) {
+    if (kSchemeTable[item].def != nullptr) QTest::addRow("item %d", item) << item;
+  }
+}
+
+// Also after presses on the scheme shown before, and when the item is the one already shown.
+void TestMainWindow::choosingAnItemShowsItsScheme() {
+  QFETCH(int, item);
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  PressSomething(shown);
+
+  ChooseWithMouse(SchemeList(shown), item);
+  const int n = item + 1;
+  QCOMPARE(shown.placedScheme(), n);
+  QCOMPARE(shown.panel(n)->pos(), QPoint(0, 23));
+  QCOMPARE(SchemeList(shown)->currentText(), Title(n));
+  QCOMPARE(Cells(shown.set.scheme(n)), SelectedCells(n));
+  QTRY_COMPARE(ShownSchemeArea(shown.window), ExpectedPanel(shown.set.scheme(n)));
+}
+
+void TestMainWindow::arrowKeysSelect() {
+  ShownMainWindow shown;
+  QComboBox* list = SchemeList(shown);
+  list->setFocus();
+  QTest::keyClick(list, Qt::Key_Down);
+  QCOMPARE(shown.placedScheme(), 2);
+  QTest::keyClick(list, Qt::Key_Down);
+  QCOMPARE(shown.placedScheme(), 3);
+  PressSomething(shown);
+  QTest::keyClick(list, Qt::Key_Up);
+  QTest::keyClick(list, Qt::Key_Down);
+  QCOMPARE(shown.placedScheme(), 3);
+  QCOMPARE(Cells(shown.set.scheme(3)), SelectedCells(3));
+}
+
+void TestMainWindow::typedTextSelects_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<int>("shown");
+  QTest::newRow("text of no item") << "Схема 17" << 0;
+  QTest::newRow("an item's title and a blank") << Title(2) + " " << 0;
+  QTest::newRow("an item's title in capitals") << Title(2).toUpper() << 0;
+  QTest::newRow("an item's exact title") << Title(3) << 3;
+  QTest::newRow("the first item's title") << Title(1) << 1;
+}
+
+// Every edit selects: the item the text names, or nothing. The list never gains items.
+void TestMainWindow::typedTextSelects() {
+  QFETCH(QString, typed);
+  QFETCH(int, shown);
+  ShownMainWindow window;
+  QVERIFY(window.exposed);
+  QComboBox* list = SchemeList(window);
+  list->setFocus();
+  list->lineEdit()->selectAll();
+  Type(list->lineEdit(), typed);
+  QCOMPARE(window.placedScheme(), shown);
+  if (shown == 0) {
+    QTRY_VERIFY(AllWhite(ShownSchemeArea(window.window)));
+  } else {
+    QCOMPARE(Cells(window.set.scheme(shown)), SelectedCells(shown));
+  }
+
+  PressSomething(window);
+  const std::vector<int32_t> pressed =
+      shown > 0 ? Cells(window.set.scheme(shown)) : std::vector<int32_t>{};
+  QTest::keyClick(list->lineEdit(), Qt::Key_Return);
+  list->clearFocus();
+  QCOMPARE(list->count(), kSchemeCount);
+  QCOMPARE(window.placedScheme(), shown);
+  if (shown > 0) QCOMPARE(Cells(window.set.scheme(shown)), pressed);
+}
+
+void TestMainWindow::timingButtonNeedsTheFile_data() {
+  QTest::addColumn<bool>("filePresent");
+  QTest::newRow("no _timing.txt") << false;
+  QTest::newRow("_timing.txt beside the program") << true;
+}
+
+// Visible exactly when the file was there at start-up, and only while scheme 1 is shown.
+void TestMainWindow::timingButtonNeedsTheFile() {
+  QFETCH(bool, filePresent);
+  TimingFile file(filePresent);
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  auto* button = shown.window.findChild<QPushButton*>(QStringLiteral("btnTiming"));
+  QCOMPARE(button->parentWidget(), shown.panel(1));
+  QCOMPARE(button->isVisible(), filePresent);
+  QCOMPARE(button->mapTo(&shown.window, QPoint(0, 0)), QPoint(10, 33));
+
+  ChooseWithMouse(SchemeList(shown), 1);
+  QVERIFY(!button->isVisible());
+  ChooseWithMouse(SchemeList(shown), 0);
+  QCOMPARE(button->isVisible(), filePresent);
+}
+
+void TestMainWindow::timingClickReportsOutcome_data() {
+  QTest::addColumn<QString>("failure");
+  QTest::addColumn<QMessageBox::Icon>("icon");
+  QTest::addColumn<QString>("message");
+  QTest::newRow("run completed") << "" << QMessageBox::Information << "Timing complete!!!";
+  QTest::newRow("file gone") << "Файл /opt/kvir/_timing.txt не найден" << QMessageBox::Critical
+                             << "Файл /opt/kvir/_timing.txt не найден";
+}
+
+void TestMainWindow::timingClickReportsOutcome() {
+  QFETCH(QString, failure);
+  QFETCH(QMessageBox::Icon, icon);
+  QFETCH(QString, message);
+  TimingFile file(true);
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  int runs = 0;
+  shown.window.setTimingHook([&runs, &failure] {
+    ++runs;
+    return failure.toStdString();
+  });
+
+  MessageSeen seen;
+  CloseNextMessageBox(seen);
+  QTest::mouseClick(shown.window.findChild<QPushButton*>(QStringLiteral("btnTiming")),
+                    Qt::LeftButton);
+  QCOMPARE(runs, 1);
+  QCOMPARE(seen.icon, icon);
+  QCOMPARE(seen.text, message);
+  QCOMPARE(shown.placedScheme(), 1);
+}
+
+// A close that is refused (a cancelled shutdown) leaves every element working.
+void TestMainWindow::cancelledCloseKeepsElements() {
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  const int elements = shown.set.element_count();
+  struct RefuseClose : QObject {
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() != QEvent::Close) return false;
+      event->ignore();
+      return true;
+    }
+  } refuse;
+  shown.window.installEventFilter(&refuse);
+
+  QVERIFY(!shown.window.close());
+  QVERIFY(shown.window.isVisible());
+  QCOMPARE(shown.set.element_count(), elements);
+  QTest::mousePress(shown.panel(1)->findChild<QWidget*>(QStringLiteral("IN05")), Qt::LeftButton);
+  QCOMPARE(shown.set.scheme(1).At("OUT00").Tag, 1);
+  QCOMPARE(shown.set.scheme(1).At("OUT02").Tag, 1);
+}
+
+// Shown and run as the program's entry does, before any event has been handled.
+void TestMainWindow::damagedPictureEndsWithExitCodeOne() {
+  SchemeSet set;
+  Tfrm00 window(set, DamagedPictureAtStartUp);
+  window.show();
+  MessageSeen seen;
+  CloseNextMessageBox(seen);
+  QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+  QCOMPARE(QCoreApplication::exec(), 1);
+  QCOMPARE(seen.icon, QMessageBox::Critical);
+  QCOMPARE(seen.text, QStringLiteral("SCHEME05PNG: повреждённые данные"));
+  QVERIFY(window.findChild<SchemePanel*>(QStringLiteral("pnl01"))->parentWidget() != &window);
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
