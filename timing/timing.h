@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "schemes/scheme_set.h"  // kTimingFileName, the file start-up looks for
 #include "timing/timing_clock.h"
 #include "timing/timing_file.h"
 #include "timing/timing_format.h"
@@ -17,8 +18,7 @@ namespace kvir {
 constexpr int kTimingSchemeCount = 9;   // schemes 1 … 9, one line each
 constexpr int kTimingRepetitions = 10;  // timed driver calls per scheme
 
-// Names and texts.
-constexpr std::string_view kTimingFileName = "_timing.txt";
+// Texts.
 constexpr std::string_view kTimingCompleteText = "Timing complete!!!";  // shown after a good run
 
 /// Puts one scheme into its selection state and runs its press procedure once.
