@@ -12,6 +12,7 @@
 
 #include "app/helpwindow.h"
 #include "app/schemepanel.h"
+#include "timing/timing.h"
 
 namespace kvir {
 namespace {
@@ -24,8 +25,6 @@ constexpr int kSchemeAreaHeight = kWindowHeight - kSchemeAreaTop;
 constexpr Qt::WindowFlags kMainFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                        Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                        Qt::WindowCloseButtonHint;
-
-const char kTimingCompleteText[] = "Timing complete!!!";
 
 QString TwoDigits(int n) {
   return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
@@ -191,7 +190,10 @@ void Tfrm00::btnTimingClick() {
     if (panel != nullptr) panel->showModel();
   }
   if (error.empty()) {
-    QMessageBox::information(this, windowTitle(), QString::fromLatin1(kTimingCompleteText));
+    QMessageBox::information(
+        this, windowTitle(),
+        QString::fromLatin1(kTimingCompleteText.data(),
+                            static_cast<qsizetype>(kTimingCompleteText.size())));
   } else {
     QMessageBox::critical(this, windowTitle(), QString::fromStdString(error));
   }

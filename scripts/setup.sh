@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev libpng-dev zlib1g-dev fonts-dejavu-core
   libgtest-dev libbenchmark-dev
   xvfb xauth x11-utils
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev time
 )
 
 missing=()

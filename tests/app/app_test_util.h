@@ -2,10 +2,13 @@
 // Helpers for the program's Qt tests: a shown main window, the scheme on screen, and what the
 // screen must show, worked out from the model's cells with Qt's own PNG decoder.
 
+#include <QApplication>
 #include <QImage>
+#include <QMessageBox>
 #include <QPainter>
 #include <QString>
 #include <QTest>
+#include <QTimer>
 #include <vector>
 
 #include "app/mainwindow.h"
@@ -105,5 +108,22 @@ class PressCounter : public PressObserver {
   Scheme& scheme_;
   const Indicator* first_button_;
 };
+
+// The next message box to come up: its icon and text. The box is closed. Watching stops when the
+// object goes.
+struct MessageSeen : QObject {
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QString text;
+};
+
+inline void CloseNextMessageBox(MessageSeen& seen) {
+  QTimer::singleShot(10, &seen, [&seen] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return CloseNextMessageBox(seen);
+    seen.icon = box->icon();
+    seen.text = box->text();
+    box->accept();
+  });
+}
 
 }  // namespace kvir::apptest

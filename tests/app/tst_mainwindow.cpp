@@ -63,23 +63,6 @@ bool AllWhite(const QImage& image) {
   return true;
 }
 
-// The next message box to come up: its icon and text. The box is closed. Watching stops when the
-// object goes.
-struct MessageSeen : QObject {
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
-  QString text;
-};
-
-void CloseNextMessageBox(MessageSeen& seen) {
-  QTimer::singleShot(10, &seen, [&seen] {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr) return CloseNextMessageBox(seen);
-    seen.icon = box->icon();
-    seen.text = box->text();
-    box->accept();
-  });
-}
-
 // A timing file beside the program for the life of the object.
 class TimingFile {
  public:
