@@ -1,0 +1,117 @@
+// The headless figures: a selection's press against the bare decodes it contains, one evaluation
+// of the elements, and the start-up build of all sixteen schemes.
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "bench/bare_decode.h"
+#include "resources/resources.h"
+#include "schemes/scheme_set.h"
+
+namespace kvir::bench {
+namespace {
+
+/// Start-up runs InitSchemes with the executable's directory; this one holds no timing file.
+constexpr const char* kNoTimingDir = "/nonexistent";
+
+/// The sixteen schemes as start-up leaves them.
+SchemeSet& StartedSchemes() {
+  static SchemeSet* const set = [] {
+    auto* started = new SchemeSet;
+    HeadlessHost host;
+    InitSchemes(*started, host, kNoTimingDir);
+    return started;
+  }();
+  return *set;
+}
+
+/// What selecting scheme n does to it, without the panel moves.
+void PressAsSelection(Scheme& scheme) {
+  ApplyInitialInputs(scheme);
+  kSchemeTable[scheme.number() - 1].press(scheme, scheme.indicators[scheme.start]);
+}
+
+/// Hears which indicators a press redraws, in order.
+class DrawRecorder : public PressObserver {
+ public:
+  void OnExecute(int) override {}
+  void OnDraw(const Indicator& indicator) override { drawn.push_back(&indicator); }
+  std::vector<const Indicator*> drawn;
+};
+
+/// One decode of a press: the embedded bytes and a buffer the size of the indicator's picture.
+struct FloorDecode {
+  std::span<const uint8_t> bytes;
+  std::vector<uint8_t> pixels;
+};
+
+/// The decodes a selection press of `scheme` makes, in order, each checked to give the very
+/// pixels the press gave. Empty when a check fails.
+std::vector<FloorDecode> DecodesOfPress(Scheme& scheme) {
+  DrawRecorder recorder;
+  scheme.observer = &recorder;
+  PressAsSelection(scheme);
+  scheme.observer = nullptr;
+  std::vector<FloorDecode> decodes;
+  for (const Indicator* indicator : recorder.drawn) {
+    const Resource* resource = FindResource(indicator->shown_resource);
+    if (resource == nullptr) return {};
+    FloorDecode& decode = decodes.emplace_back();
+    decode.bytes = resource->bytes;
+    decode.pixels.resize(indicator->shown.pixels.size());
+    if (!BareDecode(decode.bytes, decode.pixels) || decode.pixels != indicator->shown.pixels) {
+      return {};
+    }
+  }
+  return decodes;
+}
+
+void BM_Press(benchmark::State& state) {
+  Scheme& scheme = StartedSchemes().scheme(static_cast<int>(state.range(0)));
+  for (auto _ : state) PressAsSelection(scheme);
+  state.counters["decodes"] = static_cast<double>(scheme.indicators.size());
+}
+
+void BM_DecodeFloor(benchmark::State& state) {
+  std::vector<FloorDecode> decodes =
+      DecodesOfPress(StartedSchemes().scheme(static_cast<int>(state.range(0))));
+  if (decodes.empty()) {
+    state.SkipWithError("the bare decodes differ from the press's pictures");
+    return;
+  }
+  for (auto _ : state) {
+    for (FloorDecode& decode : decodes) BareDecode(decode.bytes, decode.pixels);
+    benchmark::ClobberMemory();
+  }
+  state.counters["decodes"] = static_cast<double>(decodes.size());
+}
+
+void BM_Evaluate(benchmark::State& state) {
+  Scheme& scheme = StartedSchemes().scheme(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    Evaluate(scheme);
+    benchmark::ClobberMemory();
+  }
+}
+
+void BM_InitSchemes(benchmark::State& state) {
+  for (auto _ : state) {
+    auto set = std::make_unique<SchemeSet>();
+    HeadlessHost host;
+    InitSchemes(*set, host, kNoTimingDir);
+    state.PauseTiming();
+    set.reset();
+    state.ResumeTiming();
+  }
+}
+
+BENCHMARK(BM_Press)->DenseRange(1, kSchemeCount);
+BENCHMARK(BM_DecodeFloor)->DenseRange(1, kSchemeCount);
+BENCHMARK(BM_Evaluate)->DenseRange(1, kSchemeCount);
+BENCHMARK(BM_InitSchemes)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace kvir::bench
