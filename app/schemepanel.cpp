@@ -1,6 +1,8 @@
 #include "app/schemepanel.h"
 
+#include <algorithm>
 #include <exception>
+#include <utility>
 
 #include "app/inputbuttonview.h"
 
@@ -33,6 +35,10 @@ SchemePanel::SchemePanel(Scheme& scheme, PressProc press, QWidget* parent)
   views_ << picture;
 
   for (Indicator& indicator : scheme.indicators) addIndicator(indicator);
+  repaintOrder_ = views_.mid(1);
+  std::ranges::stable_sort(repaintOrder_, [](const PictureView* a, const PictureView* b) {
+    return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+  });
 }
 
 void SchemePanel::addIndicator(Indicator& indicator) {
@@ -59,10 +65,11 @@ void SchemePanel::press(Indicator& clicked) {
 }
 
 // Each indicator is marked dirty on its own: an update of the panel would leave out the opaque
-// ones. Qt paints all of them in one pass.
+// ones. Qt paints all of them in one pass. Marking them row by row keeps Qt's sums of the dirty
+// areas short to build.
 void SchemePanel::showModel() {
   for (PictureView* view : views_) view->updateOpacity();
-  for (PictureView* view : views_.mid(1)) view->update();
+  for (PictureView* view : repaintOrder_) view->update();
 }
 
 }  // namespace kvir

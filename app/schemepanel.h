@@ -37,7 +37,8 @@ class SchemePanel : public QWidget {
 
   Scheme& scheme_;
   PressProc press_;
-  QList<PictureView*> views_;  ///< the scheme picture, then the indicators
+  QList<PictureView*> views_;         ///< the scheme picture, then the indicators
+  QList<PictureView*> repaintOrder_;  ///< the indicators, top to bottom, left to right
 };
 
 }  // namespace kvir
