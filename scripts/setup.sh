@@ -5,8 +5,8 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libpng-dev zlib1g-dev fonts-dejavu-core
-  libgtest-dev libbenchmark-dev
-  xvfb xauth x11-utils
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth x11-utils libx11-dev
   clang libclang-rt-14-dev time
 )
 
