@@ -32,7 +32,6 @@ QString TwoDigits(int n) {
 
 QString SchemeTitle(int n) {
   const SchemeDef* def = kSchemeTable[n - 1].def;
-  if (def == nullptr) return QStringLiteral("Схема ") + TwoDigits(n);
   return QString::fromUtf8(def->title.data(), static_cast<qsizetype>(def->title.size()));
 }
 
@@ -91,7 +90,6 @@ void Tfrm00::createSchemeWindows() {
     window->setObjectName(QStringLiteral("frm") + TwoDigits(n));
     window->hide();
     schemeWindows_[n - 1] = window;
-    if (kSchemeTable[n - 1].def == nullptr) continue;
     auto* panel = new SchemePanel(schemes_.scheme(n), kSchemeTable[n - 1].press, window);
     connect(panel, &SchemePanel::modelFailed, this, &Tfrm00::reportModelFailure);
     panels_[n - 1] = panel;
@@ -99,7 +97,6 @@ void Tfrm00::createSchemeWindows() {
 }
 
 void Tfrm00::createTimingButton() {
-  if (panels_[0] == nullptr) return;
   btnTiming_ = new QPushButton(QStringLiteral("Timing"), panels_[0]);
   btnTiming_->setObjectName(QStringLiteral("btnTiming"));
   btnTiming_->setGeometry(10, 10, 75, 25);
@@ -109,14 +106,13 @@ void Tfrm00::createTimingButton() {
 
 void Tfrm00::ReturnPanel(int n) {
   SchemePanel* panel = panels_.at(n - 1);
-  if (panel == nullptr || panel->parentWidget() == schemeWindows_[n - 1]) return;
+  if (panel->parentWidget() == schemeWindows_[n - 1]) return;
   panel->setParent(schemeWindows_[n - 1]);
   panel->move(0, 0);
 }
 
 void Tfrm00::PlacePanel(int n, int left, int top) {
   SchemePanel* panel = panels_.at(n - 1);
-  if (panel == nullptr) return;
   panel->showModel();
   panel->setParent(this);
   panel->move(left, top);
@@ -134,7 +130,7 @@ void Tfrm00::showEvent(QShowEvent* event) {
     try {
       init_(schemes_, *this,
             QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
-      if (btnTiming_ != nullptr) btnTiming_->setVisible(schemes_.timing_button_visible);
+      btnTiming_->setVisible(schemes_.timing_button_visible);
     } catch (const std::exception& error) {
       reportModelFailure(QString::fromUtf8(error.what()));
     }
@@ -186,9 +182,7 @@ void Tfrm00::btnTimingClick() {
   } catch (const std::exception& thrown) {
     error = thrown.what();
   }
-  for (SchemePanel* panel : panels_) {
-    if (panel != nullptr) panel->showModel();
-  }
+  for (SchemePanel* panel : panels_) panel->showModel();
   if (error.empty()) {
     QMessageBox::information(
         this, windowTitle(),

@@ -31,7 +31,6 @@ using Args = std::vector<std::string>;
 
 void List(std::ostream& out) {
   for (const SchemeEntry& entry : kSchemeTable) {
-    if (entry.def == nullptr) continue;
     const int n = entry.def->number;
     out << (n < 10 ? "0" : "") << n << ' ' << entry.def->title << '\n';
   }

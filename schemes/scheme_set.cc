@@ -16,14 +16,13 @@ void HeadlessHost::PlacePanel(int n, int, int) {
 
 SchemeSet::SchemeSet() {
   for (int i = 0; i < kSchemeCount; ++i) {
-    if (kSchemeTable[i].def != nullptr)
-      schemes_[i] = std::make_unique<Scheme>(*kSchemeTable[i].def);
+    schemes_[i] = std::make_unique<Scheme>(*kSchemeTable[i].def);
   }
 }
 
 int SchemeSet::element_count() const {
   int total = 0;
-  for (const auto& s : schemes_) total += s ? static_cast<int>(s->elements.size()) : 0;
+  for (const auto& s : schemes_) total += static_cast<int>(s->elements.size());
   return total;
 }
 
@@ -32,7 +31,6 @@ void InitSchemes(SchemeSet& set, PanelHost& host, const std::string& executable_
   set.timing_button_visible =
       std::filesystem::exists(std::filesystem::path(executable_dir) / kTimingFileName, error);
   for (int n = 1; n <= kSchemeCount; ++n) {
-    if (kSchemeTable[n - 1].def == nullptr) continue;
     LoadSchemePicture(set.scheme(n).picture);
     kSchemeTable[n - 1].build(set.scheme(n));
   }
@@ -41,7 +39,7 @@ void InitSchemes(SchemeSet& set, PanelHost& host, const std::string& executable_
 
 void SelectScheme(SchemeSet& set, PanelHost& host, uint8_t n) {
   for (int i = 1; i <= kSchemeCount; ++i) host.ReturnPanel(i);
-  if (n < 1 || n > kSchemeCount || kSchemeTable[n - 1].def == nullptr) return;
+  if (n < 1 || n > kSchemeCount) return;
   Scheme& scheme = set.scheme(n);
   ApplyInitialInputs(scheme);
   kSchemeTable[n - 1].press(scheme, scheme.indicators[scheme.start]);
@@ -51,7 +49,6 @@ void SelectScheme(SchemeSet& set, PanelHost& host, uint8_t n) {
 int FreeSchemes(SchemeSet& set, const std::function<void(int scheme, int element)>& on_free) {
   int freed = 0;
   for (int n = 1; n <= kSchemeCount; ++n) {
-    if (kSchemeTable[n - 1].def == nullptr) continue;
     auto& elements = set.scheme(n).elements;
     for (size_t e = 0; e < elements.size(); ++e) {
       elements[e].reset();

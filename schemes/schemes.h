@@ -11,7 +11,7 @@ using BuildProc = void (*)(Scheme& scheme);
 using PressProc = void (*)(Scheme& scheme, Indicator& clicked);
 
 struct SchemeEntry {
-  const SchemeDef* def;  ///< nullptr for a scheme that is not built yet
+  const SchemeDef* def;
   BuildProc build;
   PressProc press;
 };

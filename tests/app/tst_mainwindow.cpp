@@ -129,7 +129,7 @@ void TestMainWindow::startUpShowsSchemeOne() {
 void TestMainWindow::choosingAnItemShowsItsScheme_data() {
   QTest::addColumn<int>("item");
   for (int item = 0; item < kSchemeCount; ++item) {
-    if (kSchemeTable[item].def != nullptr) QTest::addRow("item %d", item) << item;
+    QTest::addRow("item %d", item) << item;
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -31,7 +32,9 @@ struct CliRun {
 };
 
 CliRun Invoke(const std::string& args) {
-  const std::string err_file = ::testing::TempDir() + "kvir_cli_stderr.txt";
+  // One file per process: CTest may run several of these tests at once.
+  const std::string err_file =
+      ::testing::TempDir() + "kvir_cli_stderr_" + std::to_string(getpid()) + ".txt";
   const std::string command = std::string(KVIR_CLI_PATH) + " " + args + " 2>" + err_file;
   CliRun run;
   FILE* pipe = popen(command.c_str(), "r");
@@ -42,6 +45,7 @@ CliRun Invoke(const std::string& args) {
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   std::ifstream err(err_file);
   run.err.assign(std::istreambuf_iterator<char>(err), {});
+  std::filesystem::remove(err_file);
   return run;
 }
 

@@ -27,7 +27,7 @@ class BuiltSchemes {
  public:
   BuiltSchemes() {
     for (int n = 1; n <= kSchemeCount; ++n) {
-      if (kSchemeTable[n - 1].def != nullptr) kSchemeTable[n - 1].build(set.scheme(n));
+      kSchemeTable[n - 1].build(set.scheme(n));
     }
   }
   Scheme& Select(int n) {
