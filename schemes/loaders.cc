@@ -53,7 +53,8 @@ std::string_view LoadResourcePicture(std::string_view name, const PictureShape& 
 
 void LoadSchemePicture(PictureControl& image) {
   const ResourceName name("SCHEME", image.Tag, 2);
-  LoadResourcePicture(name.view(), {image.width, image.height, 4}, image.picture);
+  // The scheme pictures are fully opaque and kept for the whole run: their alpha is dropped.
+  LoadResourcePicture(name.view(), {image.width, image.height, 4, true}, image.picture);
 }
 
 void LoadButtonPicture(Indicator& image) {

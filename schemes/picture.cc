@@ -219,14 +219,17 @@ void DecodeInto(std::span<const uint8_t> bytes, std::string_view what, const Pic
   PngHeader header;
   if (!ReadHeader(reader.png(), reader.info(), &header)) FailDecode(what, state.message);
   CheckHeader(header, what, shape);
-  const size_t stride = static_cast<size_t>(header.width) * static_cast<size_t>(shape.channels);
+  const bool strip = shape.drop_alpha && shape.channels == 4;
+  if (strip) png_set_strip_alpha(reader.png());
+  const int kept = strip ? 3 : shape.channels;
+  const size_t stride = static_cast<size_t>(header.width) * static_cast<size_t>(kept);
   out.pixels.resize(stride * header.height);
   if (!ReadRows(reader.png(), reader.info(), out.pixels.data(), stride, header.height)) {
     FailDecode(what, state.message);
   }
   out.width = static_cast<int>(header.width);
   out.height = static_cast<int>(header.height);
-  out.channels = shape.channels;
+  out.channels = kept;
 }
 
 void CheckEncodable(const Picture& picture) {

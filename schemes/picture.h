@@ -27,6 +27,8 @@ struct PictureShape {
   int width = 0;
   int height = 0;
   int channels = 4;
+  /// Keeps an RGBA file as RGB: for pictures that are fully opaque and kept for long.
+  bool drop_alpha = false;
 };
 
 /// A picture that could not be decoded or encoded; the message names the picture or file.

@@ -146,6 +146,22 @@ TEST(EncodePng, RoundTripsAnySizeWithCriticalChunksOnly) {
   }
 }
 
+TEST(DecodePng, DropsTheAlphaOfAnRgbaFileOnlyWhenAsked) {
+  const Picture original = NoisePicture(5, 3, 4);
+  const Bytes bytes = EncodePng(original);
+  Picture rgb;
+  DecodePng(bytes, "TEST", {5, 3, 4, true}, rgb);
+  ASSERT_EQ(rgb.channels, 3);
+  for (int i = 0; i < 15; ++i) {
+    EXPECT_EQ(Bytes(rgb.pixels.begin() + 3 * i, rgb.pixels.begin() + 3 * i + 3),
+              Bytes(original.pixels.begin() + 4 * i, original.pixels.begin() + 4 * i + 3));
+  }
+  Picture refused;
+  EXPECT_THROW(DecodePng(EncodePng(NoisePicture(5, 3, 3)), "TEST", {5, 3, 4, true}, refused),
+               PictureError)
+      << "an RGB file is still not an RGBA one";
+}
+
 TEST(DecodePng, ReusesTheStorageOfARightSizedPicture) {
   const Bytes bytes = ResourceBytes("BIT1PNG");
   Picture picture;
