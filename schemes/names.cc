@@ -31,17 +31,10 @@ std::vector<std::string> ExpandNames(std::string_view list) {
   if (count < 0) throw std::invalid_argument("malformed name list: " + std::string(list));
   std::vector<std::string> out;
   out.reserve(count);
-  size_t i = 0;
-  while (i < list.size()) {
-    if (names_detail::IsBlank(list[i])) {
-      ++i;
-      continue;
-    }
-    size_t end = i;
-    while (end < list.size() && !names_detail::IsBlank(list[end])) ++end;
-    ExpandToken(list.substr(i, end - i), std::string(), out);
-    i = end;
-  }
+  names_detail::ForEachToken(list, [&out](std::string_view token) {
+    ExpandToken(token, std::string(), out);
+    return true;
+  });
   return out;
 }
 

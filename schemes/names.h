@@ -47,22 +47,34 @@ constexpr int CountToken(std::string_view token) {
 
 }  // namespace names_detail
 
-/// How many names the list expands to; -1 when it is malformed. Usable in static_assert.
-constexpr int CountNames(std::string_view list) {
-  int total = 0;
+namespace names_detail {
+
+/// Calls `visit` with each blank-separated token of the list, in order, until it returns false.
+template <typename Visit>
+constexpr void ForEachToken(std::string_view list, Visit visit) {
   size_t i = 0;
   while (i < list.size()) {
-    if (names_detail::IsBlank(list[i])) {
+    if (IsBlank(list[i])) {
       ++i;
       continue;
     }
     size_t end = i;
-    while (end < list.size() && !names_detail::IsBlank(list[end])) ++end;
-    const int n = names_detail::CountToken(list.substr(i, end - i));
-    if (n < 0) return -1;
-    total += n;
+    while (end < list.size() && !IsBlank(list[end])) ++end;
+    if (!visit(list.substr(i, end - i))) return;
     i = end;
   }
+}
+
+}  // namespace names_detail
+
+/// How many names the list expands to; -1 when it is malformed. Usable in static_assert.
+constexpr int CountNames(std::string_view list) {
+  int total = 0;
+  names_detail::ForEachToken(list, [&total](std::string_view token) {
+    const int n = names_detail::CountToken(token);
+    total = n < 0 ? -1 : total + n;
+    return n >= 0;
+  });
   return total;
 }
 
