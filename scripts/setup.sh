@@ -1,14 +1,26 @@
 #!/usr/bin/env bash
-# Installs the Debian packages KVIR needs to build, run and test; does nothing when all are there.
+# setup.sh [run|test]: installs the Debian packages KVIR needs, and does nothing when all are
+# there. `run` (the default) is what building and running kvir and kvir-cli needs; `test` adds
+# what the tests, the benchmarks, the fuzzer and the package checks need. Every name exists on
+# Debian 12 and Debian 13 alike (no versioned package names).
 set -euo pipefail
 
-packages=(
+run_packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev libpng-dev zlib1g-dev fonts-dejavu-core
-  libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils libx11-dev
-  clang libclang-rt-14-dev time
 )
+test_packages=(
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb x11-utils libx11-dev
+  clang libclang-rt-dev time
+)
+
+packages=("${run_packages[@]}")
+case "${1:-run}" in
+  run) ;;
+  test) packages+=("${test_packages[@]}") ;;
+  *) echo "usage: setup.sh [run|test]" >&2; exit 2 ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,12 +1,25 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything with AddressSanitizer and UndefinedBehaviorSanitizer
-# (into build-test/) and runs every test through CTest.
+# Installs what is missing, then builds and runs every test through CTest, twice:
+#   build-test/     Debug with AddressSanitizer and UndefinedBehaviorSanitizer: every test, the
+#                   fuzzer's minute and the leak runs included;
+#   build-release/  Release, as users and packagers build it: every test but the fuzzer and the
+#                   leak runs, so that an optimiser-only fault or a Release-only error fails too.
+# Warnings are errors in both. Arguments go to both CTest runs (e.g. -R cli).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup.sh
-cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKVIR_SANITIZE=ON >/dev/null
+scripts/setup.sh test
+
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKVIR_SANITIZE=ON -DKVIR_WERROR=ON \
+  >/dev/null
 cmake --build build-test
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DKVIR_WERROR=ON >/dev/null
+cmake --build build-release
+
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
-cd build-test
-ctest --output-on-failure --timeout 600 "$@"
+failed=0
+echo "=== Debug, AddressSanitizer and UndefinedBehaviorSanitizer (build-test/)"
+(cd build-test && ctest --output-on-failure --timeout 600 "$@") || failed=1
+echo "=== Release (build-release/)"
+(cd build-release && ctest --output-on-failure --timeout 600 -LE 'fuzz|leak' "$@") || failed=1
+exit "$failed"

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <filesystem>
 
 #include "app_test_util.h"
@@ -41,6 +42,12 @@ void Damage(Fault fault, const std::string& path) {
 }
 
 }  // namespace
+}  // namespace kvir
+
+// Declared before the test's data rows use the type (a later declaration is an error in Release).
+Q_DECLARE_METATYPE(kvir::Fault)
+
+namespace kvir {
 
 class TestTiming : public QObject {
   Q_OBJECT
@@ -104,6 +111,5 @@ void TestTiming::clickRunsTheBenchmarkOrReportsTheFault() {
 
 }  // namespace kvir
 
-Q_DECLARE_METATYPE(kvir::Fault)
 QTEST_MAIN(kvir::TestTiming)
 #include "tst_timing.moc"

@@ -3,6 +3,10 @@
 set(fuzz_binary ${CMAKE_CURRENT_BINARY_DIR}/kvir-fuzz-decode)
 set(fuzz_corpus ${CMAKE_CURRENT_BINARY_DIR}/fuzz_corpus)
 set(fuzz_sources ${here}/fuzz_decode.cc ${PROJECT_SOURCE_DIR}/schemes/picture.cc)
+set(fuzz_warning_flags -Wall -Wextra -Wpedantic)
+if(KVIR_WERROR)
+  list(APPEND fuzz_warning_flags -Werror)
+endif()
 set(fuzz_include_flags)
 foreach(dir ${PNG_INCLUDE_DIRS})
   if(NOT dir IN_LIST CMAKE_CXX_IMPLICIT_INCLUDE_DIRECTORIES)  # it would break #include_next
@@ -11,7 +15,7 @@ foreach(dir ${PNG_INCLUDE_DIRS})
 endforeach()
 add_custom_command(
   OUTPUT ${fuzz_binary}
-  COMMAND ${KVIR_CLANGXX} -std=c++20 -g -O1 -Wall -Wextra -Wpedantic -Werror
+  COMMAND ${KVIR_CLANGXX} -std=c++20 -g -O1 ${fuzz_warning_flags}
           -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
           -I${PROJECT_SOURCE_DIR} ${fuzz_include_flags} ${fuzz_sources} ${PNG_LIBRARIES}
           -o ${fuzz_binary}
