@@ -3,17 +3,26 @@
 #   The window comes up as "KVIR v1.0", 820 × 688, centred on a 1280 × 1024 screen; closed through
 #   its close message, the program ends with exit code 0. With --first-paint-exit it ends by itself
 #   with exit code 0.
-# Runs itself again under xvfb-run when no display server is given.
+# Runs itself again on an X server of its own (with_xvfb.sh beside it). A failure prints why:
+# the program's own output and the windows the X server had.
 set -u
+here=$(dirname "$0")
 if [ -z "${KVIR_XVFB_INNER:-}" ]; then
-  KVIR_XVFB_INNER=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" sh "$0" "$@"
+  KVIR_XVFB_INNER=1 exec sh "$here/../xvfb/with_xvfb.sh" sh "$0" "$@"
 fi
 kvir=$1
 closer=$2
 export QT_QPA_PLATFORM=xcb
+out=$(mktemp)
+trap 'rm -f "$out"' EXIT
 
 fail() {
   echo "FAIL: $*" >&2
+  echo "--- the program's output:" >&2
+  sed 's/^/  /' "$out" >&2
+  echo "--- what the X server on $DISPLAY had:" >&2
+  xwininfo -root -tree 2>&1 | sed 's/^/  /' >&2
+  [ -z "${pid:-}" ] || kill "$pid" 2>/dev/null
   exit 1
 }
 
@@ -30,12 +39,12 @@ mapped_geometry() {
     END { if (up) printf "%sx%s+%s+%s\n", w, h, x, y }'
 }
 
-timeout 20 "$kvir" --first-paint-exit
+timeout 20 "$kvir" --first-paint-exit >"$out" 2>&1
 code=$?
 [ "$code" -eq 0 ] || fail "--first-paint-exit ended with exit code $code"
 echo "ok: --first-paint-exit ends with 0"
 
-"$kvir" &
+"$kvir" >"$out" 2>&1 &
 pid=$!
 id=""
 geometry=""
@@ -45,20 +54,20 @@ for _ in $(seq 100); do
   [ -n "$geometry" ] && break
   sleep 0.1
 done
-[ -n "$geometry" ] || { kill "$pid"; fail "no window captioned \"KVIR v1.0\" came up"; }
+[ -n "$geometry" ] || { fail "no window captioned \"KVIR v1.0\" came up"; }
 echo "window $id $geometry"
-[ "$geometry" = "820x688+230+168" ] || { kill "$pid"; fail "geometry $geometry, want 820x688+230+168"; }
+[ "$geometry" = "820x688+230+168" ] || { fail "geometry $geometry, want 820x688+230+168"; }
 
-"$closer" "$id" || { kill "$pid"; fail "could not send the close message"; }
+"$closer" "$id" || { fail "could not send the close message"; }
 for _ in $(seq 100); do
   kill -0 "$pid" 2>/dev/null || break
   sleep 0.1
 done
 if kill -0 "$pid" 2>/dev/null; then
-  kill "$pid"
   fail "the program did not end after its window was closed"
 fi
 wait "$pid"
 code=$?
+pid=""
 [ "$code" -eq 0 ] || fail "ended with exit code $code after the close"
 echo "ok: caption, size, centred; exit code 0 after the close"
