@@ -11,7 +11,7 @@ run_packages=(
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb x11-utils libx11-dev
+  xvfb xauth x11-utils libx11-dev
   clang libclang-rt-dev time
 )
 

@@ -35,7 +35,9 @@ cat $logs | awk '
     if ($0 ~ /lib(asan|lsan)\.so|libsanitizer|compiler-rt|clang_rt|libstdc\+\+\.so/) next
     if ($0 ~ / in (__interceptor_|___interceptor_)?(malloc|calloc|realloc|reallocarray|posix_memalign|aligned_alloc|memalign|valloc|strdup|strndup|operator new)/) next
     decided = 1
-    ours = ($0 !~ /\(\/[^ ]*\.so[.0-9]*\+0x[0-9a-f]+\)$/)
+    # A frame in a shared library reads "(/lib/…/libQt6Core.so.6+0x1cac54)", perhaps followed
+    # by "(BuildId: …)"; a frame of ours names a source file or our executable.
+    ours = ($0 !~ /\(\/[^ ]*\.so[.0-9]*\+0x[0-9a-f]+\)/)
     next
   }
   /^$/ { flush() }
