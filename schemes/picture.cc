@@ -1,15 +1,15 @@
 #include "schemes/picture.h"
 
 #include <png.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
+#include <cctype>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <new>
+
+#include "schemes/output_file.h"
 
 // libpng reports errors by longjmp to the frame that called setjmp. Every function here that calls
 // setjmp holds only plain data and owns nothing, so a jump skips no destructor; the png structs
@@ -246,61 +246,6 @@ void CheckEncodable(const Picture& picture) {
   }
 }
 
-[[noreturn]] void FailFile(const std::string& path, std::string_view action, int error) {
-  std::string message = "Не удалось записать ";
-  message.append(path).append(": ").append(action).append(": ").append(std::strerror(error));
-  throw PictureError(message);
-}
-
-/// A temporary file beside the target, removed again unless it has been renamed into place.
-class TempFile {
- public:
-  explicit TempFile(const std::string& target) : path_(target + ".tmp-XXXXXX") {
-    fd_ = mkstemp(path_.data());
-    if (fd_ < 0) FailFile(target, "не создаётся временный файл", errno);
-  }
-  ~TempFile() {
-    if (fd_ >= 0) close(fd_);
-    if (!renamed_) unlink(path_.c_str());
-  }
-  TempFile(const TempFile&) = delete;
-  TempFile& operator=(const TempFile&) = delete;
-
-  /// Writes all of `bytes`, then gives the file the usual permissions and flushes it to disk.
-  void Write(std::span<const uint8_t> bytes, const std::string& target) {
-    while (!bytes.empty()) {
-      const ssize_t written = write(fd_, bytes.data(), bytes.size());
-      if (written < 0 && errno == EINTR) continue;
-      if (written <= 0) FailFile(target, "ошибка записи", written < 0 ? errno : EIO);
-      bytes = bytes.subspan(static_cast<size_t>(written));
-    }
-    if (fchmod(fd_, 0666 & ~CurrentUmask()) != 0) FailFile(target, "ошибка chmod", errno);
-    if (fsync(fd_) != 0) FailFile(target, "ошибка fsync", errno);
-  }
-
-  /// Closes the file and renames it to `target`.
-  void Commit(const std::string& target) {
-    const int fd = fd_;
-    fd_ = -1;
-    if (close(fd) != 0) FailFile(target, "ошибка закрытия", errno);
-    if (std::rename(path_.c_str(), target.c_str()) != 0) {
-      FailFile(target, "не переименовывается временный файл", errno);
-    }
-    renamed_ = true;
-  }
-
- private:
-  static mode_t CurrentUmask() {
-    const mode_t mask = umask(0);
-    umask(mask);
-    return mask;
-  }
-
-  std::string path_;
-  int fd_ = -1;
-  bool renamed_ = false;
-};
-
 }  // namespace
 
 void DecodePng(std::span<const uint8_t> bytes, std::string_view what, const PictureShape& shape,
@@ -338,9 +283,19 @@ void WritePngFile(const Picture& picture, const std::string& path) {
   } catch (const PictureError& error) {
     throw PictureError("Не удалось записать " + path + ": " + error.what());
   }
-  TempFile file(path);
-  file.Write(bytes, path);
-  file.Commit(path);
+  if (const FileStatus status = WriteOutputFile(path, bytes); !status.ok()) {
+    throw PictureError(status.message());
+  }
+}
+
+bool IsPictureFileName(std::string_view path) {
+  const size_t slash = path.rfind('/');
+  const std::string_view name = path.substr(slash == std::string_view::npos ? 0 : slash + 1);
+  const size_t dot = name.rfind('.');
+  if (dot == std::string_view::npos || dot == 0) return true;
+  std::string extension(name.substr(dot));
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return extension == kPictureFileTypes;
 }
 
 }  // namespace kvir

@@ -45,8 +45,16 @@ void DecodePng(std::span<const uint8_t> bytes, std::string_view what, const Pict
 /// Encodes `picture` as an 8-bit RGB or RGBA PNG with no ancillary chunks.
 std::vector<uint8_t> EncodePng(const Picture& picture);
 
-/// Writes `picture` to `path` as PNG through a temporary file that is renamed into place, so a
-/// failed write leaves no partial file. Throws PictureError naming the path and the cause.
+/// Writes `picture` to `path` as PNG through WriteOutputFile (schemes/output_file.h): a regular
+/// file is replaced atomically, a device or FIFO written in place. Throws PictureError naming the
+/// path and the cause.
 void WritePngFile(const Picture& picture, const std::string& path);
+
+/// The picture file types the program writes, as a user would name them.
+inline constexpr std::string_view kPictureFileTypes = ".png";
+
+/// Whether a picture saved under `path` can be of the type its extension names: ".png" in any
+/// case, or no extension at all (a device, a FIFO, "-"), which also gets PNG.
+bool IsPictureFileName(std::string_view path);
 
 }  // namespace kvir
