@@ -2,12 +2,15 @@
 
 #include <algorithm>
 #include <exception>
+#include <filesystem>
+#include <stdexcept>
 #include <string_view>
 
 #include "cli/args.h"
 #include "cli/session.h"
 #include "cli/truth_table.h"
 #include "schemes/loaders.h"
+#include "schemes/output_file.h"
 #include "schemes/panel_image.h"
 #include "schemes/schemes.h"
 
@@ -65,31 +68,51 @@ void RequireScheme(const Args& args) {
   }
 }
 
-void Render(Args args, std::ostream& out) {
+// The file after "-o", taken out of `args`; a bad or missing name is a usage error.
+std::string TakeOutputPath(Args& args) {
   const auto flag = std::find(args.begin(), args.end(), "-o");
   if (flag == args.end() || flag + 1 == args.end() || (flag + 1)->empty()) {
     throw UsageError("render: не указан файл: добавьте -o ФАЙЛ.png");
   }
   const std::string path = *(flag + 1);
+  if (!IsPictureFileName(path)) {
+    throw UsageError("render: файл «" + path + "»: тип «" +
+                     std::filesystem::path(path).extension().string() +
+                     "» не поддерживается; поддерживаемые типы: " + std::string(kPictureFileTypes));
+  }
   args.erase(flag, flag + 2);
+  return path;
+}
+
+void Render(Args args, std::ostream& out) {
+  const std::string path = TakeOutputPath(args);
   RequireScheme(args);
   SchemeSession session(ParseSchemeNumber(args[1]), Buttons(args));
   LoadSchemePicture(session.scheme().picture);
-  try {
-    WritePngFile(ComposePanel(session.scheme()), path);
-  } catch (const PictureError& e) {
-    throw UsageError(e.what());
+  const std::vector<uint8_t> png = EncodePng(ComposePanel(session.scheme()));
+  if (path == kStandardOutputName) out.flush();  // whatever is buffered goes first
+  const FileStatus status = WriteOutputFile(path, png);
+  if (!status.ok()) throw std::runtime_error(status.message());
+  if (path != kStandardOutputName) out << path << '\n';
+}
+
+// Commands without arguments: anything after the command is an error.
+void RequireNoArguments(const Args& args) {
+  if (args.size() > 1) {
+    throw UsageError(args[0] + ": лишние аргументы: команда не принимает аргументов");
   }
-  out << path << '\n';
 }
 
 void Dispatch(const Args& args, std::ostream& out) {
   const std::string& command = args[0];
   if (command == "--help" || command == "-h") {
+    RequireNoArguments(args);
     out << kUsage;
   } else if (command == "--version") {
+    RequireNoArguments(args);
     out << kVersion << '\n';
   } else if (command == "list") {
+    RequireNoArguments(args);
     List(out);
   } else if (command == "state" || command == "trace" || command == "table" ||
              command == "render") {
@@ -120,7 +143,7 @@ int RunCli(const Args& args, std::ostream& out, std::ostream& err) {
     return kUsageError;
   } catch (const std::exception& e) {
     err << "kvir-cli: " << e.what() << '\n';
-    return 1;
+    return kRunError;
   }
 }
 

@@ -7,6 +7,8 @@
 
 namespace kvir {
 
+/// Exit status for a failure while running: a write failed, the disk is full, an I/O error.
+inline constexpr int kRunError = 1;
 /// Exit status for bad arguments.
 inline constexpr int kUsageError = 2;
 
