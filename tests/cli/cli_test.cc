@@ -1,54 +1,23 @@
 // kvir-cli as a user runs it: the built executable, its output and its exit status.
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <array>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "resources/resources.h"
 #include "schemes/picture.h"
+#include "tests/cli/cli_run.h"
 
 namespace kvir {
 namespace {
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-  std::string err;
-  std::vector<std::string> lines() const {
-    std::vector<std::string> result;
-    std::istringstream in(out);
-    for (std::string line; std::getline(in, line);) result.push_back(line);
-    return result;
-  }
-};
-
-CliRun Invoke(const std::string& args) {
-  // One file per process: CTest may run several of these tests at once.
-  const std::string err_file =
-      ::testing::TempDir() + "kvir_cli_stderr_" + std::to_string(getpid()) + ".txt";
-  const std::string command = std::string(KVIR_CLI_PATH) + " " + args + " 2>" + err_file;
-  CliRun run;
-  FILE* pipe = popen(command.c_str(), "r");
-  std::array<char, 4096> buffer;
-  for (size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
-    run.out.append(buffer.data(), n);
-  const int raw = pclose(pipe);
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  std::ifstream err(err_file);
-  run.err.assign(std::istreambuf_iterator<char>(err), {});
-  std::filesystem::remove(err_file);
-  return run;
-}
+using clitest::CliRun;
+using clitest::Invoke;
 
 bool Contains(const std::vector<std::string>& lines, const std::string& line) {
   return std::find(lines.begin(), lines.end(), line) != lines.end();
@@ -143,6 +112,32 @@ TEST(CliTest, BadArgumentsGiveARussianMessageAndStatusTwo) {
   }
 }
 
+TEST(CliTest, EveryCommandRejectsWhatItDoesNotTake) {
+  struct Case {
+    std::vector<std::string> args;
+    const char* message;
+  };
+  const std::string file = ::testing::TempDir() + "kvir_extra.png";
+  const Case cases[] = {
+      {{"list", "extra"}, "list: лишние аргументы"},
+      {{"--help", "extra"}, "--help: лишние аргументы"},
+      {{"-h", "extra"}, "-h: лишние аргументы"},
+      {{"--version", "extra"}, "--version: лишние аргументы"},
+      {{"table", "1", "extra"}, "table: лишние аргументы"},
+      {{"state", "1", "IN05", "extra"}, "«extra» не кнопка"},
+      {{"trace", "1", "extra"}, "«extra» не кнопка"},
+      {{"render", "1", "extra", "-o", file}, "«extra» не кнопка"},
+      {{"render", "1", "-o", file, "-o", file}, "«-o» не кнопка"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = Invoke(c.args);
+    EXPECT_EQ(run.status, 2) << c.args[0];
+    EXPECT_TRUE(run.out.empty()) << c.args[0];
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+  }
+  EXPECT_FALSE(std::filesystem::exists(file));
+}
+
 TEST(CliTest, HelpAndVersion) {
   EXPECT_NE(Invoke("--help").out.find("render N"), std::string::npos);
   EXPECT_EQ(Invoke("--version").out, "kvir-cli 1.0\n");
@@ -150,7 +145,7 @@ TEST(CliTest, HelpAndVersion) {
 
 TEST(CliTest, RenderShowsEachLampsValue) {
   const std::string path = ::testing::TempDir() + "kvir_render.png";
-  const CliRun run = Invoke("render 1 IN05 -o " + path);
+  const CliRun run = Invoke({"render", "1", "IN05", "-o", path});
   ASSERT_EQ(run.status, 0) << run.err;
   std::ifstream file(path, std::ios::binary);
   const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), {});
@@ -179,9 +174,11 @@ TEST(CliTest, RenderToAnUnwritablePathFailsAndLeavesNothing) {
   const std::string dir = ::testing::TempDir() + "kvir_render_dir";
   std::filesystem::create_directories(dir + "/taken.png");
   for (const std::string& target : {dir + "/missing/out.png", dir + "/taken.png"}) {
-    const CliRun run = Invoke("render 1 -o " + target);
-    EXPECT_EQ(run.status, 2) << target;
-    EXPECT_FALSE(run.err.empty());
+    const CliRun run = Invoke({"render", "1", "-o", target});
+    EXPECT_EQ(run.status, 1) << target;
+    EXPECT_TRUE(run.err.ends_with(": нет такого файла или каталога\n") ||
+                run.err.ends_with(": это каталог\n"))
+        << run.err;
   }
   EXPECT_FALSE(std::filesystem::exists(dir + "/missing"));
   EXPECT_TRUE(std::filesystem::is_directory(dir + "/taken.png"));
