@@ -12,15 +12,14 @@
 
 #include "app/helpwindow.h"
 #include "app/schemepanel.h"
+#include "schemes/panel_geometry.h"
 #include "timing/timing.h"
 
 namespace kvir {
 namespace {
 
-constexpr int kWindowWidth = 820;
-constexpr int kWindowHeight = 688;
-constexpr int kSchemeAreaTop = 23;
-constexpr int kSchemeAreaHeight = kWindowHeight - kSchemeAreaTop;
+constexpr int kWindowWidth = kPanelWidth;
+constexpr int kWindowHeight = kPanelTop + kPanelHeight;
 
 constexpr Qt::WindowFlags kMainFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                        Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -39,7 +38,7 @@ QString SchemeTitle(int n) {
 QWidget* CreateSchemeBackground(QWidget* parent) {
   auto* pnl00 = new QWidget(parent);
   pnl00->setObjectName(QStringLiteral("pnl00"));
-  pnl00->setGeometry(0, kSchemeAreaTop, kWindowWidth, kSchemeAreaHeight);
+  pnl00->setGeometry(0, kPanelTop, kPanelWidth, kPanelHeight);
   pnl00->setAutoFillBackground(true);
   return pnl00;
 }

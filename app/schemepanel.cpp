@@ -5,12 +5,11 @@
 #include <utility>
 
 #include "app/inputbuttonview.h"
+#include "schemes/panel_geometry.h"
 
 namespace kvir {
 namespace {
 
-constexpr int kPanelWidth = 820;
-constexpr int kPanelHeight = 665;
 constexpr int kIndicatorSize = 24;
 
 QString TwoDigits(int n) {

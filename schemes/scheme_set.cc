@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "schemes/loaders.h"
+#include "schemes/panel_geometry.h"
 
 namespace kvir {
 
@@ -43,7 +44,7 @@ void SelectScheme(SchemeSet& set, PanelHost& host, uint8_t n) {
   Scheme& scheme = set.scheme(n);
   ApplyInitialInputs(scheme);
   kSchemeTable[n - 1].press(scheme, scheme.indicators[scheme.start]);
-  host.PlacePanel(n, 0, 23);
+  host.PlacePanel(n, 0, kPanelTop);
 }
 
 int FreeSchemes(SchemeSet& set, const std::function<void(int scheme, int element)>& on_free) {
