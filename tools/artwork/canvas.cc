@@ -32,6 +32,10 @@ QRectF Canvas::Box(std::string_view indicator) const {
                           std::string(indicator));
 }
 
+QPointF Canvas::ToImage(QPointF panel) const {
+  return panel - QPointF(scheme_.picture.left, scheme_.picture.top);
+}
+
 void Canvas::Line(QPointF a, QPointF b) {
   painter_->drawLine(a, b);
 }
@@ -83,6 +87,8 @@ void Canvas::Text(QPointF at, const QString& text, Align align, qreal pixels) {
   const qreal baseline = at.y() + (metrics.ascent() - metrics.descent()) / 2;
   painter_->drawText(QPointF(x, baseline), text);
   painter_->restore();
+  const QRectF cell(ToImage({x, baseline - metrics.ascent()}), QSizeF(width, metrics.height()));
+  text_areas_.push_back(cell.toAlignedRect().adjusted(-1, -1, 1, 1));
 }
 
 void Canvas::Bar(QPointF a, QPointF b, qreal width) {

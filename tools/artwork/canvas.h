@@ -6,10 +6,12 @@
 #include <QImage>
 #include <QPainter>
 #include <QPointF>
+#include <QRect>
 #include <QRectF>
 #include <QString>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 #include "schemes/picture.h"
 #include "schemes/scheme.h"
@@ -64,6 +66,9 @@ class Canvas {
   void Bar(QPointF a, QPointF b, qreal width = 4.0);
 
   QPainter& painter() { return *painter_; }
+  /// Where text has been drawn, in picture coordinates: the glyphs' cells, one pixel wider each
+  /// way for the antialiased rim.
+  const std::vector<QRect>& text_areas() const { return text_areas_; }
 
   /// Ends drawing and returns the picture: 8-bit RGBA, fully opaque, with the black K or L
   /// placeholder square under every indicator drawn last.
@@ -75,6 +80,7 @@ class Canvas {
   const Scheme& scheme_;
   QImage image_;
   std::unique_ptr<QPainter> painter_;
+  std::vector<QRect> text_areas_;
 };
 
 /// Draws one scheme's circuit on the canvas (everything but the placeholders).

@@ -1,0 +1,12 @@
+#pragma once
+// The panel every scheme is drawn on, and where the main window places it: right under the
+// scheme list, filling the window's width.
+
+namespace kvir {
+
+inline constexpr int kPanelWidth = 820;
+inline constexpr int kPanelHeight = 665;
+/// The panel's top in the main window: the height of the scheme list above it.
+inline constexpr int kPanelTop = 23;
+
+}  // namespace kvir
