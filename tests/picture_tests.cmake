@@ -1,4 +1,4 @@
-# Tests of the PNG codec and the embedded resources.
+# Tests of the PNG codec, the file writer and the embedded resources.
 
 include(GoogleTest)
 
@@ -10,3 +10,7 @@ gtest_discover_tests(kvir_picture_test TEST_PREFIX "picture.")
 add_executable(kvir_resources_test "${CMAKE_CURRENT_LIST_DIR}/resources_test.cc")
 target_link_libraries(kvir_resources_test PRIVATE kvir_resources GTest::gtest_main)
 gtest_discover_tests(kvir_resources_test TEST_PREFIX "resources.")
+
+add_executable(kvir_output_file_test "${CMAKE_CURRENT_LIST_DIR}/output_file_test.cc")
+target_link_libraries(kvir_output_file_test PRIVATE kvir_output_file GTest::gtest_main)
+gtest_discover_tests(kvir_output_file_test TEST_PREFIX "output_file.")

@@ -1,0 +1,52 @@
+// The file writer called in-process: the texts it gives for system errors, and a write through
+// /dev/full reported as a value rather than thrown.
+
+#include "schemes/output_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <string>
+#include <vector>
+
+namespace kvir {
+namespace {
+
+TEST(SystemErrorText, NamesTheCommonCausesInRussian) {
+  struct Case {
+    int error;
+    const char* text;
+  };
+  const Case cases[] = {
+      {ENOENT, "нет такого файла или каталога"},     {EACCES, "отказано в доступе"},
+      {ENOSPC, "нет места на устройстве"},           {EISDIR, "это каталог"},
+      {EROFS, "файловая система только для чтения"},
+  };
+  for (const Case& c : cases) EXPECT_EQ(SystemErrorText(c.error), c.text) << c.error;
+}
+
+// Whatever the number, the user never reads an English system text.
+TEST(SystemErrorText, NeverFallsBackToLatinLetters) {
+  for (int error = 0; error < 200; ++error) {
+    const std::string text = SystemErrorText(error);
+    EXPECT_FALSE(text.empty()) << error;
+    for (char c : text) {
+      ASSERT_FALSE((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z')) << error << ": " << text;
+    }
+  }
+}
+
+TEST(WriteOutputFile, ReportsAFullDeviceAsAValueAndLeavesTheDevice) {
+  const std::vector<uint8_t> bytes(4096, 0x55);
+  const FileStatus status = WriteOutputFile("/dev/full", bytes);
+  EXPECT_FALSE(status.ok());
+  EXPECT_EQ(status.message(),
+            "Не удалось записать /dev/full: ошибка записи: нет места на устройстве");
+  struct stat info;
+  ASSERT_EQ(lstat("/dev/full", &info), 0);
+  EXPECT_TRUE(S_ISCHR(info.st_mode));
+}
+
+}  // namespace
+}  // namespace kvir
