@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -12,6 +11,7 @@
 
 #include "app/helpwindow.h"
 #include "app/schemepanel.h"
+#include "app/timingoffer.h"
 #include "schemes/panel_geometry.h"
 #include "timing/timing.h"
 
@@ -127,9 +127,8 @@ void Tfrm00::showEvent(QShowEvent* event) {
                                       desktop->availableGeometry()));
     }
     try {
-      init_(schemes_, *this,
-            QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
-      btnTiming_->setVisible(schemes_.timing_button_visible);
+      init_(schemes_, *this);
+      btnTiming_->setVisible(TimingBenchmarkOffered(QCoreApplication::applicationDirPath()));
     } catch (const std::exception& error) {
       reportModelFailure(QString::fromUtf8(error.what()));
     }

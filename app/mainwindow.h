@@ -25,7 +25,7 @@ class Tfrm00 : public QWidget, public PanelHost {
 
  public:
   /// Start-up of the schemes: InitSchemes, or a stand-in.
-  using InitProc = void (*)(SchemeSet& set, PanelHost& host, const std::string& executable_dir);
+  using InitProc = void (*)(SchemeSet& set, PanelHost& host);
   /// Runs the timing benchmark; returns an empty string on success, else the failure's message.
   using TimingHook = std::function<std::string()>;
 

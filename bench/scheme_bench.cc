@@ -14,15 +14,12 @@
 namespace kvir::bench {
 namespace {
 
-/// Start-up runs InitSchemes with the executable's directory; this one holds no timing file.
-constexpr const char* kNoTimingDir = "/nonexistent";
-
 /// The sixteen schemes as start-up leaves them.
 SchemeSet& StartedSchemes() {
   static SchemeSet* const set = [] {
     auto* started = new SchemeSet;
     HeadlessHost host;
-    InitSchemes(*started, host, kNoTimingDir);
+    InitSchemes(*started, host);
     return started;
   }();
   return *set;
@@ -101,7 +98,7 @@ void BM_InitSchemes(benchmark::State& state) {
   for (auto _ : state) {
     auto set = std::make_unique<SchemeSet>();
     HeadlessHost host;
-    InitSchemes(*set, host, kNoTimingDir);
+    InitSchemes(*set, host);
     state.PauseTiming();
     set.reset();
     state.ResumeTiming();

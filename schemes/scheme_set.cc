@@ -1,7 +1,5 @@
 #include "schemes/scheme_set.h"
 
-#include <filesystem>
-
 #include "schemes/loaders.h"
 #include "schemes/panel_geometry.h"
 
@@ -27,10 +25,7 @@ int SchemeSet::element_count() const {
   return total;
 }
 
-void InitSchemes(SchemeSet& set, PanelHost& host, const std::string& executable_dir) {
-  std::error_code error;
-  set.timing_button_visible =
-      std::filesystem::exists(std::filesystem::path(executable_dir) / kTimingFileName, error);
+void InitSchemes(SchemeSet& set, PanelHost& host) {
   for (int n = 1; n <= kSchemeCount; ++n) {
     LoadSchemePicture(set.scheme(n).picture);
     kSchemeTable[n - 1].build(set.scheme(n));

@@ -43,17 +43,12 @@ class SchemeSet {
   Scheme& scheme(int n) { return *schemes_.at(n - 1); }
   int element_count() const;
 
-  bool timing_button_visible = false;
-
  private:
   std::array<std::unique_ptr<Scheme>, kSchemeCount> schemes_;
 };
 
-/// The name of the file whose presence beside the executable offers the timing benchmark.
-inline constexpr std::string_view kTimingFileName = "_timing.txt";
-
-/// Start-up: the timing button's visibility, each scheme's picture and netlist, then scheme 1.
-void InitSchemes(SchemeSet& set, PanelHost& host, const std::string& executable_dir);
+/// Start-up: each scheme's picture and netlist, then scheme 1.
+void InitSchemes(SchemeSet& set, PanelHost& host);
 
 /// Returns every panel; for n in 1 … 16 sets scheme n's initial inputs, presses its starting
 /// button while hidden, then places the panel at left 0, top 23. Any other n leaves it empty.

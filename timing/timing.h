@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "schemes/scheme_set.h"  // kTimingFileName, the file start-up looks for
+#include "schemes/scheme_set.h"
 #include "timing/timing_clock.h"
 #include "timing/timing_file.h"
 #include "timing/timing_format.h"
@@ -17,6 +17,9 @@ namespace kvir {
 // Shape of one run.
 constexpr int kTimingSchemeCount = 9;   // schemes 1 … 9, one line each
 constexpr int kTimingRepetitions = 10;  // timed driver calls per scheme
+
+/// The file beside the executable that offers the benchmark and receives its figures.
+inline constexpr std::string_view kTimingFileName = "_timing.txt";
 
 // Texts.
 constexpr std::string_view kTimingCompleteText = "Timing complete!!!";  // shown after a good run

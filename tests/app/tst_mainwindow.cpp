@@ -63,25 +63,59 @@ bool AllWhite(const QImage& image) {
   return true;
 }
 
-// A timing file beside the program for the life of the object.
+// What lies beside the program under the timing file's name.
+enum class TimingEntry { kNone, kFile, kDirectory, kLinkToFile, kLinkToDirectory };
+
+// A timing file (or something else of its name) beside the program for the life of the object.
 class TimingFile {
  public:
-  explicit TimingFile(bool present)
-      : path_(QDir(QCoreApplication::applicationDirPath()).filePath("_timing.txt")) {
-    QFile::remove(path_);
-    if (present) QFile(path_).open(QIODevice::WriteOnly);
+  explicit TimingFile(TimingEntry entry)
+      : dir_(QCoreApplication::applicationDirPath()),
+        path_(dir_.filePath("_timing.txt")),
+        target_(dir_.filePath("_timing.target")) {
+    RemoveAll();
+    switch (entry) {
+      case TimingEntry::kNone:
+        break;
+      case TimingEntry::kFile:
+        QFile(path_).open(QIODevice::WriteOnly);
+        break;
+      case TimingEntry::kDirectory:
+        dir_.mkdir("_timing.txt");
+        break;
+      case TimingEntry::kLinkToFile:
+        QFile(target_).open(QIODevice::WriteOnly);
+        QFile::link(target_, path_);
+        break;
+      case TimingEntry::kLinkToDirectory:
+        dir_.mkdir("_timing.target");
+        QFile::link(target_, path_);
+        break;
+    }
   }
-  ~TimingFile() { QFile::remove(path_); }
+  explicit TimingFile(bool present)
+      : TimingFile(present ? TimingEntry::kFile : TimingEntry::kNone) {}
+  ~TimingFile() { RemoveAll(); }
 
  private:
+  void RemoveAll() {
+    for (const QString& path : {path_, target_}) {
+      if (!QFile::remove(path)) dir_.rmdir(path);
+    }
+  }
+
+  QDir dir_;
   QString path_;
+  QString target_;
 };
 
-void DamagedPictureAtStartUp(SchemeSet&, PanelHost&, const std::string&) {
+void DamagedPictureAtStartUp(SchemeSet&, PanelHost&) {
   throw PictureError("SCHEME05PNG: повреждённые данные");
 }
 
 }  // namespace
+
+Q_DECLARE_METATYPE(TimingEntry)
 
 class TestMainWindow : public QObject {
   Q_OBJECT
@@ -202,15 +236,20 @@ void TestMainWindow::typedTextSelects() {
 }
 
 void TestMainWindow::timingButtonNeedsTheFile_data() {
+  QTest::addColumn<TimingEntry>("entry");
   QTest::addColumn<bool>("filePresent");
-  QTest::newRow("no _timing.txt") << false;
-  QTest::newRow("_timing.txt beside the program") << true;
+  QTest::newRow("no _timing.txt") << TimingEntry::kNone << false;
+  QTest::newRow("_timing.txt beside the program") << TimingEntry::kFile << true;
+  QTest::newRow("a directory _timing.txt") << TimingEntry::kDirectory << false;
+  QTest::newRow("a link to a file") << TimingEntry::kLinkToFile << true;
+  QTest::newRow("a link to a directory") << TimingEntry::kLinkToDirectory << false;
 }
 
-// Visible exactly when the file was there at start-up, and only while scheme 1 is shown.
+// Visible exactly when a regular file was there at start-up, and only while scheme 1 is shown.
 void TestMainWindow::timingButtonNeedsTheFile() {
+  QFETCH(TimingEntry, entry);
   QFETCH(bool, filePresent);
-  TimingFile file(filePresent);
+  TimingFile file(entry);
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
   auto* button = shown.window.findChild<QPushButton*>(QStringLiteral("btnTiming"));

@@ -106,7 +106,7 @@ class TimingBesideTest : public ::testing::Test {
     dir_ = pattern;
     path_ = TimingFilePath(dir_);
     std::ofstream(path_, std::ios::binary) << kEarlier;
-    InitSchemes(set_, host_, dir_);
+    InitSchemes(set_, host_);
   }
   void TearDown() override { std::filesystem::remove_all(dir_); }
 
@@ -119,7 +119,6 @@ class TimingBesideTest : public ::testing::Test {
 };
 
 TEST_F(TimingBesideTest, Run_AppendsOneBlockAndLeavesSchemeOneShowingY0Pressed) {
-  ASSERT_TRUE(set_.timing_button_visible);
   Scheme& scheme = set_.scheme(1);
   kSchemeTable[0].press(scheme, scheme.At("IN05"));
 
