@@ -1,12 +1,32 @@
-// kvir: the program's entry. Builds the main window, shows it and runs until it closes.
+// kvir: the program's entry. Reads the command line, builds the main window, shows it and runs
+// until it closes.
 
 #include <QApplication>
 #include <QFile>
+#include <cstdio>
 
 #include "app/mainwindow.h"
+#include "app/options.h"
 #include "timing/drivers.h"
 
+namespace {
+
+QStringList Arguments(int argc, char* argv[]) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  return arguments;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  // Before QApplication, which would need a display.
+  const kvir::CommandLine line = kvir::ParseCommandLine(Arguments(argc, argv));
+  if (!line.run) {
+    std::fputs(line.out.toUtf8().constData(), stdout);
+    std::fputs(line.err.toUtf8().constData(), stderr);
+    return line.exitCode;
+  }
   QApplication app(argc, argv);
   kvir::SchemeSet schemes;
   kvir::Tfrm00 frm00(schemes);
@@ -15,7 +35,7 @@ int main(int argc, char* argv[]) {
     const std::string dir = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();
     return kvir::RunTimingBeside(schemes, dir, clock).error;
   });
-  frm00.setQuitAfterFirstPaint(app.arguments().contains(QStringLiteral("--first-paint-exit")));
+  frm00.setQuitAfterFirstPaint(line.options.firstPaintExit);
   frm00.show();
   const int code = app.exec();
   kvir::FreeSchemes(schemes);
