@@ -5,6 +5,7 @@
 #include <QFile>
 #include <cstdio>
 
+#include "app/appidentity.h"
 #include "app/mainwindow.h"
 #include "app/options.h"
 #include "timing/drivers.h"
@@ -28,6 +29,7 @@ int main(int argc, char* argv[]) {
     return line.exitCode;
   }
   QApplication app(argc, argv);
+  kvir::SetAppIdentity(app);
   kvir::SchemeSet schemes;
   kvir::Tfrm00 frm00(schemes);
   frm00.setTimingHook([&schemes] {

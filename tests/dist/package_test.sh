@@ -1,0 +1,61 @@
+#!/bin/sh
+# The Debian package, made and checked without installing it:
+#   package_test.sh CPACK BUILD_DIR APP_ID [LINTIAN]
+# cpack -G DEB makes kvir_<version>_<arch>.deb; it holds the programs, desktop files and man
+# pages, depends on the Qt and libpng packages dpkg-shlibdeps computes, and its extracted
+# programs run: kvir-cli list prints the sixteen schemes, kvir --version needs no display.
+# With LINTIAN given, lintian must report no error.
+set -u
+cpack=$1
+build=$2
+id=$3
+lintian=${4:-}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+(cd "$build" && "$cpack" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1) ||
+  fail "cpack: $(tail -n 20 "$work/cpack.log")"
+set -- "$work"/out/kvir_*.deb
+[ $# -eq 1 ] && [ -f "$1" ] || fail "no single kvir_*.deb in $(ls "$work/out")"
+deb=$1
+echo "made $(basename "$deb")"
+case $(basename "$deb") in
+  kvir_[0-9]*.[0-9]*.[0-9]*_"$(dpkg --print-architecture)".deb) ;;
+  *) fail "unexpected package name $(basename "$deb")" ;;
+esac
+
+contents=$(dpkg-deb -c "$deb") || fail "dpkg-deb -c"
+for path in ./usr/bin/kvir ./usr/bin/kvir-cli ./usr/share/applications/$id.desktop \
+            ./usr/share/icons/hicolor/16x16/apps/$id.png \
+            ./usr/share/icons/hicolor/scalable/apps/$id.svg \
+            ./usr/share/metainfo/$id.metainfo.xml ./usr/share/man/man1/kvir.1.gz \
+            ./usr/share/man/man1/kvir-cli.1.gz ./usr/share/doc/kvir/copyright; do
+  echo "$contents" | grep -q " $path\$" || fail "the package lacks $path"
+done
+
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libpng16-16 libc6 libstdc++6; do
+  echo "$depends" | grep -q "\\b$library\\b" || fail "Depends names no $library"
+done
+[ "$(dpkg-deb -f "$deb" Section)" = education ] || fail "section $(dpkg-deb -f "$deb" Section)"
+dpkg-deb -f "$deb" Maintainer | grep -q '@' || fail "no maintainer address"
+
+dpkg-deb -x "$deb" "$work/root" || fail "dpkg-deb -x"
+count=$("$work/root/usr/bin/kvir-cli" list | wc -l)
+[ "$count" -eq 16 ] || fail "extracted kvir-cli list printed $count lines"
+version=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$work/root/usr/bin/kvir" --version) ||
+  fail "extracted kvir --version failed"
+[ "$version" = "kvir 1.0" ] || fail "extracted kvir --version printed $version"
+
+if [ -n "$lintian" ]; then
+  "$lintian" --no-cfg "$deb" >"$work/lintian.log" 2>&1
+  cat "$work/lintian.log"
+  ! grep -q '^E:' "$work/lintian.log" || fail "lintian reports errors"
+fi
+echo "ok: $(basename "$deb") checked"
