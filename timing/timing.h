@@ -7,7 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include "schemes/scheme_set.h"
 #include "timing/timing_clock.h"
 #include "timing/timing_file.h"
 #include "timing/timing_format.h"
