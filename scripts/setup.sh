@@ -13,6 +13,7 @@ test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils libx11-dev
   clang libclang-rt-dev time
+  dpkg-dev file desktop-file-utils appstream man-db lintian
 )
 
 packages=("${run_packages[@]}")
