@@ -1,5 +1,6 @@
 #include "app/helpwindow.h"
 
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -11,20 +12,18 @@ namespace {
 
 // Blanks at line ends belong to the text.
 QString HelpText() {
-  return QStringList{
-      QStringLiteral("Выбор схемы осуществляется в раскрывающемся "),
-      QStringLiteral("списке, расположенном слева от кнопки \"Помощь\"."),
-      QString(),
-      QStringLiteral("В схемах с шифраторами в результате однократного "),
-      QStringLiteral("нажатия кнопки устанавливается бит входа, "),
-      QStringLiteral("соответствующего нажатой кнопке, и сбрасывает "),
-      QStringLiteral("все остальные биты входов в начальное значение."),
-      QString(),
-      QStringLiteral("В схемах с дешифраторами нажатие кнопки "),
-      QStringLiteral("производит инверсию бита входа, соответствующего "),
-      QStringLiteral("нажатой кнопке. "),
-  }
-      .join(QLatin1Char('\n'));
+  return TfrmHelp::tr(
+      "Выбор схемы осуществляется в раскрывающемся \n"
+      "списке, расположенном слева от кнопки \"Помощь\".\n"
+      "\n"
+      "В схемах с шифраторами в результате однократного \n"
+      "нажатия кнопки устанавливается бит входа, \n"
+      "соответствующего нажатой кнопке, и сбрасывает \n"
+      "все остальные биты входов в начальное значение.\n"
+      "\n"
+      "В схемах с дешифраторами нажатие кнопки \n"
+      "производит инверсию бита входа, соответствующего \n"
+      "нажатой кнопке. ");
 }
 
 constexpr qreal kSmallestTextSize = 6;  // points
@@ -58,7 +57,6 @@ TfrmHelp::TfrmHelp(QWidget* parent)
       memHelp_(new QPlainTextEdit(this)),
       btnOK_(new QPushButton(QStringLiteral("OK"), this)) {
   setObjectName(QStringLiteral("frmHelp"));
-  setWindowTitle(QStringLiteral("KVIR - Помощь"));
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
   setFixedSize(281, 181);
 
@@ -67,13 +65,24 @@ TfrmHelp::TfrmHelp(QWidget* parent)
   memHelp_->setReadOnly(true);
   memHelp_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   memHelp_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  memHelp_->setPlainText(HelpText());
-  FitFontToText(memHelp_);
+  retranslate();
 
   btnOK_->setObjectName(QStringLiteral("btnOK"));
   btnOK_->setGeometry(93, 156, 95, 25);
   btnOK_->setDefault(true);
   connect(btnOK_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TfrmHelp::retranslate() {
+  setWindowTitle(tr("KVIR - Помощь"));
+  memHelp_->setPlainText(HelpText());
+  memHelp_->setFont(font());  // the size fitted to the text before is no guide for this one
+  FitFontToText(memHelp_);
+}
+
+void TfrmHelp::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QDialog::changeEvent(event);
 }
 
 // Centred on the main window's client area every time; QDialog's own placement guesses at frame

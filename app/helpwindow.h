@@ -18,8 +18,12 @@ class TfrmHelp : public QDialog {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
+  /// The title and the text in the current language.
+  void retranslate();
+
   QPlainTextEdit* memHelp_;
   QPushButton* btnOK_;
 };

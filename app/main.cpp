@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "app/appidentity.h"
+#include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/options.h"
 #include "timing/drivers.h"
@@ -22,7 +23,8 @@ QStringList Arguments(int argc, char* argv[]) {
 
 int main(int argc, char* argv[]) {
   // Before QApplication, which would need a display.
-  const kvir::CommandLine line = kvir::ParseCommandLine(Arguments(argc, argv));
+  const kvir::CommandLine line =
+      kvir::ParseCommandLine(Arguments(argc, argv), kvir::RememberedLanguage());
   if (!line.run) {
     std::fputs(line.out.toUtf8().constData(), stdout);
     std::fputs(line.err.toUtf8().constData(), stderr);
@@ -30,6 +32,7 @@ int main(int argc, char* argv[]) {
   }
   QApplication app(argc, argv);
   kvir::SetAppIdentity(app);
+  kvir::SetLanguage(line.options.language);
   kvir::SchemeSet schemes;
   kvir::Tfrm00 frm00(schemes);
   frm00.setTimingHook([&schemes] {

@@ -10,6 +10,7 @@
 #include <exception>
 
 #include "app/helpwindow.h"
+#include "app/language.h"
 #include "app/schemepanel.h"
 #include "app/timingoffer.h"
 #include "schemes/panel_geometry.h"
@@ -29,7 +30,9 @@ QString TwoDigits(int n) {
   return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }
 
-QString SchemeTitle(int n) {
+// The list's title of scheme n in `language`. The English titles are still to come: until then
+// both languages show the Russian one.
+QString SchemeTitle(int n, Language /*language*/) {
   const SchemeDef* def = kSchemeTable[n - 1].def;
   return QString::fromUtf8(def->title.data(), static_cast<qsizetype>(def->title.size()));
 }
@@ -61,6 +64,23 @@ Tfrm00::Tfrm00(SchemeSet& schemes, InitProc init, QWidget* parent)
   createSchemeWindows();
   createTimingButton();
   frmHelp_ = new TfrmHelp(this);
+  retranslate();
+}
+
+void Tfrm00::retranslate() {
+  // Text typed into the list that names no scheme stays, as the empty scheme area does.
+  const QString typed = cbxSelect_->currentText();
+  const bool namesItem = typed == cbxSelect_->itemText(cbxSelect_->currentIndex());
+  for (int n = 1; n <= kSchemeCount; ++n) {
+    cbxSelect_->setItemText(n - 1, SchemeTitle(n, CurrentLanguage()));
+  }
+  if (!namesItem) cbxSelect_->setEditText(typed);
+  btnHelp_->setText(tr("Помощь"));
+}
+
+void Tfrm00::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QWidget::changeEvent(event);
 }
 
 void Tfrm00::createSelector() {
@@ -71,12 +91,12 @@ void Tfrm00::createSelector() {
   cbxSelect_->setInsertPolicy(QComboBox::NoInsert);
   cbxSelect_->setCompleter(nullptr);
   cbxSelect_->setMaxVisibleItems(kSchemeCount);
-  for (int n = 1; n <= kSchemeCount; ++n) cbxSelect_->addItem(SchemeTitle(n));
+  for (int n = 1; n <= kSchemeCount; ++n) cbxSelect_->addItem(QString());
   cbxSelect_->setCurrentIndex(0);
   connect(cbxSelect_, &QComboBox::activated, this, &Tfrm00::cbxSelectActivated);
   connect(cbxSelect_->lineEdit(), &QLineEdit::textEdited, this, &Tfrm00::cbxSelectEdited);
 
-  btnHelp_ = new QPushButton(QStringLiteral("Помощь"), this);
+  btnHelp_ = new QPushButton(this);
   btnHelp_->setObjectName(QStringLiteral("btnHelp"));
   btnHelp_->setGeometry(744, 0, 75, 19);
   connect(btnHelp_, &QPushButton::clicked, this, &Tfrm00::btnHelpClick);

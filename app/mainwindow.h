@@ -47,6 +47,7 @@ class Tfrm00 : public QWidget, public PanelHost {
  protected:
   void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private slots:
   void cbxSelectActivated(int index);
@@ -58,6 +59,8 @@ class Tfrm00 : public QWidget, public PanelHost {
   void createSelector();
   void createSchemeWindows();
   void createTimingButton();
+  /// The list's titles and the button's text in the current language.
+  void retranslate();
   void select(int n);
 
   SchemeSet& schemes_;

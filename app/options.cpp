@@ -6,25 +6,39 @@
 namespace kvir {
 namespace {
 
+// The translation context of the texts below.
+constexpr char kContext[] = "kvir::Options";
+
 // One option of the program: its names, the name of its value (empty for a switch) and the
-// description --help prints.
+// description --help prints, both in Russian, translated where printed.
 struct OptionRow {
   QStringList names;
-  QString valueName;
-  QString description;
+  const char* valueName;
+  const char* description;
 };
 
 const QString kHelp = QStringLiteral("help");
 const QString kVersion = QStringLiteral("version");
 const QString kFirstPaintExit = QStringLiteral("first-paint-exit");
+const QString kLang = QStringLiteral("lang");
 
 const OptionRow kOptions[] = {
-    {{QStringLiteral("h"), kHelp}, {}, QStringLiteral("вывести эту справку и завершиться")},
-    {{QStringLiteral("v"), kVersion}, {}, QStringLiteral("вывести версию и завершиться")},
+    {{QStringLiteral("h"), kHelp},
+     "",
+     QT_TRANSLATE_NOOP("kvir::Options", "вывести эту справку и завершиться")},
+    {{QStringLiteral("v"), kVersion},
+     "",
+     QT_TRANSLATE_NOOP("kvir::Options", "вывести версию и завершиться")},
     {{kFirstPaintExit},
-     {},
-     QStringLiteral("показать окно и завершиться с кодом 0 сразу после его первой полной "
-                    "отрисовки (проверка запуска)")},
+     "",
+     QT_TRANSLATE_NOOP("kvir::Options",
+                       "показать окно и завершиться с кодом 0 сразу после его первой полной "
+                       "отрисовки (проверка запуска)")},
+    {{kLang},
+     QT_TRANSLATE_NOOP("kvir::Options", "ЯЗЫК"),
+     QT_TRANSLATE_NOOP("kvir::Options",
+                       "язык окон: ru (русский, по умолчанию) или en (английский); без этого "
+                       "параметра действует язык, выбранный в программе последним")},
 };
 
 // Qt's own options, which QApplication takes from the command line: accepted here, not shown.
@@ -72,7 +86,8 @@ QString OptionList() {
 
 void AddOptions(QCommandLineParser& parser) {
   for (const OptionRow& row : kOptions) {
-    parser.addOption(QCommandLineOption(row.names, row.description, row.valueName));
+    parser.addOption(QCommandLineOption(row.names, QString::fromUtf8(row.description),
+                                        QString::fromUtf8(row.valueName)));
   }
   for (const QtOptionRow& row : kQtOptions) {
     QCommandLineOption option(QString::fromLatin1(row.name));
@@ -93,11 +108,15 @@ QString Typed(const QStringList& arguments, const QString& name) {
   return Dashed(name);
 }
 
-CommandLine Refuse(const QString& what) {
+// `allowed`: what may be given instead, a list of options by default.
+CommandLine Refuse(Language language, const QString& what, const QString& allowed = OptionList()) {
   CommandLine line;
   line.run = false;
   line.exitCode = kBadCommandLine;
-  line.err = QStringLiteral("kvir: %1; допустимы %2\n").arg(what, OptionList());
+  line.err =
+      Translate(language, kContext, QT_TRANSLATE_NOOP("kvir::Options", "kvir: %1; допустимы %2"))
+          .arg(what, allowed) +
+      QLatin1Char('\n');
   return line;
 }
 
@@ -108,48 +127,74 @@ CommandLine Print(const QString& text) {
   return line;
 }
 
+// The language --lang names, else `fallback`; a value naming no language is refused later.
+Language ChosenLanguage(const QCommandLineParser& parser, Language fallback) {
+  return LanguageNamed(parser.value(kLang)).value_or(fallback);
+}
+
 }  // namespace
 
-CommandLine ParseCommandLine(const QStringList& arguments) {
+CommandLine ParseCommandLine(const QStringList& arguments, Language fallback) {
   QCommandLineParser parser;
   parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
   AddOptions(parser);
-  if (!parser.parse(arguments)) {
+  const bool parsed = parser.parse(arguments);
+  const Language language = ChosenLanguage(parser, fallback);
+  const auto text = [language](const char* source) {
+    return Translate(language, kContext, source);
+  };
+  if (!parsed) {
     const QStringList unknown = parser.unknownOptionNames();
     if (!unknown.isEmpty()) {
-      return Refuse(QStringLiteral("неизвестный параметр «%1»").arg(Typed(arguments, unknown[0])));
+      return Refuse(language, text(QT_TRANSLATE_NOOP("kvir::Options", "неизвестный параметр «%1»"))
+                                  .arg(Typed(arguments, unknown[0])));
     }
-    return Refuse(QStringLiteral("ошибка в командной строке: ") + parser.errorText());
+    return Refuse(language,
+                  text(QT_TRANSLATE_NOOP("kvir::Options", "ошибка в командной строке: %1"))
+                      .arg(parser.errorText()));
   }
   if (!parser.positionalArguments().isEmpty()) {
-    return Refuse(QStringLiteral("лишний аргумент «%1»").arg(parser.positionalArguments()[0]));
+    return Refuse(language, text(QT_TRANSLATE_NOOP("kvir::Options", "лишний аргумент «%1»"))
+                                .arg(parser.positionalArguments()[0]));
   }
-  if (parser.isSet(kHelp)) return Print(ProgramHelp());
+  if (parser.isSet(kLang) && !LanguageNamed(parser.value(kLang))) {
+    return Refuse(
+        language,
+        text(QT_TRANSLATE_NOOP("kvir::Options", "неизвестный язык «%1»")).arg(parser.value(kLang)),
+        QStringLiteral("ru, en"));
+  }
+  if (parser.isSet(kHelp)) return Print(ProgramHelp(language));
   if (parser.isSet(kVersion)) return Print(ProgramVersion());
   CommandLine line;
   line.options.firstPaintExit = parser.isSet(kFirstPaintExit);
+  line.options.language = language;
   return line;
 }
 
-QString ProgramHelp() {
-  QString text = QStringLiteral(
-      "Использование: kvir [ПАРАМЕТР]\n"
-      "Учебная программа: шестнадцать схем двоичных шифраторов и дешифраторов\n"
-      "на логических элементах и микросхемах серии 155.\n\n"
-      "Параметры:\n");
+QString ProgramHelp(Language language) {
+  const auto text = [language](const char* source) {
+    return Translate(language, kContext, source);
+  };
+  QString help = text(
+      QT_TRANSLATE_NOOP("kvir::Options",
+                        "Использование: kvir [ПАРАМЕТР]\n"
+                        "Учебная программа: шестнадцать схем двоичных шифраторов и дешифраторов\n"
+                        "на логических элементах и микросхемах серии 155.\n\n"
+                        "Параметры:\n"));
   for (const OptionRow& row : kOptions) {
     QStringList names;
     for (const QString& name : row.names) names << Dashed(name);
     QString left = QStringLiteral("  ") + names.join(QStringLiteral(", "));
-    if (!row.valueName.isEmpty()) left += QLatin1Char(' ') + row.valueName;
-    text += left.leftJustified(kHelpColumn - 1) + QLatin1Char(' ') + Wrapped(row.description) +
-            QLatin1Char('\n');
+    if (*row.valueName != '\0') left += QLatin1Char(' ') + text(row.valueName);
+    help += left.leftJustified(kHelpColumn - 1) + QLatin1Char(' ') +
+            Wrapped(text(row.description)) + QLatin1Char('\n');
   }
-  text += QStringLiteral(
+  help += text(QT_TRANSLATE_NOOP(
+      "kvir::Options",
       "\nПринимаются и стандартные параметры Qt (-platform, -style и другие).\n"
       "Если рядом с программой лежит файл _timing.txt, на панели схемы 01 есть кнопка\n"
-      "Timing: замер скорости схем 1-9 с дописыванием итогов в этот файл (man kvir).\n");
-  return text;
+      "Timing: замер скорости схем 1-9 с дописыванием итогов в этот файл (man kvir).\n"));
+  return help;
 }
 
 QString ProgramVersion() {

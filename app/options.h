@@ -5,11 +5,14 @@
 #include <QString>
 #include <QStringList>
 
+#include "app/language.h"
+
 namespace kvir {
 
 /// Options that change how the program runs.
 struct ProgramOptions {
   bool firstPaintExit = false;  ///< end with exit code 0 right after the first complete paint
+  Language language = Language::kRussian;  ///< of the windows' texts
 };
 
 /// The outcome of reading the command line: either run with `options`, or print `out` (to
@@ -26,11 +29,12 @@ struct CommandLine {
 inline constexpr int kBadCommandLine = 2;
 
 /// Reads `arguments` (the program's path first). Qt's own options (-platform, -style …) are
-/// accepted and left for QApplication.
-CommandLine ParseCommandLine(const QStringList& arguments);
+/// accepted and left for QApplication. The language is the one --lang names, else `fallback`;
+/// the texts printed are in it.
+CommandLine ParseCommandLine(const QStringList& arguments, Language fallback = Language::kRussian);
 
-/// The text of --help.
-QString ProgramHelp();
+/// The text of --help in `language`.
+QString ProgramHelp(Language language = Language::kRussian);
 
 /// The text of --version.
 QString ProgramVersion();

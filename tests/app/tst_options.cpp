@@ -1,5 +1,6 @@
 // The program's command line, read before any window exists.
 
+#include <QRegularExpression>
 #include <QTest>
 
 #include "app/options.h"
@@ -12,79 +13,130 @@ class TestOptions : public QObject {
  private slots:
   void commandLines_data();
   void commandLines();
+  void helpDescribesEveryOptionWithinEightyColumns_data();
   void helpDescribesEveryOptionWithinEightyColumns();
+  void helpIsWhollyInItsLanguage();
 };
 
 void TestOptions::commandLines_data() {
   QTest::addColumn<QStringList>("arguments");
+  QTest::addColumn<Language>("fallback");  // the remembered language
   QTest::addColumn<bool>("run");
   QTest::addColumn<int>("exitCode");
   QTest::addColumn<bool>("firstPaintExit");
+  QTest::addColumn<Language>("language");
   QTest::addColumn<QString>("out");  // the start of standard output
   QTest::addColumn<QString>("err");  // the whole of standard error
 
-  const QString accepted = QStringLiteral("; допустимы --help, --version, --first-paint-exit\n");
+  const QString accepted =
+      QStringLiteral("; допустимы --help, --version, --first-paint-exit, --lang\n");
   const QString none;
-  QTest::newRow("plain start") << QStringList{} << true << 0 << false << none << none;
+  const Language ru = Language::kRussian;
+  const Language en = Language::kEnglish;
+  const QString usage = QStringLiteral("Использование: kvir [ПАРАМЕТР]\n");
+  const QString usageEn = QStringLiteral("Usage: kvir [OPTION]\n");
+  QTest::newRow("plain start") << QStringList{} << ru << true << 0 << false << ru << none << none;
   QTest::newRow("first paint exit")
-      << QStringList{"--first-paint-exit"} << true << 0 << true << none << none;
+      << QStringList{"--first-paint-exit"} << ru << true << 0 << true << ru << none << none;
   QTest::newRow("Qt's own options pass")
-      << QStringList{"-platform", "offscreen", "-style=fusion", "-reverse"} << true << 0 << false
-      << none << none;
-  QTest::newRow("--help") << QStringList{"--help"} << false << 0 << false
-                          << "Использование: kvir [ПАРАМЕТР]\n"
+      << QStringList{"-platform", "offscreen", "-style=fusion", "-reverse"} << ru << true << 0
+      << false << ru << none << none;
+  QTest::newRow("--help") << QStringList{"--help"} << ru << false << 0 << false << ru << usage
                           << none;
-  QTest::newRow("-h") << QStringList{"-h"} << false << 0 << false
-                      << "Использование: kvir [ПАРАМЕТР]\n"
-                      << none;
-  QTest::newRow("help over the rest") << QStringList{"--first-paint-exit", "--help"} << false << 0
-                                      << false << "Использование: kvir [ПАРАМЕТР]\n"
-                                      << none;
-  QTest::newRow("--version") << QStringList{"--version"} << false << 0 << false
+  QTest::newRow("-h") << QStringList{"-h"} << ru << false << 0 << false << ru << usage << none;
+  QTest::newRow("help over the rest") << QStringList{"--first-paint-exit", "--help"} << ru << false
+                                      << 0 << false << ru << usage << none;
+  QTest::newRow("--version") << QStringList{"--version"} << ru << false << 0 << false << ru
                              << QStringLiteral("kvir 1.0\n") << none;
-  QTest::newRow("-v") << QStringList{"-v"} << false << 0 << false << "kvir 1.0\n" << none;
+  QTest::newRow("-v") << QStringList{"-v"} << ru << false << 0 << false << ru << "kvir 1.0\n"
+                      << none;
   QTest::newRow("unknown long option")
-      << QStringList{"--zoom"} << false << 2 << false << none
-      << QStringLiteral("kvir: неизвестный параметр «--zoom»") + accepted;
+      << QStringList{"--colour"} << ru << false << 2 << false << ru << none
+      << QStringLiteral("kvir: неизвестный параметр «--colour»") + accepted;
   QTest::newRow("unknown short option, typed with one dash")
-      << QStringList{"-x"} << false << 2 << false << none
+      << QStringList{"-x"} << ru << false << 2 << false << ru << none
       << QStringLiteral("kvir: неизвестный параметр «-x»") + accepted;
   QTest::newRow("unknown option with a value")
-      << QStringList{"--lang=en"} << false << 2 << false << none
-      << QStringLiteral("kvir: неизвестный параметр «--lang»") + accepted;
+      << QStringList{"--colour=red"} << ru << false << 2 << false << ru << none
+      << QStringLiteral("kvir: неизвестный параметр «--colour»") + accepted;
   QTest::newRow("an argument that is no option")
-      << QStringList{"scheme.png"} << false << 2 << false << none
+      << QStringList{"scheme.png"} << ru << false << 2 << false << ru << none
       << QStringLiteral("kvir: лишний аргумент «scheme.png»") + accepted;
   QTest::newRow("a value given to a switch")
-      << QStringList{"--first-paint-exit=1"} << false << 2 << false << none
+      << QStringList{"--first-paint-exit=1"} << ru << false << 2 << false << ru << none
       << QStringLiteral(
              "kvir: ошибка в командной строке: Unexpected value after '--first-paint-exit'.") +
              accepted;
+
+  QTest::newRow("--lang en") << QStringList{"--lang", "en"} << ru << true << 0 << false << en
+                             << none << none;
+  QTest::newRow("--lang=ru over a remembered en")
+      << QStringList{"--lang=ru"} << en << true << 0 << false << ru << none << none;
+  QTest::newRow("the remembered language without --lang")
+      << QStringList{"--first-paint-exit"} << en << true << 0 << true << en << none << none;
+  QTest::newRow("--lang en --help") << QStringList{"--lang", "en", "--help"} << ru << false << 0
+                                    << false << en << usageEn << none;
+  QTest::newRow("--help in the remembered language")
+      << QStringList{"-h"} << en << false << 0 << false << en << usageEn << none;
+  QTest::newRow("an unknown language")
+      << QStringList{"--lang", "de"} << ru << false << 2 << false << ru << none
+      << QStringLiteral("kvir: неизвестный язык «de»; допустимы ru, en\n");
+  QTest::newRow("a language named in capitals is unknown")
+      << QStringList{"--lang=EN"} << en << false << 2 << false << en << none
+      << QStringLiteral("kvir: unknown language 'EN'; allowed: ru, en\n");
+  QTest::newRow("--lang without a value")
+      << QStringList{"--lang"} << ru << false << 2 << false << ru << none
+      << QStringLiteral("kvir: ошибка в командной строке: Missing value after '--lang'.") +
+             accepted;
+  QTest::newRow("an unknown option in English")
+      << QStringList{"--colour", "--lang", "en"} << ru << false << 2 << false << en << none
+      << QStringLiteral(
+             "kvir: unknown option '--colour'; allowed: --help, --version, "
+             "--first-paint-exit, --lang\n");
 }
 
 void TestOptions::commandLines() {
   QFETCH(QStringList, arguments);
+  QFETCH(Language, fallback);
   QFETCH(bool, run);
   QFETCH(int, exitCode);
   QFETCH(bool, firstPaintExit);
+  QFETCH(Language, language);
   QFETCH(QString, out);
   QFETCH(QString, err);
-  const CommandLine line = ParseCommandLine(QStringList{"/usr/bin/kvir"} + arguments);
+  const CommandLine line = ParseCommandLine(QStringList{"/usr/bin/kvir"} + arguments, fallback);
   QCOMPARE(line.run, run);
   QCOMPARE(line.exitCode, exitCode);
   QCOMPARE(line.options.firstPaintExit, firstPaintExit);
+  if (line.run) QCOMPARE(line.options.language, language);
   QVERIFY2(line.out.startsWith(out), qPrintable(line.out));
   QCOMPARE(line.out.isEmpty(), out.isEmpty());
   QCOMPARE(line.err, err);
 }
 
+void TestOptions::helpDescribesEveryOptionWithinEightyColumns_data() {
+  QTest::addColumn<Language>("language");
+  QTest::newRow("Russian") << Language::kRussian;
+  QTest::newRow("English") << Language::kEnglish;
+}
+
 void TestOptions::helpDescribesEveryOptionWithinEightyColumns() {
-  const QString help = ProgramHelp();
-  for (const char* option : {"-h, --help", "-v, --version", "--first-paint-exit", "_timing.txt"}) {
+  QFETCH(Language, language);
+  const QString help = ProgramHelp(language);
+  for (const char* option :
+       {"-h, --help", "-v, --version", "--first-paint-exit", "--lang", "ru", "en", "_timing.txt"}) {
     QVERIFY2(help.contains(QLatin1String(option)), option);
   }
   for (const QString& line : help.split('\n')) QVERIFY2(line.size() <= 80, qPrintable(line));
   QVERIFY(help.endsWith('\n'));
+}
+
+// Russian needs no translation; the English help has every text translated.
+void TestOptions::helpIsWhollyInItsLanguage() {
+  static const QRegularExpression cyrillic(QStringLiteral("\\p{Cyrillic}"));
+  QVERIFY(ProgramHelp(Language::kRussian).contains(cyrillic));
+  const QString english = ProgramHelp(Language::kEnglish);
+  QVERIFY2(!english.contains(cyrillic), qPrintable(english));
 }
 
 QTEST_APPLESS_MAIN(TestOptions)

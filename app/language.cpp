@@ -1,0 +1,83 @@
+#include "app/language.h"
+
+#include <QCoreApplication>
+#include <QSettings>
+#include <QTranslator>
+
+namespace kvir {
+namespace {
+
+// Where app/CMakeLists.txt embeds the compiled translation.
+const QString kEnglishTranslation = QStringLiteral(":/kvir/i18n/kvir_en.qm");
+
+// The settings file: ~/.config/kvir/kvir.conf.
+const QString kSettingsOrganisation = QStringLiteral("kvir");
+const QString kSettingsApplication = QStringLiteral("kvir");
+const QString kLanguageKey = QStringLiteral("language");
+
+Language current = Language::kRussian;
+
+// Loaded once, on first use; lives until the program ends.
+QTranslator& EnglishTranslator() {
+  static QTranslator translator;
+  if (translator.isEmpty() && !translator.load(kEnglishTranslation)) {
+    qWarning("kvir: the embedded English translation %s is missing",
+             qUtf8Printable(kEnglishTranslation));
+  }
+  return translator;
+}
+
+QSettings UserSettings() {
+  return QSettings(QSettings::NativeFormat, QSettings::UserScope, kSettingsOrganisation,
+                   kSettingsApplication);
+}
+
+}  // namespace
+
+std::optional<Language> LanguageNamed(const QString& code) {
+  if (code == QLatin1String("ru")) return Language::kRussian;
+  if (code == QLatin1String("en")) return Language::kEnglish;
+  return std::nullopt;
+}
+
+QString LanguageCode(Language language) {
+  return language == Language::kEnglish ? QStringLiteral("en") : QStringLiteral("ru");
+}
+
+Language RememberedLanguage() {
+  const QString code = UserSettings().value(kLanguageKey).toString();
+  return LanguageNamed(code).value_or(Language::kRussian);
+}
+
+void RememberLanguage(Language language) {
+  UserSettings().setValue(kLanguageKey, LanguageCode(language));
+}
+
+QString Translate(Language language, const char* context, const char* source) {
+  if (language == Language::kEnglish) {
+    const QString english = EnglishTranslator().translate(context, source);
+    if (!english.isEmpty()) return english;
+  }
+  return QString::fromUtf8(source);
+}
+
+Language CurrentLanguage() {
+  return current;
+}
+
+void SetLanguage(Language language) {
+  if (language == current) return;
+  current = language;
+  if (language == Language::kEnglish) {
+    QCoreApplication::installTranslator(&EnglishTranslator());
+  } else {
+    QCoreApplication::removeTranslator(&EnglishTranslator());
+  }
+}
+
+void SwitchLanguage(Language language) {
+  SetLanguage(language);
+  RememberLanguage(language);
+}
+
+}  // namespace kvir

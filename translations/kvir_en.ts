@@ -1,0 +1,111 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>kvir::Options</name>
+    <message>
+        <source>вывести эту справку и завершиться</source>
+        <translation>print this help and exit</translation>
+    </message>
+    <message>
+        <source>вывести версию и завершиться</source>
+        <translation>print the version and exit</translation>
+    </message>
+    <message>
+        <source>показать окно и завершиться с кодом 0 сразу после его первой полной отрисовки (проверка запуска)</source>
+        <translation>show the window and exit with code 0 right after its first complete paint (a start-up check)</translation>
+    </message>
+    <message>
+        <source>ЯЗЫК</source>
+        <translation>LANGUAGE</translation>
+    </message>
+    <message>
+        <source>язык окон: ru (русский, по умолчанию) или en (английский); без этого параметра действует язык, выбранный в программе последним</source>
+        <translation>the language of the windows: ru (Russian, the default) or en (English); without this option, the one last chosen in the program is used</translation>
+    </message>
+    <message>
+        <source>kvir: %1; допустимы %2</source>
+        <translation>kvir: %1; allowed: %2</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр «%1»</source>
+        <translation>unknown option &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>ошибка в командной строке: %1</source>
+        <translation>error in the command line: %1</translation>
+    </message>
+    <message>
+        <source>лишний аргумент «%1»</source>
+        <translation>unexpected argument &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>неизвестный язык «%1»</source>
+        <translation>unknown language &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Использование: kvir [ПАРАМЕТР]
+Учебная программа: шестнадцать схем двоичных шифраторов и дешифраторов
+на логических элементах и микросхемах серии 155.
+
+Параметры:
+</source>
+        <translation>Usage: kvir [OPTION]
+A teaching program: sixteen schemes of binary encoders and decoders
+built of logic gates and series 155 chips.
+
+Options:
+</translation>
+    </message>
+    <message>
+        <source>
+Принимаются и стандартные параметры Qt (-platform, -style и другие).
+Если рядом с программой лежит файл _timing.txt, на панели схемы 01 есть кнопка
+Timing: замер скорости схем 1-9 с дописыванием итогов в этот файл (man kvir).
+</source>
+        <translation>
+Qt&apos;s standard options (-platform, -style and others) are accepted too.
+Where a file _timing.txt lies beside the program, the panel of scheme 01 has
+a button Timing: it times schemes 1-9 and appends the results to that file
+(man kvir).
+</translation>
+    </message>
+</context>
+<context>
+    <name>kvir::Tfrm00</name>
+    <message>
+        <source>Помощь</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>kvir::TfrmHelp</name>
+    <message>
+        <source>Выбор схемы осуществляется в раскрывающемся 
+списке, расположенном слева от кнопки &quot;Помощь&quot;.
+
+В схемах с шифраторами в результате однократного 
+нажатия кнопки устанавливается бит входа, 
+соответствующего нажатой кнопке, и сбрасывает 
+все остальные биты входов в начальное значение.
+
+В схемах с дешифраторами нажатие кнопки 
+производит инверсию бита входа, соответствующего 
+нажатой кнопке. </source>
+        <translation>Choose a scheme in the drop-down list to the
+left of the &quot;Help&quot; button.
+
+In the schemes with encoders, a single press
+of a button sets the input bit of that button
+and resets all the other input bits to their
+initial value.
+
+In the schemes with decoders, a press of a
+button inverts the input bit of that button.</translation>
+    </message>
+    <message>
+        <source>KVIR - Помощь</source>
+        <translation>KVIR - Help</translation>
+    </message>
+</context>
+</TS>
