@@ -1,0 +1,75 @@
+#!/bin/sh
+# The windows' language in the real program on an X server: xvfb_language_test.sh KVIR
+#   A click on the help button opens the help window titled "KVIR - Help" with --lang en or an
+#   English choice kept in the settings, and "KVIR - Помощь" when started plainly, even in an
+#   English locale.
+# Runs itself again on an X server of its own (with_xvfb.sh); the settings live in a folder of
+# their own, never the user's.
+set -u
+here=$(dirname "$0")
+if [ -z "${KVIR_XVFB_INNER:-}" ]; then
+  KVIR_XVFB_INNER=1 exec sh "$here/../xvfb/with_xvfb.sh" sh "$0" "$@"
+fi
+kvir=$1
+export QT_QPA_PLATFORM=xcb
+XDG_CONFIG_HOME=$(mktemp -d) || exit 1
+export XDG_CONFIG_HOME
+out=$(mktemp)
+pid=""
+trap 'rm -rf "$XDG_CONFIG_HOME" "$out"; [ -z "$pid" ] || kill "$pid" 2>/dev/null' EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  echo "--- the program's output:" >&2
+  sed 's/^/  /' "$out" >&2
+  echo "--- what the X server on $DISPLAY had:" >&2
+  xwininfo -root -tree 2>&1 | sed 's/^/  /' >&2
+  exit 1
+}
+
+# The first window whose title is exactly $1, if any.
+window_titled() {
+  xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+}
+
+# help_title_is TITLE [ENV…] -- [KVIR OPTION…]: starts kvir with the environment given, clicks
+# the help button until a help window comes up, and wants it titled TITLE.
+help_title_is() {
+  want=$1
+  shift
+  env_args=""
+  while [ "$1" != "--" ]; do env_args="$env_args $1"; shift; done
+  shift
+  # shellcheck disable=SC2086  # the environment words are meant to split
+  env $env_args "$kvir" "$@" >"$out" 2>&1 &
+  pid=$!
+  main=""
+  for _ in $(seq 100); do
+    main=$(window_titled "KVIR v1.0")
+    [ -n "$main" ] && break
+    sleep 0.1
+  done
+  [ -n "$main" ] || fail "no main window came up for: $env_args kvir $*"
+  help=""
+  for _ in $(seq 40); do
+    # The help button: 75 × 19 at 744, 0 of the client area.
+    xdotool mousemove --window "$main" 781 9 click 1
+    sleep 0.25
+    help=$(xdotool search --onlyvisible --name "^KVIR - " 2>/dev/null | head -n 1)
+    [ -n "$help" ] && break
+  done
+  [ -n "$help" ] || fail "no help window came up for: $env_args kvir $*"
+  got=$(xdotool getwindowname "$help")
+  [ "$got" = "$want" ] || fail "help window titled \"$got\", want \"$want\" for: $env_args kvir $*"
+  kill "$pid"
+  wait "$pid" 2>/dev/null
+  pid=""
+  echo "ok: \"$want\" for:$env_args kvir $*"
+}
+
+help_title_is "KVIR - Help" -- --lang en
+help_title_is "KVIR - Помощь" LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 LANGUAGE=en --
+mkdir -p "$XDG_CONFIG_HOME/kvir"
+printf '[General]\nlanguage=en\n' >"$XDG_CONFIG_HOME/kvir/kvir.conf"
+help_title_is "KVIR - Help" --
+help_title_is "KVIR - Помощь" -- --lang ru
