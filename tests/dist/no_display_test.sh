@@ -1,11 +1,14 @@
 #!/bin/sh
 # The command line of kvir with no display at all: no_display_test.sh KVIR
 #   --help and --version print and end with 0; a wrong option or argument prints one line on
-#   standard error and ends with 2. None of them may reach for a window system.
+#   standard error and ends with 2. None of them may reach for a window system. The settings
+#   (a kept language) come from a folder of the test's own.
 set -u
 kvir=$1
 out=$(mktemp) err=$(mktemp)
-trap 'rm -f "$out" "$err"' EXIT
+XDG_CONFIG_HOME=$(mktemp -d)
+export XDG_CONFIG_HOME
+trap 'rm -rf "$out" "$err" "$XDG_CONFIG_HOME"' EXIT
 
 fail() {
   echo "FAIL: $*" >&2
@@ -28,6 +31,9 @@ for option in --help -h; do
   [ ! -s "$err" ] || fail "$option wrote to standard error: $(cat "$err")"
 done
 
+run 0 --lang en --help
+head -n 1 "$out" | grep -qx 'Usage: kvir \[OPTION\]' || fail "--lang en --help: no usage line"
+
 for option in --version -v; do
   run 0 "$option"
   [ "$(cat "$out")" = "kvir 1.0" ] || fail "$option printed: $(cat "$out")"
@@ -36,6 +42,10 @@ done
 # Qt's own options are left for QApplication, so they do not count as wrong.
 run 0 -platform offscreen --version
 [ "$(cat "$out")" = "kvir 1.0" ] || fail "-platform offscreen --version printed: $(cat "$out")"
+
+run 2 --lang de
+[ "$(cat "$err")" = "kvir: неизвестный язык «de»; допустимы ru, en" ] ||
+  fail "kvir --lang de printed: $(cat "$err")"
 
 for wrong in --bogus -x extra --first-paint-exit=yes; do
   run 2 "$wrong"
