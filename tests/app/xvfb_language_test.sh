@@ -16,16 +16,9 @@ XDG_CONFIG_HOME=$(mktemp -d) || exit 1
 export XDG_CONFIG_HOME
 out=$(mktemp)
 pid=""
-trap 'rm -rf "$XDG_CONFIG_HOME" "$out"; [ -z "$pid" ] || kill "$pid" 2>/dev/null' EXIT
+trap 'rm -rf "$XDG_CONFIG_HOME" "$out"' EXIT
 
-fail() {
-  echo "FAIL: $*" >&2
-  echo "--- the program's output:" >&2
-  sed 's/^/  /' "$out" >&2
-  echo "--- what the X server on $DISPLAY had:" >&2
-  xwininfo -root -tree 2>&1 | sed 's/^/  /' >&2
-  exit 1
-}
+. "$here/../xvfb/fail.sh"
 
 # The first window whose title is exactly $1, if any.
 window_titled() {

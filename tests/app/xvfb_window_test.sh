@@ -16,15 +16,7 @@ export QT_QPA_PLATFORM=xcb
 out=$(mktemp)
 trap 'rm -f "$out"' EXIT
 
-fail() {
-  echo "FAIL: $*" >&2
-  echo "--- the program's output:" >&2
-  sed 's/^/  /' "$out" >&2
-  echo "--- what the X server on $DISPLAY had:" >&2
-  xwininfo -root -tree 2>&1 | sed 's/^/  /' >&2
-  [ -z "${pid:-}" ] || kill "$pid" 2>/dev/null
-  exit 1
-}
+. "$here/../xvfb/fail.sh"
 
 # The id of the top-level window captioned "KVIR v1.0".
 find_window() {
