@@ -7,11 +7,11 @@ set -euo pipefail
 
 run_packages=(
   g++ cmake ninja-build pkg-config
-  qt6-base-dev libpng-dev zlib1g-dev fonts-dejavu-core
+  qt6-base-dev qt6-tools-dev qt6-l10n-tools libpng-dev zlib1g-dev fonts-dejavu-core
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils libx11-dev
+  xvfb xauth x11-utils libx11-dev xdotool
   clang libclang-rt-dev time
   dpkg-dev file desktop-file-utils appstream man-db lintian
 )
