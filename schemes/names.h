@@ -3,6 +3,8 @@
 // Tokens are separated by blanks; each bracket group "[aa..bb]" counts from aa to bb with the
 // width of aa, the first group outermost; "-" stands for an unwired (null) entry.
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,10 +47,6 @@ constexpr int CountToken(std::string_view token) {
   return count;
 }
 
-}  // namespace names_detail
-
-namespace names_detail {
-
 /// Calls `visit` with each blank-separated token of the list, in order, until it returns false.
 template <typename Visit>
 constexpr void ForEachToken(std::string_view list, Visit visit) {
@@ -80,5 +78,53 @@ constexpr int CountNames(std::string_view list) {
 
 /// The names of the list in order ("-" kept as is). Throws std::invalid_argument when malformed.
 std::vector<std::string> ExpandNames(std::string_view list);
+
+/// The names of the list in groups: one group per value of each token's first bracket, a token
+/// without brackets a group of its own. "AND[00..07][00..02] OUT01" gives 8 groups of 3, then 1.
+std::vector<std::vector<std::string>> ExpandGroups(std::string_view list);
+
+/// The two digits of an indicator number: 5 → "05".
+constexpr std::array<char, 2> TwoDigitChars(int n) {
+  return {static_cast<char>('0' + n / 10 % 10), static_cast<char>('0' + n % 10)};
+}
+/// A number 0 … 99 as scheme and indicator names write it: 5 → "05", 16 → "16".
+std::string IndicatorNumber(int n);
+/// "IN05", "AND0102": the prefix followed by one or two two-digit numbers.
+std::string IndicatorName(std::string_view prefix, int first, int second = -1);
+
+/// A name list held by value, so that the scheme generators can compose one at compile time.
+class NameList {
+ public:
+  static constexpr size_t kCapacity = 80;
+
+  constexpr NameList() = default;
+  constexpr NameList(std::string_view text) { Add(text); }  // NOLINT: rows read as plain text
+  constexpr NameList(const char* text) : NameList(std::string_view(text)) {}  // NOLINT
+
+  /// Appends text; overflowing the capacity stops compilation of a constexpr generator.
+  constexpr NameList& Add(std::string_view text) {
+    for (char c : text) {
+      if (size_ == kCapacity) throw "name list too long";
+      text_[size_++] = c;
+    }
+    return *this;
+  }
+  /// Appends a two-digit number.
+  constexpr NameList& Add(int number) {
+    const std::array<char, 2> digits = TwoDigitChars(number);
+    return Add(std::string_view(digits.data(), digits.size()));
+  }
+  /// Appends "[aa..bb]".
+  constexpr NameList& Range(int from, int to) {
+    return Add("[").Add(from).Add("..").Add(to).Add("]");
+  }
+
+  constexpr std::string_view view() const { return {text_.data(), size_}; }
+  constexpr operator std::string_view() const { return view(); }  // NOLINT
+
+ private:
+  std::array<char, kCapacity> text_{};
+  uint8_t size_ = 0;
+};
 
 }  // namespace kvir

@@ -42,6 +42,38 @@ TEST(NameListTest, RejectsMalformedLists) {
   }
 }
 
+TEST(NameListTest, GroupsByTheFirstBracketOfEachToken) {
+  using Groups = std::vector<std::vector<std::string>>;
+  struct Case {
+    std::string_view list;
+    Groups groups;
+  };
+  const Case cases[] = {
+      {"AND[00..01][02..03]", {{"AND0002", "AND0003"}, {"AND0102", "AND0103"}}},
+      {"IN[00..02]", {{"IN00"}, {"IN01"}, {"IN02"}}},
+      {"BUS08 BUS06 OR[01..02]X", {{"BUS08"}, {"BUS06"}, {"OR01X"}, {"OR02X"}}},
+      {"- BUS01", {{"-"}, {"BUS01"}}},
+      {"", {}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(ExpandGroups(c.list), c.groups) << c.list;
+  }
+  EXPECT_THROW(ExpandGroups("IN[02..01]"), std::invalid_argument);
+}
+
+// The generators compose their lists at compile time.
+constexpr NameList kGateInputs = NameList("AND").Range(0, 15).Range(0, 3);
+static_assert(kGateInputs.view() == "AND[00..15][00..03]" && CountNames(kGateInputs) == 64);
+constexpr NameList kBusAndOutput = NameList("- BUS").Range(1, 8).Add(" OUT").Add(7);
+static_assert(CountNames(kBusAndOutput) == 10);
+
+TEST(NameListTest, NumbersHaveTwoDigits) {
+  EXPECT_EQ(IndicatorNumber(5), "05");
+  EXPECT_EQ(IndicatorNumber(16), "16");
+  EXPECT_EQ(IndicatorName("AND", 1, 12), "AND0112");
+  EXPECT_EQ(NameList("IN").Add(9).view(), "IN09");
+}
+
 TEST(LoaderTest, FormsResourceNames) {
   EXPECT_EQ(SchemePictureName(9), "SCHEME09PNG");
   EXPECT_EQ(SchemePictureName(10), "SCHEME10PNG");
