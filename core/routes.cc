@@ -54,4 +54,19 @@ void seRoute15(TPIntArr& in, TPIntArr& out) {
   Route<kRoute15>(in, out);
 }
 
+std::span<const uint8_t> RouteMapOf(TSEProc proc) {
+  struct Entry {
+    TSEProc proc;
+    std::span<const uint8_t> map;
+  };
+  static constexpr Entry kMaps[] = {
+      {seRoute01, kRoute01}, {seRoute03, kRoute03}, {seRoute06, kRoute06},
+      {seRoute07, kRoute07}, {seRoute08, kRoute08}, {seRoute09, kRoute09},
+      {seRoute12, kRoute12}, {seRoute14, kRoute14}, {seRoute15, kRoute15}};
+  for (const Entry& entry : kMaps) {
+    if (entry.proc == proc) return entry.map;
+  }
+  return {};
+}
+
 }  // namespace kvir

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 #include "core/se.h"
 
@@ -70,5 +71,8 @@ void seRoute09(TPIntArr& inputs, TPIntArr& outputs);
 void seRoute12(TPIntArr& inputs, TPIntArr& outputs);
 void seRoute14(TPIntArr& inputs, TPIntArr& outputs);
 void seRoute15(TPIntArr& inputs, TPIntArr& outputs);
+
+/// The copy map of a routing procedure; empty for any other procedure.
+std::span<const uint8_t> RouteMapOf(TSEProc proc);
 
 }  // namespace kvir

@@ -16,9 +16,12 @@ namespace kvir {
 /// A 24 × 24 picture control over the scheme picture showing the level of one cell.
 struct Indicator {
   std::string name;
+  std::string label;  ///< what the drawing prints beside it: "Y3", "X1", "S", "E2", "4"
   int left = 0;
   int top = 0;
-  bool is_button = false;           ///< the IN family; every other name is a lamp
+  bool is_button = false;  ///< the IN family; every other name is a lamp
+  Role role = Role::kOutput;
+  ChipPins pins;                    ///< the chip pin it lies on, if any
   int32_t Tag = 0;                  ///< the signal cell
   Picture shown;                    ///< empty until the first redraw
   std::string_view shown_resource;  ///< the resource `shown` was decoded from
@@ -60,11 +63,15 @@ class Scheme {
 
   const SchemeDef& def() const { return *def_; }
   int number() const { return def_->number; }
+  /// Whether its netlist is built and not freed.
+  bool built() const { return !elements.empty(); }
 
   /// The indicator of that name, or nullptr.
   Indicator* Find(std::string_view name);
+  const Indicator* Find(std::string_view name) const;
   /// The indicator of that name; throws std::out_of_range when the scheme has none.
   Indicator& At(std::string_view name);
+  const Indicator& At(std::string_view name) const;
 
   PictureControl picture;
   std::vector<Indicator> indicators;           ///< stacking order, bottom to top

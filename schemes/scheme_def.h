@@ -1,11 +1,13 @@
 #pragma once
-// The fixed data of one scheme, written as tables in un01.cc … un16.cc.
+// The fixed data of one scheme: where its indicators lie and what they are, its elements and its
+// press steps. Written as generators by family (gate_schemes.cc) or as tables (chip_schemes.cc).
 
 #include <cstdint>
 #include <span>
 #include <string_view>
 
 #include "core/se.h"
+#include "schemes/chip_pins.h"
 #include "schemes/names.h"
 
 namespace kvir {
@@ -17,27 +19,60 @@ enum class InputMode : uint8_t {
   kOneHotWithToggle,  ///< data buttons one-hot, a second press releasing; one button toggles
 };
 
-/// Indicators placed along a line: name i of `names` at (left + i·step_left, top + i·step_top).
+/// What an indicator is in the circuit.
+enum class Role : uint8_t {
+  kInput,      ///< a data input button
+  kEnable,     ///< an enable or strobe input button
+  kBusLine,    ///< a line of a bus, or a link between two parts
+  kGateInput,  ///< an input of a gate
+  kChipPin,    ///< a pin of a chip that is not a scheme output
+  kOutput,     ///< an output of the scheme
+};
+
+/// The labels and role of a row of indicators: what the drawing prints beside them.
+struct Legend {
+  Role role = Role::kOutput;
+  /// One label per name, blank-separated, or one pattern whose "#" stands for the name's last
+  /// number ("Y#": IN05 → "Y5"). Empty: a chip pin takes its pin's label, a gate input the label
+  /// of the bus line its routing element copies onto it.
+  std::string_view labels;
+  ChipPins pins = {};
+};
+
+/// A distance between neighbouring indicators of a row.
+struct Step {
+  int left = 0;
+  int top = 0;
+};
+
+/// Indicators placed in a grid: group g of `names` (ExpandGroups) at (left, top) + g · step, the
+/// k-th name of a group a further k · inner. With `tops`, name i lies at top + tops[i] instead.
 struct PlaceRow {
-  std::string_view names;
-  int16_t left;
-  int16_t top;
-  int16_t step_left = 0;
-  int16_t step_top = 0;
+  NameList names;
+  Legend legend;
+  int left = 0;
+  int top = 0;
+  Step step = {};
+  Step inner = {};
+  std::span<const int> tops = {};
 };
 
-/// One element: its procedure, then the cells it reads and writes, by indicator name.
+/// One element: its procedure, then the cells it reads and writes, by indicator name. With
+/// `each`, one element per group of the lists: input group g and output group g.
 struct ElementRow {
-  TSEProc proc;
-  std::string_view inputs;
-  std::string_view outputs;
+  TSEProc proc = nullptr;
+  NameList inputs;
+  NameList outputs;
+  bool each = false;
 };
 
-/// Execute elements first … last (numbered from 1 in creation order), then redraw `draw`.
+/// Execute elements first … last (numbered from 1 in creation order), then redraw `draw`. With
+/// `each`, one step per element: element first + g, then group g of `draw`.
 struct PressRow {
-  uint8_t first;
-  uint8_t last;
-  std::string_view draw;
+  int first = 0;
+  int last = 0;
+  NameList draw;
+  bool each = false;
 };
 
 struct PictureRect {

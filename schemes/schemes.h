@@ -1,5 +1,5 @@
 #pragma once
-// The sixteen schemes: their named entry points and the ordered table of them.
+// The sixteen schemes: the ordered table of their definitions and their named entry points.
 
 #include <array>
 
@@ -18,31 +18,28 @@ struct SchemeEntry {
 
 inline constexpr int kSchemeCount = 16;
 
+/// The definitions by family: schemes 01 … 05, 06 … 09 and 10 … 16.
+extern const std::array<SchemeDef, 5> kGateEncoderDefs;
+extern const std::array<SchemeDef, 4> kGateDecoderDefs;
+extern const std::array<SchemeDef, 7> kChipSchemeDefs;
+
 /// Schemes 1 … 16 in list order.
 extern const std::array<SchemeEntry, kSchemeCount> kSchemeTable;
 
-#define KVIR_DECLARE_SCHEME(NN)         \
-  extern const SchemeDef kScheme##NN;   \
-  void BuildScheme##NN(Scheme& scheme); \
-  void PressScheme##NN(Scheme& scheme, Indicator& clicked);
-
-KVIR_DECLARE_SCHEME(01)
-KVIR_DECLARE_SCHEME(02)
-KVIR_DECLARE_SCHEME(03)
-KVIR_DECLARE_SCHEME(04)
-KVIR_DECLARE_SCHEME(05)
-KVIR_DECLARE_SCHEME(06)
-KVIR_DECLARE_SCHEME(07)
-KVIR_DECLARE_SCHEME(08)
-KVIR_DECLARE_SCHEME(09)
-KVIR_DECLARE_SCHEME(10)
-KVIR_DECLARE_SCHEME(11)
-KVIR_DECLARE_SCHEME(12)
-KVIR_DECLARE_SCHEME(13)
-KVIR_DECLARE_SCHEME(14)
-KVIR_DECLARE_SCHEME(15)
-KVIR_DECLARE_SCHEME(16)
-
-#undef KVIR_DECLARE_SCHEME
+// The named entry points: one engine builds and presses every scheme from its definition.
+inline constexpr BuildProc BuildScheme01 = BuildNetlist, BuildScheme02 = BuildNetlist,
+                           BuildScheme03 = BuildNetlist, BuildScheme04 = BuildNetlist,
+                           BuildScheme05 = BuildNetlist, BuildScheme06 = BuildNetlist,
+                           BuildScheme07 = BuildNetlist, BuildScheme08 = BuildNetlist,
+                           BuildScheme09 = BuildNetlist, BuildScheme10 = BuildNetlist,
+                           BuildScheme11 = BuildNetlist, BuildScheme12 = BuildNetlist,
+                           BuildScheme13 = BuildNetlist, BuildScheme14 = BuildNetlist,
+                           BuildScheme15 = BuildNetlist, BuildScheme16 = BuildNetlist;
+inline constexpr PressProc PressScheme01 = Press, PressScheme02 = Press, PressScheme03 = Press,
+                           PressScheme04 = Press, PressScheme05 = Press, PressScheme06 = Press,
+                           PressScheme07 = Press, PressScheme08 = Press, PressScheme09 = Press,
+                           PressScheme10 = Press, PressScheme11 = Press, PressScheme12 = Press,
+                           PressScheme13 = Press, PressScheme14 = Press, PressScheme15 = Press,
+                           PressScheme16 = Press;
 
 }  // namespace kvir

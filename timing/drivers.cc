@@ -48,7 +48,7 @@ TimingDriver MakeDriver(Scheme& scheme, const DriverRow& row) {
   }
   Indicator& clicked = scheme.At(kPressedButton);
   return [&scheme, &clicked, cells = std::move(cells), press = row.press] {
-    if (scheme.elements.size() != scheme.def().netlist.size()) {
+    if (!scheme.built()) {
       throw std::logic_error("схема " + std::to_string(scheme.number()) + " не построена");
     }
     for (const auto& [cell, value] : cells) *cell = value;

@@ -19,9 +19,8 @@ int main(int argc, char** argv) {
   try {
     for (int n = 1; n <= kvir::kSchemeCount; ++n) {
       const kvir::Scheme scheme(*kvir::kSchemeTable[n - 1].def);
-      char file[32];
-      std::snprintf(file, sizeof file, "/scheme%02d.png", n);
-      kvir::WritePngFile(kvir::art::DrawSchemePicture(scheme), std::string(argv[1]) + file);
+      const std::string file = "/scheme" + kvir::IndicatorNumber(n) + ".png";
+      kvir::WritePngFile(kvir::art::DrawSchemePicture(scheme), argv[1] + file);
     }
   } catch (const std::exception& e) {
     std::fprintf(stderr, "%s\n", e.what());

@@ -7,6 +7,7 @@
 #include <bit>
 #include <map>
 #include <set>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -140,6 +141,90 @@ constexpr SequenceCase kSequences[] = {
     {16, "IN00", "BUSIN00 DC00OUT[00..07] DC01OUT[00..07] DC02S01 DC02S02 OUT[00..15]",
      "1  1111 1111  1111 1111  1 1  1111 1111 1111 1111"},
 };
+
+/// The indicator of scheme s labelled `label` with role `role`.
+Indicator& Labelled(Scheme& s, std::string_view label, Role role) {
+  for (Indicator& ind : s.indicators) {
+    if (ind.label == label && ind.role == role) return ind;
+  }
+  throw std::out_of_range("no indicator labelled " + std::string(label));
+}
+
+// With V on, the button labelled k drives the active-low outputs D1, D2, D3 of weight 4, 2, 1.
+TEST_F(ChipSchemes, Scheme10OutputLabelsAreTheWeightsOfTheButtonsLabel) {
+  Scheme& s = Select(10);
+  ASSERT_EQ(Labelled(s, "V", Role::kEnable).Tag, 1);
+  for (int k = 0; k < 8; ++k) {
+    Press(10, Labelled(s, std::to_string(k), Role::kInput).name);
+    int value = 0;
+    for (int d = 1; d <= 3; ++d) {
+      value += (1 - Labelled(s, "D" + std::to_string(d), Role::kOutput).Tag) << (3 - d);
+    }
+    EXPECT_EQ(value, k);
+    EXPECT_EQ(Labelled(s, "S", Role::kOutput).Tag, 0);
+  }
+}
+
+// Data buttons set by the weights their labels stand for, enables on: the one low output is the
+// one the truth table names.
+TEST_F(ChipSchemes, DecodersDriveLowTheOutputLabelledForTheLabelledInputs) {
+  struct Case {
+    int scheme;
+    std::vector<std::pair<std::string, int>> weights;  ///< data button label, weight
+    std::vector<std::string> enables;
+    std::vector<std::string> outputs;  ///< the label of the low output for each value
+  };
+  const Case cases[] = {
+      {12, {{"4", 4}, {"2", 2}, {"1", 1}}, {"V"}, {"E1", "E2", "E3", "E4", "D1", "D2", "D3", "D4"}},
+      {13,
+       {{"1", 1}, {"2", 2}, {"3", 4}, {"4", 8}},
+       {"S1", "S2"},
+       {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15"}},
+  };
+  for (const Case& c : cases) {
+    Scheme& s = Select(c.scheme);
+    for (const std::string& enable : c.enables) {
+      if (Labelled(s, enable, Role::kEnable).Tag == 0)
+        Press(c.scheme, Labelled(s, enable, Role::kEnable).name);
+    }
+    for (int v = 0; v < static_cast<int>(c.outputs.size()); ++v) {
+      for (const auto& [label, weight] : c.weights) {
+        Indicator& button = Labelled(s, label, Role::kInput);
+        if (button.Tag != ((v & weight) != 0)) Press(c.scheme, button.name);
+      }
+      for (const Indicator& ind : s.indicators) {
+        if (ind.role != Role::kOutput) continue;
+        EXPECT_EQ(ind.Tag, ind.label == c.outputs[v] ? 0 : 1)
+            << "scheme " << c.scheme << " value " << v << " " << ind.label;
+      }
+    }
+  }
+}
+
+// Chip pins carry their chip, the pin's place and what the chip's drawing prints beside it.
+TEST_F(ChipSchemes, ChipPinsKnowTheirChipAndPin) {
+  struct Case {
+    int scheme;
+    std::string_view name;
+    int chip;
+    bool output;
+    int pin;
+    std::string_view label;
+  };
+  const Case cases[] = {
+      {10, "CD08", 1, false, 8, "V"},      {11, "DC01", 1, false, 1, "Ē"},
+      {11, "OUT05", 1, true, 5, "D2"},     {14, "DC00OUT06", 1, true, 6, "D3"},
+      {14, "DC01IN04", 2, false, 4, "S2"}, {15, "DC01IN02", 2, false, 2, "3"},
+      {16, "DC02S02", 3, false, 5, "S2"},  {16, "OUT15", 3, true, 15, "15"},
+  };
+  for (const Case& c : cases) {
+    const Indicator& ind = built_.set.scheme(c.scheme).At(c.name);
+    EXPECT_EQ(ind.pins.chip, c.chip) << c.name;
+    EXPECT_EQ(ind.pins.output, c.output) << c.name;
+    EXPECT_EQ(ind.pins.first, c.pin) << c.name;
+    EXPECT_EQ(ind.label, c.label) << c.name;
+  }
+}
 
 TEST_F(ChipSchemes, PressSequencesFromTheSelectedState) {
   for (const SequenceCase& c : kSequences) {

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <map>
 #include <set>
+#include <stdexcept>
 
 #include "core/gates.h"
 #include "schemes/loaders.h"
@@ -109,7 +110,8 @@ TEST(LoaderTest, IndicatorKeepsItsOwnCopy) {
 }
 
 // A two-input AND scheme, small enough to follow by hand.
-constexpr PlaceRow kTinyPlaces[] = {{"IN[00..01]", 0, 0, 0, 30}, {"OUT00", 40, 15}};
+constexpr PlaceRow kTinyPlaces[] = {{"IN[00..01]", {Role::kInput, "A B"}, 0, 0, {0, 30}},
+                                    {"OUT00", {Role::kOutput, "Y"}, 40, 15}};
 constexpr ElementRow kTinyNetlist[] = {{seAnd, "IN00 IN01", "OUT00"}};
 constexpr PressRow kTinyPress[] = {{1, 1, "OUT00"}};
 const SchemeDef kTiny = {.number = 1,
@@ -142,7 +144,8 @@ TEST(PressCycleTest, TogglesRedrawsButtonsThenExecutesAndRedrawsLamps) {
 }
 
 TEST(PressCycleTest, OneHotClearsEveryButtonAndSetsThePressedOne) {
-  constexpr PlaceRow places[] = {{"IN[00..02]", 0, 0, 0, 30}, {"OUT00", 40, 15}};
+  constexpr PlaceRow places[] = {{"IN[00..02]", {Role::kInput, "#"}, 0, 0, {0, 30}},
+                                 {"OUT00", {Role::kOutput, "Y"}, 40, 15}};
   constexpr ElementRow netlist[] = {{seOr, "IN[00..02]", "OUT00"}};
   SchemeDef def = kTiny;
   def.places = places;
@@ -190,6 +193,23 @@ TEST_P(EverySchemeTest, IndicatorsAreUniqueAndButtonsAreTheInFamily) {
     const Indicator& ind = scheme().indicators[i];
     EXPECT_TRUE(names.insert(ind.name).second) << "duplicate " << ind.name;
     EXPECT_EQ(listed.count(static_cast<uint16_t>(i)) == 1, ind.is_button) << ind.name;
+  }
+}
+
+// Labels name the buttons for the command line and screen readers: each button its own.
+TEST_P(EverySchemeTest, EveryIndicatorHasALabelAndARoleThatFitsIt) {
+  std::map<std::string, std::string> button_of_label;
+  for (const Indicator& ind : scheme().indicators) {
+    EXPECT_FALSE(ind.label.empty()) << ind.name;
+    const bool input_role = ind.role == Role::kInput || ind.role == Role::kEnable;
+    EXPECT_EQ(input_role, ind.is_button) << ind.name;
+    EXPECT_EQ(ind.name.starts_with("OUT"), ind.role == Role::kOutput) << ind.name;
+    EXPECT_TRUE(!ind.name.starts_with("BUS") || ind.role == Role::kBusLine) << ind.name;
+    EXPECT_EQ(ind.role == Role::kChipPin, ind.pins.chip != 0 && ind.role != Role::kOutput)
+        << ind.name;
+    if (!ind.is_button) continue;
+    const auto [it, fresh] = button_of_label.emplace(ind.label, ind.name);
+    EXPECT_TRUE(fresh) << ind.name << " and " << it->second << " share " << ind.label;
   }
 }
 

@@ -6,10 +6,12 @@
 #include <cstdlib>
 #include <map>
 #include <ostream>
+#include <span>
 #include <string>
 #include <tuple>
 #include <vector>
 
+#include "schemes/gate_schemes.h"
 #include "tests/schemes/scheme_test_util.h"
 
 namespace kvir {
@@ -18,6 +20,7 @@ namespace {
 using testing::BuiltSchemes;
 using testing::StepRecorder;
 
+/// A scheme on gates as the tests see it: its row of schemes/gate_schemes.h and what follows.
 struct GateScheme {
   int number;
   bool decoder;
@@ -36,32 +39,22 @@ void PrintTo(const GateScheme& c, std::ostream* os) {
   *os << "scheme " << c.number;
 }
 
-// clang-format off
-constexpr GateScheme kEncoders[] = {
-    // number decoder bits gate  level msb_on_top has_nor elements redraws
-    {1, false, 3, "OR",     1, false, false, 5,  31},
-    {2, false, 3, "ANDNOT", 0, false, false, 5,  31},
-    {3, false, 4, "OR",     1, false, false, 6,  68},
-    {4, false, 4, "ORNOT",  1, false, true,  10, 72},
-    {5, false, 4, "ANDNOT", 0, false, false, 6,  68},
-};
-constexpr GateScheme kDecoders[] = {
-    {6, true, 3, "AND",   1, false, false, 13, 41},
-    {7, true, 3, "ORNOT", 0, false, false, 13, 41},
-    {8, true, 4, "AND",   1, true,  false, 22, 92},
-    {9, true, 4, "ORNOT", 0, true,  false, 22, 92},
-};
-// clang-format on
+/// Elements and redraws of a press, scheme by scheme from 1.
+constexpr std::pair<int, int> kCounts[] = {{5, 31},  {5, 31},  {6, 68},  {10, 72}, {6, 68},
+                                           {13, 41}, {13, 41}, {22, 92}, {22, 92}};
 
-std::string Name(std::string_view prefix, int a, int b = -1) {
-  std::string name(prefix);
-  for (int v : {a, b}) {
-    if (v < 0) continue;
-    name += static_cast<char>('0' + v / 10);
-    name += static_cast<char>('0' + v % 10);
+std::vector<GateScheme> Schemes(std::span<const GateSchemeRow> rows, bool decoder) {
+  std::vector<GateScheme> out;
+  for (const GateSchemeRow& r : rows) {
+    const bool inverting = decoder ? r.gate == GateKind::kNor : r.inverted_inputs;
+    out.push_back({r.number, decoder, r.bits, GateInputPrefix(r.gate), inverting ? 0 : 1,
+                   decoder && r.bits == 4, !decoder && r.gate == GateKind::kNor,
+                   kCounts[r.number - 1].first, kCounts[r.number - 1].second});
   }
-  return name;
+  return out;
 }
+const std::vector<GateScheme> kEncoders = Schemes(kGateEncoders, false);
+const std::vector<GateScheme> kDecoders = Schemes(kGateDecoders, true);
 
 int Bit(int value, int bit) {
   return (value >> bit) & 1;
@@ -87,19 +80,20 @@ void ExpectShownMatchesCells(const Scheme& s) {
 void ExpectEncoderState(Scheme& s, const GateScheme& c, int k) {
   const int inputs = 1 << c.bits;
   for (int i = 0; i < inputs; ++i) {
-    EXPECT_EQ(Cell(s, Name("IN", i)), i == k ? 1 : 0) << "IN" << i;
-    EXPECT_EQ(Cell(s, Name("BUS", i)), i == k ? c.level : 1 - c.level) << "BUS" << i;
+    EXPECT_EQ(Cell(s, IndicatorName("IN", i)), i == k ? 1 : 0) << "IN" << i;
+    EXPECT_EQ(Cell(s, IndicatorName("BUS", i)), i == k ? c.level : 1 - c.level) << "BUS" << i;
   }
   for (int g = 0; g < c.bits; ++g) {
     int rank = 0;
     for (int m = 0; m < k; ++m) rank += Bit(m, g);
     for (int j = 0; j < inputs / 2; ++j) {
       const bool carries = Bit(k, g) == 1 && j == rank;
-      EXPECT_EQ(Cell(s, Name(c.gate, g, j)), carries ? c.level : 1 - c.level) << Name(c.gate, g, j);
+      EXPECT_EQ(Cell(s, IndicatorName(c.gate, g, j)), carries ? c.level : 1 - c.level)
+          << IndicatorName(c.gate, g, j);
     }
-    EXPECT_EQ(Cell(s, Name("OUT", g)), Bit(k, g)) << "OUT" << g;
+    EXPECT_EQ(Cell(s, IndicatorName("OUT", g)), Bit(k, g)) << "OUT" << g;
     if (c.has_nor_outputs) {
-      EXPECT_EQ(Cell(s, Name("NOT", g)), 1 - Bit(k, g)) << "NOT" << g;
+      EXPECT_EQ(Cell(s, IndicatorName("NOT", g)), 1 - Bit(k, g)) << "NOT" << g;
     }
   }
   ExpectShownMatchesCells(s);
@@ -111,18 +105,20 @@ void ExpectDecoderState(Scheme& s, const GateScheme& c, int n) {
   const auto tested_bit = [&](int position) {
     return c.msb_on_top ? c.bits - 1 - position : position;
   };
-  for (int b = 0; b < c.bits; ++b) EXPECT_EQ(Cell(s, Name("IN", b)), Bit(n, b)) << "IN" << b;
+  for (int b = 0; b < c.bits; ++b)
+    EXPECT_EQ(Cell(s, IndicatorName("IN", b)), Bit(n, b)) << "IN" << b;
   for (int p = 0; p < c.bits; ++p) {
     const int value = Bit(n, tested_bit(p));
-    EXPECT_EQ(Cell(s, Name("BUS", 2 * p + 1)), value) << "BUS" << 2 * p + 1;
-    EXPECT_EQ(Cell(s, Name("BUS", 2 * p + 2)), 1 - value) << "BUS" << 2 * p + 2;
+    EXPECT_EQ(Cell(s, IndicatorName("BUS", 2 * p + 1)), value) << "BUS" << 2 * p + 1;
+    EXPECT_EQ(Cell(s, IndicatorName("BUS", 2 * p + 2)), 1 - value) << "BUS" << 2 * p + 2;
   }
   for (int g = 0; g < (1 << c.bits); ++g) {
     for (int j = 0; j < c.bits; ++j) {
       const bool agrees = Bit(n, tested_bit(j)) == Bit(g, tested_bit(j));
-      EXPECT_EQ(Cell(s, Name(c.gate, g, j)), agrees ? c.level : 1 - c.level) << Name(c.gate, g, j);
+      EXPECT_EQ(Cell(s, IndicatorName(c.gate, g, j)), agrees ? c.level : 1 - c.level)
+          << IndicatorName(c.gate, g, j);
     }
-    EXPECT_EQ(Cell(s, Name("OUT", g)), g == n ? 1 : 0) << "OUT" << g;
+    EXPECT_EQ(Cell(s, IndicatorName("OUT", g)), g == n ? 1 : 0) << "OUT" << g;
   }
   ExpectShownMatchesCells(s);
 }
@@ -167,7 +163,7 @@ class GateSchemeTest : public ::testing::TestWithParam<GateScheme> {
 };
 
 std::string ParamName(const ::testing::TestParamInfo<GateScheme>& info) {
-  return Name("Scheme", info.param.number);
+  return IndicatorName("Scheme", info.param.number);
 }
 
 TEST_P(GateSchemeTest, IndicatorsLieOnThePictureWithoutOverlapping) {
@@ -200,7 +196,7 @@ TEST_P(GateSchemeTest, OnlyTheDecoderRoutingInputZeroIsUnwired) {
     for (size_t i = 0; i < element.FInputs.size(); ++i) {
       if (element.FInputs[i] == nullptr) unwired.emplace_back(e, i);
     }
-    if (element.FOutputs[0] == &s.At(Name(c().gate, 0, 0)).Tag) routing = e;
+    if (element.FOutputs[0] == &s.At(IndicatorName(c().gate, 0, 0)).Tag) routing = e;
   }
   using Unwired = std::vector<std::pair<size_t, size_t>>;
   const Unwired expected = c().decoder ? Unwired{{routing, 0}} : Unwired{};
@@ -251,9 +247,9 @@ TEST_P(GateSchemeTest, SelectionShowsTheInitialStateWhateverWasSetBefore) {
   Scheme& s = Select();
   EXPECT_EQ(built.host.placed(), c().number);
   ExpectState(s, c(), 0);
-  std::string dirty = Name("IN", ButtonCount(c()) - 1);
+  std::string dirty = IndicatorName("IN", ButtonCount(c()) - 1);
   if (c().decoder) {
-    for (int b = 1; b < c().bits - 1; ++b) dirty += " " + Name("IN", b);
+    for (int b = 1; b < c().bits - 1; ++b) dirty += " " + IndicatorName("IN", b);
   }
   Press(dirty);
   Select();
@@ -273,6 +269,19 @@ TEST_P(GateSchemeTest, SelectionShowsTheInitialStateWhateverWasSetBefore) {
   ExpectState(s, c(), 0);
 }
 
+// Every gate input is labelled with the bus line it reads: after any press both carry one level.
+TEST_P(GateSchemeTest, GateInputsCarryTheBusLineOfTheirLabel) {
+  Scheme& s = Select();
+  Press(c().decoder ? "IN00 IN02" : "IN05");
+  for (int g = 0; g < (c().decoder ? 1 << c().bits : c().bits); ++g) {
+    for (int j = 0; j < (c().decoder ? c().bits : 1 << (c().bits - 1)); ++j) {
+      const Indicator& input = s.At(IndicatorName(c().gate, g, j));
+      EXPECT_EQ(input.role, Role::kGateInput);
+      EXPECT_EQ(input.Tag, s.At(IndicatorName("BUS", std::stoi(input.label))).Tag) << input.name;
+    }
+  }
+}
+
 INSTANTIATE_TEST_SUITE_P(Encoders, GateSchemeTest, ::testing::ValuesIn(kEncoders), ParamName);
 INSTANTIATE_TEST_SUITE_P(Decoders, GateSchemeTest, ::testing::ValuesIn(kDecoders), ParamName);
 
@@ -281,7 +290,7 @@ using EncoderTest = GateSchemeTest;
 TEST_P(EncoderTest, EachButtonShowsItsNumber) {
   Scheme& s = Select();
   for (int k = (1 << c().bits) - 1; k >= 0; --k) {
-    Press(Name("IN", k));
+    Press(IndicatorName("IN", k));
     ExpectState(s, c(), k);
   }
 }
@@ -297,7 +306,7 @@ TEST_P(EncoderTest, PressingThePressedButtonOnlyRedraws) {
     if (k == previous) ForgetShownPictures(s);
     StepRecorder rec;
     s.observer = &rec;
-    Press(Name("IN", k));
+    Press(IndicatorName("IN", k));
     s.observer = nullptr;
     EXPECT_EQ(Draws(rec), c().redraws);
     ExpectState(s, c(), k);
@@ -305,6 +314,28 @@ TEST_P(EncoderTest, PressingThePressedButtonOnlyRedraws) {
       EXPECT_EQ(Take(s), before) << "pressed IN" << k << " again";
     }
     previous = k;
+  }
+}
+
+/// The number the outputs show, each weighing 2^n by its label "Xn" (or "Yn").
+int LabelledValue(const Scheme& s, char letter) {
+  int value = 0;
+  for (const Indicator& ind : s.indicators) {
+    if (ind.role != Role::kOutput) continue;
+    EXPECT_EQ(ind.label[0], letter) << ind.name;
+    value += ind.Tag << std::stoi(ind.label.substr(1));
+  }
+  return value;
+}
+
+// The button labelled Yk makes the outputs labelled X0 … read k.
+TEST_P(EncoderTest, OutputLabelsAreTheBitWeightsOfThePressedButtonsLabel) {
+  Scheme& s = Select();
+  for (uint16_t b : s.buttons) {
+    Indicator& button = s.indicators[b];
+    ASSERT_EQ(button.label[0], 'Y');
+    Press(button.name);
+    EXPECT_EQ(LabelledValue(s, 'X'), std::stoi(button.label.substr(1))) << button.name;
   }
 }
 
@@ -318,7 +349,7 @@ TEST_P(DecoderTest, EveryInputCombinationLightsItsOutputOnly) {
   int shown = 0;
   for (int n = 0; n < (1 << c().bits); ++n) {
     for (int b = 0; b < c().bits; ++b) {
-      if (Bit(n ^ shown, b)) Press(Name("IN", b));
+      if (Bit(n ^ shown, b)) Press(IndicatorName("IN", b));
     }
     shown = n;
     ExpectState(s, c(), n);
@@ -328,11 +359,11 @@ TEST_P(DecoderTest, EveryInputCombinationLightsItsOutputOnly) {
 TEST_P(DecoderTest, ClicksFromTheInitialState) {
   Scheme& s = Select();
   const int top = c().bits - 1;
-  Press(Name("IN", top));
+  Press(IndicatorName("IN", top));
   ExpectState(s, c(), 1 << top);
   Select();
   for (int b = 0; b <= top; ++b) {
-    Press(Name("IN", b));
+    Press(IndicatorName("IN", b));
     ExpectState(s, c(), (2 << b) - 1);
   }
 }
@@ -342,10 +373,26 @@ TEST_P(DecoderTest, ClickingAnInputTwiceRestoresEveryCellAndPicture) {
   Press("IN00 IN02");
   for (int b = 0; b < c().bits; ++b) {
     const Snapshot before = Take(s);
-    Press(Name("IN", b));
+    Press(IndicatorName("IN", b));
     EXPECT_NE(Take(s), before);
-    Press(Name("IN", b));
+    Press(IndicatorName("IN", b));
     EXPECT_EQ(Take(s), before) << "IN" << b << " clicked twice";
+  }
+}
+
+// Inputs labelled Xb set to the bits of v light the one output labelled Yv.
+TEST_P(DecoderTest, TheOutputLabelledWithTheInputValueIsTheOneLit) {
+  Scheme& s = Select();
+  for (int v = 0; v < (1 << c().bits); ++v) {
+    for (uint16_t b : s.buttons) {
+      Indicator& input = s.indicators[b];
+      if (input.Tag != Bit(v, std::stoi(input.label.substr(1)))) Press(input.name);
+    }
+    for (const Indicator& ind : s.indicators) {
+      EXPECT_TRUE(ind.role != Role::kOutput || ind.Tag == (ind.label == "Y" + std::to_string(v)))
+          << ind.name << " at " << v;
+    }
+    EXPECT_EQ(LabelledValue(s, 'Y'), 1 << v);
   }
 }
 

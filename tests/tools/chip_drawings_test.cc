@@ -78,9 +78,7 @@ TEST_P(ChipDrawingTest, NothingButWiresTouchesASquare) {
 
 INSTANTIATE_TEST_SUITE_P(ChipSchemes, ChipDrawingTest, ::testing::Range(10, 17));
 
-TEST(IndicatorNames, AreNumberedWithTwoDigits) {
-  EXPECT_EQ(art::IndicatorName("OUT", 7), "OUT07");
-  EXPECT_EQ(art::IndicatorName("BUSOUT", 10), "BUSOUT10");
+TEST(IndicatorNames, NumberedRunsOfNames) {
   const std::vector<std::string> expected = {"DC01IN03", "DC01IN04", "DC01IN05"};
   EXPECT_EQ(art::Numbered("DC01IN", 3, 3), expected);
   EXPECT_TRUE(art::Numbered("IN", 0, 0).empty());

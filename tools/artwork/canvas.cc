@@ -25,11 +25,8 @@ Canvas::Canvas(const Scheme& scheme)
 Canvas::~Canvas() = default;
 
 QRectF Canvas::Box(std::string_view indicator) const {
-  for (const Indicator& ind : scheme_.indicators) {
-    if (ind.name == indicator) return QRectF(ind.left, ind.top, kPlaceholderSide, kPlaceholderSide);
-  }
-  throw std::out_of_range("scheme " + std::to_string(scheme_.number()) + " has no indicator " +
-                          std::string(indicator));
+  const Indicator& ind = scheme_.At(indicator);
+  return QRectF(ind.left, ind.top, kPlaceholderSide, kPlaceholderSide);
 }
 
 QPointF Canvas::ToImage(QPointF panel) const {

@@ -38,6 +38,10 @@ class Canvas {
 
   /// The 24 × 24 square of an indicator, in panel coordinates; throws when it does not exist.
   QRectF Box(std::string_view indicator) const;
+  /// What the drawing prints beside an indicator; throws when it does not exist.
+  QString Label(std::string_view indicator) const {
+    return QString::fromStdString(scheme_.At(indicator).label);
+  }
   QPointF Left(std::string_view indicator) const { return LeftOf(Box(indicator)); }
   QPointF Right(std::string_view indicator) const { return RightOf(Box(indicator)); }
   QPointF Top(std::string_view indicator) const {

@@ -10,9 +10,6 @@
 namespace kvir::art {
 namespace {
 
-/// Scheme 12's buttons, top to bottom: the code bits of weight 4, 2 and 1, then the enable.
-constexpr const char* kScheme12Buttons[] = {"4", "2", "1", "V"};
-
 static_assert(kRoute12 == RouteMap<6>{3, 0, 1, 2, 3, 0},
               "scheme 12's drawing wires S1 and S2 to line 3, Ē and D to line 0, A and B to 1, 2");
 
@@ -47,9 +44,10 @@ void DrawScheme11(Canvas& c) {
 }
 
 void DrawScheme12(Canvas& c) {
+  // The buttons, top to bottom: the code bits of weight 4, 2 and 1, then the enable.
   const std::vector<std::string> buttons = Numbered("IN", 0, 4);
-  for (size_t i = 0; i < buttons.size(); ++i) {
-    c.Text(c.Top(buttons[i]) - QPointF(0, 8), kScheme12Buttons[i], Align::kCenter);
+  for (const std::string& button : buttons) {
+    c.Text(c.Top(button) - QPointF(0, 8), c.Label(button), Align::kCenter);
   }
   FeedRows(c, buttons, Numbered("BUS", 0, 4), {false, false, false, true});
   Scheme12Bus(c);

@@ -10,16 +10,12 @@
 namespace kvir::art {
 namespace {
 
-/// The numbers of the bus lines: the strobe S, then the code bits 1, 2, …
-QString LineNumber(int line) {
-  return line == 0 ? QString("S") : QString::number(line);
-}
-
-/// Buttons IN00 … (S inverted, the bits repeated) onto the bus input indicators and into the bar.
+/// Buttons IN00 … (S inverted, the bits repeated) onto the bus input indicators and into the bar,
+/// each line numbered with its label: the strobe S, then the code bits 1, 2, …
 void ButtonsOntoBus(Canvas& c, int lines, qreal bar) {
   FeedRows(c, Numbered("IN", 0, lines), Numbered("BUSIN", 0, lines), {true});
-  for (int line = 0; line < lines; ++line) {
-    BusEntry(c, IndicatorName("BUSIN", line), bar, LineNumber(line));
+  for (const std::string& line : Numbered("BUSIN", 0, lines)) {
+    BusEntry(c, line, bar, c.Label(line));
   }
 }
 
@@ -56,7 +52,7 @@ void Scheme14Bus(Canvas& c, qreal left_bar) {
   constexpr size_t kFirstPinRoute = 7;
   for (size_t i = 0; i < pins.size(); ++i) {
     const int line = kRoute14[kFirstPinRoute + i];
-    BusTap(c, line <= 3 ? left_bar : right_bar, pins[i], LineNumber(line));
+    BusTap(c, line <= 3 ? left_bar : right_bar, pins[i], c.Label(IndicatorName("BUSIN", line)));
   }
 }
 
@@ -83,11 +79,11 @@ void Scheme15Bus(Canvas& c, qreal left_bar) {
              {right_bar, over},
              {right_bar, Row(c, "DC01IN03") + 4}});
   for (int bit = 1; bit <= 8; ++bit) {
-    BusEntry(c, IndicatorName("BUSIN", bit), left_bar, QString::number(bit));
+    BusEntry(c, IndicatorName("BUSIN", bit), left_bar, c.Label(IndicatorName("BUSIN", bit)));
   }
   for (int pin = 0; pin < 4; ++pin) {
-    BusTap(c, left_bar, IndicatorName("DC00IN", pin), QString::number(pin + 1));
-    BusTap(c, right_bar, IndicatorName("DC01IN", pin), QString::number(pin + 5));
+    BusTap(c, left_bar, IndicatorName("DC00IN", pin), c.Label(IndicatorName("BUSIN", pin + 1)));
+    BusTap(c, right_bar, IndicatorName("DC01IN", pin), c.Label(IndicatorName("BUSIN", pin + 5)));
   }
 }
 
@@ -120,10 +116,10 @@ void Scheme16Bus(Canvas& c, qreal left_bar) {
              {right_bar, over},
              {right_bar, Row(c, "BUSOUT07") + 4}});
   for (int line = 0; line <= 6; ++line) {
-    BusTap(c, left_bar, IndicatorName("BUSOUT", line), LineNumber(line));
+    BusTap(c, left_bar, IndicatorName("BUSOUT", line), c.Label(IndicatorName("BUSOUT", line)));
   }
   for (int bit = 7; bit <= 10; ++bit) {
-    BusTap(c, right_bar, IndicatorName("BUSOUT", bit), QString::number(bit));
+    BusTap(c, right_bar, IndicatorName("BUSOUT", bit), c.Label(IndicatorName("BUSOUT", bit)));
   }
 }
 

@@ -3,7 +3,6 @@
 #include <QPainterPath>
 #include <QPen>
 #include <algorithm>
-#include <cstdio>
 #include <span>
 
 namespace kvir::art {
@@ -13,14 +12,8 @@ namespace {
 constexpr qreal kLabelField = 26;
 /// A group divider sits midway between two rows, but no further than this below the upper one.
 constexpr qreal kDividerReach = 14;
-constexpr qreal kInverterWidth = 11;
-constexpr qreal kInverterHeight = 15;
+constexpr QSizeF kInverter(11, 15);
 constexpr qreal kInverterSymbolPixels = 10;
-
-struct PinMark {
-  const char* label;
-  bool active_low;
-};
 
 /// What a chip type prints: its mark, its pins in model order, and the pins after which a line
 /// divides the label field into groups.
@@ -32,30 +25,28 @@ struct ChipKind {
   std::span<const int> output_groups;
 };
 
-constexpr PinMark kIV1Inputs[] = {{"0", true}, {"1", true}, {"2", true}, {"3", true}, {"4", true},
-                                  {"5", true}, {"6", true}, {"7", true}, {"V", true}};
-constexpr PinMark kIV1Outputs[] = {{"S", true}, {"D1", true}, {"D2", true}, {"D3", true}};
 constexpr int kIV1InputGroups[] = {7};
 constexpr int kIV1OutputGroups[] = {0};
 
-constexpr PinMark kID3Inputs[] = {{"1", false}, {"2", false}, {"3", false},
-                                  {"4", false}, {"S1", true}, {"S2", true}};
-constexpr PinMark kID3Outputs[] = {{"0", true},  {"1", true},  {"2", true},  {"3", true},
-                                   {"4", true},  {"5", true},  {"6", true},  {"7", true},
-                                   {"8", true},  {"9", true},  {"10", true}, {"11", true},
-                                   {"12", true}, {"13", true}, {"14", true}, {"15", true}};
 constexpr int kID3InputGroups[] = {3};
-
-constexpr PinMark kID4Inputs[] = {{"S1", true}, {"Ē", true},  {"A", false},
-                                  {"B", false}, {"S2", true}, {"D", false}};
-constexpr PinMark kID4Outputs[] = {{"E1", true}, {"E2", true}, {"E3", true}, {"E4", true},
-                                   {"D1", true}, {"D2", true}, {"D3", true}, {"D4", true}};
 constexpr int kID4InputGroups[] = {1, 3};
 constexpr int kID4OutputGroups[] = {3};
 
-constexpr ChipKind kIV1 = {"CD", kIV1Inputs, kIV1Outputs, kIV1InputGroups, kIV1OutputGroups};
-constexpr ChipKind kID3 = {"DC", kID3Inputs, kID3Outputs, kID3InputGroups, {}};
-constexpr ChipKind kID4 = {"2DC", kID4Inputs, kID4Outputs, kID4InputGroups, kID4OutputGroups};
+constexpr ChipKind kIV1 = {"CD", ChipPinMarks(ChipType::k155IV1, false),
+                           ChipPinMarks(ChipType::k155IV1, true), kIV1InputGroups,
+                           kIV1OutputGroups};
+constexpr ChipKind kID3 = {"DC",
+                           ChipPinMarks(ChipType::k155ID3, false),
+                           ChipPinMarks(ChipType::k155ID3, true),
+                           kID3InputGroups,
+                           {}};
+constexpr ChipKind kID4 = {"2DC", ChipPinMarks(ChipType::k155ID4, false),
+                           ChipPinMarks(ChipType::k155ID4, true), kID4InputGroups,
+                           kID4OutputGroups};
+
+QString Text(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
 
 void Outline(Canvas& c, const QRectF& box, qreal pen_width) {
   QPainter& p = c.painter();
@@ -86,7 +77,7 @@ void InputPins(Canvas& c, const QRectF& box, const ChipKind& kind, const ChipSit
     const qreal pin_end = pin.active_low ? box.left() - 2 * kBubbleRadius : box.left();
     c.Line({c.Box(site.inputs[i]).left(), y}, {pin_end, y});
     if (pin.active_low) c.Bubble({box.left(), y}, -1);
-    c.Text({box.left() + kLabelField / 2, y}, QString::fromUtf8(pin.label), Align::kCenter);
+    c.Text({box.left() + kLabelField / 2, y}, Text(pin.label), Align::kCenter);
   }
 }
 
@@ -103,8 +94,7 @@ void OutputPins(Canvas& c, const QRectF& box, const ChipKind& kind, const ChipSi
     const qreal y = Row(c, site.outputs[i]);
     c.Line({box.right() + 2 * kBubbleRadius, y}, {OutputWireEnd(c, site.outputs[i]), y});
     c.Bubble({box.right(), y}, +1);
-    c.Text({box.right() - kLabelField / 2, y}, QString::fromUtf8(kind.outputs[i].label),
-           Align::kCenter);
+    c.Text({box.right() - kLabelField / 2, y}, Text(kind.outputs[i].label), Align::kCenter);
   }
 }
 
@@ -135,12 +125,6 @@ void DrawChip(Canvas& c, const ChipKind& kind, const ChipSite& site) {
 
 }  // namespace
 
-std::string IndicatorName(std::string_view prefix, int n) {
-  char digits[8];
-  std::snprintf(digits, sizeof digits, "%02d", n);
-  return std::string(prefix) + digits;
-}
-
 std::vector<std::string> Numbered(std::string_view prefix, int first, int count) {
   std::vector<std::string> names;
   for (int n = first; n < first + count; ++n) names.push_back(IndicatorName(prefix, n));
@@ -166,8 +150,8 @@ void Feed(Canvas& c, QPointF from, QPointF to, bool inverted) {
     c.Line(from, to);
     return;
   }
-  const qreal left = (from.x() + to.x() - kInverterWidth - 2 * kBubbleRadius) / 2;
-  const QRectF box(left, from.y() - kInverterHeight / 2, kInverterWidth, kInverterHeight);
+  const qreal left = (from.x() + to.x() - kInverter.width() - 2 * kBubbleRadius) / 2;
+  const QRectF box(QPointF(left, from.y() - kInverter.height() / 2), kInverter);
   c.Line(from, {box.left(), from.y()});
   c.Line({box.right() + 2 * kBubbleRadius, from.y()}, to);
   Outline(c, box, kWire);

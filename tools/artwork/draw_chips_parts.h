@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "schemes/chip_pins.h"
 #include "tools/artwork/canvas.h"
 
 namespace kvir::art {
@@ -20,8 +21,6 @@ inline constexpr qreal kStub = 4;
 /// Line width of a bus bar.
 inline constexpr qreal kBusWidth = 4;
 
-/// "PREFIXnn" with nn two decimal digits.
-std::string IndicatorName(std::string_view prefix, int n);
 /// "PREFIXnn" for nn = first … first + count - 1.
 std::vector<std::string> Numbered(std::string_view prefix, int first, int count);
 /// The vertical centre of an indicator: the row of the wire it lies on.

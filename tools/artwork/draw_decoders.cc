@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "core/routes.h"
+#include "schemes/gate_schemes.h"
 #include "tools/artwork/draw_decoders_parts.h"
 #include "tools/artwork/drawings.h"
 
@@ -19,15 +19,11 @@ using decoders::DrawBusPath;
 using decoders::DrawBusTap;
 using decoders::DrawGate;
 using decoders::DrawInputStage;
-using decoders::GateInputPrefix;
-using decoders::GateKind;
-using decoders::IndicatorName;
 using decoders::kTapLength;
 
 struct DecoderArt {
   GateKind kind;
   std::span<const int> inputs_top_down;  ///< row i drives bus lines 2i + 1 and 2i + 2
-  std::span<const uint8_t> route;        ///< the bus line of each gate input, gate by gate
   std::span<const int> columns;          ///< first gate of each column, then the gate count
   int gate_inputs;
 };
@@ -66,8 +62,7 @@ Reach DrawColumn(Canvas& c, const DecoderArt& art, size_t column) {
   for (int gate = first; gate < art.columns[column + 1]; ++gate) {
     DrawGate(c, art.kind, gate, art.gate_inputs);
     for (int j = 0; j < art.gate_inputs; ++j) {
-      const int line = art.route[static_cast<size_t>(gate * art.gate_inputs + j)];
-      reach.Add(DrawBusTap(c, bar_x, c.Left(IndicatorName(prefix, gate, j)), line).y());
+      reach.Add(DrawBusTap(c, bar_x, IndicatorName(prefix, gate, j)).y());
     }
   }
   return reach;
@@ -103,34 +98,17 @@ void DrawDecoder(Canvas& c, const DecoderArt& art) {
   DrawBars(c, art, reach);
 }
 
-// Three-bit decoders: X0 on top, one column of eight three-input gates.
+// Three-bit decoders: X0 on top; four-bit decoders: X3 on top.
 constexpr std::array<int, 3> kInputs3 = {0, 1, 2};
-constexpr std::array<int, 2> kColumns3 = {0, 8};
-// Four-bit decoders: X3 on top, gates in columns of six, six and four.
 constexpr std::array<int, 4> kInputs4 = {3, 2, 1, 0};
-constexpr std::array<int, 4> kColumns4 = {0, 6, 12, 16};
-
-void DrawDecoder3(Canvas& c, GateKind kind, std::span<const uint8_t> route) {
-  DrawDecoder(c, {kind, kInputs3, route, kColumns3, 3});
-}
-
-void DrawDecoder4(Canvas& c, GateKind kind, std::span<const uint8_t> route) {
-  DrawDecoder(c, {kind, kInputs4, route, kColumns4, 4});
-}
 
 }  // namespace
 
-void DrawScheme06(Canvas& c) {
-  DrawDecoder3(c, GateKind::kAnd, kRoute06);
-}
-void DrawScheme07(Canvas& c) {
-  DrawDecoder3(c, GateKind::kNor, kRoute07);
-}
-void DrawScheme08(Canvas& c) {
-  DrawDecoder4(c, GateKind::kAnd, kRoute08);
-}
-void DrawScheme09(Canvas& c) {
-  DrawDecoder4(c, GateKind::kNor, kRoute09);
+void DrawGateDecoder(Canvas& c) {
+  const GateSchemeRow& row = *FindGateScheme(c.scheme().number());
+  const std::span<const int> inputs =
+      row.bits == 3 ? std::span<const int>(kInputs3) : std::span<const int>(kInputs4);
+  DrawDecoder(c, {row.gate, inputs, DecoderColumns(row.bits), row.bits});
 }
 
 }  // namespace kvir::art

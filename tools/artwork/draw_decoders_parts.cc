@@ -1,7 +1,5 @@
 #include "tools/artwork/draw_decoders_parts.h"
 
-#include <cstdio>
-
 namespace kvir::art::decoders {
 namespace {
 
@@ -11,27 +9,23 @@ constexpr qreal kSlant = 8.0;
 constexpr qreal kNumberRise = 8.0;
 constexpr qreal kBranchOffset = 16.0;
 constexpr qreal kInverterGap = 20.0;
-constexpr qreal kInverterWidth = 36.0;
-constexpr qreal kInverterHeight = 32.0;
+constexpr QSizeF kInverter(36.0, 32.0);
 constexpr qreal kGateGap = 8.0;
 constexpr qreal kGateMargin = 10.0;
 constexpr qreal kOutputWire = 28.0;
 constexpr qreal kLabelGap = 4.0;
 
-QString Number(int n) {
-  return QString::number(n);
-}
-
-// Returns the point where the line joins the bar.
-QPointF DrawBusEntry(Canvas& c, QPointF from, qreal bar_x, int line) {
+// The line through indicator `line` into the bar; returns the point where it joins the bar.
+QPointF DrawBusEntry(Canvas& c, std::string_view line, qreal bar_x) {
+  const QPointF from = c.Right(line);
   const QPointF join(bar_x, from.y() + kSlant);
   c.Path({from, {bar_x - kSlant, from.y()}, join});
-  c.Text({(from.x() + bar_x - kSlant) / 2, from.y() - kNumberRise}, Number(line), Align::kCenter);
+  c.Text({(from.x() + bar_x - kSlant) / 2, from.y() - kNumberRise}, c.Label(line), Align::kCenter);
   return join;
 }
 
 QRectF InverterBox(qreal left, qreal centre_y) {
-  return {left, centre_y - kInverterHeight / 2, kInverterWidth, kInverterHeight};
+  return {QPointF(left, centre_y - kInverter.height() / 2), kInverter};
 }
 
 // An inverter: box "1" with its output circle, driving the wire to `out`.
@@ -63,40 +57,27 @@ void DrawGateOutput(Canvas& c, GateKind kind, const QRectF& box, std::string_vie
 
 }  // namespace
 
-std::string IndicatorName(std::string_view prefix, int first, int second) {
-  char digits[24];
-  if (second < 0) {
-    std::snprintf(digits, sizeof digits, "%02d", first);
-  } else {
-    std::snprintf(digits, sizeof digits, "%02d%02d", first, second);
-  }
-  return std::string(prefix) + digits;
-}
-
-std::string_view GateInputPrefix(GateKind kind) {
-  return kind == GateKind::kAnd ? "AND" : "ORNOT";
-}
-
 QPointF DrawInputStage(Canvas& c, int input, int line, qreal bar_x) {
   const std::string button = IndicatorName("IN", input);
   const std::string true_line = IndicatorName("BUS", line);
   const std::string complement = IndicatorName("BUS", line + 1);
   const QPointF start = c.Right(button);
-  c.Text({c.Box(button).left() - kLabelGap, start.y()}, "X" + Number(input), Align::kRight);
+  c.Text({c.Box(button).left() - kLabelGap, start.y()}, c.Label(button), Align::kRight);
   c.Line(start, c.Left(true_line));
   const QPointF branch(start.x() + kBranchOffset, start.y());
   const QRectF box = InverterBox(branch.x() + kInverterGap, c.Left(complement).y());
   c.Path({branch, {branch.x(), box.center().y()}, Canvas::LeftOf(box)});
   c.Junction(branch);
   DrawInverter(c, box, c.Left(complement));
-  DrawBusEntry(c, c.Right(true_line), bar_x, line);
-  return DrawBusEntry(c, c.Right(complement), bar_x, line + 1);
+  DrawBusEntry(c, true_line, bar_x);
+  return DrawBusEntry(c, complement, bar_x);
 }
 
-QPointF DrawBusTap(Canvas& c, qreal bar_x, QPointF to, int line) {
+QPointF DrawBusTap(Canvas& c, qreal bar_x, std::string_view pin) {
+  const QPointF to = c.Left(pin);
   const QPointF leave(bar_x, to.y() - kSlant);
   c.Path({leave, {bar_x + kSlant, to.y()}, to});
-  c.Text({(bar_x + kSlant + to.x()) / 2, to.y() - kNumberRise}, Number(line), Align::kCenter);
+  c.Text({(bar_x + kSlant + to.x()) / 2, to.y() - kNumberRise}, c.Label(pin), Align::kCenter);
   return leave;
 }
 
@@ -123,7 +104,7 @@ void DrawGate(Canvas& c, GateKind kind, int gate, int inputs) {
   c.Element(box, kind == GateKind::kAnd ? "&" : "1");
   DrawGateOutput(c, kind, box, output);
   const QPointF end = c.Right(output);
-  c.Text({end.x() + kLabelGap, end.y()}, "Y" + Number(gate));
+  c.Text({end.x() + kLabelGap, end.y()}, c.Label(output));
 }
 
 }  // namespace kvir::art::decoders

@@ -1,7 +1,6 @@
 #include "tools/artwork/draw_encoders_parts.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <limits>
 #include <stdexcept>
 #include <utility>
@@ -38,22 +37,13 @@ void DrawInputInverter(Canvas& c, QPointF from, QPointF to) {
 
 }  // namespace
 
-std::string Name(std::string_view prefix, int number) {
-  char digits[12];
-  std::snprintf(digits, sizeof digits, "%02d", number);
-  return std::string(prefix) + digits;
-}
-
-std::string Name(std::string_view prefix, int gate, int input) {
-  return Name(Name(prefix, gate), input);
-}
-
 void DrawInputs(Canvas& c, int count, bool inverted) {
   for (int k = 0; k < count; ++k) {
-    const QPointF button = c.Left(Name("IN", k));
-    c.Text({button.x() - kTextGap, button.y()}, QStringLiteral("Y%1").arg(k), Align::kRight);
-    const QPointF from = c.Right(Name("IN", k));
-    const QPointF to = c.Left(Name("BUS", k));
+    const std::string name = IndicatorName("IN", k);
+    const QPointF button = c.Left(name);
+    c.Text({button.x() - kTextGap, button.y()}, c.Label(name), Align::kRight);
+    const QPointF from = c.Right(name);
+    const QPointF to = c.Left(IndicatorName("BUS", k));
     if (inverted) {
       DrawInputInverter(c, from, to);
     } else {
@@ -68,17 +58,16 @@ BusBar::BusBar(Canvas& c, std::vector<qreal> bars)
       top_(bars_.size(), std::numeric_limits<qreal>::max()),
       bottom_(bars_.size(), std::numeric_limits<qreal>::lowest()) {}
 
-void BusBar::Enter(QPointF from, int line) {
+void BusBar::Enter(QPointF from, const QString& line) {
   c_.Line(from, {bars_.front(), from.y()});
-  c_.Text({bars_.front() - kTextGap, from.y() - kLineLabelRise}, QString::number(line),
-          Align::kRight);
+  c_.Text({bars_.front() - kTextGap, from.y() - kLineLabelRise}, line, Align::kRight);
   Reach(0, from.y());
 }
 
-void BusBar::Leave(QPointF to, int line) {
+void BusBar::Leave(QPointF to, const QString& line) {
   const int bar = BarLeftOf(to.x());
   c_.Line({bars_[bar], to.y()}, to);
-  c_.Text({bars_[bar] + kTextGap, to.y() - kLineLabelRise}, QString::number(line));
+  c_.Text({bars_[bar] + kTextGap, to.y() - kLineLabelRise}, line);
   Reach(bar, to.y());
 }
 
@@ -107,15 +96,16 @@ void BusBar::Reach(int bar, qreal y) {
 }
 
 void DrawGate(Canvas& c, BusBar& bus, const GateDrawing& gate) {
-  const int inputs = static_cast<int>(gate.lines.size());
-  const QRectF first = c.Box(Name(gate.prefix, gate.number, 0));
-  const QRectF last = c.Box(Name(gate.prefix, gate.number, inputs - 1));
+  const std::string_view prefix = GateInputPrefix(gate.kind);
+  const int inputs = gate.inputs;
+  const QRectF first = c.Box(IndicatorName(prefix, gate.number, 0));
+  const QRectF last = c.Box(IndicatorName(prefix, gate.number, inputs - 1));
   const QPointF output = c.Left(gate.output);
   const QRectF box(QPointF(first.right() + kPinToBox, first.top() + kBoxInset),
                    QPointF(output.x() - kBoxToOutput, last.bottom() - kBoxInset));
   for (int j = 0; j < inputs; ++j) {
-    const std::string pin = Name(gate.prefix, gate.number, j);
-    bus.Leave(c.Left(pin), gate.lines[j]);
+    const std::string pin = IndicatorName(prefix, gate.number, j);
+    bus.Leave(c.Left(pin), c.Label(pin));
     c.Line(c.Right(pin), {box.left(), c.Right(pin).y()});
   }
   c.Element(box, gate.kind == GateKind::kNand ? kAndSymbol : kOrSymbol);
@@ -139,9 +129,9 @@ void DrawInverter(Canvas& c, std::string_view from, std::string_view to) {
   c.Line({box.right() + 2 * kBubbleRadius, end.y()}, end);
 }
 
-void LabelOutput(Canvas& c, std::string_view indicator, const QString& label) {
+void LabelOutput(Canvas& c, std::string_view indicator) {
   const QPointF right = c.Right(indicator);
-  c.Text({right.x() + kTextGap, right.y()}, label);
+  c.Text({right.x() + kTextGap, right.y()}, c.Label(indicator));
 }
 
 }  // namespace kvir::art::encoder

@@ -5,15 +5,9 @@
 
 namespace kvir::art {
 
-void DrawScheme01(Canvas& c);
-void DrawScheme02(Canvas& c);
-void DrawScheme03(Canvas& c);
-void DrawScheme04(Canvas& c);
-void DrawScheme05(Canvas& c);
-void DrawScheme06(Canvas& c);
-void DrawScheme07(Canvas& c);
-void DrawScheme08(Canvas& c);
-void DrawScheme09(Canvas& c);
+/// Schemes 01 … 05 and 06 … 09, each drawn from its row in schemes/gate_schemes.h.
+void DrawGateEncoder(Canvas& c);
+void DrawGateDecoder(Canvas& c);
 void DrawScheme10(Canvas& c);
 void DrawScheme11(Canvas& c);
 void DrawScheme12(Canvas& c);
