@@ -33,7 +33,7 @@ SchemePanel::SchemePanel(Scheme& scheme, PressProc press, QWidget* parent)
   picture->setGeometry(control.left, control.top, control.width, control.height);
   views_ << picture;
 
-  for (Indicator& indicator : scheme.indicators) addIndicator(indicator);
+  for (Indicator& indicator : scheme.indicators()) addIndicator(indicator);
   repaintOrder_ = views_.mid(1);
   std::ranges::stable_sort(repaintOrder_, [](const PictureView* a, const PictureView* b) {
     return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());

@@ -57,7 +57,7 @@ ShownProgram& Program() {
 
 /// Watches every indicator widget of `panel`; false when one is missing.
 bool WatchIndicators(SchemePanel& panel, PaintCounter& counter) {
-  for (const Indicator& indicator : panel.scheme().indicators) {
+  for (const Indicator& indicator : panel.scheme().indicators()) {
     QWidget* view = panel.findChild<QWidget*>(QString::fromStdString(indicator.name),
                                               Qt::FindDirectChildrenOnly);
     if (view == nullptr) return false;
@@ -85,7 +85,7 @@ void BM_GuiPress(benchmark::State& state) {
       program.window->findChild<SchemePanel*>(QStringLiteral("pnl%1").arg(n, 2, 10, QChar('0')));
   auto* button = panel ? panel->findChild<InputButtonView*>() : nullptr;
   PaintCounter counter;
-  const int indicators = panel ? static_cast<int>(panel->scheme().indicators.size()) : 0;
+  const int indicators = panel ? static_cast<int>(panel->scheme().indicators().size()) : 0;
   if (button == nullptr || !WatchIndicators(*panel, counter) ||
       !ProcessUntilPainted(counter, indicators)) {
     state.SkipWithError("the panel lacks an indicator widget, or they never all paint");

@@ -28,7 +28,7 @@ SchemeSet& StartedSchemes() {
 /// What selecting scheme n does to it, without the panel moves.
 void PressAsSelection(Scheme& scheme) {
   ApplyInitialInputs(scheme);
-  kSchemeTable[scheme.number() - 1].press(scheme, scheme.indicators[scheme.start]);
+  kSchemeTable[scheme.number() - 1].press(scheme, scheme.indicators()[scheme.start]);
 }
 
 /// Hears which indicators a press redraws, in order.
@@ -69,7 +69,7 @@ std::vector<FloorDecode> DecodesOfPress(Scheme& scheme) {
 void BM_Press(benchmark::State& state) {
   Scheme& scheme = StartedSchemes().scheme(static_cast<int>(state.range(0)));
   for (auto _ : state) PressAsSelection(scheme);
-  state.counters["decodes"] = static_cast<double>(scheme.indicators.size());
+  state.counters["decodes"] = static_cast<double>(scheme.indicators().size());
 }
 
 void BM_DecodeFloor(benchmark::State& state) {

@@ -18,7 +18,7 @@ std::string ButtonList(const Scheme& scheme) {
   std::string list;
   for (uint16_t b : scheme.buttons) {
     if (!list.empty()) list += ", ";
-    list += scheme.indicators[b].name;
+    list += scheme.indicators()[b].name;
   }
   return list;
 }

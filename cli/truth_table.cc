@@ -11,7 +11,7 @@ namespace {
 
 std::vector<Indicator*> Outputs(Scheme& s) {
   std::vector<Indicator*> outs;
-  for (Indicator& ind : s.indicators) {
+  for (Indicator& ind : s.indicators()) {
     if (ind.name.starts_with("OUT")) outs.push_back(&ind);
   }
   std::sort(outs.begin(), outs.end(), [](auto* a, auto* b) { return a->name < b->name; });
@@ -20,7 +20,7 @@ std::vector<Indicator*> Outputs(Scheme& s) {
 
 std::vector<Indicator*> Buttons(Scheme& s) {
   std::vector<Indicator*> buttons;
-  for (uint16_t b : s.buttons) buttons.push_back(&s.indicators[b]);
+  for (uint16_t b : s.buttons) buttons.push_back(&s.indicators()[b]);
   std::sort(buttons.begin(), buttons.end(), [](auto* a, auto* b) { return a->name < b->name; });
   return buttons;
 }

@@ -54,16 +54,18 @@ void seRoute15(TPIntArr& in, TPIntArr& out) {
   Route<kRoute15>(in, out);
 }
 
+std::span<const RouteEntry> RouteTable() {
+  static constexpr RouteEntry kTable[] = {
+      {seRoute01, "seRoute01", kRoute01}, {seRoute03, "seRoute03", kRoute03},
+      {seRoute06, "seRoute06", kRoute06}, {seRoute07, "seRoute07", kRoute07},
+      {seRoute08, "seRoute08", kRoute08}, {seRoute09, "seRoute09", kRoute09},
+      {seRoute12, "seRoute12", kRoute12}, {seRoute14, "seRoute14", kRoute14},
+      {seRoute15, "seRoute15", kRoute15}};
+  return kTable;
+}
+
 std::span<const uint8_t> RouteMapOf(TSEProc proc) {
-  struct Entry {
-    TSEProc proc;
-    std::span<const uint8_t> map;
-  };
-  static constexpr Entry kMaps[] = {
-      {seRoute01, kRoute01}, {seRoute03, kRoute03}, {seRoute06, kRoute06},
-      {seRoute07, kRoute07}, {seRoute08, kRoute08}, {seRoute09, kRoute09},
-      {seRoute12, kRoute12}, {seRoute14, kRoute14}, {seRoute15, kRoute15}};
-  for (const Entry& entry : kMaps) {
+  for (const RouteEntry& entry : RouteTable()) {
     if (entry.proc == proc) return entry.map;
   }
   return {};

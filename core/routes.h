@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string_view>
 
 #include "core/se.h"
 
@@ -71,6 +72,15 @@ void seRoute09(TPIntArr& inputs, TPIntArr& outputs);
 void seRoute12(TPIntArr& inputs, TPIntArr& outputs);
 void seRoute14(TPIntArr& inputs, TPIntArr& outputs);
 void seRoute15(TPIntArr& inputs, TPIntArr& outputs);
+
+struct RouteEntry {
+  TSEProc proc;
+  std::string_view name;
+  std::span<const uint8_t> map;
+};
+
+/// Every routing procedure with its name and copy map.
+std::span<const RouteEntry> RouteTable();
 
 /// The copy map of a routing procedure; empty for any other procedure.
 std::span<const uint8_t> RouteMapOf(TSEProc proc);

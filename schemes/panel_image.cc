@@ -29,7 +29,7 @@ Picture ComposePanel(const Scheme& scheme) {
   if (!scheme.picture.picture.empty()) {
     Blit(panel, scheme.picture.picture, scheme.picture.left, scheme.picture.top);
   }
-  for (const Indicator& ind : scheme.indicators) {
+  for (const Indicator& ind : scheme.indicators()) {
     if (!ind.shown.empty()) Blit(panel, ind.shown, ind.left, ind.top);
   }
   return panel;

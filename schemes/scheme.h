@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,15 +17,16 @@ namespace kvir {
 /// A 24 × 24 picture control over the scheme picture showing the level of one cell.
 struct Indicator {
   std::string name;
-  std::string label;  ///< what the drawing prints beside it: "Y3", "X1", "S", "E2", "4"
   int left = 0;
   int top = 0;
-  bool is_button = false;  ///< the IN family; every other name is a lamp
-  Role role = Role::kOutput;
-  ChipPins pins;                    ///< the chip pin it lies on, if any
+  bool is_button = false;           ///< the IN family; every other name is a lamp
   int32_t Tag = 0;                  ///< the signal cell
   Picture shown;                    ///< empty until the first redraw
   std::string_view shown_resource;  ///< the resource `shown` was decoded from
+  // What it is, for the legend; the press never reads these.
+  std::string label;  ///< what the drawing prints beside it: "Y3", "X1", "S", "E2", "4"
+  Role role = Role::kOutput;
+  ChipPins pins;  ///< the chip pin it lies on, if any
 };
 
 /// Whether a name belongs to an input button.
@@ -54,9 +56,16 @@ struct CompiledStep {
   std::vector<uint16_t> draw;
 };
 
+/// One scheme: its indicators, whose storage is fixed when the scheme is constructed, and the
+/// elements wired to their cells.
+///
+/// Elements, the program's views, press observers and drivers hold pointers and references to
+/// the indicators: the Scheme must remain live while any of them is in use. `def` must remain
+/// live while the Scheme is.
 class Scheme {
  public:
   /// The scheme's window: picture control and indicators (cells 0, nothing shown), no elements.
+  /// Throws std::invalid_argument when a place row cannot be read (naming scheme and indicator).
   explicit Scheme(const SchemeDef& def);
   Scheme(const Scheme&) = delete;
   Scheme& operator=(const Scheme&) = delete;
@@ -73,8 +82,11 @@ class Scheme {
   Indicator& At(std::string_view name);
   const Indicator& At(std::string_view name) const;
 
+  /// Every indicator in stacking order, bottom to top. The count never changes.
+  std::span<Indicator> indicators() { return {indicators_.get(), indicator_count_}; }
+  std::span<const Indicator> indicators() const { return {indicators_.get(), indicator_count_}; }
+
   PictureControl picture;
-  std::vector<Indicator> indicators;           ///< stacking order, bottom to top
   std::vector<std::unique_ptr<TSE>> elements;  ///< creation order
   std::vector<uint16_t> buttons;               ///< input buttons, redraw order
   std::vector<CompiledStep> steps;
@@ -85,13 +97,18 @@ class Scheme {
 
  private:
   const SchemeDef* def_;
+  std::unique_ptr<Indicator[]> indicators_;
+  size_t indicator_count_ = 0;
 };
 
-/// Creates and wires the scheme's elements in creation order.
+/// Creates and wires the scheme's elements in creation order. Checks once that every element
+/// fits its procedure's arity and that the press steps run every element once, in order; throws
+/// std::invalid_argument naming the scheme and the element or step otherwise.
 void BuildNetlist(Scheme& scheme);
 
 /// The press cycle: input step by mode, redraw of the buttons, then each element in creation
-/// order with the redraw of the lamps it wrote. `clicked` is one of the scheme's buttons.
+/// order with the redraw of the lamps it wrote. `clicked` must be one of the scheme's buttons
+/// (else std::invalid_argument) and the netlist built and not freed (else std::logic_error).
 void Press(Scheme& scheme, Indicator& clicked);
 
 /// Evaluates every element once in creation order, with no redraw.

@@ -38,17 +38,16 @@ void SelectScheme(SchemeSet& set, PanelHost& host, uint8_t n) {
   if (n < 1 || n > kSchemeCount) return;
   Scheme& scheme = set.scheme(n);
   ApplyInitialInputs(scheme);
-  kSchemeTable[n - 1].press(scheme, scheme.indicators[scheme.start]);
+  kSchemeTable[n - 1].press(scheme, scheme.indicators()[scheme.start]);
   host.PlacePanel(n, 0, kPanelTop);
 }
 
-int FreeSchemes(SchemeSet& set, const std::function<void(int scheme, int element)>& on_free) {
+int FreeSchemes(SchemeSet& set) {
   int freed = 0;
   for (int n = 1; n <= kSchemeCount; ++n) {
     auto& elements = set.scheme(n).elements;
-    for (size_t e = 0; e < elements.size(); ++e) {
-      elements[e].reset();
-      if (on_free) on_free(n, static_cast<int>(e) + 1);
+    for (std::unique_ptr<TSE>& element : elements) {
+      element.reset();
       ++freed;
     }
     elements.clear();

@@ -3,7 +3,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -54,7 +53,8 @@ void InitSchemes(SchemeSet& set, PanelHost& host);
 /// button while hidden, then places the panel at left 0, top 23. Any other n leaves it empty.
 void SelectScheme(SchemeSet& set, PanelHost& host, uint8_t n);
 
-/// Destroys every element, scheme 1 to 16, each in creation order; `on_free` hears each one.
-int FreeSchemes(SchemeSet& set, const std::function<void(int scheme, int element)>& on_free = {});
+/// Destroys every element, scheme 1 to 16, each in creation order; returns how many. A press on
+/// a freed scheme throws.
+int FreeSchemes(SchemeSet& set);
 
 }  // namespace kvir

@@ -77,7 +77,7 @@ void DrawPlaceholder(Picture& picture, int x, int y, bool button) {
 }
 
 void DrawPlaceholders(const Scheme& scheme, Picture& p) {
-  for (const Indicator& ind : scheme.indicators) {
+  for (const Indicator& ind : scheme.indicators()) {
     const int x = PictureX(scheme, ind);
     const int y = PictureY(scheme, ind);
     if (x < 0 || y < 0 || x + kPlaceholderSide > p.width || y + kPlaceholderSide > p.height) {

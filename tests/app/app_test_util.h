@@ -52,7 +52,7 @@ struct ShownMainWindow {
 /// Every indicator's cell, in stacking order.
 inline std::vector<int32_t> Cells(const Scheme& scheme) {
   std::vector<int32_t> cells;
-  for (const Indicator& ind : scheme.indicators) cells.push_back(ind.Tag);
+  for (const Indicator& ind : scheme.indicators()) cells.push_back(ind.Tag);
   return cells;
 }
 
@@ -79,7 +79,7 @@ inline QImage ExpectedPanel(const Scheme& scheme) {
   QPainter painter(&image);
   painter.drawImage(scheme.picture.left, scheme.picture.top,
                     ResourceImage(SchemePictureName(scheme.number())));
-  for (const Indicator& ind : scheme.indicators) {
+  for (const Indicator& ind : scheme.indicators()) {
     const std::string name = ind.is_button ? ButtonPictureName(ind.Tag) : BitPictureName(ind.Tag);
     painter.drawImage(ind.left, ind.top, ResourceImage(name));
   }
@@ -95,7 +95,7 @@ inline QImage ShownSchemeArea(QWidget& window) {
 class PressCounter : public PressObserver {
  public:
   explicit PressCounter(Scheme& scheme)
-      : scheme_(scheme), first_button_(&scheme.indicators[scheme.buttons.front()]) {
+      : scheme_(scheme), first_button_(&scheme.indicators()[scheme.buttons.front()]) {
     scheme_.observer = this;
   }
   ~PressCounter() override { scheme_.observer = nullptr; }

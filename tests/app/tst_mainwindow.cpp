@@ -44,7 +44,7 @@ void PressSomething(ShownMainWindow& shown) {
   const int n = shown.placedScheme();
   if (n <= 0) return;
   const Scheme& scheme = shown.set.scheme(n);
-  const std::string& last = scheme.indicators[scheme.buttons.back()].name;
+  const std::string& last = scheme.indicators()[scheme.buttons.back()].name;
   QTest::mousePress(shown.panel(n)->findChild<QWidget*>(QString::fromStdString(last)),
                     Qt::LeftButton);
 }

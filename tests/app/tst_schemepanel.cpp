@@ -84,13 +84,13 @@ void TestSchemePanel::panelHoldsPictureThenIndicators() {
   QCOMPARE(panel.objectName(), QStringLiteral("pnl") + TwoDigits(scheme));
   QCOMPARE(panel.size(), QSize(820, 665));
   const QObjectList& children = panel.children();
-  QCOMPARE(children.size(), qsizetype(model.indicators.size() + 1));
+  QCOMPARE(children.size(), qsizetype(model.indicators().size() + 1));
   auto* picture = qobject_cast<QWidget*>(children.front());
   QCOMPARE(picture->objectName(), QStringLiteral("Scheme") + TwoDigits(scheme));
   QCOMPARE(picture->geometry(),
            QRect(model.picture.left, model.picture.top, model.picture.width, model.picture.height));
-  for (size_t i = 0; i < model.indicators.size(); ++i) {
-    const Indicator& ind = model.indicators[i];
+  for (size_t i = 0; i < model.indicators().size(); ++i) {
+    const Indicator& ind = model.indicators()[i];
     auto* view = qobject_cast<QWidget*>(children[qsizetype(i) + 1]);
     QCOMPARE(view->objectName(), QString::fromStdString(ind.name));
     QCOMPARE(view->geometry(), QRect(ind.left, ind.top, 24, 24));

@@ -2,9 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <stdexcept>
+#include <utility>
+#include <vector>
 
+#include "core/arity.h"
+#include "core/chips.h"
 #include "core/gates.h"
+#include "core/routes.h"
 
 namespace kvir {
 namespace {
@@ -37,14 +42,31 @@ TEST(SchemeElement, ExecuteCallsTheProcedureOnceWithItsOwnArrays) {
   EXPECT_EQ(g_seen_outputs, &se.FOutputs);
 }
 
-TEST(SchemeElement, DestroyingLeavesTheCellsAsTheyWere) {
-  int32_t cells[4] = {1, 0, 1, 0};
-  auto se = std::make_unique<TSE>(2, 2, seInvert);
-  se->FInputs = {&cells[0], &cells[1]};
-  se->FOutputs = {&cells[2], &cells[3]};
-  se->Execute();
-  se.reset();
-  EXPECT_EQ((std::vector<int32_t>(cells, cells + 4)), (std::vector<int32_t>{1, 0, 0, 1}));
+// The arity table is what keeps a procedure from reading past its element's references.
+TEST(ArityTest, EveryProcedureOfTheLibraryFitsOnlyItsCounts) {
+  struct Case {
+    TSEProc proc;
+    std::pair<int, int> fits;
+    std::vector<std::pair<int, int>> misfits;
+  };
+  const Case cases[] = {
+      {seRepeat, {3, 3}, {{3, 2}, {0, 0}}},  {seInvert, {1, 1}, {{1, 2}}},
+      {seOr, {4, 1}, {{4, 2}, {0, 1}}},      {seNand, {8, 1}, {{8, 0}}},
+      {seSplit3, {1, 3}, {{2, 3}, {1, 2}}},  {seSplitInv3, {1, 3}, {{1, 4}}},
+      {se155IV1, {9, 4}, {{8, 4}, {9, 3}}},  {se155ID3, {6, 16}, {{6, 8}}},
+      {se155ID4, {6, 8}, {{6, 16}, {5, 8}}}, {seRoute01, {8, 12}, {{7, 12}, {8, 11}}},
+      {seRoute06, {7, 24}, {{6, 24}}},       {seRoute14, {7, 17}, {{7, 16}}},
+  };
+  for (const Case& c : cases) {
+    const Arity arity = ArityOf(c.proc);
+    EXPECT_TRUE(arity.Fits(c.fits.first, c.fits.second)) << arity.proc;
+    for (const auto& [in, out] : c.misfits) {
+      EXPECT_FALSE(arity.Fits(in, out)) << arity.proc << " " << in << " → " << out;
+    }
+  }
+  EXPECT_EQ(ArityOf(seRoute03).Describe(), "16 inputs and 32 outputs");
+  EXPECT_EQ(ArityOf(seRepeat).Describe(), "one or more inputs and as many outputs");
+  EXPECT_THROW(ArityOf(CountingProc), std::invalid_argument);
 }
 
 TEST(SchemeElement, ReaderCreatedLaterSeesTheEarlierWritersValue) {

@@ -39,7 +39,7 @@ int DriveEveryScheme(kvir::Tfrm00& window, kvir::SchemeSet& schemes) {
     if (panel == nullptr || panel->parentWidget() != &window) return -1;
     const kvir::Scheme& scheme = schemes.scheme(n);
     for (uint16_t b : scheme.buttons) {
-      const QString name = QString::fromStdString(scheme.indicators[b].name);
+      const QString name = QString::fromStdString(scheme.indicators()[b].name);
       auto* button = panel->findChild<QWidget*>(name);
       if (button == nullptr) return -1;
       QTest::mouseClick(button, Qt::LeftButton);

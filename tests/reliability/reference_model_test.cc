@@ -27,7 +27,7 @@ TEST(ReferenceModel, CoversEveryIndicatorOfEveryScheme) {
   for (int n = 1; n <= kSchemeCount; ++n) {
     SCOPED_TRACE(n);
     std::set<std::string> names, button_names;
-    for (const Indicator& ind : set.scheme(n).indicators) {
+    for (const Indicator& ind : set.scheme(n).indicators()) {
       names.insert(ind.name);
       if (ind.is_button) button_names.insert(ind.name);
     }

@@ -89,7 +89,7 @@ class Storm {
       Scheme& s = set_.scheme(n);
       for (const std::string& name : reference::ButtonNames(n)) {
         button_names_[n - 1].push_back(name);
-        button_index_[n - 1].push_back(&s.At(name) - s.indicators.data());
+        button_index_[n - 1].push_back(&s.At(name) - s.indicators().data());
       }
     }
     buttons_[0] = reference::ButtonsAfterSelection(1);
@@ -122,7 +122,7 @@ class Storm {
                    std::to_string(n);
     Scheme& s = set_.scheme(n);
     ForgetShownPictures(n);
-    kSchemeTable[n - 1].press(s, s.indicators[indexes[pick]]);
+    kSchemeTable[n - 1].press(s, s.indicators()[indexes[pick]]);
     reference::ApplyPress(n, name, buttons_[n - 1]);
     ++report_.presses;
     CheckScheme(n);
@@ -131,7 +131,7 @@ class Storm {
   /// Clears every indicator's record of its shown resource, so a press that skips a redraw is
   /// caught even where the old picture would still fit.
   void ForgetShownPictures(int n) {
-    for (Indicator& ind : set_.scheme(n).indicators) ind.shown_resource = {};
+    for (Indicator& ind : set_.scheme(n).indicators()) ind.shown_resource = {};
   }
 
   void ExpectPlaced(int n) {
@@ -150,8 +150,8 @@ class Storm {
     Scheme& s = set_.scheme(n);
     const bool selected_once = !buttons_[n - 1].empty();
     const std::vector<int8_t>* expected = selected_once ? &ExpectedCells(n) : nullptr;
-    for (size_t i = 0; i < s.indicators.size(); ++i) {
-      const Indicator& ind = s.indicators[i];
+    for (size_t i = 0; i < s.indicators().size(); ++i) {
+      const Indicator& ind = s.indicators()[i];
       const std::string where = "scheme " + std::to_string(n) + " " + ind.name;
       if (ind.Tag != 0 && ind.Tag != 1) {
         throw Fault{where + " holds " + std::to_string(ind.Tag)};
@@ -187,7 +187,7 @@ class Storm {
     auto [entry, inserted] = expected_[n - 1].try_emplace(mask);
     if (inserted) {
       const reference::Levels levels = reference::Expected(n, buttons_[n - 1]);
-      for (const Indicator& ind : set_.scheme(n).indicators) {
+      for (const Indicator& ind : set_.scheme(n).indicators()) {
         const auto found = levels.find(ind.name);
         entry->second.push_back(found == levels.end() ? -1 : static_cast<int8_t>(found->second));
       }

@@ -161,8 +161,8 @@ QPoint ProgramStorm::RandomTarget() {
   if (n == 0 || kind == 3) return RandomPointIn(kSchemeArea);
   const Scheme& scheme = set_->scheme(n);
   const std::string& name =
-      kind == 0   ? scheme.indicators[scheme.buttons[Below(scheme.buttons.size())]].name
-      : kind == 1 ? scheme.indicators[Below(scheme.indicators.size())].name
+      kind == 0   ? scheme.indicators()[scheme.buttons[Below(scheme.buttons.size())]].name
+      : kind == 1 ? scheme.indicators()[Below(scheme.indicators().size())].name
                   : std::string("Scheme") + (n < 10 ? "0" : "") + std::to_string(n);
   auto* widget = Panel(n)->findChild<QWidget*>(QString::fromStdString(name));
   if (widget == nullptr) {
@@ -300,7 +300,7 @@ void ProgramStorm::CheckModel(const char* action) {
   }
   if (n == 0) return;
   const reference::Levels want = reference::Expected(n, window_->buttons[n - 1]);
-  for (const Indicator& ind : set_->scheme(n).indicators) {
+  for (const Indicator& ind : set_->scheme(n).indicators()) {
     QVERIFY2(ind.Tag == want.at(ind.name),
              qPrintable(QStringLiteral("after %1 (mouse event %2): scheme %3 %4 is %5, not %6")
                             .arg(action)
@@ -323,7 +323,7 @@ void ProgramStorm::CheckWidgets(int n) {
                                      .toImage()
                                      .convertToFormat(QImage::Format_RGB32)
                                : QImage();
-  for (const Indicator& ind : set_->scheme(n).indicators) {
+  for (const Indicator& ind : set_->scheme(n).indicators()) {
     auto* widget = panel->findChild<QWidget*>(QString::fromStdString(ind.name));
     QVERIFY(widget != nullptr);
     const std::string name = ind.is_button ? ButtonPictureName(ind.Tag) : BitPictureName(ind.Tag);

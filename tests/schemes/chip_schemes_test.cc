@@ -39,7 +39,7 @@ std::string PictureFor(const Indicator& ind) {
 
 /// Whether every indicator has been redrawn with the picture of its current cell.
 void ExpectShownMatchesCells(Scheme& s) {
-  for (const Indicator& ind : s.indicators) {
+  for (const Indicator& ind : s.indicators()) {
     EXPECT_EQ(ind.shown_resource, PictureFor(ind)) << ind.name;
   }
 }
@@ -144,7 +144,7 @@ constexpr SequenceCase kSequences[] = {
 
 /// The indicator of scheme s labelled `label` with role `role`.
 Indicator& Labelled(Scheme& s, std::string_view label, Role role) {
-  for (Indicator& ind : s.indicators) {
+  for (Indicator& ind : s.indicators()) {
     if (ind.label == label && ind.role == role) return ind;
   }
   throw std::out_of_range("no indicator labelled " + std::string(label));
@@ -192,7 +192,7 @@ TEST_F(ChipSchemes, DecodersDriveLowTheOutputLabelledForTheLabelledInputs) {
         Indicator& button = Labelled(s, label, Role::kInput);
         if (button.Tag != ((v & weight) != 0)) Press(c.scheme, button.name);
       }
-      for (const Indicator& ind : s.indicators) {
+      for (const Indicator& ind : s.indicators()) {
         if (ind.role != Role::kOutput) continue;
         EXPECT_EQ(ind.Tag, ind.label == c.outputs[v] ? 0 : 1)
             << "scheme " << c.scheme << " value " << v << " " << ind.label;
@@ -474,7 +474,7 @@ void ExpectInitialState(Scheme& s, const InitialCase& c) {
     EXPECT_EQ(Cells(s, names), Bits(cells)) << names;
     for (std::string& name : ExpandNames(names)) covered.insert(std::move(name));
   }
-  EXPECT_EQ(covered.size(), s.indicators.size());
+  EXPECT_EQ(covered.size(), s.indicators().size());
   ExpectShownMatchesCells(s);
 }
 
@@ -512,7 +512,7 @@ TEST_F(ChipSchemes, EveryPressRunsEachElementOnceAndRedrawsEachIndicatorOnce) {
   for (const Case& c : kCases) {
     SCOPED_TRACE("scheme " + std::to_string(c.scheme));
     Scheme& s = Select(c.scheme);
-    ASSERT_EQ(s.indicators.size(), c.indicators);
+    ASSERT_EQ(s.indicators().size(), c.indicators);
     ASSERT_EQ(static_cast<int>(s.elements.size()), c.elements);
     ASSERT_EQ(s.buttons.size(), c.buttons);
     for (const std::string& button : ExpandNames(s.def().buttons)) {
@@ -548,10 +548,10 @@ TEST_F(ChipSchemes, PressingAButtonTwiceRestoresTheScheme) {
     Scheme& s = Select(n);
     for (const std::string& button : ExpandNames(s.def().buttons)) {
       std::vector<int> before;
-      for (const Indicator& ind : s.indicators) before.push_back(ind.Tag);
+      for (const Indicator& ind : s.indicators()) before.push_back(ind.Tag);
       Press(n, button + " " + button);
       std::vector<int> after;
-      for (const Indicator& ind : s.indicators) after.push_back(ind.Tag);
+      for (const Indicator& ind : s.indicators()) after.push_back(ind.Tag);
       EXPECT_EQ(after, before) << "scheme " << n << " " << button;
       ExpectShownMatchesCells(s);
     }
@@ -566,14 +566,14 @@ TEST_F(ChipSchemes, IndicatorsLieApartOnTheirPicture) {
     const PictureControl& p = s.picture;
     EXPECT_EQ(p.Tag, n);
     std::set<std::string> names;
-    for (size_t i = 0; i < s.indicators.size(); ++i) {
-      const Indicator& a = s.indicators[i];
+    for (size_t i = 0; i < s.indicators().size(); ++i) {
+      const Indicator& a = s.indicators()[i];
       EXPECT_TRUE(names.insert(a.name).second) << n << " duplicate " << a.name;
       EXPECT_TRUE(a.left >= p.left && a.top >= p.top && a.left + 24 <= p.left + p.width &&
                   a.top + 24 <= p.top + p.height)
           << n << " " << a.name << " off the picture";
       for (size_t j = 0; j < i; ++j) {
-        const Indicator& b = s.indicators[j];
+        const Indicator& b = s.indicators()[j];
         const bool apart = a.left + 24 <= b.left || b.left + 24 <= a.left || a.top + 24 <= b.top ||
                            b.top + 24 <= a.top;
         EXPECT_TRUE(apart) << n << " " << a.name << " overlaps " << b.name;
@@ -589,7 +589,7 @@ TEST_F(ChipSchemes, NetlistsAreWiredInEvaluationOrder) {
     SCOPED_TRACE("scheme " + std::to_string(n));
     Scheme& s = built_.set.scheme(n);
     std::map<const int32_t*, const Indicator*> by_cell;
-    for (const Indicator& ind : s.indicators) by_cell[&ind.Tag] = &ind;
+    for (const Indicator& ind : s.indicators()) by_cell[&ind.Tag] = &ind;
     std::map<std::string, int> writer;  // lamp → the element that writes it
     for (size_t e = 0; e < s.elements.size(); ++e) {
       const TSE& element = *s.elements[e];
@@ -605,11 +605,11 @@ TEST_F(ChipSchemes, NetlistsAreWiredInEvaluationOrder) {
             << ind->name << " written twice";
       }
     }
-    EXPECT_EQ(writer.size() + s.buttons.size(), s.indicators.size());
+    EXPECT_EQ(writer.size() + s.buttons.size(), s.indicators().size());
     for (const CompiledStep& step : s.steps) {
       for (uint16_t d : step.draw) {
-        const int w = writer.at(s.indicators[d].name);
-        EXPECT_LE(w, step.last) << s.indicators[d].name << " redrawn before it is written";
+        const int w = writer.at(s.indicators()[d].name);
+        EXPECT_LE(w, step.last) << s.indicators()[d].name << " redrawn before it is written";
       }
     }
   }

@@ -7,6 +7,7 @@
 #include <set>
 #include <stdexcept>
 
+#include "core/chips.h"
 #include "core/gates.h"
 #include "schemes/loaders.h"
 #include "tests/schemes/scheme_test_util.h"
@@ -109,6 +110,8 @@ TEST(LoaderTest, IndicatorKeepsItsOwnCopy) {
   EXPECT_NE(a.shown.pixels, c.shown.pixels) << "a decode must not share storage";
 }
 
+constexpr int kOneTop[] = {0};
+
 // A two-input AND scheme, small enough to follow by hand.
 constexpr PlaceRow kTinyPlaces[] = {{"IN[00..01]", {Role::kInput, "A B"}, 0, 0, {0, 30}},
                                     {"OUT00", {Role::kOutput, "Y"}, 40, 15}};
@@ -173,7 +176,7 @@ TEST(SchemeTableTest, SixteenSchemesInListOrder) {
     std::snprintf(prefix, sizeof prefix, "Схема %02d - ", n);
     EXPECT_TRUE(def->title.starts_with(prefix)) << def->title;
     Scheme s(*def);
-    indicators += static_cast<int>(s.indicators.size());
+    indicators += static_cast<int>(s.indicators().size());
     buttons += static_cast<int>(s.buttons.size());
   }
   EXPECT_EQ(indicators, 820);
@@ -189,8 +192,8 @@ class EverySchemeTest : public ::testing::TestWithParam<int> {
 TEST_P(EverySchemeTest, IndicatorsAreUniqueAndButtonsAreTheInFamily) {
   std::set<std::string> names;
   std::set<uint16_t> listed(scheme().buttons.begin(), scheme().buttons.end());
-  for (size_t i = 0; i < scheme().indicators.size(); ++i) {
-    const Indicator& ind = scheme().indicators[i];
+  for (size_t i = 0; i < scheme().indicators().size(); ++i) {
+    const Indicator& ind = scheme().indicators()[i];
     EXPECT_TRUE(names.insert(ind.name).second) << "duplicate " << ind.name;
     EXPECT_EQ(listed.count(static_cast<uint16_t>(i)) == 1, ind.is_button) << ind.name;
   }
@@ -199,7 +202,7 @@ TEST_P(EverySchemeTest, IndicatorsAreUniqueAndButtonsAreTheInFamily) {
 // Labels name the buttons for the command line and screen readers: each button its own.
 TEST_P(EverySchemeTest, EveryIndicatorHasALabelAndARoleThatFitsIt) {
   std::map<std::string, std::string> button_of_label;
-  for (const Indicator& ind : scheme().indicators) {
+  for (const Indicator& ind : scheme().indicators()) {
     EXPECT_FALSE(ind.label.empty()) << ind.name;
     const bool input_role = ind.role == Role::kInput || ind.role == Role::kEnable;
     EXPECT_EQ(input_role, ind.is_button) << ind.name;
@@ -215,7 +218,7 @@ TEST_P(EverySchemeTest, EveryIndicatorHasALabelAndARoleThatFitsIt) {
 
 TEST_P(EverySchemeTest, NetlistIsInTopologicalOrder) {
   std::set<const int32_t*> buttons;
-  for (uint16_t b : scheme().buttons) buttons.insert(&scheme().indicators[b].Tag);
+  for (uint16_t b : scheme().buttons) buttons.insert(&scheme().indicators()[b].Tag);
   std::map<const int32_t*, size_t> writer;
   const auto& elements = scheme().elements;
   for (size_t e = 0; e < elements.size(); ++e) {
@@ -241,7 +244,7 @@ TEST_P(EverySchemeTest, EveryPressRedrawsEachIndicatorOnceAndRunsEachElementOnce
   built.Select(GetParam());
   for (uint16_t b : scheme().buttons) {
     rec.steps.clear();
-    kSchemeTable[GetParam() - 1].press(scheme(), scheme().indicators[b]);
+    kSchemeTable[GetParam() - 1].press(scheme(), scheme().indicators()[b]);
     std::map<std::string, int> draws;
     int next_element = 1;
     for (const std::string& step : rec.steps) {
@@ -258,9 +261,9 @@ TEST_P(EverySchemeTest, EveryPressRedrawsEachIndicatorOnceAndRunsEachElementOnce
       EXPECT_EQ(step.substr(space + 1), expected) << name;
     }
     EXPECT_EQ(next_element - 1, static_cast<int>(scheme().elements.size()));
-    EXPECT_EQ(draws.size(), scheme().indicators.size());
+    EXPECT_EQ(draws.size(), scheme().indicators().size());
     for (const auto& [name, count] : draws) EXPECT_EQ(count, 1) << name;
-    for (const Indicator& ind : scheme().indicators) {
+    for (const Indicator& ind : scheme().indicators()) {
       EXPECT_TRUE(ind.Tag == 0 || ind.Tag == 1) << ind.name;
     }
   }
@@ -270,14 +273,14 @@ TEST_P(EverySchemeTest, EveryPressRedrawsEachIndicatorOnceAndRunsEachElementOnce
 TEST_P(EverySchemeTest, SelectingAgainRestoresTheInitialState) {
   built.Select(GetParam());
   std::vector<int32_t> initial;
-  for (const Indicator& ind : scheme().indicators) initial.push_back(ind.Tag);
+  for (const Indicator& ind : scheme().indicators()) initial.push_back(ind.Tag);
   for (uint16_t b : scheme().buttons) {
-    kSchemeTable[GetParam() - 1].press(scheme(), scheme().indicators[b]);
+    kSchemeTable[GetParam() - 1].press(scheme(), scheme().indicators()[b]);
   }
   built.Select(GetParam() == 1 ? 2 : 1);
   built.Select(GetParam());
   for (size_t i = 0; i < initial.size(); ++i) {
-    EXPECT_EQ(scheme().indicators[i].Tag, initial[i]) << scheme().indicators[i].name;
+    EXPECT_EQ(scheme().indicators()[i].Tag, initial[i]) << scheme().indicators()[i].name;
   }
 }
 
@@ -305,17 +308,113 @@ TEST(SelectSchemeTest, ReturnsEveryPanelThenPlacesTheChosenOne) {
   }
 }
 
-TEST(FreeSchemesTest, ReleasesEveryElementSchemeBySchemeInCreationOrder) {
+// A freed scheme keeps its indicators but no element: pressing it must not reach a freed one.
+TEST(FreeSchemesTest, FreedSchemesRefuseAPress) {
   testing::BuiltSchemes built;
-  const int counts[] = {5, 5, 6, 10, 6, 13, 13, 22, 22, 2, 3, 4, 3, 6, 5, 12};
-  std::vector<std::pair<int, int>> expected, freed;
-  for (int n = 1; n <= kSchemeCount; ++n) {
-    for (int e = 1; e <= counts[n - 1]; ++e) expected.emplace_back(n, e);
-  }
   EXPECT_EQ(built.set.element_count(), 137);
-  EXPECT_EQ(FreeSchemes(built.set, [&](int n, int e) { freed.emplace_back(n, e); }), 137);
-  EXPECT_EQ(freed, expected);
+  EXPECT_EQ(FreeSchemes(built.set), 137);
   EXPECT_EQ(built.set.element_count(), 0);
+  for (int n = 1; n <= kSchemeCount; ++n) {
+    Scheme& s = built.set.scheme(n);
+    EXPECT_FALSE(s.built());
+    EXPECT_THROW(kSchemeTable[n - 1].press(s, s.indicators()[s.start]), std::logic_error) << n;
+  }
+}
+
+TEST(PressGuardTest, RefusesASchemeNotBuiltAndAForeignOrLampIndicator) {
+  Scheme unbuilt(kTiny);
+  try {
+    Press(unbuilt, unbuilt.At("IN00"));
+    ADD_FAILURE() << "pressed a scheme without elements";
+  } catch (const std::logic_error& e) {
+    EXPECT_STREQ(e.what(), "scheme 1 pressed while its netlist is not built");
+  }
+  Scheme s(kTiny);
+  BuildNetlist(s);
+  EXPECT_THROW(Press(s, unbuilt.At("IN00")), std::invalid_argument);
+  EXPECT_THROW(Press(s, s.At("OUT00")), std::invalid_argument);
+  EXPECT_NO_THROW(Press(s, s.At("IN00")));
+}
+
+// A definition that cannot be built fails at once, naming the scheme and what is wrong.
+TEST(BuildCheckTest, MalformedDefinitionsNameSchemeAndPlace) {
+  struct Case {
+    std::vector<PlaceRow> places;  ///< empty: the tiny scheme's
+    std::vector<ElementRow> netlist;
+    std::vector<PressRow> press;
+    std::string_view message;
+  };
+  const Case cases[] = {
+      {{},
+       {{seAnd, "IN00 IN01", "OUT00 IN00"}},
+       {{1, 1, "OUT00"}},
+       "scheme 1, element 1: seAnd takes one or more inputs and 1 output, not 2 inputs and 2 "
+       "outputs"},
+      {{},
+       {{seRepeat, "IN00", "IN01"}, {se155ID4, "IN00 IN01", "OUT00"}},
+       {{1, 2, "OUT00"}},
+       "scheme 1, element 2: se155ID4 takes 6 inputs and 8 outputs, not 2 inputs and 1 output"},
+      {{},
+       {{seRepeat, "IN[00..01]", "-"}},
+       {{1, 1, "OUT00"}},
+       "scheme 1, element 1: seRepeat takes one or more inputs and as many outputs, not 2 inputs "
+       "and 1 output"},
+      {{},
+       {{seOr, "- IN01", "OUT00"}},
+       {{1, 1, "OUT00"}},
+       "scheme 1, element 1 (seOr): input 0 is read but unwired"},
+      {{},
+       {{seAnd, "IN[00..01]", "OUT00", true}},
+       {{1, 1, "OUT00"}},
+       "scheme 1, element 1: 2 input groups for 1 output groups"},
+      {{},
+       {{seAnd, "IN00 IN01", "OUT00"}},
+       {{1, 2, "OUT00"}},
+       "scheme 1, press step 1: runs elements 1 … 2 where element 1 of 1 comes next"},
+      {{},
+       {{seAnd, "IN00 IN01", "OUT00"}, {seRepeat, "OUT00", "IN00"}},
+       {{1, 1, "OUT00"}},
+       "scheme 1, press steps: end before element 2 of 2"},
+      {{},
+       {{seAnd, "IN00 IN01", "OUT00"}},
+       {{2, 2, "OUT00"}},
+       "scheme 1, press step 1: runs elements 2 … 2 where element 1 of 1 comes next"},
+      {{{"IN[00..01]", {Role::kInput, "A B C"}}, {"OUT00", {Role::kOutput, "Y"}}},
+       {},
+       {{1, 1, "OUT00"}},
+       "scheme 1, IN00: 3 labels for 2 indicators"},
+      {{{"IN[00..01]", {Role::kInput, "#"}}, {"OUT00", {Role::kOutput, ""}}},
+       {},
+       {{1, 1, "OUT00"}},
+       "scheme 1, OUT00: no label"},
+      {{{"IN[00..01]", {Role::kInput, "#"}},
+        {"OUT[00..01]", {Role::kOutput, "", {1, ChipType::k155IV1, true, 3}}}},
+       {},
+       {{1, 1, "OUT00"}},
+       "scheme 1, OUT01: the chip has no pin 4"},
+      {{{"IN[00..01]", {Role::kInput, "#"}, 0, 0, {}, {}, std::span<const int>(kOneTop)},
+        {"OUT00", {Role::kOutput, "Y"}}},
+       {},
+       {{1, 1, "OUT00"}},
+       "scheme 1, IN01: no top in its row"},
+      {{{"IN[00..01]", {Role::kInput, "#"}}, {"OUT00", {Role::kOutput, "Y"}}},
+       {},
+       {{1, 3, "OUT00 IN01", true}},
+       "scheme 1, press row for elements 1 … 3: 2 groups to draw"},
+  };
+  for (const Case& c : cases) {
+    SchemeDef def = kTiny;
+    if (!c.places.empty()) def.places = c.places;
+    if (!c.netlist.empty()) def.netlist = c.netlist;
+    def.press = c.press;
+    try {
+      Scheme s(def);
+      BuildNetlist(s);
+      ADD_FAILURE() << "built: " << c.message;
+    } catch (const std::invalid_argument& e) {
+      EXPECT_EQ(e.what(), c.message);
+    }
+  }
 }
 
 TEST(InitSchemesTest, BuildsEverySchemeAndShowsSchemeOne) {

@@ -67,7 +67,7 @@ int ButtonCount(const GateScheme& c) {
 }
 
 void ExpectShownMatchesCells(const Scheme& s) {
-  for (const Indicator& ind : s.indicators) {
+  for (const Indicator& ind : s.indicators()) {
     const std::string want =
         std::string(ind.is_button ? "BUTTON" : "BIT") + std::to_string(ind.Tag) + "PNG";
     EXPECT_EQ(ind.shown_resource, want) << ind.name;
@@ -136,13 +136,13 @@ using Snapshot = std::vector<std::tuple<int32_t, std::string_view, std::vector<u
 
 Snapshot Take(const Scheme& s) {
   Snapshot out;
-  for (const Indicator& ind : s.indicators)
+  for (const Indicator& ind : s.indicators())
     out.emplace_back(ind.Tag, ind.shown_resource, ind.shown.pixels);
   return out;
 }
 
 void ForgetShownPictures(Scheme& s) {
-  for (Indicator& ind : s.indicators) {
+  for (Indicator& ind : s.indicators()) {
     ind.shown = Picture();
     ind.shown_resource = {};
   }
@@ -173,13 +173,13 @@ TEST_P(GateSchemeTest, IndicatorsLieOnThePictureWithoutOverlapping) {
   EXPECT_LE(p.left + p.width, 820);
   EXPECT_LE(p.top + p.height, 665);
   EXPECT_EQ(static_cast<int>(s.buttons.size()), ButtonCount(c()));
-  for (size_t i = 0; i < s.indicators.size(); ++i) {
-    const Indicator& a = s.indicators[i];
+  for (size_t i = 0; i < s.indicators().size(); ++i) {
+    const Indicator& a = s.indicators()[i];
     EXPECT_TRUE(a.left >= p.left && a.top >= p.top && a.left + 24 <= p.left + p.width &&
                 a.top + 24 <= p.top + p.height)
         << a.name << " off the picture";
-    for (size_t j = i + 1; j < s.indicators.size(); ++j) {
-      const Indicator& b = s.indicators[j];
+    for (size_t j = i + 1; j < s.indicators().size(); ++j) {
+      const Indicator& b = s.indicators()[j];
       EXPECT_TRUE(std::abs(a.left - b.left) >= 24 || std::abs(a.top - b.top) >= 24)
           << a.name << " overlaps " << b.name;
     }
@@ -320,7 +320,7 @@ TEST_P(EncoderTest, PressingThePressedButtonOnlyRedraws) {
 /// The number the outputs show, each weighing 2^n by its label "Xn" (or "Yn").
 int LabelledValue(const Scheme& s, char letter) {
   int value = 0;
-  for (const Indicator& ind : s.indicators) {
+  for (const Indicator& ind : s.indicators()) {
     if (ind.role != Role::kOutput) continue;
     EXPECT_EQ(ind.label[0], letter) << ind.name;
     value += ind.Tag << std::stoi(ind.label.substr(1));
@@ -332,7 +332,7 @@ int LabelledValue(const Scheme& s, char letter) {
 TEST_P(EncoderTest, OutputLabelsAreTheBitWeightsOfThePressedButtonsLabel) {
   Scheme& s = Select();
   for (uint16_t b : s.buttons) {
-    Indicator& button = s.indicators[b];
+    Indicator& button = s.indicators()[b];
     ASSERT_EQ(button.label[0], 'Y');
     Press(button.name);
     EXPECT_EQ(LabelledValue(s, 'X'), std::stoi(button.label.substr(1))) << button.name;
@@ -385,10 +385,10 @@ TEST_P(DecoderTest, TheOutputLabelledWithTheInputValueIsTheOneLit) {
   Scheme& s = Select();
   for (int v = 0; v < (1 << c().bits); ++v) {
     for (uint16_t b : s.buttons) {
-      Indicator& input = s.indicators[b];
+      Indicator& input = s.indicators()[b];
       if (input.Tag != Bit(v, std::stoi(input.label.substr(1)))) Press(input.name);
     }
-    for (const Indicator& ind : s.indicators) {
+    for (const Indicator& ind : s.indicators()) {
       EXPECT_TRUE(ind.role != Role::kOutput || ind.Tag == (ind.label == "Y" + std::to_string(v)))
           << ind.name << " at " << v;
     }

@@ -25,7 +25,7 @@ using SchemeState = std::vector<std::pair<int32_t, std::string_view>>;
 
 SchemeState StateOf(Scheme& scheme) {
   SchemeState state;
-  for (const Indicator& ind : scheme.indicators) state.emplace_back(ind.Tag, ind.shown_resource);
+  for (const Indicator& ind : scheme.indicators()) state.emplace_back(ind.Tag, ind.shown_resource);
   return state;
 }
 
@@ -55,8 +55,8 @@ TEST(TimingDriversTest, Driver_LeavesItsSchemeInTheSelectionStateWhateverWasPres
     const SchemeState selected = StateOf(scheme);
     // Each button in turn: one-hot schemes move the 1, toggle schemes pile up their changes.
     for (uint16_t button : scheme.buttons) {
-      SCOPED_TRACE("after " + scheme.indicators[button].name);
-      kSchemeTable[n - 1].press(scheme, scheme.indicators[button]);
+      SCOPED_TRACE("after " + scheme.indicators()[button].name);
+      kSchemeTable[n - 1].press(scheme, scheme.indicators()[button]);
       std::vector<SchemeState> expected = StatesOf(built.set);
       expected[n - 1] = selected;
       EXPECT_EQ(StepsOf(scheme, drivers[n - 1]), selection_steps);

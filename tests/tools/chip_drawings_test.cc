@@ -47,7 +47,7 @@ class ChipDrawingTest : public ::testing::TestWithParam<int> {};
 TEST_P(ChipDrawingTest, ButtonsDriveAWireAndLampsAreFedByOne) {
   const Scheme s(*kSchemeTable[GetParam() - 1].def);
   const Picture p = art::DrawSchemePicture(s);
-  for (const Indicator& ind : s.indicators) {
+  for (const Indicator& ind : s.indicators()) {
     const int x = PictureX(s, ind);
     const int centre = PictureY(s, ind) + kHalf;
     if (ind.is_button) {
@@ -61,7 +61,7 @@ TEST_P(ChipDrawingTest, ButtonsDriveAWireAndLampsAreFedByOne) {
 TEST_P(ChipDrawingTest, SchemeOutputsLeadOutOfThePicture) {
   const Scheme s(*kSchemeTable[GetParam() - 1].def);
   const Picture p = art::DrawSchemePicture(s);
-  for (const Indicator& ind : s.indicators) {
+  for (const Indicator& ind : s.indicators()) {
     if (!ind.name.starts_with("OUT")) continue;
     EXPECT_TRUE(WireAt(p, PictureX(s, ind) + kPlaceholderSide, PictureY(s, ind) + kHalf))
         << ind.name;
@@ -71,7 +71,7 @@ TEST_P(ChipDrawingTest, SchemeOutputsLeadOutOfThePicture) {
 TEST_P(ChipDrawingTest, NothingButWiresTouchesASquare) {
   const Scheme s(*kSchemeTable[GetParam() - 1].def);
   const Picture p = art::DrawSchemePicture(s);
-  for (const Indicator& ind : s.indicators) {
+  for (const Indicator& ind : s.indicators()) {
     EXPECT_EQ(StrayPixelsAround(p, PictureX(s, ind), PictureY(s, ind)), 0) << ind.name;
   }
 }

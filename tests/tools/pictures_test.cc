@@ -50,7 +50,7 @@ TEST_P(SchemePictureTest, IsOpaqueRgbaOfItsSizeWithEverySquareInPlace) {
   for (size_t i = 3; i < p.pixels.size(); i += 4) ASSERT_EQ(p.pixels[i], 0xFF) << "pixel " << i / 4;
   const std::vector<uint8_t> k = Expected(true), l = Expected(false);
   ASSERT_NE(k, l);
-  for (const Indicator& ind : s.indicators) {
+  for (const Indicator& ind : s.indicators()) {
     EXPECT_EQ(Block(p, PictureX(s, ind), PictureY(s, ind)), ind.is_button ? k : l) << ind.name;
   }
 }
