@@ -34,10 +34,8 @@ bool IsButtonName(std::string_view name);
 
 /// The scheme picture control; its Tag is the scheme number.
 struct PictureControl {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
+  int left = 0, top = 0;  ///< on the panel
+  int width = 0, height = 0;
   int32_t Tag = 0;
   Picture picture;
 };
