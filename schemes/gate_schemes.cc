@@ -41,6 +41,7 @@ constexpr NameList Names(std::string_view prefix, int count) {
 constexpr NameList GateInputs(GateKind kind, int gates, int inputs) {
   return Names(GateInputPrefix(kind), gates).Range(0, inputs - 1);
 }
+/// "OUT02": one name.
 constexpr NameList Numbered(std::string_view prefix, int number) {
   return NameList(prefix).Add(number);
 }
