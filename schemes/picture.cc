@@ -108,16 +108,25 @@ bool WriteImage(png_structp png, png_infop info, const uint8_t* pixels, size_t s
   return true;
 }
 
-/// Owns a libpng read struct and its info struct.
-class PngReader {
+/// Owns a libpng read struct (kWrite false) or write struct (kWrite true) and its info struct.
+template <bool kWrite>
+class PngStructs {
  public:
-  explicit PngReader(PngCallbackState* state) {
-    png_ = png_create_read_struct(PNG_LIBPNG_VER_STRING, state, RecordError, IgnoreWarning);
+  explicit PngStructs(PngCallbackState* state) {
+    png_ = kWrite
+               ? png_create_write_struct(PNG_LIBPNG_VER_STRING, state, RecordError, IgnoreWarning)
+               : png_create_read_struct(PNG_LIBPNG_VER_STRING, state, RecordError, IgnoreWarning);
     if (png_) info_ = png_create_info_struct(png_);
   }
-  ~PngReader() { png_destroy_read_struct(&png_, &info_, nullptr); }
-  PngReader(const PngReader&) = delete;
-  PngReader& operator=(const PngReader&) = delete;
+  ~PngStructs() {
+    if constexpr (kWrite) {
+      png_destroy_write_struct(&png_, &info_);
+    } else {
+      png_destroy_read_struct(&png_, &info_, nullptr);
+    }
+  }
+  PngStructs(const PngStructs&) = delete;
+  PngStructs& operator=(const PngStructs&) = delete;
 
   bool ok() const { return png_ && info_; }
   png_structp png() const { return png_; }
@@ -127,26 +136,8 @@ class PngReader {
   png_structp png_ = nullptr;
   png_infop info_ = nullptr;
 };
-
-/// Owns a libpng write struct and its info struct.
-class PngWriter {
- public:
-  explicit PngWriter(PngCallbackState* state) {
-    png_ = png_create_write_struct(PNG_LIBPNG_VER_STRING, state, RecordError, IgnoreWarning);
-    if (png_) info_ = png_create_info_struct(png_);
-  }
-  ~PngWriter() { png_destroy_write_struct(&png_, &info_); }
-  PngWriter(const PngWriter&) = delete;
-  PngWriter& operator=(const PngWriter&) = delete;
-
-  bool ok() const { return png_ && info_; }
-  png_structp png() const { return png_; }
-  png_infop info() const { return info_; }
-
- private:
-  png_structp png_ = nullptr;
-  png_infop info_ = nullptr;
-};
+using PngReader = PngStructs<false>;
+using PngWriter = PngStructs<true>;
 
 [[noreturn]] void FailDecode(std::string_view what, std::string_view cause) {
   std::string message = "Картинка ";
