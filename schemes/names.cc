@@ -70,11 +70,6 @@ std::vector<std::vector<std::string>> ExpandGroups(std::string_view list) {
   return groups;
 }
 
-std::string IndicatorNumber(int n) {
-  const std::array<char, 2> digits = TwoDigitChars(n);
-  return std::string(digits.data(), digits.size());
-}
-
 std::string IndicatorName(std::string_view prefix, int first, int second) {
   std::string name = std::string(prefix) + IndicatorNumber(first);
   return second < 0 ? name : name + IndicatorNumber(second);

@@ -88,7 +88,10 @@ constexpr std::array<char, 2> TwoDigitChars(int n) {
   return {static_cast<char>('0' + n / 10 % 10), static_cast<char>('0' + n % 10)};
 }
 /// A number 0 … 99 as scheme and indicator names write it: 5 → "05", 16 → "16".
-std::string IndicatorNumber(int n);
+inline std::string IndicatorNumber(int n) {
+  const std::array<char, 2> digits = TwoDigitChars(n);
+  return std::string(digits.data(), digits.size());
+}
 /// "IN05", "AND0102": the prefix followed by one or two two-digit numbers.
 std::string IndicatorName(std::string_view prefix, int first, int second = -1);
 

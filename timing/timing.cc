@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <exception>
 
+#include "schemes/names.h"
+
 namespace kvir {
 
 namespace {
@@ -12,12 +14,6 @@ constexpr std::string_view kLineEnd = "\r\n";
 
 using SchemeRuns = std::array<int64_t, kTimingRepetitions>;
 using AllRuns = std::array<SchemeRuns, kTimingSchemeCount>;
-
-/// The scheme number with a leading zero when it has one digit ("01" … "09").
-std::string TwoDigits(int number) {
-  std::string text = std::to_string(number);
-  return text.size() == 1 ? "0" + text : text;
-}
 
 /// Calls `driver` ten times and returns how long each call took.
 SchemeRuns TimeDriver(const TimingDriver& driver, TimingClock& clock) {
@@ -33,7 +29,7 @@ SchemeRuns TimeDriver(const TimingDriver& driver, TimingClock& clock) {
 /// "Pnn : |" followed by the ten run times, each closed by a bar.
 std::string SchemeLine(int scheme, const SchemeRuns& runs) {
   std::string line = "P";  // appended piece by piece: GCC 12 at -O3 warns falsely on "P" + string
-  line += TwoDigits(scheme);
+  line += IndicatorNumber(scheme);
   line += " : |";
   for (int64_t elapsed : runs) line += TimingRun(elapsed) + "|";
   return line;
@@ -57,9 +53,9 @@ TimingResult TimeAll(std::span<const TimingDriver, kTimingSchemeCount> drivers, 
     try {
       runs[i] = TimeDriver(drivers[i], clock);
     } catch (const std::exception& error) {
-      return {"Замер схемы " + TwoDigits(i + 1) + " прерван: " + error.what() + "."};
+      return {"Замер схемы " + IndicatorNumber(i + 1) + " прерван: " + error.what() + "."};
     } catch (...) {
-      return {"Замер схемы " + TwoDigits(i + 1) + " прерван неизвестной ошибкой."};
+      return {"Замер схемы " + IndicatorNumber(i + 1) + " прерван неизвестной ошибкой."};
     }
   }
   return {};

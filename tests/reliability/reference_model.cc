@@ -1,27 +1,22 @@
 #include "tests/reliability/reference_model.h"
 
-#include <cstdio>
 #include <stdexcept>
 #include <string_view>
+
+#include "schemes/names.h"
 
 namespace kvir::reference {
 namespace {
 
-std::string Two(int n) {
-  char digits[12];
-  std::snprintf(digits, sizeof digits, "%02d", n);
-  return digits;
-}
-
 /// "IN" + 03 → "IN03"; "OR" + 1 + 2 → "OR0102"; "DC" + 0 + "OUT" + 7 → "DC00OUT07".
 std::string Name(std::string_view prefix, int a) {
-  return std::string(prefix) + Two(a);
+  return std::string(prefix) + IndicatorNumber(a);
 }
 std::string Name(std::string_view prefix, int a, int b) {
-  return Name(prefix, a) + Two(b);
+  return Name(prefix, a) + IndicatorNumber(b);
 }
 std::string Pin(int chip, std::string_view kind, int pin) {
-  return Name("DC", chip) + std::string(kind) + Two(pin);
+  return Name("DC", chip) + std::string(kind) + IndicatorNumber(pin);
 }
 
 int Not(int level) {
