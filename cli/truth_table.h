@@ -4,8 +4,8 @@
 
 namespace kvir {
 
-/// Prints scheme n's truth table, each row reached through the scheme's press procedure: a
-/// header of its button names then its OUT names, then one row per reachable button state.
+/// Prints scheme n's truth table (schemes/truth_table.h): a header of its button names then its
+/// OUT names, then one row per reachable button state, values separated by blanks.
 void PrintTruthTable(int n, std::ostream& out);
 
 }  // namespace kvir

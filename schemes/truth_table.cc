@@ -1,0 +1,140 @@
+#include "schemes/truth_table.h"
+
+#include <algorithm>
+
+#include "schemes/scheme_set.h"
+
+namespace kvir {
+namespace {
+
+using Column = std::vector<Indicator*>;
+
+Column SortedByName(Column column) {
+  std::sort(column.begin(), column.end(), [](auto* a, auto* b) { return a->name < b->name; });
+  return column;
+}
+
+Column Outputs(Scheme& s) {
+  Column outs;
+  for (Indicator& ind : s.indicators()) {
+    if (ind.name.starts_with("OUT")) outs.push_back(&ind);
+  }
+  return SortedByName(outs);
+}
+
+Column Buttons(Scheme& s) {
+  Column buttons;
+  for (uint16_t b : s.buttons) buttons.push_back(&s.indicators()[b]);
+  return SortedByName(buttons);
+}
+
+std::vector<std::string> Names(const Column& column) {
+  std::vector<std::string> names;
+  for (const Indicator* ind : column) names.push_back(ind->name);
+  return names;
+}
+
+/// Scheme n selected in a set of its own; each state is reached through its press procedure.
+class TableRun {
+ public:
+  explicit TableRun(int n) : n_(n), scheme_(set_.scheme(n)) {
+    kSchemeTable[n - 1].build(scheme_);
+    SelectScheme(set_, host_, static_cast<uint8_t>(n));
+    buttons_ = Buttons(scheme_);
+    outputs_ = Outputs(scheme_);
+  }
+  TableRun(const TableRun&) = delete;
+  TableRun& operator=(const TableRun&) = delete;
+  ~TableRun() { FreeSchemes(set_); }
+
+  Scheme& scheme() { return scheme_; }
+  const Column& buttons() const { return buttons_; }
+  const Column& outputs() const { return outputs_; }
+
+  void Press(size_t button) { kSchemeTable[n_ - 1].press(scheme_, *buttons_[button]); }
+
+  // Sets every button to `values` except `pressed`, which gets the complement, then presses it,
+  // so the press itself brings the scheme into the wanted state.
+  void Reach(const std::vector<int>& values, size_t pressed) {
+    for (size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->Tag = values[i] ^ (i == pressed);
+    Press(pressed);
+  }
+
+  std::vector<int> Row() const {
+    std::vector<int> row;
+    for (const Column* group : {&buttons_, &outputs_}) {
+      for (const Indicator* ind : *group) row.push_back(ind->Tag);
+    }
+    return row;
+  }
+
+ private:
+  int n_;
+  SchemeSet set_;
+  HeadlessHost host_;
+  Scheme& scheme_;
+  Column buttons_;
+  Column outputs_;
+};
+
+void OneHotRows(TableRun& run, TruthTable& table) {
+  for (size_t b = 0; b < run.buttons().size(); ++b) {
+    run.Press(b);
+    table.rows.push_back(run.Row());
+  }
+}
+
+void ToggleRows(TableRun& run, TruthTable& table) {
+  const size_t k = run.buttons().size();
+  for (unsigned code = 0; code < (1u << k); ++code) {
+    std::vector<int> values(k);
+    for (size_t i = 0; i < k; ++i) values[i] = (code >> (k - 1 - i)) & 1;
+    run.Reach(values, 0);
+    table.rows.push_back(run.Row());
+  }
+}
+
+void OneHotWithToggleRows(TableRun& run, TruthTable& table) {
+  const Column& buttons = run.buttons();
+  const size_t k = buttons.size();
+  const std::string_view toggle_name = run.scheme().def().toggle;
+  const size_t toggle = std::find_if(buttons.begin(), buttons.end(),
+                                     [&](auto* b) { return b->name == toggle_name; }) -
+                        buttons.begin();
+  std::vector<size_t> data_rows = {k};  // first the row with no data button pressed
+  for (size_t i = 0; i < k; ++i) {
+    if (i != toggle) data_rows.push_back(i);
+  }
+  for (size_t data : data_rows) {
+    for (int enable = 0; enable <= 1; ++enable) {
+      std::vector<int> values(k, 0);
+      if (data < k) values[data] = 1;
+      values[toggle] = enable;
+      run.Reach(values, toggle);
+      table.rows.push_back(run.Row());
+    }
+  }
+}
+
+}  // namespace
+
+TruthTable ComputeTruthTable(int n) {
+  TableRun run(n);
+  TruthTable table;
+  table.inputs = Names(run.buttons());
+  table.outputs = Names(run.outputs());
+  switch (run.scheme().def().mode) {
+    case InputMode::kOneHot:
+      OneHotRows(run, table);
+      break;
+    case InputMode::kToggle:
+      ToggleRows(run, table);
+      break;
+    case InputMode::kOneHotWithToggle:
+      OneHotWithToggleRows(run, table);
+      break;
+  }
+  return table;
+}
+
+}  // namespace kvir
