@@ -7,36 +7,50 @@
 #include <string_view>
 
 #include "cli/args.h"
+#include "cli/options.h"
 #include "cli/session.h"
 #include "cli/truth_table.h"
+#include "schemes/handout.h"
 #include "schemes/loaders.h"
 #include "schemes/output_file.h"
 #include "schemes/panel_image.h"
+#include "schemes/scheme_texts.h"
 #include "schemes/schemes.h"
 
 namespace kvir {
 namespace {
 
 constexpr std::string_view kVersion = "kvir-cli 1.0";
-constexpr std::string_view kCommands = "list, state, trace, table, render";
+constexpr std::string_view kCommands = "list, about, state, trace, table, render";
 constexpr std::string_view kUsage =
-    "Использование: kvir-cli КОМАНДА [АРГУМЕНТЫ]\n"
+    "Использование: kvir-cli [--lang ru|en] КОМАНДА [АРГУМЕНТЫ]\n"
     "  list                          шестнадцать схем: номер и название\n"
+    "  about N                       о схеме N: что она делает, её входы, что увидеть\n"
+    "                                (то же, что окно «О схеме» программы kvir)\n"
     "  state N [КНОПКА …]            выбрать схему N, нажать кнопки по очереди и вывести\n"
     "                                «ИМЯ ЗНАЧЕНИЕ КАРТИНКА» для каждого индикатора\n"
     "  trace N [КНОПКА …]            шаги последнего нажатия: exec K, draw ИМЯ КАРТИНКА\n"
     "  table N                       таблица истинности схемы N (кнопки, затем выходы OUT)\n"
     "  render N [КНОПКА …] -o ФАЙЛ   панель схемы 820 × 665 в файл PNG\n"
     "N — номер схемы от 1 до 16, КНОПКА — кнопка входа схемы (IN03).\n"
+    "Параметры:\n"
+    "  --lang ru|en   язык названий схем и текстов о схемах (по умолчанию ru)\n"
+    "  --crop         render: только рисунок схемы с небольшим полем\n"
+    "  --title        render: название схемы над рисунком (включает --crop)\n"
     "--help — эта справка, --version — версия.\n";
 
 using Args = std::vector<std::string>;
 
-void List(std::ostream& out) {
-  for (const SchemeEntry& entry : kSchemeTable) {
-    const int n = entry.def->number;
-    out << (n < 10 ? "0" : "") << n << ' ' << entry.def->title << '\n';
+void List(Language language, std::ostream& out) {
+  for (int n = 1; n <= kSchemeCount; ++n) {
+    out << (n < 10 ? "0" : "") << n << ' ' << SchemeTitle(n, language) << '\n';
   }
+}
+
+void About(const Args& args, Language language, std::ostream& out) {
+  if (args.size() > 2) throw UsageError("about: лишние аргументы после номера схемы");
+  const int n = ParseSchemeNumber(args[1]);
+  out << SchemeTitle(n, language) << "\n\n" << AboutScheme(n, language);
 }
 
 Args Buttons(const Args& args) {
@@ -84,12 +98,23 @@ std::string TakeOutputPath(Args& args) {
   return path;
 }
 
-void Render(Args args, std::ostream& out) {
+// The picture a render writes: the whole panel, or trimmed, or trimmed under its title.
+Picture RenderedPicture(const Scheme& scheme, const CommandLine& line) {
+  const Picture panel = ComposePanel(scheme);
+  const bool title = line.Has("--title");
+  if (!title && !line.Has("--crop")) return panel;
+  const Picture cropped = Crop(panel, CropRect(scheme));
+  if (!title) return cropped;
+  return StackAbove(LoadTitlePicture(scheme, line.language), cropped);
+}
+
+void Render(const CommandLine& line, std::ostream& out) {
+  Args args = line.words;
   const std::string path = TakeOutputPath(args);
   RequireScheme(args);
   SchemeSession session(ParseSchemeNumber(args[1]), Buttons(args));
   LoadSchemePicture(session.scheme().picture);
-  const std::vector<uint8_t> png = EncodePng(ComposePanel(session.scheme()));
+  const std::vector<uint8_t> png = EncodePng(RenderedPicture(session.scheme(), line));
   if (path == kStandardOutputName) out.flush();  // whatever is buffered goes first
   const FileStatus status = WriteOutputFile(path, png);
   if (!status.ok()) throw std::runtime_error(status.message());
@@ -103,8 +128,14 @@ void RequireNoArguments(const Args& args) {
   }
 }
 
-void Dispatch(const Args& args, std::ostream& out) {
+void Dispatch(const CommandLine& line, std::ostream& out) {
+  const Args& args = line.words;
   const std::string& command = args[0];
+  if (command == "render") {
+    RequireOnlyFlags(line, {"--crop", "--title"});
+    return Render(line, out);
+  }
+  RequireOnlyFlags(line, {});
   if (command == "--help" || command == "-h") {
     RequireNoArguments(args);
     out << kUsage;
@@ -113,11 +144,10 @@ void Dispatch(const Args& args, std::ostream& out) {
     out << kVersion << '\n';
   } else if (command == "list") {
     RequireNoArguments(args);
-    List(out);
-  } else if (command == "state" || command == "trace" || command == "table" ||
-             command == "render") {
-    if (command == "render") return Render(args, out);
+    List(line.language, out);
+  } else if (command == "about" || command == "state" || command == "trace" || command == "table") {
     RequireScheme(args);
+    if (command == "about") return About(args, line.language, out);
     if (command == "state") return State(args, out);
     if (command == "trace") return Trace(args, out);
     if (args.size() > 2) throw UsageError("table: лишние аргументы после номера схемы");
@@ -132,11 +162,12 @@ void Dispatch(const Args& args, std::ostream& out) {
 
 int RunCli(const Args& args, std::ostream& out, std::ostream& err) {
   try {
-    if (args.empty()) {
+    const CommandLine line = ParseCommandLine(args);
+    if (line.words.empty()) {
       throw UsageError("не указана команда; допустимы " + std::string(kCommands) +
                        ", --help, --version");
     }
-    Dispatch(args, out);
+    Dispatch(line, out);
     return 0;
   } catch (const UsageError& e) {
     err << "kvir-cli: " << e.what() << '\n';

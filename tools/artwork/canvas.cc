@@ -99,17 +99,23 @@ void Canvas::Bar(QPointF a, QPointF b, qreal width) {
 
 Picture Canvas::Finish() {
   painter_.reset();
+  Picture picture = ToPicture(image_);
+  DrawPlaceholders(scheme_, picture);
+  return picture;
+}
+
+Picture ToPicture(const QImage& image) {
+  const QImage rgba = image.convertToFormat(QImage::Format_RGBA8888);
   Picture picture;
-  picture.width = image_.width();
-  picture.height = image_.height();
+  picture.width = rgba.width();
+  picture.height = rgba.height();
   picture.channels = 4;
   picture.pixels.resize(static_cast<size_t>(picture.width) * picture.height * 4);
   for (int y = 0; y < picture.height; ++y) {
-    const uchar* row = image_.constScanLine(y);
+    const uchar* row = rgba.constScanLine(y);
     std::copy(row, row + picture.width * 4, picture.pixels.begin() + y * picture.stride());
   }
   for (size_t i = 3; i < picture.pixels.size(); i += 4) picture.pixels[i] = 0xFF;
-  DrawPlaceholders(scheme_, picture);
   return picture;
 }
 

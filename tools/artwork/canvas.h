@@ -93,6 +93,9 @@ using DrawProc = void (*)(Canvas& canvas);
 /// The drawing of scheme n, 1 … 16.
 DrawProc SchemeDrawing(int n);
 
+/// `image` as an 8-bit RGBA picture, every pixel made fully opaque.
+Picture ToPicture(const QImage& image);
+
 /// The finished picture of `scheme`: its drawing plus the placeholders.
 Picture DrawSchemePicture(const Scheme& scheme);
 

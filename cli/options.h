@@ -1,0 +1,29 @@
+#pragma once
+// The options of kvir-cli: "--lang ru|en" for every command, and the flags some commands take.
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "schemes/scheme_texts.h"
+
+namespace kvir {
+
+/// A command line with its options taken out.
+struct CommandLine {
+  std::vector<std::string> words;  ///< the command and its own arguments, in order
+  Language language = Language::kRussian;
+  std::vector<std::string> flags;  ///< the flags given, in order
+
+  bool Has(std::string_view flag) const;
+};
+
+/// Takes "--lang CODE" and the known flags (--labels, --csv, --crop, --title) out of `args`,
+/// wherever they stand; throws UsageError for a missing or unknown language.
+CommandLine ParseCommandLine(std::vector<std::string> args);
+
+/// Throws UsageError naming the first flag that the command does not take.
+void RequireOnlyFlags(const CommandLine& line, std::initializer_list<std::string_view> taken);
+
+}  // namespace kvir

@@ -1,0 +1,66 @@
+#include "schemes/handout.h"
+
+#include <algorithm>
+#include <cstring>
+#include <stdexcept>
+
+#include "schemes/loaders.h"
+#include "schemes/names.h"
+#include "schemes/panel_geometry.h"
+
+namespace kvir {
+
+PictureRect CropRect(const Scheme& scheme) {
+  const PictureControl& p = scheme.picture;
+  const int left = std::max(0, p.left - kCropMargin);
+  const int top = std::max(0, p.top - kCropMargin);
+  const int right = std::min(kPanelWidth, p.left + p.width + kCropMargin);
+  const int bottom = std::min(kPanelHeight, p.top + p.height + kCropMargin);
+  return {static_cast<int16_t>(left), static_cast<int16_t>(top), static_cast<int16_t>(right - left),
+          static_cast<int16_t>(bottom - top)};
+}
+
+Picture Crop(const Picture& picture, const PictureRect& rect) {
+  if (rect.left < 0 || rect.top < 0 || rect.width < 0 || rect.height < 0 ||
+      rect.left + rect.width > picture.width || rect.top + rect.height > picture.height) {
+    throw std::out_of_range("crop rectangle outside the picture");
+  }
+  Picture out;
+  out.width = rect.width;
+  out.height = rect.height;
+  out.channels = picture.channels;
+  out.pixels.resize(static_cast<size_t>(out.stride()) * out.height);
+  for (int y = 0; y < rect.height; ++y) {
+    std::memcpy(out.pixels.data() + static_cast<size_t>(y) * out.stride(),
+                picture.pixel(rect.left, rect.top + y), static_cast<size_t>(out.stride()));
+  }
+  return out;
+}
+
+Picture StackAbove(const Picture& top, const Picture& bottom) {
+  if (top.width != bottom.width || top.channels != bottom.channels) {
+    throw std::invalid_argument("stacked pictures differ in width or channels");
+  }
+  Picture out = top;
+  out.height = top.height + bottom.height;
+  out.pixels.insert(out.pixels.end(), bottom.pixels.begin(), bottom.pixels.end());
+  return out;
+}
+
+std::string TitlePictureName(int n, Language language) {
+  return "TITLE" + IndicatorNumber(n) + (language == Language::kEnglish ? "EN" : "RU") + "PNG";
+}
+
+Picture LoadTitlePicture(const Scheme& scheme, Language language) {
+  Picture strip;
+  const PictureShape shape = {CropRect(scheme).width, 0, 4, true};
+  const std::string name = TitlePictureName(scheme.number(), language);
+  LoadResourcePicture(name, shape, strip);
+  if (strip.width != shape.width) {
+    throw PictureError(name + ": " + std::to_string(strip.width) + " pixels wide, not " +
+                       std::to_string(shape.width));
+  }
+  return strip;
+}
+
+}  // namespace kvir

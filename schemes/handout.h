@@ -1,0 +1,31 @@
+#pragma once
+// Pictures for handouts: the panel trimmed to the scheme picture, with the scheme's title above.
+
+#include <string>
+
+#include "schemes/picture.h"
+#include "schemes/scheme.h"
+#include "schemes/scheme_texts.h"
+
+namespace kvir {
+
+/// White space kept around the scheme picture when the panel is trimmed, in pixels at 100 %.
+inline constexpr int kCropMargin = 12;
+
+/// The part of the panel a trimmed picture keeps: the scheme picture and kCropMargin around it,
+/// within the panel, in panel pixels.
+PictureRect CropRect(const Scheme& scheme);
+
+/// The `rect` part of `picture`, which must lie inside it.
+Picture Crop(const Picture& picture, const PictureRect& rect);
+
+/// `top` above `bottom`: both of the same width and channels.
+Picture StackAbove(const Picture& top, const Picture& bottom);
+
+/// The resource of scheme n's title strip: "TITLE07RUPNG", "TITLE07ENPNG".
+std::string TitlePictureName(int n, Language language);
+
+/// Scheme n's title strip, as wide as CropRect, decoded as RGB.
+Picture LoadTitlePicture(const Scheme& scheme, Language language);
+
+}  // namespace kvir

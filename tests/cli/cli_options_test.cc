@@ -1,0 +1,107 @@
+// kvir-cli's language option, the about command and the trimmed, titled renders.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "schemes/picture.h"
+#include "tests/cli/cli_run.h"
+
+namespace kvir {
+namespace {
+
+using clitest::CliRun;
+using clitest::Invoke;
+
+TEST(CliOptions, EnglishListHasSixteenEnglishTitlesWhereverTheOptionStands) {
+  for (const char* args : {"--lang en list", "list --lang en", "--lang ru --lang en list"}) {
+    const CliRun run = Invoke(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto lines = run.lines();
+    ASSERT_EQ(lines.size(), 16u) << args;
+    EXPECT_EQ(lines[0], "01 Scheme 01 - Three-bit encoder on OR gates");
+    EXPECT_TRUE(lines[15].starts_with("16 Scheme 16 - ")) << lines[15];
+  }
+  EXPECT_EQ(Invoke("--lang ru list").out, Invoke("list").out);
+}
+
+TEST(CliOptions, BadOptionsAreRejectedNamingWhatIsAccepted) {
+  struct Case {
+    const char* args;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"list --lang", "--lang: не указан язык: ожидается ru или en"},
+      {"--lang de list", "--lang: язык «de» не поддерживается: ожидается ru или en"},
+      {"list --crop", "list: параметр --crop не подходит к этой команде"},
+      {"about 3 --title", "about: параметр --title не подходит к этой команде"},
+      {"state 1 --csv", "state: параметр --csv не подходит к этой команде"},
+      {"about", "about: не указан номер схемы"},
+      {"about 17", "номер схемы «17» недопустим"},
+      {"about 1 2", "about: лишние аргументы после номера схемы"},
+      {"--lang en", "не указана команда"},
+  };
+  for (const Case& c : cases) {
+    const CliRun run = Invoke(c.args);
+    EXPECT_EQ(run.status, 2) << c.args;
+    EXPECT_TRUE(run.out.empty()) << c.args;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << c.args << ": " << run.err;
+  }
+}
+
+TEST(CliOptions, AboutPrintsTheTitleABlankLineAndTheText) {
+  for (const auto& [args, title] :
+       {std::pair{"about 13", "Схема 13 - Четырёхразрядный дешифратор на базе микросхемы 155ИД3"},
+        std::pair{"--lang en about 013", "Scheme 13 - Four-bit decoder on the 155ID3 chip"}}) {
+    const CliRun run = Invoke(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto lines = run.lines();
+    ASSERT_EQ(lines.size(), 7u) << run.out;
+    EXPECT_EQ(lines[0], title);
+    EXPECT_EQ(lines[1], "");
+  }
+}
+
+Picture ReadPng(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  const std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(file)), {});
+  Picture p;
+  DecodePng(bytes, path, {0, 0, 3}, p);
+  return p;
+}
+
+// Scheme 10's picture is 256 × 260 at (282, 202); the crop keeps a margin of 12 around it.
+TEST(CliOptions, CropTrimsToThePictureAndTitleAddsAStripAbove) {
+  const std::string dir = ::testing::TempDir();
+  const CliRun full = Invoke({"render", "10", "IN05", "-o", dir + "full.png"});
+  const CliRun crop = Invoke({"render", "10", "IN05", "--crop", "-o", dir + "crop.png"});
+  const CliRun title = Invoke({"render", "10", "--title", "IN05", "-o", dir + "title.png"});
+  const CliRun en =
+      Invoke({"--lang", "en", "render", "10", "IN05", "--title", "-o", dir + "en.png"});
+  for (const CliRun* run : {&full, &crop, &title, &en}) ASSERT_EQ(run->status, 0) << run->err;
+  const Picture p = ReadPng(dir + "full.png"), c = ReadPng(dir + "crop.png");
+  const Picture t = ReadPng(dir + "title.png"), e = ReadPng(dir + "en.png");
+  ASSERT_EQ(c.width, 256 + 2 * 12);
+  ASSERT_EQ(c.height, 260 + 2 * 12);
+  for (int y = 0; y < c.height; ++y) {
+    ASSERT_EQ(0, std::memcmp(c.pixel(0, y), p.pixel(270, 190 + y), c.stride())) << y;
+  }
+  for (const Picture* titled : {&t, &e}) {
+    ASSERT_EQ(titled->width, c.width);
+    ASSERT_GT(titled->height, c.height + 15);
+    const int strip = titled->height - c.height;
+    EXPECT_EQ(0, std::memcmp(titled->pixels.data() + strip * titled->stride(), c.pixels.data(),
+                             c.pixels.size()));
+  }
+  EXPECT_NE(std::vector(t.pixels.begin(), t.pixels.end() - c.pixels.size()),
+            std::vector(e.pixels.begin(), e.pixels.end() - c.pixels.size()));
+  for (const char* name : {"full.png", "crop.png", "title.png", "en.png"}) {
+    std::filesystem::remove(dir + name);
+  }
+}
+
+}  // namespace
+}  // namespace kvir

@@ -1,0 +1,77 @@
+// The titles and about-texts of the sixteen schemes in both languages.
+
+#include "schemes/scheme_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "schemes/schemes.h"
+#include "schemes/truth_table.h"
+
+namespace kvir {
+namespace {
+
+constexpr Language kLanguages[] = {Language::kRussian, Language::kEnglish};
+
+// Cyrillic letters take two UTF-8 bytes with a lead byte of 0xD0 … 0xD3.
+bool HasCyrillic(std::string_view text) {
+  return std::any_of(text.begin(), text.end(), [](char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0xD0 && byte <= 0xD3;
+  });
+}
+
+size_t Paragraphs(std::string_view text) {
+  return static_cast<size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+TEST(SchemeTexts, LanguagesAreNamedByTheirCodesOnly) {
+  EXPECT_EQ(ParseLanguage("ru"), Language::kRussian);
+  EXPECT_EQ(ParseLanguage("en"), Language::kEnglish);
+  for (const char* code : {"", "RU", "En", "de", "english", "ru "}) {
+    EXPECT_FALSE(ParseLanguage(code).has_value()) << code;
+  }
+}
+
+TEST(SchemeTexts, RussianTitlesAreTheSchemeTitlesAndEnglishOnesAreNumberedAlike) {
+  for (int n = 1; n <= kSchemeCount; ++n) {
+    EXPECT_EQ(SchemeTitle(n, Language::kRussian), kSchemeTable[n - 1].def->title);
+    const std::string number = (n < 10 ? "0" : "") + std::to_string(n);
+    EXPECT_TRUE(SchemeTitle(n, Language::kEnglish).starts_with("Scheme " + number + " - "))
+        << SchemeTitle(n, Language::kEnglish);
+    EXPECT_FALSE(HasCyrillic(SchemeTitle(n, Language::kEnglish))) << n;
+  }
+  EXPECT_THROW(SchemeTitle(0, Language::kEnglish), std::out_of_range);
+  EXPECT_THROW(AboutScheme(17, Language::kRussian), std::out_of_range);
+}
+
+TEST(SchemeTexts, EachAboutTextHasTheSameParagraphsInBothLanguages) {
+  for (int n = 1; n <= kSchemeCount; ++n) {
+    const std::string_view ru = AboutScheme(n, Language::kRussian);
+    const std::string_view en = AboutScheme(n, Language::kEnglish);
+    EXPECT_EQ(Paragraphs(ru), 5u) << n;
+    EXPECT_EQ(Paragraphs(en), Paragraphs(ru)) << n;
+    EXPECT_TRUE(ru.ends_with("\n") && en.ends_with("\n")) << n;
+    EXPECT_EQ(ru.find("\n\n"), std::string_view::npos) << n;
+    EXPECT_TRUE(HasCyrillic(ru)) << n;
+    EXPECT_FALSE(HasCyrillic(en)) << "untranslated text in scheme " << n;
+  }
+}
+
+// The last paragraph describes the truth table: its row count must be the table's.
+TEST(SchemeTexts, TheTruthTableParagraphCountsTheTablesRows) {
+  for (int n = 1; n <= kSchemeCount; ++n) {
+    const std::string rows = std::to_string(ComputeTruthTable(n).rows.size());
+    for (Language language : kLanguages) {
+      const std::string_view text = AboutScheme(n, language);
+      const std::string_view last = text.substr(text.rfind('\n', text.size() - 2) + 1);
+      const std::string word = language == Language::kEnglish ? " rows" : " строк";
+      EXPECT_NE(last.find(rows + word), std::string_view::npos) << "scheme " << n << ": " << last;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kvir

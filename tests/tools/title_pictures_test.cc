@@ -1,0 +1,80 @@
+// The committed title strips: their shape, and that they are what the generator draws.
+
+#include <gtest/gtest.h>
+
+#include <QGuiApplication>
+#include <cstdlib>
+#include <cstring>
+#include <ostream>
+#include <string>
+
+#include "schemes/handout.h"
+#include "schemes/loaders.h"
+#include "schemes/schemes.h"
+#include "tests/tools/ink_compare.h"
+#include "tools/artwork/title_strip.h"
+
+namespace kvir {
+namespace {
+
+struct StripCase {
+  int scheme;
+  Language language;
+};
+
+void PrintTo(const StripCase& c, std::ostream* out) {
+  *out << "scheme " << c.scheme << (c.language == Language::kEnglish ? " en" : " ru");
+}
+
+class TitleStripTest : public ::testing::TestWithParam<StripCase> {};
+
+Picture Committed(const Scheme& s, Language language) {
+  Picture p;
+  LoadResourcePicture(TitlePictureName(s.number(), language), {0, 0, 4}, p);
+  return p;
+}
+
+TEST_P(TitleStripTest, IsWhatTheGeneratorDrawsAndFitsTheTrimmedPanel) {
+  const Scheme s(*kSchemeTable[GetParam().scheme - 1].def);
+  const art::TitleStrip drawn = art::DrawTitleStrip(s, GetParam().language);
+  const Picture committed = Committed(s, GetParam().language);
+  EXPECT_EQ(committed.width, CropRect(s).width);
+  ASSERT_EQ(committed.width, drawn.picture.width) << "regenerate with kvir-title-pictures";
+  ASSERT_EQ(committed.height, drawn.picture.height) << "regenerate with kvir-title-pictures";
+  EXPECT_GT(committed.height, art::kTitlePixels);
+  EXPECT_LT(committed.height, 4 * (art::kTitlePixels + art::kTitleTopGap));
+  for (int y = 0; y < committed.height; ++y) {
+    for (int x = 0; x < committed.width; ++x) {
+      if (drawn.text_area.contains(x, y)) continue;
+      ASSERT_EQ(std::memcmp(committed.pixel(x, y), drawn.picture.pixel(x, y), 4), 0)
+          << "outside the text at " << x << "," << y;
+    }
+  }
+  EXPECT_TRUE(InkAgrees(committed, drawn.picture, drawn.text_area))
+      << "the title differs; regenerate with kvir-title-pictures";
+}
+
+std::vector<StripCase> AllStrips() {
+  std::vector<StripCase> cases;
+  for (int n = 1; n <= kSchemeCount; ++n) {
+    for (Language language : {Language::kRussian, Language::kEnglish})
+      cases.push_back({n, language});
+  }
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(AllSchemesBothLanguages, TitleStripTest, ::testing::ValuesIn(AllStrips()),
+                         [](const auto& info) {
+                           return "Scheme" + std::to_string(info.param.scheme) +
+                                  (info.param.language == Language::kEnglish ? "En" : "Ru");
+                         });
+
+}  // namespace
+}  // namespace kvir
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QGuiApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
