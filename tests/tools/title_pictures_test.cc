@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QGuiApplication>
-#include <cstdlib>
 #include <cstring>
 #include <ostream>
 #include <string>
@@ -39,8 +37,10 @@ TEST_P(TitleStripTest, IsWhatTheGeneratorDrawsAndFitsTheTrimmedPanel) {
   const art::TitleStrip drawn = art::DrawTitleStrip(s, GetParam().language);
   const Picture committed = Committed(s, GetParam().language);
   EXPECT_EQ(committed.width, CropRect(s).width);
-  ASSERT_EQ(committed.width, drawn.picture.width) << "regenerate with kvir-title-pictures";
-  ASSERT_EQ(committed.height, drawn.picture.height) << "regenerate with kvir-title-pictures";
+  ASSERT_EQ(committed.width, drawn.picture.width)
+      << "regenerate resources/ with kvir-scheme-pictures";
+  ASSERT_EQ(committed.height, drawn.picture.height)
+      << "regenerate resources/ with kvir-scheme-pictures";
   EXPECT_GT(committed.height, art::kTitlePixels);
   EXPECT_LT(committed.height, 4 * (art::kTitlePixels + art::kTitleTopGap));
   for (int y = 0; y < committed.height; ++y) {
@@ -51,7 +51,7 @@ TEST_P(TitleStripTest, IsWhatTheGeneratorDrawsAndFitsTheTrimmedPanel) {
     }
   }
   EXPECT_TRUE(InkAgrees(committed, drawn.picture, drawn.text_area))
-      << "the title differs; regenerate with kvir-title-pictures";
+      << "the title differs; regenerate resources/ with kvir-scheme-pictures";
 }
 
 std::vector<StripCase> AllStrips() {
@@ -71,10 +71,3 @@ INSTANTIATE_TEST_SUITE_P(AllSchemesBothLanguages, TitleStripTest, ::testing::Val
 
 }  // namespace
 }  // namespace kvir
-
-int main(int argc, char** argv) {
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QGuiApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}
