@@ -223,12 +223,6 @@ const SchemeTexts& TextsOf(int n) {
 
 }  // namespace
 
-std::optional<Language> ParseLanguage(std::string_view code) {
-  if (code == "ru") return Language::kRussian;
-  if (code == "en") return Language::kEnglish;
-  return std::nullopt;
-}
-
 std::string_view SchemeTitle(int n, Language language) {
   const SchemeTexts& texts = TextsOf(n);
   return language == Language::kEnglish ? texts.title_en : kSchemeTable[n - 1].def->title;

@@ -2,16 +2,11 @@
 // What the program says about each scheme, in Russian and English: its title and the "О схеме"
 // (about this scheme) text. The texts are data in scheme_texts.cc, one row per scheme.
 
-#include <optional>
 #include <string_view>
 
+#include "schemes/language.h"
+
 namespace kvir {
-
-/// The languages of the interface; Russian is the default everywhere.
-enum class Language { kRussian, kEnglish };
-
-/// "ru" or "en"; nothing for any other text.
-std::optional<Language> ParseLanguage(std::string_view code);
 
 /// The title of scheme n (1 … 16) as the scheme list shows it: the Russian one is the scheme's
 /// own title, byte for byte.
