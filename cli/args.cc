@@ -23,14 +23,34 @@ std::string ButtonList(const Scheme& scheme) {
   return list;
 }
 
-void CheckButtons(Scheme& scheme, const std::vector<std::string>& names) {
-  for (const std::string& name : names) {
-    const Indicator* ind = scheme.Find(name);
-    if (ind == nullptr || !ind->is_button) {
-      throw UsageError("«" + name + "» не кнопка входа схемы " + std::to_string(scheme.number()) +
-                       "; кнопки этой схемы: " + ButtonList(scheme));
-    }
+namespace {
+
+std::string ResolveButton(const Scheme& scheme, const std::string& word) {
+  std::vector<std::string> labelled;
+  for (uint16_t b : scheme.buttons) {
+    const Indicator& button = scheme.indicators()[b];
+    if (button.name == word) return word;
+    if (button.label == word) labelled.push_back(button.name);
   }
+  if (labelled.size() == 1) return labelled.front();
+  const std::string scheme_number = std::to_string(scheme.number());
+  if (labelled.empty()) {
+    throw UsageError("«" + word + "» не кнопка входа схемы " + scheme_number +
+                     "; кнопки этой схемы: " + ButtonList(scheme));
+  }
+  std::string names;
+  for (const std::string& name : labelled) names += (names.empty() ? "" : ", ") + name;
+  throw UsageError("метка «" + word + "» есть у нескольких кнопок схемы " + scheme_number + ": " +
+                   names + "; укажите кнопку по имени");
+}
+
+}  // namespace
+
+std::vector<std::string> ResolveButtons(const Scheme& scheme,
+                                        const std::vector<std::string>& words) {
+  std::vector<std::string> names;
+  for (const std::string& word : words) names.push_back(ResolveButton(scheme, word));
+  return names;
 }
 
 }  // namespace kvir

@@ -18,8 +18,11 @@ class UsageError : public std::runtime_error {
 /// A scheme number 1 … 16, leading zeros allowed; throws UsageError otherwise.
 int ParseSchemeNumber(const std::string& text);
 
-/// Throws UsageError unless every name is an input button of `scheme`.
-void CheckButtons(Scheme& scheme, const std::vector<std::string>& names);
+/// The names of the input buttons of `scheme` that `words` give, each by its name ("IN03") or by
+/// its label exactly as the drawing prints it ("Y3", "Ē"; case counts). Throws UsageError for a
+/// word that names no button, or a label that more than one button carries.
+std::vector<std::string> ResolveButtons(const Scheme& scheme,
+                                        const std::vector<std::string>& words);
 
 /// The scheme's input buttons as "IN00, IN01, …".
 std::string ButtonList(const Scheme& scheme);

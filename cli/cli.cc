@@ -1,12 +1,15 @@
 #include "cli/cli.h"
 
 #include <algorithm>
+#include <array>
 #include <exception>
 #include <filesystem>
+#include <span>
 #include <stdexcept>
 #include <string_view>
 
 #include "cli/args.h"
+#include "cli/legend.h"
 #include "cli/options.h"
 #include "cli/session.h"
 #include "cli/truth_table.h"
@@ -21,20 +24,27 @@ namespace kvir {
 namespace {
 
 constexpr std::string_view kVersion = "kvir-cli 1.0";
-constexpr std::string_view kCommands = "list, about, state, trace, table, render";
+constexpr std::string_view kCommands = "list, about, names, state, trace, table, render";
 constexpr std::string_view kUsage =
     "Использование: kvir-cli [--lang ru|en] КОМАНДА [АРГУМЕНТЫ]\n"
     "  list                          шестнадцать схем: номер и название\n"
     "  about N                       о схеме N: что она делает, её входы, что увидеть\n"
     "                                (то же, что окно «О схеме» программы kvir)\n"
+    "  names N                       легенда схемы N: для каждого индикатора имя, метка,\n"
+    "                                роль, у выводов микросхем — микросхема и вывод\n"
     "  state N [КНОПКА …]            выбрать схему N, нажать кнопки по очереди и вывести\n"
     "                                «ИМЯ ЗНАЧЕНИЕ КАРТИНКА» для каждого индикатора\n"
     "  trace N [КНОПКА …]            шаги последнего нажатия: exec K, draw ИМЯ КАРТИНКА\n"
     "  table N                       таблица истинности схемы N (кнопки, затем выходы OUT)\n"
     "  render N [КНОПКА …] -o ФАЙЛ   панель схемы 820 × 665 в файл PNG\n"
-    "N — номер схемы от 1 до 16, КНОПКА — кнопка входа схемы (IN03).\n"
+    "N — номер схемы от 1 до 16. КНОПКА — кнопка входа схемы: имя (IN03) или метка,\n"
+    "как на рисунке (Y3), с учётом регистра.\n"
     "Параметры:\n"
-    "  --lang ru|en   язык названий схем и текстов о схемах (по умолчанию ru)\n"
+    "  --lang ru|en   язык названий схем, легенды и текстов о схемах (по умолчанию ru)\n"
+    "  --labels       state, trace, table: метки рисунка вместо имён индикаторов; table —\n"
+    "                 в порядке для студента: разрешения, данные от старшего разряда,\n"
+    "                 выходы; строки по возрастанию кода данных\n"
+    "  --csv          table: то же, что --labels, в формате CSV (UTF-8, через запятую)\n"
     "  --crop         render: только рисунок схемы с небольшим полем\n"
     "  --title        render: название схемы над рисунком (включает --crop)\n"
     "--help — эта справка, --version — версия.\n";
@@ -47,32 +57,50 @@ void List(Language language, std::ostream& out) {
   }
 }
 
-void About(const Args& args, Language language, std::ostream& out) {
-  if (args.size() > 2) throw UsageError("about: лишние аргументы после номера схемы");
-  const int n = ParseSchemeNumber(args[1]);
-  out << SchemeTitle(n, language) << "\n\n" << AboutScheme(n, language);
-}
-
 Args Buttons(const Args& args) {
   return Args(args.begin() + 2, args.end());
 }
 
-void State(const Args& args, std::ostream& out) {
+// What state and trace call an indicator: its name, or with --labels its label.
+const std::string& Called(const Indicator& ind, bool labels) {
+  return labels && !ind.label.empty() ? ind.label : ind.name;
+}
+
+void State(const Args& args, bool labels, std::ostream& out) {
   SchemeSession session(ParseSchemeNumber(args[1]), Buttons(args));
   for (const auto& step : session.last_press().steps) {
     if (step.drawn == nullptr) continue;
-    out << step.drawn->name << ' ' << step.drawn->Tag << ' ' << step.drawn->shown_resource << '\n';
+    out << Called(*step.drawn, labels) << ' ' << step.drawn->Tag << ' '
+        << step.drawn->shown_resource << '\n';
   }
 }
 
-void Trace(const Args& args, std::ostream& out) {
+void Trace(const Args& args, bool labels, std::ostream& out) {
   SchemeSession session(ParseSchemeNumber(args[1]), Buttons(args));
   for (const auto& step : session.last_press().steps) {
     if (step.drawn == nullptr) {
       out << "exec " << step.element << '\n';
     } else {
-      out << "draw " << step.drawn->name << ' ' << step.drawn->shown_resource << '\n';
+      out << "draw " << Called(*step.drawn, labels) << ' ' << step.drawn->shown_resource << '\n';
     }
+  }
+}
+
+// The commands with no argument but the scheme number.
+void SchemeCommand(const CommandLine& line, std::ostream& out) {
+  const Args& args = line.words;
+  if (args.size() > 2) throw UsageError(args[0] + ": лишние аргументы после номера схемы");
+  const int n = ParseSchemeNumber(args[1]);
+  if (args[0] == "about") {
+    out << SchemeTitle(n, line.language) << "\n\n" << AboutScheme(n, line.language);
+  } else if (args[0] == "names") {
+    PrintLegend(n, line.language, out);
+  } else if (line.Has("--csv")) {
+    PrintStudentTable(n, ',', out);
+  } else if (line.Has("--labels")) {
+    PrintStudentTable(n, ' ', out);
+  } else {
+    PrintTruthTable(n, out);
   }
 }
 
@@ -128,14 +156,29 @@ void RequireNoArguments(const Args& args) {
   }
 }
 
+// The flags each command takes; a command not listed takes none.
+struct CommandFlags {
+  std::string_view command;
+  std::array<std::string_view, 2> flags;
+};
+constexpr CommandFlags kCommandFlags[] = {
+    {"state", {"--labels"}},
+    {"trace", {"--labels"}},
+    {"table", {"--labels", "--csv"}},
+    {"render", {"--crop", "--title"}},
+};
+
+std::span<const std::string_view> FlagsOf(std::string_view command) {
+  for (const CommandFlags& entry : kCommandFlags) {
+    if (entry.command == command) return entry.flags;
+  }
+  return {};
+}
+
 void Dispatch(const CommandLine& line, std::ostream& out) {
   const Args& args = line.words;
   const std::string& command = args[0];
-  if (command == "render") {
-    RequireOnlyFlags(line, {"--crop", "--title"});
-    return Render(line, out);
-  }
-  RequireOnlyFlags(line, {});
+  RequireOnlyFlags(line, FlagsOf(command));
   if (command == "--help" || command == "-h") {
     RequireNoArguments(args);
     out << kUsage;
@@ -145,13 +188,14 @@ void Dispatch(const CommandLine& line, std::ostream& out) {
   } else if (command == "list") {
     RequireNoArguments(args);
     List(line.language, out);
-  } else if (command == "about" || command == "state" || command == "trace" || command == "table") {
+  } else if (command == "render") {
+    Render(line, out);
+  } else if (command == "state" || command == "trace") {
     RequireScheme(args);
-    if (command == "about") return About(args, line.language, out);
-    if (command == "state") return State(args, out);
-    if (command == "trace") return Trace(args, out);
-    if (args.size() > 2) throw UsageError("table: лишние аргументы после номера схемы");
-    PrintTruthTable(ParseSchemeNumber(args[1]), out);
+    (command == "state" ? State : Trace)(args, line.Has("--labels"), out);
+  } else if (command == "about" || command == "names" || command == "table") {
+    RequireScheme(args);
+    SchemeCommand(line, out);
   } else {
     throw UsageError("неизвестная команда «" + command + "»; допустимы " + std::string(kCommands) +
                      ", --help, --version");

@@ -47,7 +47,7 @@ CommandLine ParseCommandLine(std::vector<std::string> args) {
   return line;
 }
 
-void RequireOnlyFlags(const CommandLine& line, std::initializer_list<std::string_view> taken) {
+void RequireOnlyFlags(const CommandLine& line, std::span<const std::string_view> taken) {
   for (const std::string& flag : line.flags) {
     if (std::find(taken.begin(), taken.end(), flag) == taken.end()) {
       const std::string command = line.words.empty() ? std::string("kvir-cli") : line.words[0];

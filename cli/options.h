@@ -1,7 +1,7 @@
 #pragma once
 // The options of kvir-cli: "--lang ru|en" for every command, and the flags some commands take.
 
-#include <initializer_list>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,6 +24,6 @@ struct CommandLine {
 CommandLine ParseCommandLine(std::vector<std::string> args);
 
 /// Throws UsageError naming the first flag that the command does not take.
-void RequireOnlyFlags(const CommandLine& line, std::initializer_list<std::string_view> taken);
+void RequireOnlyFlags(const CommandLine& line, std::span<const std::string_view> taken);
 
 }  // namespace kvir

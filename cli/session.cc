@@ -6,12 +6,12 @@ namespace kvir {
 
 SchemeSession::SchemeSession(int n, const std::vector<std::string>& buttons) : n_(n) {
   Scheme& s = scheme();
-  CheckButtons(s, buttons);
+  const std::vector<std::string> names = ResolveButtons(s, buttons);
   kSchemeTable[n - 1].build(s);
   s.observer = &recorder_;
   recorder_.Start();
   SelectScheme(set_, host_, static_cast<uint8_t>(n));
-  for (const std::string& name : buttons) Press(s.At(name));
+  for (const std::string& name : names) Press(s.At(name));
 }
 
 SchemeSession::~SchemeSession() {

@@ -22,7 +22,8 @@ class LastPressRecorder : public PressObserver {
   std::vector<Step> steps;
 };
 
-/// Builds scheme n (netlist only), selects it and presses `buttons` in turn, recording each press.
+/// Builds scheme n (netlist only), selects it and presses `buttons` (names or labels, see
+/// ResolveButtons) in turn, recording each press.
 class SchemeSession {
  public:
   SchemeSession(int n, const std::vector<std::string>& buttons);
