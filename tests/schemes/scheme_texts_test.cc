@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <string>
 
 #include "schemes/schemes.h"
@@ -69,6 +70,33 @@ TEST(SchemeTexts, TheTruthTableParagraphCountsTheTablesRows) {
       const std::string_view last = text.substr(text.rfind('\n', text.size() - 2) + 1);
       const std::string word = language == Language::kEnglish ? " rows" : " строк";
       EXPECT_NE(last.find(rows + word), std::string_view::npos) << "scheme " << n << ": " << last;
+    }
+  }
+}
+
+// Whether `word` stands in `text` on its own, not as a part of a longer name ("S" in "S1").
+bool HasWord(std::string_view text, std::string_view word) {
+  const auto part_of_name = [](char c) { return std::isalnum(static_cast<unsigned char>(c)); };
+  for (size_t at = text.find(word); at != std::string_view::npos; at = text.find(word, at + 1)) {
+    const size_t end = at + word.size();
+    if ((at == 0 || !part_of_name(text[at - 1])) &&
+        (end == text.size() || !part_of_name(text[end])))
+      return true;
+  }
+  return false;
+}
+
+// A text that leaves out an enable input fails a student who wonders what that button does.
+TEST(SchemeTexts, EveryEnableInputIsExplained) {
+  for (int n = 1; n <= kSchemeCount; ++n) {
+    const Scheme scheme(*kSchemeTable[n - 1].def);
+    for (uint16_t b : scheme.buttons) {
+      const Indicator& button = scheme.indicators()[b];
+      if (button.role != Role::kEnable) continue;
+      for (Language language : kLanguages) {
+        EXPECT_TRUE(HasWord(AboutScheme(n, language), button.label))
+            << "scheme " << n << " says nothing of " << button.label;
+      }
     }
   }
 }
