@@ -10,7 +10,9 @@
 #include <exception>
 
 #include "app/helpwindow.h"
+#include "app/keyboard.h"
 #include "app/language.h"
+#include "app/panelactions.h"
 #include "app/schemepanel.h"
 #include "app/timingoffer.h"
 #include "schemes/panel_geometry.h"
@@ -64,6 +66,7 @@ Tfrm00::Tfrm00(SchemeSet& schemes, InitProc init, QWidget* parent)
   createSchemeWindows();
   createTimingButton();
   frmHelp_ = new TfrmHelp(this);
+  createActions();
   retranslate();
 }
 
@@ -123,6 +126,12 @@ void Tfrm00::createTimingButton() {
   connect(btnTiming_, &QPushButton::clicked, this, &Tfrm00::btnTimingClick);
 }
 
+void Tfrm00::createActions() {
+  actions_ = new PanelActions(this);
+  actions_->bind(PanelAction::kHelp, [this] { btnHelpClick(); });
+  for (SchemePanel* panel : panels_) actions_->attach(panel);
+}
+
 void Tfrm00::ReturnPanel(int n) {
   SchemePanel* panel = panels_.at(n - 1);
   if (panel->parentWidget() == schemeWindows_[n - 1]) return;
@@ -163,6 +172,17 @@ void Tfrm00::paintEvent(QPaintEvent* event) {
   // Queued, so that it runs once this paint pass has finished and reached the screen.
   QMetaObject::invokeMethod(
       qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+}
+
+bool Tfrm00::focusNextPrevChild(bool next) {
+  QList<QWidget*> chain = {cbxSelect_, btnHelp_, btnTiming_};
+  for (SchemePanel* panel : panels_) {
+    if (panel->parentWidget() == this && panel->isVisible()) chain += panel->tabOrder();
+  }
+  QWidget* target = NextInChain(chain, focusWidget(), next);
+  if (target == nullptr) return QWidget::focusNextPrevChild(next);
+  target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
 }
 
 void Tfrm00::cbxSelectActivated(int index) {

@@ -14,6 +14,7 @@ class QPushButton;
 
 namespace kvir {
 
+class PanelActions;
 class SchemePanel;
 class TfrmHelp;
 
@@ -48,6 +49,8 @@ class Tfrm00 : public QWidget, public PanelHost {
   void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void changeEvent(QEvent* event) override;
+  /// Tab and Shift+Tab: the list, the help button, then the shown scheme's input buttons.
+  bool focusNextPrevChild(bool next) override;
 
  private slots:
   void cbxSelectActivated(int index);
@@ -61,6 +64,7 @@ class Tfrm00 : public QWidget, public PanelHost {
   void createTimingButton();
   /// The list's titles and the button's text in the current language.
   void retranslate();
+  void createActions();
   void select(int n);
 
   SchemeSet& schemes_;
@@ -72,6 +76,7 @@ class Tfrm00 : public QWidget, public PanelHost {
   QPushButton* btnHelp_ = nullptr;
   QPushButton* btnTiming_ = nullptr;
   TfrmHelp* frmHelp_ = nullptr;
+  PanelActions* actions_ = nullptr;
   bool initialized_ = false;
   bool failed_ = false;
   bool quitAfterFirstPaint_ = false;

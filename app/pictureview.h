@@ -1,36 +1,28 @@
 #pragma once
-// A widget that shows one decoded picture of the model where it lies.
+// A place on a scheme panel where one picture of the model lies.
 
-#include <QImage>
 #include <QWidget>
 
-#include "schemes/picture.h"
+#include "schemes/scheme.h"
 
 namespace kvir {
 
-/// A QImage that reads the pixels of `part` of `picture` (all of it when `part` is null) in place,
-/// without a copy; null for an empty picture. `part` must lie within the picture. The image is
-/// valid only while the picture keeps its storage. Pictures are opaque: a fourth channel is
-/// ignored.
-QImage ImageOver(const Picture& picture, const QRect& part = QRect());
-
-/// Paints the model's `picture` at the widget's top left each time it is painted; paints nothing
-/// while the picture is empty. Ignores the mouse.
+/// The scheme picture or one indicator on its panel: named after it and found by that name, at
+/// its place and size, with its accessible name. The panel paints the pixels of all of them in
+/// one pass (PaintPanel); the view itself paints nothing. Ignores the mouse.
 class PictureView : public QWidget {
   Q_OBJECT
 
  public:
-  PictureView(const Picture& picture, QWidget* parent);
+  /// The view of `indicator`, or of the scheme picture when it is null; the indicator outlives
+  /// the view.
+  PictureView(const Indicator* indicator, QWidget* parent);
 
-  /// Marks the view opaque exactly while its picture has pixels, so that Qt paints nothing
-  /// beneath a drawn picture. Call after the model may have redrawn it.
-  void updateOpacity() { setAttribute(Qt::WA_OpaquePaintEvent, !picture_.empty()); }
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
+  /// The indicator shown here; null for the scheme picture.
+  const Indicator* indicator() const { return indicator_; }
 
  private:
-  const Picture& picture_;
+  const Indicator* indicator_;
 };
 
 }  // namespace kvir

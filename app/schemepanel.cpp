@@ -1,10 +1,15 @@
 #include "app/schemepanel.h"
 
-#include <algorithm>
+#include <QKeyEvent>
+#include <QPaintEvent>
+#include <QPainter>
 #include <exception>
-#include <utility>
 
+#include "app/accessibility.h"
+#include "app/focusframe.h"
 #include "app/inputbuttonview.h"
+#include "app/keyboard.h"
+#include "app/panelpainter.h"
 #include "schemes/panel_geometry.h"
 
 namespace kvir {
@@ -20,6 +25,7 @@ QString TwoDigits(int n) {
 
 SchemePanel::SchemePanel(Scheme& scheme, PressProc press, QWidget* parent)
     : QWidget(parent), scheme_(scheme), press_(press) {
+  InstallIndicatorAccessibility();
   setObjectName(QStringLiteral("pnl") + TwoDigits(scheme.number()));
   setGeometry(0, 0, kPanelWidth, kPanelHeight);
   QPalette white = palette();
@@ -28,29 +34,30 @@ SchemePanel::SchemePanel(Scheme& scheme, PressProc press, QWidget* parent)
   setAutoFillBackground(true);
 
   const PictureControl& control = scheme.picture;
-  auto* picture = new PictureView(control.picture, this);
+  auto* picture = new PictureView(nullptr, this);
   picture->setObjectName(QStringLiteral("Scheme") + TwoDigits(scheme.number()));
   picture->setGeometry(control.left, control.top, control.width, control.height);
   views_ << picture;
 
   for (Indicator& indicator : scheme.indicators()) addIndicator(indicator);
-  repaintOrder_ = views_.mid(1);
-  std::ranges::stable_sort(repaintOrder_, [](const PictureView* a, const PictureView* b) {
-    return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
-  });
+  tabOrder_ = InReadingOrder(tabOrder_);
 }
 
 void SchemePanel::addIndicator(Indicator& indicator) {
   PictureView* view = nullptr;
   if (indicator.is_button) {
-    auto* button = new InputButtonView(indicator.shown, this);
+    auto* button = new InputButtonView(&indicator, this);
     connect(button, &InputButtonView::pressed, this, [this, &indicator] { press(indicator); });
+    connect(button, &InputButtonView::focusChanged, this,
+            [this, button](bool focused) { showFocusOn(button, focused); });
+    tabOrder_ << button;
     view = button;
   } else {
-    view = new PictureView(indicator.shown, this);
+    view = new PictureView(&indicator, this);
   }
   view->setObjectName(QString::fromStdString(indicator.name));
   view->setGeometry(indicator.left, indicator.top, kIndicatorSize, kIndicatorSize);
+  indicatorArea_ += view->geometry();
   views_ << view;
 }
 
@@ -63,12 +70,32 @@ void SchemePanel::press(Indicator& clicked) {
   showModel();
 }
 
-// Each indicator is marked dirty on its own: an update of the panel would leave out the opaque
-// ones. Qt paints all of them in one pass. Marking them row by row keeps Qt's sums of the dirty
-// areas short to build.
+// One update of the panel over all its indicators: Qt then sums no dirty areas of its own, and
+// the panel paints every picture in a single pass.
 void SchemePanel::showModel() {
-  for (PictureView* view : views_) view->updateOpacity();
-  for (PictureView* view : repaintOrder_) view->update();
+  update(indicatorArea_);
+  AnnounceLevels(views_);
+}
+
+void SchemePanel::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  PaintPanel(painter, scheme_, event->region());
+}
+
+void SchemePanel::keyPressEvent(QKeyEvent* event) {
+  QWidget* focused = focusWidget();
+  QWidget* target =
+      tabOrder_.contains(focused) ? ArrowTarget(tabOrder_, focused, event->key()) : nullptr;
+  if (target == nullptr) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  target->setFocus(Qt::OtherFocusReason);
+}
+
+void SchemePanel::showFocusOn(InputButtonView* button, bool focused) {
+  if (focusFrame_ == nullptr) focusFrame_ = new FocusFrame(this);
+  focusFrame_->ring(focused ? button : nullptr);
 }
 
 }  // namespace kvir

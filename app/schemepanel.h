@@ -2,6 +2,7 @@
 // The visible form of one scheme: its picture with the indicators over it.
 
 #include <QList>
+#include <QRegion>
 #include <QString>
 #include <QWidget>
 
@@ -9,11 +10,15 @@
 
 namespace kvir {
 
+class FocusFrame;
+class InputButtonView;
 class PictureView;
 
-/// The panel pnlNN of scheme NN: 820 × 665, white; the scheme picture SchemeNN at its place, then
-/// one widget per indicator, named after it, in the scheme's stacking order. A press on an input
-/// button runs the scheme's press procedure and repaints the panel once.
+/// The panel pnlNN of scheme NN: 820 × 665, white, painting the scheme picture and every
+/// indicator from the model in one pass. Holds one view per indicator, named after it, in the
+/// scheme's stacking order above the view of the picture SchemeNN, for the mouse, the keyboard
+/// focus, accessibility and tests. A press on an input button runs the scheme's press procedure
+/// and repaints the panel once. The arrow keys move the focus among the input buttons.
 class SchemePanel : public QWidget {
   Q_OBJECT
 
@@ -23,22 +28,31 @@ class SchemePanel : public QWidget {
 
   Scheme& scheme() const { return scheme_; }
 
-  /// Brings the screen up to the model after presses: the views' opacity, then one repaint of
-  /// every indicator.
+  /// Brings the screen up to the model after presses: one repaint of every indicator.
   void showModel();
+
+  /// The input buttons in the order Tab visits them: reading order of the drawing.
+  const QList<QWidget*>& tabOrder() const { return tabOrder_; }
 
  signals:
   /// The model failed during a press (a damaged picture); `message` says why.
   void modelFailed(const QString& message);
 
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
  private:
   void addIndicator(Indicator& indicator);
   void press(Indicator& clicked);
+  void showFocusOn(InputButtonView* button, bool focused);
 
   Scheme& scheme_;
   PressProc press_;
-  QList<PictureView*> views_;         ///< the scheme picture, then the indicators
-  QList<PictureView*> repaintOrder_;  ///< the indicators, top to bottom, left to right
+  QList<PictureView*> views_;  ///< the scheme picture, then the indicators
+  QList<QWidget*> tabOrder_;
+  QRegion indicatorArea_;
+  FocusFrame* focusFrame_ = nullptr;  ///< made when a button first takes the focus
 };
 
 }  // namespace kvir

@@ -1,5 +1,5 @@
 // BM_GuiPress/N: the program's window on Qt's offscreen platform; a mouse press on scheme N's
-// first input button widget, through the press, until every indicator of the panel has painted.
+// first input button widget, through the press, until the panel has painted its indicators.
 
 #include <benchmark/benchmark.h>
 
@@ -7,7 +7,8 @@
 #include <QElapsedTimer>
 #include <QEvent>
 #include <QMouseEvent>
-#include <vector>
+#include <QPaintEvent>
+#include <QRegion>
 
 #include "app/inputbuttonview.h"
 #include "app/mainwindow.h"
@@ -19,24 +20,23 @@ namespace {
 /// How long a paint may take to arrive before the benchmark gives up.
 constexpr qint64 kPaintDeadlineMs = 2000;
 
-/// Counts the paint events of the widgets it watches, and stops watching when destroyed.
+/// Counts the paint events of a widget, keeping the region of the last, and stops watching when
+/// destroyed.
 class PaintCounter : public QObject {
  public:
-  ~PaintCounter() override {
-    for (QWidget* widget : watched_) widget->removeEventFilter(this);
-  }
-  void Watch(QWidget* widget) {
-    widget->installEventFilter(this);
-    watched_.push_back(widget);
-  }
+  explicit PaintCounter(QWidget* widget) : widget_(widget) { widget_->installEventFilter(this); }
+  ~PaintCounter() override { widget_->removeEventFilter(this); }
   bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) ++paints;
+    if (event->type() != QEvent::Paint) return false;
+    ++paints;
+    last = static_cast<QPaintEvent*>(event)->region();
     return false;
   }
   int paints = 0;
+  QRegion last;
 
  private:
-  std::vector<QWidget*> watched_;
+  QWidget* widget_;
 };
 
 /// The program's main window over its schemes, shown as the program shows it. Both live until
@@ -55,13 +55,12 @@ ShownProgram& Program() {
   return *program;
 }
 
-/// Watches every indicator widget of `panel`; false when one is missing.
-bool WatchIndicators(SchemePanel& panel, PaintCounter& counter) {
+/// Whether `painted` covers every indicator widget of `panel`.
+bool CoversIndicators(SchemePanel& panel, const QRegion& painted) {
   for (const Indicator& indicator : panel.scheme().indicators()) {
     QWidget* view = panel.findChild<QWidget*>(QString::fromStdString(indicator.name),
                                               Qt::FindDirectChildrenOnly);
-    if (view == nullptr) return false;
-    counter.Watch(view);
+    if (view == nullptr || !painted.contains(view->geometry())) return false;
   }
   return true;
 }
@@ -84,24 +83,31 @@ void BM_GuiPress(benchmark::State& state) {
   auto* panel =
       program.window->findChild<SchemePanel*>(QStringLiteral("pnl%1").arg(n, 2, 10, QChar('0')));
   auto* button = panel ? panel->findChild<InputButtonView*>() : nullptr;
-  PaintCounter counter;
-  const int indicators = panel ? static_cast<int>(panel->scheme().indicators().size()) : 0;
-  if (button == nullptr || !WatchIndicators(*panel, counter) ||
-      !ProcessUntilPainted(counter, indicators)) {
-    state.SkipWithError("the panel lacks an indicator widget, or they never all paint");
+  if (button == nullptr) {
+    state.SkipWithError("the panel lacks an input button widget");
     return;
   }
+  PaintCounter counter(panel);
   const QPointF centre = QRectF(button->rect()).center();
-  for (auto _ : state) {
+  const auto press = [&] {
     counter.paints = 0;
-    QMouseEvent press(QEvent::MouseButtonPress, centre, button->mapToGlobal(centre), Qt::LeftButton,
+    QMouseEvent event(QEvent::MouseButtonPress, centre, button->mapToGlobal(centre), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(button, &press);
-    if (!ProcessUntilPainted(counter, indicators)) {
-      state.SkipWithError("the indicators did not all paint after a press");
+    QCoreApplication::sendEvent(button, &event);
+    return ProcessUntilPainted(counter, 1);
+  };
+  // The panel paints all its indicators in one pass: the first press shows that it does.
+  if (!press() || !CoversIndicators(*panel, counter.last)) {
+    state.SkipWithError("a press does not repaint every indicator of the panel in one paint");
+    return;
+  }
+  for (auto _ : state) {
+    if (!press()) {
+      state.SkipWithError("the panel did not paint after a press");
       break;
     }
   }
+  const int indicators = static_cast<int>(panel->scheme().indicators().size());
   state.counters["decodes"] = indicators;
 }
 

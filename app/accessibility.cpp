@@ -1,0 +1,96 @@
+#include "app/accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QAccessibleWidget>
+
+#include "app/inputbuttonview.h"
+
+namespace kvir {
+namespace {
+
+// What the drawing prints beside the indicator.
+QString Label(const Indicator& indicator) {
+  return QString::fromStdString(indicator.name);
+}
+
+QString RoleWord(const Indicator& indicator) {
+  if (indicator.is_button) return QStringLiteral("вход");
+  if (indicator.name.starts_with("OUT")) return QStringLiteral("выход");
+  return QStringLiteral("линия");
+}
+
+/// An indicator for assistive tools: its view's widget interface with the indicator's name,
+/// level and, for an input button, the press.
+class IndicatorAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+ public:
+  IndicatorAccessible(PictureView* view, const Indicator& indicator)
+      : QAccessibleWidget(view, indicator.is_button ? QAccessible::Button : QAccessible::Indicator),
+        indicator_(indicator) {}
+
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) return AccessibleText(indicator_);
+    if (t == QAccessible::Value) return QString::number(indicator_.Tag);
+    return QAccessibleWidget::text(t);
+  }
+
+  void* interface_cast(QAccessible::InterfaceType type) override {
+    if (type == QAccessible::ValueInterface) return static_cast<QAccessibleValueInterface*>(this);
+    return QAccessibleWidget::interface_cast(type);
+  }
+
+  QVariant currentValue() const override { return indicator_.Tag; }
+  void setCurrentValue(const QVariant&) override {}  // levels come from the model alone
+  QVariant maximumValue() const override { return 1; }
+  QVariant minimumValue() const override { return 0; }
+  QVariant minimumStepSize() const override { return 1; }
+
+  QStringList actionNames() const override {
+    QStringList names = QAccessibleWidget::actionNames();
+    if (indicator_.is_button) names.prepend(pressAction());
+    return names;
+  }
+
+  void doAction(const QString& name) override {
+    auto* button = qobject_cast<InputButtonView*>(widget());
+    if (name == pressAction() && button != nullptr) {
+      button->click();
+    } else {
+      QAccessibleWidget::doAction(name);
+    }
+  }
+
+ private:
+  const Indicator& indicator_;
+};
+
+QAccessibleInterface* IndicatorFactory(const QString&, QObject* object) {
+  auto* view = qobject_cast<PictureView*>(object);
+  if (view == nullptr || view->indicator() == nullptr) return nullptr;
+  return new IndicatorAccessible(view, *view->indicator());
+}
+
+}  // namespace
+
+QString AccessibleText(const Indicator& indicator) {
+  return QStringLiteral("%1, %2, %3").arg(Label(indicator), RoleWord(indicator)).arg(indicator.Tag);
+}
+
+void InstallIndicatorAccessibility() {
+  static const bool installed = [] {
+    QAccessible::installFactory(IndicatorFactory);
+    return true;
+  }();
+  (void)installed;
+}
+
+void AnnounceLevels(const QList<PictureView*>& views) {
+  if (!QAccessible::isActive()) return;
+  for (PictureView* view : views) {
+    if (view->indicator() == nullptr) continue;
+    QAccessibleValueChangeEvent event(view, view->indicator()->Tag);
+    QAccessible::updateAccessibility(&event);
+  }
+}
+
+}  // namespace kvir

@@ -1,0 +1,60 @@
+#pragma once
+// The window's actions beyond its first form: shortcuts, and the context menu of the panels.
+
+#include <QKeySequence>
+#include <QObject>
+#include <array>
+#include <functional>
+#include <string_view>
+
+class QAction;
+class QMenu;
+class QWidget;
+
+namespace kvir {
+
+enum class PanelAction {
+  kHelp,  ///< the help window, as the help button opens it
+};
+
+/// One action: its text in the menu and its shortcut, Qt's standard key where one exists, else
+/// `keys` in portable text ("Ctrl+T").
+struct PanelActionRow {
+  PanelAction action;
+  std::string_view text;
+  QKeySequence::StandardKey standard = QKeySequence::UnknownKey;
+  std::string_view keys = {};
+};
+
+/// Every action, in the order of the context menu.
+inline constexpr std::array kPanelActions = {
+    PanelActionRow{PanelAction::kHelp, "Помощь", QKeySequence::HelpContents},
+};
+
+/// The shortcut of a row.
+QKeySequence ShortcutOf(const PanelActionRow& row);
+
+/// One QAction per row of kPanelActions, with its shortcut, active anywhere in `window`; the
+/// context menu of a panel's free area lists them all with their shortcuts. The window owns the
+/// actions and the menu.
+class PanelActions : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit PanelActions(QWidget* window);
+
+  /// Makes `action` run `run`.
+  void bind(PanelAction action, std::function<void()> run);
+  QAction* action(PanelAction action) const;
+  QMenu* menu() const { return menu_; }
+
+  /// Lets a right click (or the menu key) on the free area of `panel` open the menu; the
+  /// panel's input buttons keep their right clicks to themselves.
+  void attach(QWidget* panel);
+
+ private:
+  std::array<QAction*, kPanelActions.size()> actions_{};
+  QMenu* menu_;
+};
+
+}  // namespace kvir

@@ -1,0 +1,117 @@
+// The actions around the program's first form: each with its shortcut, all listed in the context
+// menu of a panel's free area; a right click on an input button stays a press.
+
+#define QTEST_QPA_MOUSE_HANDLING  // mouse events go through the window system, as a user's do
+#include <QAction>
+#include <QMenu>
+#include <QTest>
+
+#include "app/helpwindow.h"
+#include "app/panelactions.h"
+#include "tests/app/app_test_util.h"
+
+using namespace kvir;
+using namespace kvir::apptest;
+
+namespace {
+
+/// The open context menu, or null.
+QMenu* OpenMenu() {
+  return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+}  // namespace
+
+class TestPanelActions : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void everyActionHasItsShortcut();
+  void rightClickOnFreeAreaOpensMenu_data();
+  void rightClickOnFreeAreaOpensMenu();
+  void rightClickOnInputButtonPresses();
+  void f1OpensHelp_data();
+  void f1OpensHelp();
+};
+
+// Each row of the table is an action of the window with its shortcut, listed in the menu.
+void TestPanelActions::everyActionHasItsShortcut() {
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  auto* menu = shown.window.findChild<QMenu*>(QStringLiteral("panelMenu"));
+  QVERIFY(menu != nullptr);
+  QCOMPARE(menu->actions().size(), qsizetype(kPanelActions.size()));
+  for (size_t i = 0; i < kPanelActions.size(); ++i) {
+    QAction* action = menu->actions()[qsizetype(i)];
+    QCOMPARE(action->text().toStdString(), std::string(kPanelActions[i].text));
+    QVERIFY(!action->shortcut().isEmpty());
+    QCOMPARE(action->shortcut(), ShortcutOf(kPanelActions[i]));
+    QVERIFY(shown.window.actions().contains(action));
+  }
+  QCOMPARE(ShortcutOf(kPanelActions[0]).toString(QKeySequence::PortableText), QStringLiteral("F1"));
+}
+
+void TestPanelActions::rightClickOnFreeAreaOpensMenu_data() {
+  QTest::addColumn<QString>("target");
+  QTest::addColumn<QPoint>("at");
+  QTest::newRow("bare panel") << "pnl01" << QPoint(700, 600);
+  QTest::newRow("scheme picture") << "Scheme01" << QPoint(2, 2);
+  QTest::newRow("lamp") << "OUT00" << QPoint(5, 5);
+}
+
+void TestPanelActions::rightClickOnFreeAreaOpensMenu() {
+  QFETCH(QString, target);
+  QFETCH(QPoint, at);
+
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  PressCounter counter(shown.set.scheme(1));
+  QTest::mouseClick(shown.window.findChild<QWidget*>(target), Qt::RightButton, {}, at);
+  QTRY_VERIFY(OpenMenu() != nullptr);
+  QMenu* menu = OpenMenu();
+  QCOMPARE(menu->objectName(), QStringLiteral("panelMenu"));
+  QCOMPARE(menu->actions().front()->text(), QStringLiteral("Помощь"));
+  menu->close();
+  QCOMPARE(counter.presses, 0);
+}
+
+void TestPanelActions::rightClickOnInputButtonPresses() {
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  PressCounter counter(shown.set.scheme(1));
+  QTest::mouseClick(shown.panel(1)->findChild<QWidget*>(QStringLiteral("IN05")), Qt::RightButton);
+  QCOMPARE(counter.presses, 1);
+  QTest::qWait(50);
+  QCOMPARE(OpenMenu(), nullptr);
+}
+
+void TestPanelActions::f1OpensHelp_data() {
+  QTest::addColumn<bool>("fromMenu");
+  QTest::newRow("F1") << false;
+  QTest::newRow("the menu's item") << true;
+}
+
+// F1, or the menu's item, opens the help window as the help button does.
+void TestPanelActions::f1OpensHelp() {
+  QFETCH(bool, fromMenu);
+
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  QApplication::setActiveWindow(&shown.window);
+  QTRY_VERIFY(QApplication::focusWidget() != nullptr);
+  bool opened = false;
+  QTimer::singleShot(0, &shown.window, [&opened] {
+    auto* help = qobject_cast<TfrmHelp*>(QApplication::activeModalWidget());
+    opened = help != nullptr && help->objectName() == QStringLiteral("frmHelp");
+    if (help != nullptr) help->accept();
+  });
+  if (fromMenu) {
+    shown.window.findChild<QMenu*>(QStringLiteral("panelMenu"))->actions().front()->trigger();
+  } else {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+  }
+  QVERIFY(opened);
+}
+
+QTEST_MAIN(TestPanelActions)
+#include "tst_panelactions.moc"
