@@ -6,8 +6,8 @@
 
 namespace kvir {
 
-InputButtonView::InputButtonView(const Indicator* indicator, QWidget* parent)
-    : PictureView(indicator, parent) {
+InputButtonView::InputButtonView(const Indicator& indicator, QWidget* parent)
+    : PictureView(indicator.shown, &indicator, parent) {
   setFocusPolicy(Qt::TabFocus);
 }
 

@@ -1,10 +1,61 @@
 #include "app/panelactions.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QWidget>
 
 namespace kvir {
+
+/// The panels' context menu. A button-down outside it closes it and then reaches whatever lies
+/// beneath, as if no menu had been open: a click on an input button still presses it. The rest
+/// of the click or double click that opened it, at the same place, chooses nothing.
+class PanelMenu : public QMenu {
+ public:
+  explicit PanelMenu(QWidget* parent) : QMenu(parent) {
+    setAttribute(Qt::WA_NoMouseReplay);  // the menu hands the button-down on itself
+  }
+
+  void popupAt(const QPoint& global) {
+    opened_at_ = global;
+    opened_.start();
+    popup(global);
+  }
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override {
+    if (FromOpeningClick(*event)) return;
+    if (rect().contains(event->position().toPoint())) {
+      QMenu::mousePressEvent(event);
+      return;
+    }
+    const QPointF global = event->globalPosition();
+    close();
+    QWidget* beneath = QApplication::widgetAt(global.toPoint());
+    if (beneath == nullptr) return;
+    QMouseEvent replay(QEvent::MouseButtonPress, beneath->mapFromGlobal(global), global,
+                       event->button(), event->buttons(), event->modifiers());
+    QApplication::sendEvent(beneath, &replay);
+  }
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    if (!FromOpeningClick(*event)) QMenu::mouseReleaseEvent(event);
+  }
+  void mouseDoubleClickEvent(QMouseEvent* event) override {
+    if (!FromOpeningClick(*event)) QMenu::mouseDoubleClickEvent(event);
+  }
+
+ private:
+  bool FromOpeningClick(const QMouseEvent& event) const {
+    return event.globalPosition().toPoint() == opened_at_ &&
+           opened_.elapsed() < QApplication::doubleClickInterval();
+  }
+
+  QPoint opened_at_;
+  QElapsedTimer opened_;
+};
+
 namespace {
 
 QString FromUtf8(std::string_view text) {
@@ -25,7 +76,7 @@ QKeySequence ShortcutOf(const PanelActionRow& row) {
   return QKeySequence(FromUtf8(row.keys), QKeySequence::PortableText);
 }
 
-PanelActions::PanelActions(QWidget* window) : QObject(window), menu_(new QMenu(window)) {
+PanelActions::PanelActions(QWidget* window) : QObject(window), menu_(new PanelMenu(window)) {
   menu_->setObjectName(QStringLiteral("panelMenu"));
   for (size_t i = 0; i < kPanelActions.size(); ++i) {
     auto* action = new QAction(FromUtf8(kPanelActions[i].text), window);
@@ -41,6 +92,10 @@ void PanelActions::bind(PanelAction action, std::function<void()> run) {
   connect(this->action(action), &QAction::triggered, this, [run = std::move(run)] { run(); });
 }
 
+QMenu* PanelActions::menu() const {
+  return menu_;
+}
+
 QAction* PanelActions::action(PanelAction action) const {
   return actions_.at(IndexOf(action));
 }
@@ -48,7 +103,7 @@ QAction* PanelActions::action(PanelAction action) const {
 void PanelActions::attach(QWidget* panel) {
   panel->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(panel, &QWidget::customContextMenuRequested, menu_,
-          [this, panel](const QPoint& at) { menu_->popup(panel->mapToGlobal(at)); });
+          [this, panel](const QPoint& at) { menu_->popupAt(panel->mapToGlobal(at)); });
 }
 
 }  // namespace kvir

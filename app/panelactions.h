@@ -13,6 +13,8 @@ class QWidget;
 
 namespace kvir {
 
+class PanelMenu;
+
 enum class PanelAction {
   kHelp,  ///< the help window, as the help button opens it
 };
@@ -46,7 +48,7 @@ class PanelActions : public QObject {
   /// Makes `action` run `run`.
   void bind(PanelAction action, std::function<void()> run);
   QAction* action(PanelAction action) const;
-  QMenu* menu() const { return menu_; }
+  QMenu* menu() const;
 
   /// Lets a right click (or the menu key) on the free area of `panel` open the menu; the
   /// panel's input buttons keep their right clicks to themselves.
@@ -54,7 +56,7 @@ class PanelActions : public QObject {
 
  private:
   std::array<QAction*, kPanelActions.size()> actions_{};
-  QMenu* menu_;
+  PanelMenu* menu_;
 };
 
 }  // namespace kvir

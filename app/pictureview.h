@@ -8,20 +8,25 @@
 namespace kvir {
 
 /// The scheme picture or one indicator on its panel: named after it and found by that name, at
-/// its place and size, with its accessible name. The panel paints the pixels of all of them in
-/// one pass (PaintPanel); the view itself paints nothing. Ignores the mouse.
+/// its place and size, with its accessible name. On screen the panel paints the pixels of all of
+/// them in one pass (PaintPanel) and the views take no part: their updates are off. Rendered on
+/// its own (QWidget::grab), a view paints its picture. Ignores the mouse.
 class PictureView : public QWidget {
   Q_OBJECT
 
  public:
-  /// The view of `indicator`, or of the scheme picture when it is null; the indicator outlives
-  /// the view.
-  PictureView(const Indicator* indicator, QWidget* parent);
+  /// The view of `picture`, the shown picture of `indicator` or, when that is null, the scheme
+  /// picture; both outlive the view.
+  PictureView(const Picture& picture, const Indicator* indicator, QWidget* parent);
 
   /// The indicator shown here; null for the scheme picture.
   const Indicator* indicator() const { return indicator_; }
 
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
  private:
+  const Picture& picture_;
   const Indicator* indicator_;
 };
 

@@ -34,7 +34,7 @@ SchemePanel::SchemePanel(Scheme& scheme, PressProc press, QWidget* parent)
   setAutoFillBackground(true);
 
   const PictureControl& control = scheme.picture;
-  auto* picture = new PictureView(nullptr, this);
+  auto* picture = new PictureView(control.picture, nullptr, this);
   picture->setObjectName(QStringLiteral("Scheme") + TwoDigits(scheme.number()));
   picture->setGeometry(control.left, control.top, control.width, control.height);
   views_ << picture;
@@ -46,14 +46,14 @@ SchemePanel::SchemePanel(Scheme& scheme, PressProc press, QWidget* parent)
 void SchemePanel::addIndicator(Indicator& indicator) {
   PictureView* view = nullptr;
   if (indicator.is_button) {
-    auto* button = new InputButtonView(&indicator, this);
+    auto* button = new InputButtonView(indicator, this);
     connect(button, &InputButtonView::pressed, this, [this, &indicator] { press(indicator); });
     connect(button, &InputButtonView::focusChanged, this,
             [this, button](bool focused) { showFocusOn(button, focused); });
     tabOrder_ << button;
     view = button;
   } else {
-    view = new PictureView(&indicator, this);
+    view = new PictureView(indicator.shown, &indicator, this);
   }
   view->setObjectName(QString::fromStdString(indicator.name));
   view->setGeometry(indicator.left, indicator.top, kIndicatorSize, kIndicatorSize);

@@ -30,6 +30,8 @@ class TestPanelActions : public QObject {
   void rightClickOnFreeAreaOpensMenu_data();
   void rightClickOnFreeAreaOpensMenu();
   void rightClickOnInputButtonPresses();
+  void clickThatClosesMenuStillPresses();
+  void doubleRightClickChoosesNothing();
   void f1OpensHelp_data();
   void f1OpensHelp();
 };
@@ -83,6 +85,36 @@ void TestPanelActions::rightClickOnInputButtonPresses() {
   QCOMPARE(counter.presses, 1);
   QTest::qWait(50);
   QCOMPARE(OpenMenu(), nullptr);
+}
+
+// The button-down that closes the menu reaches the input button beneath it.
+void TestPanelActions::clickThatClosesMenuStillPresses() {
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  PressCounter counter(shown.set.scheme(1));
+  QTest::mouseClick(shown.panel(1), Qt::RightButton, {}, QPoint(700, 600));
+  QTRY_VERIFY(OpenMenu() != nullptr);
+  QTest::mouseClick(shown.panel(1)->findChild<QWidget*>(QStringLiteral("IN05")), Qt::LeftButton);
+  QTRY_COMPARE(OpenMenu(), nullptr);
+  QCOMPARE(counter.presses, 1);
+  QCOMPARE(Cells(shown.set.scheme(1))[5], 1);
+}
+
+// The second click of a right double click, where the menu has just opened, chooses nothing
+// from it.
+void TestPanelActions::doubleRightClickChoosesNothing() {
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  bool helpOpened = false;
+  QTimer::singleShot(100, &shown.window, [&helpOpened] {
+    QWidget* modal = QApplication::activeModalWidget();
+    helpOpened = modal != nullptr;
+    if (modal != nullptr) modal->close();
+  });
+  QTest::mouseDClick(shown.panel(1), Qt::RightButton, {}, QPoint(700, 600));
+  QTest::qWait(200);
+  QVERIFY(!helpOpened);
+  if (QMenu* menu = OpenMenu()) menu->close();
 }
 
 void TestPanelActions::f1OpensHelp_data() {

@@ -203,6 +203,9 @@ void ProgramStorm::MouseEvent() {
       QTest::mouseRelease(window_.get(), button, modifiers, to);
     }
   }
+  // A right button-down off the input buttons opens the panel's menu: closed here, so that a
+  // later click of the storm cannot choose from it (its help item opens a modal window).
+  if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
   if (hit != nullptr) {
     const int n = window_->placed;
     for (int i = 0; i < button_downs; ++i) {
