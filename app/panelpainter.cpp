@@ -30,19 +30,23 @@ QImage ImageOver(const Picture& picture, const QRect& part) {
                 format);
 }
 
-// The scheme picture is drawn only where the region needs it and no indicator covers it, each part
-// from its own view of the pixels, so that no more than those parts is ever converted for the
-// screen. After a press the region is the indicators' places: only the indicators are drawn.
+// Each part of the region is painted once, from beneath: white where no picture lies, the scheme
+// picture where no indicator covers it, each part from its own view of the pixels so that no more
+// than those parts is ever converted for the screen. After a press the region is the indicators'
+// places: only the indicators are drawn.
 void PaintPanel(QPainter& painter, const Scheme& scheme, const QRegion& region) {
   const PictureControl& control = scheme.picture;
-  if (!control.picture.empty()) {
-    const QRect bounds(control.left, control.top, control.picture.width, control.picture.height);
-    for (const QRect& dirty : region) {
-      const QRect part = dirty & bounds;
-      if (part.isEmpty() || UnderShownIndicator(scheme, part)) continue;
-      painter.drawImage(part.topLeft(),
-                        ImageOver(control.picture, part.translated(-bounds.topLeft())));
-    }
+  const QRect bounds =
+      control.picture.empty()
+          ? QRect()
+          : QRect(control.left, control.top, control.picture.width, control.picture.height);
+  for (const QRect& dirty : region) {
+    if (UnderShownIndicator(scheme, dirty)) continue;
+    for (const QRect& white : QRegion(dirty).subtracted(bounds)) painter.fillRect(white, Qt::white);
+    const QRect part = dirty & bounds;
+    if (part.isEmpty()) continue;
+    painter.drawImage(part.topLeft(),
+                      ImageOver(control.picture, part.translated(-bounds.topLeft())));
   }
   for (const Indicator& indicator : scheme.indicators()) {
     if (indicator.shown.empty()) continue;
@@ -53,7 +57,6 @@ void PaintPanel(QPainter& painter, const Scheme& scheme, const QRegion& region) 
 
 QImage PanelImage(const Scheme& scheme) {
   QImage image(kPanelWidth, kPanelHeight, QImage::Format_RGB32);
-  image.fill(Qt::white);
   QPainter painter(&image);
   PaintPanel(painter, scheme, QRegion(image.rect()));
   return image;

@@ -31,7 +31,7 @@ SchemePanel::SchemePanel(Scheme& scheme, PressProc press, QWidget* parent)
   QPalette white = palette();
   white.setColor(QPalette::Window, Qt::white);
   setPalette(white);
-  setAutoFillBackground(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);  // PaintPanel paints every pixel, white included
 
   const PictureControl& control = scheme.picture;
   auto* picture = new PictureView(control.picture, nullptr, this);
