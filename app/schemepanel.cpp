@@ -43,6 +43,12 @@ SchemePanel::SchemePanel(Scheme& scheme, PressProc press, QWidget* parent)
   tabOrder_ = InReadingOrder(tabOrder_);
 }
 
+// Qt takes the focus from a focused button while it destroys the panel's QWidget part: by then
+// the panel must no longer hear of it.
+SchemePanel::~SchemePanel() {
+  for (QWidget* button : tabOrder_) disconnect(button, nullptr, this, nullptr);
+}
+
 void SchemePanel::addIndicator(Indicator& indicator) {
   PictureView* view = nullptr;
   if (indicator.is_button) {

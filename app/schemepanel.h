@@ -25,6 +25,7 @@ class SchemePanel : public QWidget {
  public:
   /// The panel of `scheme`, pressed through `press`; both outlive the panel.
   SchemePanel(Scheme& scheme, PressProc press, QWidget* parent);
+  ~SchemePanel() override;
 
   Scheme& scheme() const { return scheme_; }
 
