@@ -5,19 +5,20 @@
 #include <QAccessibleWidget>
 
 #include "app/inputbuttonview.h"
+#include "schemes/legend_words.h"
 
 namespace kvir {
 namespace {
 
-// What the drawing prints beside the indicator.
+// What the drawing prints beside the indicator; its name where the drawing prints nothing.
 QString Label(const Indicator& indicator) {
-  return QString::fromStdString(indicator.name);
+  return QString::fromStdString(indicator.label.empty() ? indicator.name : indicator.label);
 }
 
-QString RoleWord(const Indicator& indicator) {
-  if (indicator.is_button) return QStringLiteral("вход");
-  if (indicator.name.starts_with("OUT")) return QStringLiteral("выход");
-  return QStringLiteral("линия");
+QString RoleText(const Indicator& indicator) {
+  const std::string_view word =
+      RoleWord(indicator.role, SpeaksEnglish() ? Language::kEnglish : Language::kRussian);
+  return QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size()));
 }
 
 /// An indicator for assistive tools: its view's widget interface with the indicator's name,
@@ -73,7 +74,7 @@ QAccessibleInterface* IndicatorFactory(const QString&, QObject* object) {
 }  // namespace
 
 QString AccessibleText(const Indicator& indicator) {
-  return QStringLiteral("%1, %2, %3").arg(Label(indicator), RoleWord(indicator)).arg(indicator.Tag);
+  return QStringLiteral("%1, %2, %3").arg(Label(indicator), RoleText(indicator)).arg(indicator.Tag);
 }
 
 void InstallIndicatorAccessibility() {

@@ -79,6 +79,7 @@ void Tfrm00::retranslate() {
   }
   if (!namesItem) cbxSelect_->setEditText(typed);
   btnHelp_->setText(tr("Помощь"));
+  actions_->retranslate();
 }
 
 void Tfrm00::changeEvent(QEvent* event) {

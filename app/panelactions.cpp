@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMouseEvent>
@@ -79,12 +80,20 @@ QKeySequence ShortcutOf(const PanelActionRow& row) {
 PanelActions::PanelActions(QWidget* window) : QObject(window), menu_(new PanelMenu(window)) {
   menu_->setObjectName(QStringLiteral("panelMenu"));
   for (size_t i = 0; i < kPanelActions.size(); ++i) {
-    auto* action = new QAction(FromUtf8(kPanelActions[i].text), window);
+    auto* action = new QAction(window);
     action->setShortcut(ShortcutOf(kPanelActions[i]));
     action->setShortcutContext(Qt::WindowShortcut);
     window->addAction(action);
     menu_->addAction(action);
     actions_[i] = action;
+  }
+  retranslate();
+}
+
+void PanelActions::retranslate() {
+  for (size_t i = 0; i < kPanelActions.size(); ++i) {
+    actions_[i]->setText(
+        QCoreApplication::translate("kvir::PanelActions", kPanelActions[i].text.data()));
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include <QKeySequence>
 #include <QObject>
+#include <QtGlobal>
 #include <array>
 #include <functional>
 #include <string_view>
@@ -19,8 +20,8 @@ enum class PanelAction {
   kHelp,  ///< the help window, as the help button opens it
 };
 
-/// One action: its text in the menu and its shortcut, Qt's standard key where one exists, else
-/// `keys` in portable text ("Ctrl+T").
+/// One action: its text in the menu (in Russian, translated in the context "kvir::PanelActions")
+/// and its shortcut, Qt's standard key where one exists, else `keys` in portable text ("Ctrl+T").
 struct PanelActionRow {
   PanelAction action;
   std::string_view text;
@@ -30,7 +31,8 @@ struct PanelActionRow {
 
 /// Every action, in the order of the context menu.
 inline constexpr std::array kPanelActions = {
-    PanelActionRow{PanelAction::kHelp, "Помощь", QKeySequence::HelpContents},
+    PanelActionRow{PanelAction::kHelp, QT_TRANSLATE_NOOP("kvir::PanelActions", "Помощь"),
+                   QKeySequence::HelpContents},
 };
 
 /// The shortcut of a row.
@@ -49,6 +51,9 @@ class PanelActions : public QObject {
   void bind(PanelAction action, std::function<void()> run);
   QAction* action(PanelAction action) const;
   QMenu* menu() const;
+
+  /// Puts the actions' texts in the program's current language.
+  void retranslate();
 
   /// Lets a right click (or the menu key) on the free area of `panel` open the menu; the
   /// panel's input buttons keep their right clicks to themselves.

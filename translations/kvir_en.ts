@@ -72,6 +72,13 @@ a button Timing: it times schemes 1-9 and appends the results to that file
     </message>
 </context>
 <context>
+    <name>kvir::PanelActions</name>
+    <message>
+        <source>Помощь</source>
+        <translation>Help</translation>
+    </message>
+</context>
+<context>
     <name>kvir::Tfrm00</name>
     <message>
         <source>Помощь</source>

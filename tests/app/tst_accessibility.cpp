@@ -6,6 +6,7 @@
 #include <QAccessibleValueInterface>
 #include <QTest>
 
+#include "app/language.h"
 #include "tests/app/app_test_util.h"
 
 using namespace kvir;
@@ -28,6 +29,7 @@ class TestAccessibility : public QObject {
   void indicatorsSpeakNameAndLevel_data();
   void indicatorsSpeakNameAndLevel();
   void pressActionPresses();
+  void englishWhenTheProgramSpeaksEnglish();
 };
 
 void TestAccessibility::panelListsEveryIndicator_data() {
@@ -61,28 +63,28 @@ void TestAccessibility::indicatorsSpeakNameAndLevel_data() {
 
   QTest::newRow("selected: Y0 pressed") << ""
                                         << "IN00"
-                                        << "IN00, вход, 1" << 1;
+                                        << "Y0, вход, 1" << 1;
   QTest::newRow("selected: Y3 released") << ""
                                          << "IN03"
-                                         << "IN03, вход, 0" << 0;
+                                         << "Y3, вход, 0" << 0;
   QTest::newRow("selected: X1 low") << ""
                                     << "OUT01"
-                                    << "OUT01, выход, 0" << 0;
+                                    << "X1, выход, 0" << 0;
   QTest::newRow("Y3 pressed") << "IN03"
                               << "IN03"
-                              << "IN03, вход, 1" << 1;
+                              << "Y3, вход, 1" << 1;
   QTest::newRow("Y3 pressed: Y0 released") << "IN03"
                                            << "IN00"
-                                           << "IN00, вход, 0" << 0;
+                                           << "Y0, вход, 0" << 0;
   QTest::newRow("Y3 pressed: X1 high") << "IN03"
                                        << "OUT01"
-                                       << "OUT01, выход, 1" << 1;
+                                       << "X1, выход, 1" << 1;
   QTest::newRow("Y3 pressed: X2 low") << "IN03"
                                       << "OUT02"
-                                      << "OUT02, выход, 0" << 0;
+                                      << "X2, выход, 0" << 0;
   QTest::newRow("Y3 pressed: bus line 3") << "IN03"
                                           << "BUS03"
-                                          << "BUS03, линия, 1" << 1;
+                                          << "3, шина, 1" << 1;
 }
 
 void TestAccessibility::indicatorsSpeakNameAndLevel() {
@@ -117,6 +119,16 @@ void TestAccessibility::pressActionPresses() {
   QAccessibleInterface* lamp = Accessible(panel, QStringLiteral("OUT00"));
   QVERIFY(lamp->actionInterface() == nullptr || !lamp->actionInterface()->actionNames().contains(
                                                     QAccessibleActionInterface::pressAction()));
+}
+
+void TestAccessibility::englishWhenTheProgramSpeaksEnglish() {
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  SetLanguage(Language::kEnglish);
+  const QString english =
+      Accessible(shown.panel(1), QStringLiteral("OUT01"))->text(QAccessible::Name);
+  SetLanguage(Language::kRussian);
+  QCOMPARE(english, QStringLiteral("X1, output, 0"));
 }
 
 QTEST_MAIN(TestAccessibility)
