@@ -83,6 +83,7 @@ PanelActions::PanelActions(QWidget* window) : QObject(window), menu_(new PanelMe
     auto* action = new QAction(window);
     action->setShortcut(ShortcutOf(kPanelActions[i]));
     action->setShortcutContext(Qt::WindowShortcut);
+    action->setCheckable(kPanelActions[i].checkable);
     window->addAction(action);
     menu_->addAction(action);
     actions_[i] = action;
@@ -99,6 +100,11 @@ void PanelActions::retranslate() {
 
 void PanelActions::bind(PanelAction action, std::function<void()> run) {
   connect(this->action(action), &QAction::triggered, this, [run = std::move(run)] { run(); });
+}
+
+void PanelActions::bindSwitch(PanelAction action, std::function<void(bool)> toggled) {
+  connect(this->action(action), &QAction::toggled, this,
+          [toggled = std::move(toggled)](bool on) { toggled(on); });
 }
 
 QMenu* PanelActions::menu() const {

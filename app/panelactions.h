@@ -22,11 +22,13 @@ enum class PanelAction {
 
 /// One action: its text in the menu (in Russian, translated in the context "kvir::PanelActions")
 /// and its shortcut, Qt's standard key where one exists, else `keys` in portable text ("Ctrl+T").
+/// A checkable action is a switch that the menu shows ticked while it is on.
 struct PanelActionRow {
   PanelAction action;
   std::string_view text;
   QKeySequence::StandardKey standard = QKeySequence::UnknownKey;
   std::string_view keys = {};
+  bool checkable = false;
 };
 
 /// Every action, in the order of the context menu.
@@ -49,6 +51,8 @@ class PanelActions : public QObject {
 
   /// Makes `action` run `run`.
   void bind(PanelAction action, std::function<void()> run);
+  /// Makes the switch `action` call `toggled` with its new state.
+  void bindSwitch(PanelAction action, std::function<void(bool)> toggled);
   QAction* action(PanelAction action) const;
   QMenu* menu() const;
 

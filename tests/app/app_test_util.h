@@ -30,6 +30,11 @@ struct ShownMainWindow {
     window.show();
     exposed = QTest::qWaitForWindowExposed(&window);
   }
+  /// Makes the window the active one, as a click on it would; true once it is.
+  bool activate() {
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+  }
   SchemePanel* panel(int n) const {
     return window.findChild<SchemePanel*>(QStringLiteral("pnl") + TwoDigits(n));
   }

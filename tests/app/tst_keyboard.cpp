@@ -79,7 +79,7 @@ class TestKeyboard : public QObject {
 void TestKeyboard::focusStartsOnTheListWithoutFrame() {
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
-  QApplication::setActiveWindow(&shown.window);
+  QVERIFY(shown.activate());
   QTRY_COMPARE(FocusedName(), QStringLiteral("cbxSelect"));
   QCOMPARE(shown.window.findChild<FocusFrame*>(), nullptr);
   QCOMPARE(ShownSchemeArea(shown.window), PanelImage(shown.set.scheme(1)));
@@ -123,7 +123,7 @@ void TestKeyboard::keysMoveTheFocus() {
 
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
-  QApplication::setActiveWindow(&shown.window);
+  QVERIFY(shown.activate());
   ChooseScheme(shown, scheme);
   QTRY_COMPARE(FocusedName(), QStringLiteral("cbxSelect"));
   Type(keys);
@@ -164,7 +164,7 @@ void TestKeyboard::spaceAndEnterPress() {
 void TestKeyboard::tabTabDownSpacePressesY1() {
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
-  QApplication::setActiveWindow(&shown.window);
+  QVERIFY(shown.activate());
   QTRY_COMPARE(FocusedName(), QStringLiteral("cbxSelect"));
   Type({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Down, Qt::Key_Space});
 
@@ -198,7 +198,7 @@ void TestKeyboard::tabTabDownSpacePressesY1() {
 void TestKeyboard::mouseNeverTakesTheFocus() {
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
-  QApplication::setActiveWindow(&shown.window);
+  QVERIFY(shown.activate());
   QTRY_COMPARE(FocusedName(), QStringLiteral("cbxSelect"));
   QTest::mouseClick(shown.panel(1)->findChild<QWidget*>(QStringLiteral("IN03")), Qt::LeftButton);
   QCOMPARE(FocusedName(), QStringLiteral("cbxSelect"));

@@ -129,7 +129,7 @@ void TestPanelActions::f1OpensHelp() {
 
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
-  QApplication::setActiveWindow(&shown.window);
+  QVERIFY(shown.activate());
   QTRY_VERIFY(QApplication::focusWidget() != nullptr);
   bool opened = false;
   QTimer::singleShot(0, &shown.window, [&opened] {
