@@ -15,6 +15,7 @@
 #include "app/panelactions.h"
 #include "app/schemepanel.h"
 #include "app/timingoffer.h"
+#include "app/truthtablewindow.h"
 #include "schemes/panel_geometry.h"
 #include "timing/timing.h"
 
@@ -75,7 +76,7 @@ void Tfrm00::retranslate() {
   const QString typed = cbxSelect_->currentText();
   const bool namesItem = typed == cbxSelect_->itemText(cbxSelect_->currentIndex());
   for (int n = 1; n <= kSchemeCount; ++n) {
-    cbxSelect_->setItemText(n - 1, SchemeTitle(n, CurrentLanguage()));
+    cbxSelect_->setItemText(n - 1, schemeTitle(n));
   }
   if (!namesItem) cbxSelect_->setEditText(typed);
   btnHelp_->setText(tr("Помощь"));
@@ -115,6 +116,7 @@ void Tfrm00::createSchemeWindows() {
     schemeWindows_[n - 1] = window;
     auto* panel = new SchemePanel(schemes_.scheme(n), kSchemeTable[n - 1].press, window);
     connect(panel, &SchemePanel::modelFailed, this, &Tfrm00::reportModelFailure);
+    connect(panel, &SchemePanel::pressShown, this, &Tfrm00::recordPress);
     panels_[n - 1] = panel;
   }
 }
@@ -130,11 +132,13 @@ void Tfrm00::createTimingButton() {
 void Tfrm00::createActions() {
   actions_ = new PanelActions(this);
   actions_->bind(PanelAction::kHelp, [this] { btnHelpClick(); });
+  actions_->bind(PanelAction::kTruthTable, [this] { showTruthTable(); });
   for (SchemePanel* panel : panels_) actions_->attach(panel);
 }
 
 void Tfrm00::ReturnPanel(int n) {
   SchemePanel* panel = panels_.at(n - 1);
+  if (shown_ == n) shown_ = 0;
   if (panel->parentWidget() == schemeWindows_[n - 1]) return;
   panel->setParent(schemeWindows_[n - 1]);
   panel->move(0, 0);
@@ -147,6 +151,7 @@ void Tfrm00::PlacePanel(int n, int left, int top) {
   panel->move(left, top);
   panel->raise();
   panel->show();
+  shown_ = n;
 }
 
 void Tfrm00::showEvent(QShowEvent* event) {
@@ -158,6 +163,7 @@ void Tfrm00::showEvent(QShowEvent* event) {
     }
     try {
       init_(schemes_, *this);
+      restartReached();
       btnTiming_->setVisible(TimingBenchmarkOffered(QCoreApplication::applicationDirPath()));
     } catch (const std::exception& error) {
       reportModelFailure(QString::fromUtf8(error.what()));
@@ -204,9 +210,34 @@ void Tfrm00::select(int n) {
   if (failed_) return;
   try {
     SelectScheme(schemes_, *this, static_cast<uint8_t>(n));
+    restartReached();
   } catch (const std::exception& error) {
     reportModelFailure(QString::fromUtf8(error.what()));
   }
+}
+
+void Tfrm00::restartReached() {
+  if (shown_ != 0) {
+    reached_.Restart(schemes_.scheme(shown_));
+  } else {
+    reached_ = ReachedStates();
+  }
+  emit schemeSelected();
+}
+
+void Tfrm00::recordPress() {
+  if (shown_ == 0) return;
+  reached_.Record(schemes_.scheme(shown_));
+  emit pressShown();
+}
+
+void Tfrm00::showTruthTable() {
+  if (frmTruthTable_ == nullptr) frmTruthTable_ = new TfrmTruthTable(*this);
+  frmTruthTable_->open();
+}
+
+QString Tfrm00::schemeTitle(int n) {
+  return SchemeTitle(n, CurrentLanguage());
 }
 
 void Tfrm00::btnHelpClick() {
@@ -222,6 +253,7 @@ void Tfrm00::btnTimingClick() {
     error = thrown.what();
   }
   for (SchemePanel* panel : panels_) panel->showModel();
+  recordPress();  // the run leaves the schemes it times in their selection state
   if (error.empty()) {
     QMessageBox::information(
         this, windowTitle(),

@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "schemes/reached_rows.h"
 #include "schemes/scheme_set.h"
 
 class QComboBox;
@@ -17,6 +18,7 @@ namespace kvir {
 class PanelActions;
 class SchemePanel;
 class TfrmHelp;
+class TfrmTruthTable;
 
 /// frm00: "KVIR v1.0", a fixed white 820 × 688 client area centred on the screen when first
 /// shown. Owns the sixteen hidden scheme windows frm01 … frm16 with their panels, and the help
@@ -41,9 +43,25 @@ class Tfrm00 : public QWidget, public PanelHost {
   /// Ends the program with exit code 0 right after the window's first complete paint.
   void setQuitAfterFirstPaint(bool quit) { quitAfterFirstPaint_ = quit; }
 
+  SchemeSet& schemes() const { return schemes_; }
+  /// The scheme whose panel is in the window, 0 for none.
+  int shownScheme() const { return shown_; }
+  /// The input states set on the shown scheme since it was selected.
+  const ReachedStates& reachedStates() const { return reached_; }
+  /// Scheme n's title as the list shows it.
+  static QString schemeTitle(int n);
+
+ signals:
+  /// A scheme has been selected (or the scheme area emptied), again or anew.
+  void schemeSelected();
+  /// A press on the shown scheme is on the screen.
+  void pressShown();
+
  public slots:
   /// Runs the timing hook and reports its outcome in a message box.
   void btnTimingClick();
+  /// Opens the truth-table window, or raises it.
+  void showTruthTable();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -66,6 +84,9 @@ class Tfrm00 : public QWidget, public PanelHost {
   void retranslate();
   void createActions();
   void select(int n);
+  /// Starts the record of reached states over on the scheme just selected.
+  void restartReached();
+  void recordPress();
 
   SchemeSet& schemes_;
   InitProc init_;
@@ -76,7 +97,10 @@ class Tfrm00 : public QWidget, public PanelHost {
   QPushButton* btnHelp_ = nullptr;
   QPushButton* btnTiming_ = nullptr;
   TfrmHelp* frmHelp_ = nullptr;
+  TfrmTruthTable* frmTruthTable_ = nullptr;  ///< made when first opened
   PanelActions* actions_ = nullptr;
+  int shown_ = 0;
+  ReachedStates reached_;
   bool initialized_ = false;
   bool failed_ = false;
   bool quitAfterFirstPaint_ = false;

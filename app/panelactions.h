@@ -17,7 +17,8 @@ namespace kvir {
 class PanelMenu;
 
 enum class PanelAction {
-  kHelp,  ///< the help window, as the help button opens it
+  kHelp,        ///< the help window, as the help button opens it
+  kTruthTable,  ///< the truth-table window of the shown scheme
 };
 
 /// One action: its text in the menu (in Russian, translated in the context "kvir::PanelActions")
@@ -35,6 +36,9 @@ struct PanelActionRow {
 inline constexpr std::array kPanelActions = {
     PanelActionRow{PanelAction::kHelp, QT_TRANSLATE_NOOP("kvir::PanelActions", "Помощь"),
                    QKeySequence::HelpContents},
+    PanelActionRow{PanelAction::kTruthTable,
+                   QT_TRANSLATE_NOOP("kvir::PanelActions", "Таблица истинности"),
+                   QKeySequence::UnknownKey, "Ctrl+T"},
 };
 
 /// The shortcut of a row.

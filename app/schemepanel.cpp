@@ -74,6 +74,7 @@ void SchemePanel::press(Indicator& clicked) {
     emit modelFailed(QString::fromUtf8(error.what()));
   }
   showModel();
+  emit pressShown();
 }
 
 // One update of the panel over all its indicators: Qt then sums no dirty areas of its own, and

@@ -38,6 +38,8 @@ class SchemePanel : public QWidget {
  signals:
   /// The model failed during a press (a damaged picture); `message` says why.
   void modelFailed(const QString& message);
+  /// A press has run and its outcome is on its way to the screen.
+  void pressShown();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

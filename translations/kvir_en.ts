@@ -77,6 +77,10 @@ a button Timing: it times schemes 1-9 and appends the results to that file
         <source>Помощь</source>
         <translation>Help</translation>
     </message>
+    <message>
+        <source>Таблица истинности</source>
+        <translation>Truth table</translation>
+    </message>
 </context>
 <context>
     <name>kvir::Tfrm00</name>
@@ -113,6 +117,49 @@ button inverts the input bit of that button.</translation>
     <message>
         <source>KVIR - Помощь</source>
         <translation>KVIR - Help</translation>
+    </message>
+</context>
+<context>
+    <name>kvir::TfrmTruthTable</name>
+    <message>
+        <source>Таблица истинности</source>
+        <translation>Truth table</translation>
+    </message>
+    <message>
+        <source>Скрыть строки, где схема выключена</source>
+        <translation>Hide the rows where the circuit is off</translation>
+    </message>
+    <message>
+        <source>Сохранить…</source>
+        <translation>Save…</translation>
+    </message>
+    <message>
+        <source>Копировать таблицу</source>
+        <translation>Copy the table</translation>
+    </message>
+    <message>
+        <source>пройдено %1 из %2</source>
+        <translation>reached %1 of %2</translation>
+    </message>
+    <message>
+        <source>, скрыто строк, где схема выключена: %1</source>
+        <translation>, rows hidden where the circuit is off: %1</translation>
+    </message>
+    <message>
+        <source>; сейчас схема выключена</source>
+        <translation>; the circuit is off now</translation>
+    </message>
+    <message>
+        <source>Сохранить таблицу истинности</source>
+        <translation>Save the truth table</translation>
+    </message>
+    <message>
+        <source>Таблицы CSV (*.csv)</source>
+        <translation>CSV tables (*.csv)</translation>
+    </message>
+    <message>
+        <source>Таблица не сохранена.</source>
+        <translation>The table was not saved.</translation>
     </message>
 </context>
 </TS>

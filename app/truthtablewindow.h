@@ -1,0 +1,88 @@
+#pragma once
+// The truth-table window: the shown scheme's table as a student reads it, following the presses.
+
+#include <QRect>
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "schemes/schemes.h"
+#include "schemes/truth_table_view.h"
+
+class QAction;
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QTableView;
+
+namespace kvir {
+
+class Tfrm00;
+class TruthTableModel;
+
+/// frmTruthTable, "Таблица истинности": a non-modal window of the main window showing the title
+/// and the truth table of the scheme shown there (StudentView). It highlights the row of the
+/// current state and keeps it in view, marks the rows reached since the scheme was selected and
+/// counts them; a switch hides the rows in which the enables switch the circuit off. Ctrl+C
+/// copies the table as tab-separated text, "Сохранить…" writes it as CSV.
+class TfrmTruthTable : public QWidget {
+  Q_OBJECT
+
+ public:
+  /// The window of `main`, which owns it; hidden until open().
+  explicit TfrmTruthTable(Tfrm00& main);
+  ~TfrmTruthTable() override;
+
+  /// Shows the window, beside the main window the first time; raises it when already shown.
+  void open();
+  /// The whole table, header row first, fields separated by `separator`: ',' gives the CSV of
+  /// `kvir-cli table N --csv`. Empty while no scheme is shown.
+  std::string tableText(char separator) const;
+  /// Writes the CSV to `path` through the program's file writer; on failure says so in a message
+  /// box and returns false, leaving no partial file.
+  bool save(const QString& path);
+
+ public slots:
+  void copyTable();
+  void saveAs();
+
+ protected:
+  void changeEvent(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void createWidgets();
+  void retranslate();
+  void followSelection();
+  void followPress();
+  /// Shows the main window's scheme afresh: its table, the rows reached, the current row.
+  void refresh();
+  void hideSwitchedOff(bool hide);
+  void showCurrent();
+  void showCount();
+  void fitBesideMain();
+  const TruthTableView* viewOf(int n);
+
+  Tfrm00& main_;
+  TruthTableModel* model_ = nullptr;
+  QLabel* lblTitle_ = nullptr;
+  QTableView* tblTruth_ = nullptr;
+  QLabel* lblCount_ = nullptr;
+  QCheckBox* chkHideOff_ = nullptr;
+  QPushButton* btnSave_ = nullptr;
+  QAction* actCopy_ = nullptr;
+  std::array<std::unique_ptr<TruthTableView>, kSchemeCount> views_;  ///< made when first shown
+  int scheme_ = 0;        ///< the scheme shown, 0 for none
+  bool stale_ = true;     ///< the main window changed while this one was hidden
+  bool placed_ = false;   ///< placed beside the main window once
+  bool hideOff_ = false;  ///< the student's choice to hide the switched-off rows
+};
+
+/// Where a window of `size` goes beside the window `main` within `available`: to its right when
+/// it fits there, else to its left, else the place inside `available` nearest its right side.
+/// Its top is the main window's, moved up as far as it must to fit.
+QRect PlaceBeside(const QRect& main, const QSize& size, const QRect& available);
+
+}  // namespace kvir

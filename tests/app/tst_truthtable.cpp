@@ -1,0 +1,408 @@
+// The truth-table window: the rows and header of `kvir-cli table N --csv`, the row of the current
+// state following every press and selection, the rows reached and their count, the copy and the
+// save, the switch that hides the rows in which the circuit is off, and where the window goes.
+
+#include <unistd.h>
+#include <QAbstractItemView>
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QProcess>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "app/truthtablemodel.h"
+#include "app/truthtablewindow.h"
+#include "tests/app/app_test_util.h"
+
+using namespace kvir;
+using namespace kvir::apptest;
+
+namespace {
+
+/// `kvir-cli ARGUMENTS…`'s standard output; empty when it fails.
+QByteArray Cli(const QStringList& arguments) {
+  QProcess cli;
+  cli.start(QStringLiteral(KVIR_CLI), arguments);
+  if (!cli.waitForFinished(30000) || cli.exitCode() != 0) return {};
+  return cli.readAllStandardOutput();
+}
+
+QByteArray CsvOf(int n) {
+  return Cli({QStringLiteral("table"), QString::number(n), QStringLiteral("--csv")});
+}
+
+/// The main window with its truth-table window open on scheme n.
+struct OpenTable : ShownMainWindow {
+  explicit OpenTable(int n = 1) {
+    if (n != 1) select(n);
+    window.showTruthTable();
+    table = window.findChild<TfrmTruthTable*>(QStringLiteral("frmTruthTable"));
+    tableShown = table != nullptr && QTest::qWaitForWindowExposed(table);
+  }
+  /// Chooses scheme n in the list, as a click on its item does.
+  void select(int n) {
+    auto* list = window.findChild<QComboBox*>(QStringLiteral("cbxSelect"));
+    list->setCurrentIndex(n - 1);
+    emit list->activated(n - 1);
+  }
+  void pressWithMouse(const char* button) {
+    const int n = placedScheme();
+    QTest::mousePress(panel(n)->findChild<QWidget*>(QString::fromLatin1(button)), Qt::LeftButton);
+  }
+  void pressWithKeyboard(const char* button) {
+    QWidget* view = panel(placedScheme())->findChild<QWidget*>(QString::fromLatin1(button));
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Space);
+  }
+  QTableView* view() const { return table->findChild<QTableView*>(QStringLiteral("tblTruth")); }
+  QAbstractItemModel* model() const { return view()->model(); }
+  QString count() const { return table->findChild<QLabel*>(QStringLiteral("lblCount"))->text(); }
+  QCheckBox* hideSwitch() const {
+    return table->findChild<QCheckBox*>(QStringLiteral("chkHideOff"));
+  }
+
+  /// The header and every row as the window shows them, comma-separated.
+  QByteArray shownCsv() const {
+    QStringList lines;
+    QStringList header;
+    for (int c = 0; c < model()->columnCount(); ++c) {
+      header << model()->headerData(c, Qt::Horizontal).toString();
+    }
+    lines << header.join(QLatin1Char(','));
+    for (int r = 0; r < model()->rowCount(); ++r) {
+      QStringList cells;
+      for (int c = 0; c < model()->columnCount(); ++c) {
+        cells << model()->index(r, c).data().toString();
+      }
+      lines << cells.join(QLatin1Char(','));
+    }
+    return (lines.join(QLatin1Char('\n')) + QLatin1Char('\n')).toUtf8();
+  }
+  /// The shown rows holding `role` (current, reached).
+  QList<int> rowsWith(int role) const {
+    QList<int> rows;
+    for (int r = 0; r < model()->rowCount(); ++r) {
+      if (model()->index(r, 0).data(role).toBool()) rows << r;
+    }
+    return rows;
+  }
+  /// Whether the shown row's input cells are the shown scheme's buttons now; its outputs the
+  /// lamps'.
+  bool rowIsTheScheme(int row) {
+    const Scheme& scheme = set.scheme(placedScheme());
+    for (const Indicator& ind : scheme.indicators()) {
+      if (!ind.is_button && !ind.name.starts_with("OUT")) continue;
+      const int column = columnOf(ind.name);
+      if (column < 0 || model()->index(row, column).data().toInt() != ind.Tag) return false;
+    }
+    return true;
+  }
+  int columnOf(const std::string& name) {
+    const Scheme& scheme = set.scheme(placedScheme());
+    for (int c = 0; c < model()->columnCount(); ++c) {
+      const std::string label = model()->headerData(c, Qt::Horizontal).toString().toStdString();
+      // Labels may repeat between an input and an output: find the one whose role matches.
+      if (label == scheme.At(name).label && (c < inputCount()) == scheme.At(name).is_button) {
+        return c;
+      }
+    }
+    return -1;
+  }
+  int inputCount() {
+    const Scheme& scheme = set.scheme(placedScheme());
+    return static_cast<int>(scheme.buttons.size());
+  }
+  bool currentInView() const {
+    const QList<int> current = rowsWith(TruthTableModel::kCurrentRole);
+    if (current.size() != 1) return false;
+    const QRect cell = view()->visualRect(model()->index(current.front(), 0));
+    return view()->viewport()->rect().contains(cell);
+  }
+
+  TfrmTruthTable* table = nullptr;
+  bool tableShown = false;
+};
+
+}  // namespace
+
+class TestTruthTable : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void rowsAndHeaderAreTheCli_data();
+  void rowsAndHeaderAreTheCli();
+  void ctrlTOpensOneWindowBesideTheMainOne();
+  void highlightFollowsPressesAndSchemes();
+  void currentRowKeptInView();
+  void reachedRowsMarkedAndCounted();
+  void rowsReachedBeforeOpeningAreMarked();
+  void copyGivesTheCsvWithTabs_data();
+  void copyGivesTheCsvWithTabs();
+  void saveWritesTheCsv();
+  void failingSaveSaysSoAndLeavesNoFile_data();
+  void failingSaveSaysSoAndLeavesNoFile();
+  void hideSwitch_data();
+  void hideSwitch();
+  void placeBeside_data();
+  void placeBeside();
+};
+
+void TestTruthTable::rowsAndHeaderAreTheCli_data() {
+  QTest::addColumn<int>("n");
+  for (int n : {1, 2, 6, 10, 11, 13, 16}) QTest::addRow("scheme %d", n) << n;
+}
+
+void TestTruthTable::rowsAndHeaderAreTheCli() {
+  QFETCH(int, n);
+  OpenTable open(n);
+  QVERIFY(open.tableShown);
+  const QByteArray csv = CsvOf(n);
+  QVERIFY(!csv.isEmpty());
+  QCOMPARE(open.shownCsv(), csv);
+  QCOMPARE(QByteArray::fromStdString(open.table->tableText(',')), csv);
+  QCOMPARE(open.table->findChild<QLabel*>(QStringLiteral("lblTitle"))->text(),
+           Tfrm00::schemeTitle(n));
+}
+
+// Ctrl+T in the main window opens the window; Ctrl+T again raises the same one.
+void TestTruthTable::ctrlTOpensOneWindowBesideTheMainOne() {
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  QVERIFY(shown.activate());
+  QTest::keyClick(&shown.window, Qt::Key_T, Qt::ControlModifier);
+  auto* table = shown.window.findChild<TfrmTruthTable*>(QStringLiteral("frmTruthTable"));
+  QVERIFY(table != nullptr);
+  QVERIFY(QTest::qWaitForWindowExposed(table));
+  QCOMPARE(table->windowTitle(), QStringLiteral("Таблица истинности"));
+  QVERIFY(table->isWindow());
+  QVERIFY(!table->isModal());
+  const QRect available = shown.window.screen()->availableGeometry();
+  QVERIFY(available.contains(table->frameGeometry()));
+  if (shown.window.frameGeometry().right() + table->frameGeometry().width() < available.right()) {
+    QVERIFY(table->frameGeometry().left() > shown.window.frameGeometry().right());
+  }
+
+  table->close();
+  QVERIFY(!table->isVisible());
+  shown.window.findChild<QMenu*>(QStringLiteral("panelMenu"))->actions()[1]->trigger();
+  QVERIFY(table->isVisible());
+  QTest::keyClick(&shown.window, Qt::Key_T, Qt::ControlModifier);
+  QCOMPARE(shown.window.findChildren<TfrmTruthTable*>().size(), 1);
+}
+
+void TestTruthTable::highlightFollowsPressesAndSchemes() {
+  OpenTable open(1);
+  QVERIFY(open.tableShown);
+  const auto current = [&open] {
+    const QList<int> rows = open.rowsWith(TruthTableModel::kCurrentRole);
+    return rows.size() == 1 && open.rowIsTheScheme(rows.front()) ? rows.front() : -1;
+  };
+  const int first = current();
+  QVERIFY(first >= 0);
+  open.pressWithMouse("IN05");
+  const int afterMouse = current();
+  QVERIFY(afterMouse >= 0);
+  QVERIFY(afterMouse != first);
+  open.pressWithKeyboard("IN02");
+  const int afterKeys = current();
+  QVERIFY(afterKeys >= 0);
+  QVERIFY(afterKeys != afterMouse);
+
+  for (int n : {13, 10, 16, 1}) {
+    open.select(n);
+    QCOMPARE(open.shownCsv(), CsvOf(n));
+    QVERIFY2(current() >= 0, qPrintable(QStringLiteral("scheme %1").arg(n)));
+  }
+  open.pressWithMouse("IN07");
+  QVERIFY(current() >= 0);
+}
+
+// Scheme 16's 1024 rows: a press far down the table brings its row into view.
+void TestTruthTable::currentRowKeptInView() {
+  OpenTable open(16);
+  QVERIFY(open.tableShown);
+  QVERIFY(open.currentInView());
+  for (const char* button : {"IN01", "IN02", "IN03", "IN01"}) {
+    open.pressWithMouse(button);
+    QVERIFY2(open.currentInView(), button);
+  }
+}
+
+void TestTruthTable::reachedRowsMarkedAndCounted() {
+  OpenTable open(1);
+  QVERIFY(open.tableShown);
+  QCOMPARE(open.count(), QStringLiteral("пройдено 1 из 8"));
+  open.pressWithMouse("IN05");
+  open.pressWithKeyboard("IN03");
+  open.pressWithMouse("IN05");
+  QCOMPARE(open.count(), QStringLiteral("пройдено 3 из 8"));
+  const QList<int> reached = open.rowsWith(TruthTableModel::kReachedRole);
+  QCOMPARE(reached.size(), 3);
+  for (int r = 0; r < open.model()->rowCount(); ++r) {
+    const QString mark = open.model()->headerData(r, Qt::Vertical).toString();
+    QCOMPARE(mark.isEmpty(), !reached.contains(r));
+  }
+  open.select(1);  // the same scheme again: counting starts afresh
+  QCOMPARE(open.count(), QStringLiteral("пройдено 1 из 8"));
+  QCOMPARE(open.rowsWith(TruthTableModel::kReachedRole).size(), 1);
+  open.select(13);
+  QCOMPARE(open.count(), QStringLiteral("пройдено 1 из 64"));
+}
+
+// The rows count from the selection, not from the opening of the window; closed, the window
+// catches up when it opens again.
+void TestTruthTable::rowsReachedBeforeOpeningAreMarked() {
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  for (const char* button : {"IN01", "IN02", "IN01"}) {
+    QTest::mousePress(shown.panel(1)->findChild<QWidget*>(QLatin1String(button)), Qt::LeftButton);
+  }
+  shown.window.showTruthTable();
+  auto* table = shown.window.findChild<TfrmTruthTable*>();
+  auto* count = table->findChild<QLabel*>(QStringLiteral("lblCount"));
+  QCOMPARE(count->text(), QStringLiteral("пройдено 3 из 8"));
+  table->close();
+  QTest::mousePress(shown.panel(1)->findChild<QWidget*>(QStringLiteral("IN06")), Qt::LeftButton);
+  shown.window.showTruthTable();
+  QCOMPARE(count->text(), QStringLiteral("пройдено 4 из 8"));
+}
+
+void TestTruthTable::copyGivesTheCsvWithTabs_data() {
+  QTest::addColumn<int>("n");
+  for (int n : {1, 13, 15}) QTest::addRow("scheme %d", n) << n;
+}
+
+void TestTruthTable::copyGivesTheCsvWithTabs() {
+  QFETCH(int, n);
+  OpenTable open(n);
+  QVERIFY(open.tableShown);
+  QGuiApplication::clipboard()->clear();
+  open.table->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(open.table));
+  QTest::keyClick(open.view(), Qt::Key_C, Qt::ControlModifier);
+  QByteArray tsv = CsvOf(n);
+  tsv.replace(',', '\t');
+  QCOMPARE(QGuiApplication::clipboard()->text().toUtf8(), tsv);
+}
+
+void TestTruthTable::saveWritesTheCsv() {
+  OpenTable open(13);
+  QVERIFY(open.tableShown);
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("таблица 13.csv"));
+  QVERIFY(open.table->save(path));
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.readAll(), CsvOf(13));
+}
+
+void TestTruthTable::failingSaveSaysSoAndLeavesNoFile_data() {
+  QTest::addColumn<QString>("where");
+  QTest::newRow("read-only directory") << QStringLiteral("locked/table.csv");
+  QTest::newRow("a file taken for a directory") << QStringLiteral("plain/table.csv");
+}
+
+void TestTruthTable::failingSaveSaysSoAndLeavesNoFile() {
+  QFETCH(QString, where);
+  QTemporaryDir dir;
+  QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("locked")));
+  QFile plain(dir.filePath(QStringLiteral("plain")));
+  QVERIFY(plain.open(QIODevice::WriteOnly));
+  plain.close();
+  QFile::setPermissions(dir.filePath(QStringLiteral("locked")), QFile::ReadOwner | QFile::ExeOwner);
+  if (where.startsWith(QLatin1String("locked")) && geteuid() == 0) {
+    QSKIP("permissions do not bind the superuser");
+  }
+  OpenTable open(1);
+  QVERIFY(open.tableShown);
+  MessageSeen seen;
+  CloseNextMessageBox(seen);
+  QVERIFY(!open.table->save(dir.filePath(where)));
+  QCOMPARE(seen.icon, QMessageBox::Critical);
+  QCOMPARE(seen.text, QStringLiteral("Таблица не сохранена."));
+  QCOMPARE(QDir(dir.filePath(QStringLiteral("locked")))
+               .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+           QStringList());
+  QCOMPARE(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
+           QStringList({QStringLiteral("locked"), QStringLiteral("plain")}));
+  QFile::setPermissions(dir.filePath(QStringLiteral("locked")),
+                        QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void TestTruthTable::hideSwitch_data() {
+  QTest::addColumn<int>("n");
+  QTest::addColumn<int>("rows");
+  QTest::addColumn<int>("hidden");  // -1: no switch offered
+  QTest::newRow("scheme 1, no enables") << 1 << 8 << -1;
+  QTest::newRow("scheme 9, no enables") << 9 << 16 << -1;
+  QTest::newRow("scheme 10") << 10 << 18 << 9;
+  QTest::newRow("scheme 13") << 13 << 64 << 48;
+  QTest::newRow("scheme 16") << 16 << 2048 << 1024;
+}
+
+void TestTruthTable::hideSwitch() {
+  QFETCH(int, n);
+  QFETCH(int, rows);
+  QFETCH(int, hidden);
+  OpenTable open(n);
+  QVERIFY(open.tableShown);
+  QCOMPARE(open.model()->rowCount(), rows);
+  QCOMPARE(open.hideSwitch()->isEnabled(), hidden >= 0);
+  if (hidden < 0) return;
+  QTest::mouseClick(open.hideSwitch(), Qt::LeftButton);
+  QVERIFY(open.hideSwitch()->isChecked());
+  QCOMPARE(open.model()->rowCount(), rows - hidden);
+  QVERIFY2(
+      open.count().contains(QStringLiteral("скрыто строк, где схема выключена: %1").arg(hidden)),
+      qPrintable(open.count()));
+  QVERIFY(open.count().startsWith(QStringLiteral("пройдено %1 из %2")
+                                      .arg(open.rowsWith(TruthTableModel::kReachedRole).size())
+                                      .arg(rows - hidden)));
+  // The copy stays the whole table.
+  QCOMPARE(QByteArray::fromStdString(open.table->tableText(',')), CsvOf(n));
+  // A scheme without enables offers no switch and shows every row; back again, rows hide.
+  open.select(1);
+  QVERIFY(!open.hideSwitch()->isEnabled());
+  QCOMPARE(open.model()->rowCount(), 8);
+  open.select(n);
+  QCOMPARE(open.model()->rowCount(), rows - hidden);
+  QTest::mouseClick(open.hideSwitch(), Qt::LeftButton);
+  QCOMPARE(open.model()->rowCount(), rows);
+  QVERIFY(!open.count().contains(QStringLiteral("скрыто")));
+}
+
+void TestTruthTable::placeBeside_data() {
+  QTest::addColumn<QRect>("main");
+  QTest::addColumn<QSize>("size");
+  QTest::addColumn<QRect>("placed");
+  const QRect screen(0, 0, 1600, 900);
+  QTest::newRow("right, where it fits")
+      << QRect(100, 50, 830, 720) << QSize(400, 720) << QRect(930, 50, 400, 720);
+  QTest::newRow("left, where only that fits")
+      << QRect(700, 50, 830, 720) << QSize(400, 720) << QRect(300, 50, 400, 720);
+  QTest::newRow("neither: at the screen's right edge")
+      << QRect(385, 90, 830, 720) << QSize(400, 720) << QRect(1200, 90, 400, 720);
+  QTest::newRow("too low: moved up")
+      << QRect(100, 300, 830, 720) << QSize(400, 720) << QRect(930, 180, 400, 720);
+  QTest::newRow("too big: cut to the screen")
+      << QRect(0, 0, 830, 720) << QSize(2000, 1000) << screen;
+}
+
+void TestTruthTable::placeBeside() {
+  QFETCH(QRect, main);
+  QFETCH(QSize, size);
+  QFETCH(QRect, placed);
+  QCOMPARE(PlaceBeside(main, size, QRect(0, 0, 1600, 900)), placed);
+}
+
+QTEST_MAIN(TestTruthTable)
+#include "tst_truthtable.moc"
