@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QPainter>
+#include <QProcess>
 #include <QString>
 #include <QTest>
 #include <QTimer>
@@ -69,6 +70,16 @@ inline std::vector<int32_t> SelectedCells(int n) {
   SelectScheme(set, host, static_cast<uint8_t>(n));
   return Cells(set.scheme(n));
 }
+
+#ifdef KVIR_CLI
+/// What `kvir-cli ARGUMENTS…` (the one built beside the test) prints; empty when it fails.
+inline QByteArray RunCli(const QStringList& arguments) {
+  QProcess cli;
+  cli.start(QStringLiteral(KVIR_CLI), arguments);
+  if (!cli.waitForFinished(30000) || cli.exitCode() != 0) return {};
+  return cli.readAllStandardOutput();
+}
+#endif
 
 /// The embedded picture `name`, decoded by Qt.
 inline QImage ResourceImage(const std::string& name) {

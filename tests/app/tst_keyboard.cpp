@@ -17,14 +17,6 @@ using namespace kvir::apptest;
 
 namespace {
 
-/// What `kvir-cli ARGS…` prints, or the PNG file it writes when the arguments hold "-o".
-QByteArray RunCli(const QStringList& arguments) {
-  QProcess cli;
-  cli.start(QStringLiteral(KVIR_CLI), arguments);
-  if (!cli.waitForFinished(30000) || cli.exitCode() != 0) return {};
-  return cli.readAllStandardOutput();
-}
-
 /// `kvir-cli render N BUTTONS…` decoded.
 QImage CliRender(int n, const QStringList& buttons) {
   QTemporaryDir dir;

@@ -13,7 +13,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
-#include <QProcess>
 #include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -28,16 +27,8 @@ using namespace kvir::apptest;
 
 namespace {
 
-/// `kvir-cli ARGUMENTS…`'s standard output; empty when it fails.
-QByteArray Cli(const QStringList& arguments) {
-  QProcess cli;
-  cli.start(QStringLiteral(KVIR_CLI), arguments);
-  if (!cli.waitForFinished(30000) || cli.exitCode() != 0) return {};
-  return cli.readAllStandardOutput();
-}
-
 QByteArray CsvOf(int n) {
-  return Cli({QStringLiteral("table"), QString::number(n), QStringLiteral("--csv")});
+  return RunCli({QStringLiteral("table"), QString::number(n), QStringLiteral("--csv")});
 }
 
 /// The main window with its truth-table window open on scheme n.

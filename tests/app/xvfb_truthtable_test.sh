@@ -17,14 +17,8 @@ clipboard=$3
 export QT_QPA_PLATFORM=xcb
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
-
-fail() {
-  echo "FAIL: $*" >&2
-  echo "--- the program's output:" >&2
-  sed 's/^/  /' "$dir/out" >&2
-  [ -z "${pid:-}" ] || kill "$pid" 2>/dev/null
-  exit 1
-}
+out="$dir/out"
+. "$here/../xvfb/fail.sh"
 
 # The window whose title is $1, once it is on the screen; empty when none comes up.
 window_named() {
@@ -36,7 +30,7 @@ window_named() {
 }
 
 "$cli" table 13 --csv | tr ',' '\t' >"$dir/expected" || fail "kvir-cli table failed"
-"$kvir" >"$dir/out" 2>&1 &
+"$kvir" >"$out" 2>&1 &
 pid=$!
 main=$(window_named "KVIR v1.0")
 [ -n "$main" ] || fail "no window captioned \"KVIR v1.0\" came up"
