@@ -62,7 +62,9 @@ fs::path UnwritableDirectory(const fs::path& scratch) {
 class RenderOutputTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    const fs::path file = fs::path(::testing::TempDir()) / "kvir_render_reference.png";
+    // One name per process: CTest runs each case of this suite in a process of its own, at once.
+    const fs::path file = fs::path(::testing::TempDir()) /
+                          ("kvir_render_reference_" + std::to_string(getpid()) + ".png");
     const CliRun run = Invoke({"render", "3", "IN02", "-o", file.string()});
     ASSERT_EQ(run.status, 0) << run.err;
     reference_ = new std::string(ReadFile(file));
