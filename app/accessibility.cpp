@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 
 #include "app/inputbuttonview.h"
+#include "app/language.h"
 #include "schemes/legend_words.h"
 
 namespace kvir {
@@ -16,8 +17,7 @@ QString Label(const Indicator& indicator) {
 }
 
 QString RoleText(const Indicator& indicator) {
-  const std::string_view word =
-      RoleWord(indicator.role, SpeaksEnglish() ? Language::kEnglish : Language::kRussian);
+  const std::string_view word = RoleWord(indicator.role, CurrentLanguage());
   return QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size()));
 }
 

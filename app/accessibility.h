@@ -14,10 +14,6 @@ class PictureView;
 /// "Y3, вход, 1" or "X1, выход, 0", in the program's current language.
 QString AccessibleText(const Indicator& indicator);
 
-/// Whether the program speaks English now (defined beside the program's language, whose type
-/// is not the scheme texts' own).
-bool SpeaksEnglish();
-
 /// Gives every indicator's view an accessible interface: named by AccessibleText, its level as
 /// its value (0 or 1), a button role and a press action for input buttons. Safe to call often.
 void InstallIndicatorAccessibility();

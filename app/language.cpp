@@ -35,9 +35,7 @@ QSettings UserSettings() {
 }  // namespace
 
 std::optional<Language> LanguageNamed(const QString& code) {
-  if (code == QLatin1String("ru")) return Language::kRussian;
-  if (code == QLatin1String("en")) return Language::kEnglish;
-  return std::nullopt;
+  return ParseLanguage(code.toStdString());
 }
 
 QString LanguageCode(Language language) {

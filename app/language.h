@@ -6,9 +6,9 @@
 #include <QString>
 #include <optional>
 
-namespace kvir {
+#include "schemes/language.h"
 
-enum class Language { kRussian, kEnglish };
+namespace kvir {
 
 /// The language a command line or a setting names: "ru" or "en"; nothing for any other text.
 std::optional<Language> LanguageNamed(const QString& code);

@@ -17,6 +17,7 @@
 #include "app/timingoffer.h"
 #include "app/truthtablewindow.h"
 #include "schemes/panel_geometry.h"
+#include "schemes/scheme_texts.h"
 #include "timing/timing.h"
 
 namespace kvir {
@@ -33,11 +34,10 @@ QString TwoDigits(int n) {
   return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }
 
-// The list's title of scheme n in `language`. The English titles are still to come: until then
-// both languages show the Russian one.
-QString SchemeTitle(int n, Language /*language*/) {
-  const SchemeDef* def = kSchemeTable[n - 1].def;
-  return QString::fromUtf8(def->title.data(), static_cast<qsizetype>(def->title.size()));
+// The list's title of scheme n in the program's current language.
+QString ListTitle(int n) {
+  const std::string_view title = SchemeTitle(n, CurrentLanguage());
+  return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
 }
 
 // A white panel that stays empty: the background of the scheme area.
@@ -237,7 +237,7 @@ void Tfrm00::showTruthTable() {
 }
 
 QString Tfrm00::schemeTitle(int n) {
-  return SchemeTitle(n, CurrentLanguage());
+  return ListTitle(n);
 }
 
 void Tfrm00::btnHelpClick() {
