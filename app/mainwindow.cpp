@@ -1,7 +1,9 @@
 #include "app/mainwindow.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -13,6 +15,7 @@
 #include "app/keyboard.h"
 #include "app/language.h"
 #include "app/panelactions.h"
+#include "app/panelpictures.h"
 #include "app/schemepanel.h"
 #include "app/timingoffer.h"
 #include "app/truthtablewindow.h"
@@ -100,6 +103,8 @@ void Tfrm00::createSelector() {
   cbxSelect_->setCurrentIndex(0);
   connect(cbxSelect_, &QComboBox::activated, this, &Tfrm00::cbxSelectActivated);
   connect(cbxSelect_->lineEdit(), &QLineEdit::textEdited, this, &Tfrm00::cbxSelectEdited);
+  cbxSelect_->installEventFilter(this);
+  cbxSelect_->lineEdit()->installEventFilter(this);
 
   btnHelp_ = new QPushButton(this);
   btnHelp_->setObjectName(QStringLiteral("btnHelp"));
@@ -133,7 +138,25 @@ void Tfrm00::createActions() {
   actions_ = new PanelActions(this);
   actions_->bind(PanelAction::kHelp, [this] { btnHelpClick(); });
   actions_->bind(PanelAction::kTruthTable, [this] { showTruthTable(); });
+  pictures_ = new PanelPictures(this);
+  actions_->bind(PanelAction::kCopyPicture, [this] {
+    withShownScheme([this](const Scheme& scheme) { pictures_->copy(scheme); });
+  });
+  actions_->bind(PanelAction::kSavePicture, [this] {
+    withShownScheme([this](const Scheme& scheme) { pictures_->save(scheme); });
+  });
+  actions_->bind(PanelAction::kPrintPicture, [this] {
+    withShownScheme([this](const Scheme& scheme) { pictures_->print(scheme); });
+  });
   for (SchemePanel* panel : panels_) actions_->attach(panel);
+}
+
+Scheme* Tfrm00::shownSchemeModel() const {
+  return shown_ == 0 ? nullptr : &panels_[shown_ - 1]->scheme();
+}
+
+void Tfrm00::withShownScheme(const std::function<void(const Scheme&)>& run) {
+  if (const Scheme* scheme = shownSchemeModel()) run(*scheme);
 }
 
 void Tfrm00::ReturnPanel(int n) {
@@ -189,6 +212,18 @@ bool Tfrm00::focusNextPrevChild(bool next) {
   QWidget* target = NextInChain(chain, focusWidget(), next);
   if (target == nullptr) return QWidget::focusNextPrevChild(next);
   target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
+}
+
+// The list's text field takes Ctrl+C for its own text before any shortcut sees it; in this
+// window Ctrl+C copies the picture, there too.
+bool Tfrm00::eventFilter(QObject* watched, QEvent* event) {
+  const bool key = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+  if (!key || !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+    return QWidget::eventFilter(watched, event);
+  }
+  if (event->type() == QEvent::KeyPress) actions_->action(PanelAction::kCopyPicture)->trigger();
+  event->accept();
   return true;
 }
 

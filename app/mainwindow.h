@@ -16,6 +16,7 @@ class QPushButton;
 namespace kvir {
 
 class PanelActions;
+class PanelPictures;
 class SchemePanel;
 class TfrmHelp;
 class TfrmTruthTable;
@@ -50,6 +51,8 @@ class Tfrm00 : public QWidget, public PanelHost {
   const ReachedStates& reachedStates() const { return reached_; }
   /// Scheme n's title as the list shows it.
   static QString schemeTitle(int n);
+  /// The shown scheme's model, or null while the scheme area is empty.
+  Scheme* shownSchemeModel() const;
 
  signals:
   /// A scheme has been selected (or the scheme area emptied), again or anew.
@@ -69,6 +72,8 @@ class Tfrm00 : public QWidget, public PanelHost {
   void changeEvent(QEvent* event) override;
   /// Tab and Shift+Tab: the list, the help button, then the shown scheme's input buttons.
   bool focusNextPrevChild(bool next) override;
+  /// Ctrl+C copies the picture while the list's text field has the focus too.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private slots:
   void cbxSelectActivated(int index);
@@ -83,6 +88,8 @@ class Tfrm00 : public QWidget, public PanelHost {
   /// The list's titles and the button's text in the current language.
   void retranslate();
   void createActions();
+  /// Runs `run` on the shown scheme, if any.
+  void withShownScheme(const std::function<void(const Scheme&)>& run);
   void select(int n);
   /// Starts the record of reached states over on the scheme just selected.
   void restartReached();
@@ -99,6 +106,7 @@ class Tfrm00 : public QWidget, public PanelHost {
   TfrmHelp* frmHelp_ = nullptr;
   TfrmTruthTable* frmTruthTable_ = nullptr;  ///< made when first opened
   PanelActions* actions_ = nullptr;
+  PanelPictures* pictures_ = nullptr;
   int shown_ = 0;
   ReachedStates reached_;
   bool initialized_ = false;

@@ -17,8 +17,11 @@ namespace kvir {
 class PanelMenu;
 
 enum class PanelAction {
-  kHelp,        ///< the help window, as the help button opens it
-  kTruthTable,  ///< the truth-table window of the shown scheme
+  kHelp,          ///< the help window, as the help button opens it
+  kTruthTable,    ///< the truth-table window of the shown scheme
+  kCopyPicture,   ///< the shown panel to the clipboard, as an image
+  kSavePicture,   ///< the shown panel to a PNG file
+  kPrintPicture,  ///< the shown panel on paper or in a PDF file, under the scheme's title
 };
 
 /// One action: its text in the menu (in Russian, translated in the context "kvir::PanelActions")
@@ -39,6 +42,14 @@ inline constexpr std::array kPanelActions = {
     PanelActionRow{PanelAction::kTruthTable,
                    QT_TRANSLATE_NOOP("kvir::PanelActions", "Таблица истинности"),
                    QKeySequence::UnknownKey, "Ctrl+T"},
+    PanelActionRow{PanelAction::kCopyPicture,
+                   QT_TRANSLATE_NOOP("kvir::PanelActions", "Копировать рисунок"),
+                   QKeySequence::Copy},
+    PanelActionRow{PanelAction::kSavePicture,
+                   QT_TRANSLATE_NOOP("kvir::PanelActions", "Сохранить рисунок…"),
+                   QKeySequence::Save},
+    PanelActionRow{PanelAction::kPrintPicture,
+                   QT_TRANSLATE_NOOP("kvir::PanelActions", "Печать рисунка…"), QKeySequence::Print},
 };
 
 /// The shortcut of a row.

@@ -63,4 +63,15 @@ Picture LoadTitlePicture(const Scheme& scheme, Language language) {
   return strip;
 }
 
+std::string PictureFileName(const Scheme& scheme) {
+  const int n = scheme.number();
+  std::string name = std::string("kvir-") + (n < 10 ? "0" : "") + std::to_string(n);
+  for (const uint16_t index : scheme.buttons) {
+    const Indicator& button = scheme.indicators()[index];
+    if (button.Tag == 0) continue;
+    name.append("-").append(button.label.empty() ? button.name : button.label);
+  }
+  return name.append(".png");
+}
+
 }  // namespace kvir

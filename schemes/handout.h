@@ -28,4 +28,9 @@ std::string TitlePictureName(int n, Language language);
 /// Scheme n's title strip, as wide as CropRect, decoded as RGB.
 Picture LoadTitlePicture(const Scheme& scheme, Language language);
 
+/// The name a saved picture of the scheme's present state is offered under: "kvir-", the
+/// two-digit scheme number, then "-" and the label of each pressed input button in the scheme's
+/// button order, then ".png": "kvir-01-Y3.png", "kvir-16-S-1-3-5.png", "kvir-06.png".
+std::string PictureFileName(const Scheme& scheme);
+
 }  // namespace kvir

@@ -16,41 +16,42 @@ constexpr int kTemporaryNameTries = 100;
 
 struct ErrorText {
   int error;
-  const char* text;
+  const char* russian;
+  const char* english;
 };
 
 constexpr ErrorText kErrorTexts[] = {
-    {ENOENT, "нет такого файла или каталога"},
-    {EACCES, "отказано в доступе"},
-    {EPERM, "операция не позволена"},
-    {ENOSPC, "нет места на устройстве"},
-    {EDQUOT, "превышена дисковая квота"},
-    {EISDIR, "это каталог"},
-    {ENOTDIR, "часть пути не является каталогом"},
-    {EROFS, "файловая система только для чтения"},
-    {EIO, "ошибка ввода-вывода"},
-    {EEXIST, "файл уже существует"},
-    {ENAMETOOLONG, "слишком длинное имя файла"},
-    {ELOOP, "слишком много символических ссылок"},
-    {EFBIG, "файл слишком велик"},
-    {EPIPE, "канал закрыт читающей стороной"},
-    {ENXIO, "нет такого устройства или адреса"},
-    {ENODEV, "нет такого устройства"},
-    {EBUSY, "устройство или ресурс занято"},
-    {ETXTBSY, "файл занят"},
-    {EMFILE, "слишком много открытых файлов"},
-    {ENFILE, "слишком много открытых файлов в системе"},
-    {EINVAL, "недопустимый аргумент"},
-    {EBADF, "неверный дескриптор файла"},
-    {EXDEV, "файлы на разных устройствах"},
-    {ENOMEM, "не хватает памяти"},
+    {ENOENT, "нет такого файла или каталога", "no such file or directory"},
+    {EACCES, "отказано в доступе", "permission denied"},
+    {EPERM, "операция не позволена", "operation not permitted"},
+    {ENOSPC, "нет места на устройстве", "no space left on device"},
+    {EDQUOT, "превышена дисковая квота", "disk quota exceeded"},
+    {EISDIR, "это каталог", "is a directory"},
+    {ENOTDIR, "часть пути не является каталогом", "a part of the path is not a directory"},
+    {EROFS, "файловая система только для чтения", "read-only file system"},
+    {EIO, "ошибка ввода-вывода", "input/output error"},
+    {EEXIST, "файл уже существует", "file exists"},
+    {ENAMETOOLONG, "слишком длинное имя файла", "file name too long"},
+    {ELOOP, "слишком много символических ссылок", "too many symbolic links"},
+    {EFBIG, "файл слишком велик", "file too large"},
+    {EPIPE, "канал закрыт читающей стороной", "broken pipe"},
+    {ENXIO, "нет такого устройства или адреса", "no such device or address"},
+    {ENODEV, "нет такого устройства", "no such device"},
+    {EBUSY, "устройство или ресурс занято", "device or resource busy"},
+    {ETXTBSY, "файл занят", "text file busy"},
+    {EMFILE, "слишком много открытых файлов", "too many open files"},
+    {ENFILE, "слишком много открытых файлов в системе", "too many open files in system"},
+    {EINVAL, "недопустимый аргумент", "invalid argument"},
+    {EBADF, "неверный дескриптор файла", "bad file descriptor"},
+    {EXDEV, "файлы на разных устройствах", "invalid cross-device link"},
+    {ENOMEM, "не хватает памяти", "out of memory"},
 };
 
 FileStatus Failure(const std::string& path, std::string_view action, int error) {
   std::string message = "Не удалось записать ";
   message.append(path).append(": ");
   if (!action.empty()) message.append(action).append(": ");
-  return FileStatus::Error(message.append(SystemErrorText(error)));
+  return FileStatus::Error(message.append(SystemErrorText(error)), error);
 }
 
 /// Writes all of `bytes` to `fd`; 0 or the errno of the failure.
@@ -159,11 +160,12 @@ FileStatus ReplaceAtomically(const std::string& target, std::span<const uint8_t>
 
 }  // namespace
 
-std::string SystemErrorText(int error) {
+std::string SystemErrorText(int error, Language language) {
+  const bool english = language == Language::kEnglish;
   for (const ErrorText& known : kErrorTexts) {
-    if (known.error == error) return known.text;
+    if (known.error == error) return english ? known.english : known.russian;
   }
-  return "системная ошибка " + std::to_string(error);
+  return (english ? "system error " : "системная ошибка ") + std::to_string(error);
 }
 
 FileStatus WriteOutputFile(const std::string& path, std::span<const uint8_t> bytes) {

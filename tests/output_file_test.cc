@@ -37,12 +37,24 @@ TEST(SystemErrorText, NeverFallsBackToLatinLetters) {
   }
 }
 
+// The program's English windows word the same causes in English, and fall back to no Cyrillic.
+TEST(SystemErrorText, NamesTheCausesInEnglishForEnglishWindows) {
+  EXPECT_EQ(SystemErrorText(ENOENT, Language::kEnglish), "no such file or directory");
+  EXPECT_EQ(SystemErrorText(EISDIR, Language::kEnglish), "is a directory");
+  for (int error = 0; error < 200; ++error) {
+    const std::string text = SystemErrorText(error, Language::kEnglish);
+    EXPECT_FALSE(text.empty()) << error;
+    for (char c : text) ASSERT_GE(c, 0) << error << ": " << text;  // ASCII only
+  }
+}
+
 TEST(WriteOutputFile, ReportsAFullDeviceAsAValueAndLeavesTheDevice) {
   const std::vector<uint8_t> bytes(4096, 0x55);
   const FileStatus status = WriteOutputFile("/dev/full", bytes);
   EXPECT_FALSE(status.ok());
   EXPECT_EQ(status.message(),
             "Не удалось записать /dev/full: ошибка записи: нет места на устройстве");
+  EXPECT_EQ(status.error(), ENOSPC);
   struct stat info;
   ASSERT_EQ(lstat("/dev/full", &info), 0);
   EXPECT_TRUE(S_ISCHR(info.st_mode));

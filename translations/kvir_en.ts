@@ -81,6 +81,49 @@ a button Timing: it times schemes 1-9 and appends the results to that file
         <source>Таблица истинности</source>
         <translation>Truth table</translation>
     </message>
+    <message>
+        <source>Копировать рисунок</source>
+        <translation>Copy picture</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок…</source>
+        <translation>Save picture…</translation>
+    </message>
+    <message>
+        <source>Печать рисунка…</source>
+        <translation>Print picture…</translation>
+    </message>
+</context>
+<context>
+    <name>kvir::PanelPictures</name>
+    <message>
+        <source>Сохранить рисунок схемы</source>
+        <translation>Save the scheme&apos;s picture</translation>
+    </message>
+    <message>
+        <source>Рисунки PNG (*.png)</source>
+        <translation>PNG pictures (*.png)</translation>
+    </message>
+    <message>
+        <source>Рисунок не сохранён в файл «%1»: рисунки сохраняются в формате PNG, с расширением .png.</source>
+        <translation>The picture was not saved to &quot;%1&quot;: pictures are saved as PNG, with the extension .png.</translation>
+    </message>
+    <message>
+        <source>Рисунок не сохранён в файл «%1»: %2.</source>
+        <translation>The picture was not saved to &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Рисунок не напечатан в файл «%1».</source>
+        <translation>The picture was not printed to &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Рисунок не напечатан в файл «%1»: %2.</source>
+        <translation>The picture was not printed to &quot;%1&quot;: %2.</translation>
+    </message>
+    <message>
+        <source>Рисунок не напечатан: принтер «%1» не принял задание.</source>
+        <translation>The picture was not printed: the printer &quot;%1&quot; did not accept the job.</translation>
+    </message>
 </context>
 <context>
     <name>kvir::Tfrm00</name>

@@ -3,11 +3,14 @@
 // screen must show, worked out from the model's cells with Qt's own PNG decoder.
 
 #include <QApplication>
+#include <QComboBox>
+#include <QFile>
 #include <QImage>
 #include <QMessageBox>
 #include <QPainter>
 #include <QProcess>
 #include <QString>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <vector>
@@ -54,6 +57,33 @@ struct ShownMainWindow {
   Tfrm00 window;
   bool exposed = false;
 };
+
+/// Selects scheme n through the list, as a user choosing its item would.
+inline void ChooseScheme(ShownMainWindow& shown, int n) {
+  auto* list = shown.window.findChild<QComboBox*>(QStringLiteral("cbxSelect"));
+  list->setCurrentIndex(n - 1);
+  emit list->activated(n - 1);
+}
+
+#ifdef KVIR_CLI
+/// What `kvir-cli ARGS…` prints; empty when it fails.
+inline QByteArray RunCli(const QStringList& arguments) {
+  QProcess cli;
+  cli.start(QStringLiteral(KVIR_CLI), arguments);
+  if (!cli.waitForFinished(30000) || cli.exitCode() != 0) return {};
+  return cli.readAllStandardOutput();
+}
+
+/// The PNG file `kvir-cli render N BUTTONS… -o FILE` writes; empty when it fails.
+inline QByteArray CliRenderPng(int n, const QStringList& buttons) {
+  QTemporaryDir dir;
+  const QString file = dir.filePath(QStringLiteral("render.png"));
+  RunCli(QStringList{QStringLiteral("render"), QString::number(n)} + buttons +
+         QStringList{QStringLiteral("-o"), file});
+  QFile png(file);
+  return png.open(QIODevice::ReadOnly) ? png.readAll() : QByteArray();
+}
+#endif
 
 /// Every indicator's cell, in stacking order.
 inline std::vector<int32_t> Cells(const Scheme& scheme) {

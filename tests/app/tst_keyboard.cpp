@@ -2,9 +2,7 @@
 // panel's own picture never contains.
 
 #include <QComboBox>
-#include <QProcess>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/focusframe.h"
@@ -19,11 +17,7 @@ namespace {
 
 /// `kvir-cli render N BUTTONS…` decoded.
 QImage CliRender(int n, const QStringList& buttons) {
-  QTemporaryDir dir;
-  const QString file = dir.filePath(QStringLiteral("render.png"));
-  RunCli(QStringList{QStringLiteral("render"), QString::number(n)} + buttons +
-         QStringList{QStringLiteral("-o"), file});
-  return QImage(file).convertToFormat(QImage::Format_RGB32);
+  return QImage::fromData(CliRenderPng(n, buttons), "PNG").convertToFormat(QImage::Format_RGB32);
 }
 
 /// Sends the keys, each a Qt::Key with its modifiers, to whatever holds the focus.
@@ -41,13 +35,6 @@ QString FocusedName() {
   // The list's text field holds the focus for the list.
   if (qobject_cast<QComboBox*>(w->parentWidget()) != nullptr) w = w->parentWidget();
   return w->objectName();
-}
-
-void ChooseScheme(ShownMainWindow& shown, int n) {
-  auto* list = shown.window.findChild<QComboBox*>(QStringLiteral("cbxSelect"));
-  list->setCurrentIndex(n - 1);
-  emit list->activated(n - 1);
-  list->setFocus();
 }
 
 }  // namespace
@@ -117,6 +104,7 @@ void TestKeyboard::keysMoveTheFocus() {
   QVERIFY(shown.exposed);
   QVERIFY(shown.activate());
   ChooseScheme(shown, scheme);
+  shown.window.findChild<QComboBox*>(QStringLiteral("cbxSelect"))->setFocus();
   QTRY_COMPARE(FocusedName(), QStringLiteral("cbxSelect"));
   Type(keys);
   QCOMPARE(FocusedName(), focused);

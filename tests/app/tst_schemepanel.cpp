@@ -29,13 +29,6 @@ std::vector<int32_t> CellsAfterPresses(int n, const QString& button, int presses
   return Cells(scheme);
 }
 
-// Selects scheme n through the list, as a user choosing its item would.
-void ChooseScheme(ShownMainWindow& shown, int n) {
-  auto* list = shown.window.findChild<QComboBox*>(QStringLiteral("cbxSelect"));
-  list->setCurrentIndex(n - 1);
-  emit list->activated(n - 1);
-}
-
 // Counts the paint events of the widgets it watches, and the area the last one painted.
 class PaintCounter : public QObject {
  public:

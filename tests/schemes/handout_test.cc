@@ -6,6 +6,7 @@
 
 #include "schemes/panel_geometry.h"
 #include "schemes/schemes.h"
+#include "tests/schemes/scheme_test_util.h"
 
 namespace kvir {
 namespace {
@@ -67,6 +68,41 @@ TEST(Handout, EveryTitleStripIsEmbeddedAsWideAsItsCrop) {
       EXPECT_EQ(strip.width, CropRect(s).width) << n;
       EXPECT_EQ(strip.channels, 3) << n;
     }
+  }
+}
+
+// The name offered for a saved picture lists the pressed buttons by the labels of the drawing.
+TEST(Handout, PictureFileNameNamesTheSchemeAndItsPressedButtons) {
+  struct Case {
+    int scheme;
+    std::string_view presses;
+    std::string_view name;
+  };
+  const Case cases[] = {
+      {1, "", "kvir-01-Y0.png"},
+      {1, "IN03", "kvir-01-Y3.png"},
+      {3, "IN12", "kvir-03-Y12.png"},
+      {6, "", "kvir-06.png"},
+      {8, "IN00 IN03", "kvir-08-X0-X3.png"},
+      {10, "IN02", "kvir-10-2-V.png"},
+      {11, "", "kvir-11-S1-Ē-S2-D.png"},
+      {12, "IN03", "kvir-12.png"},
+      {16, "", "kvir-16-S-1-3-5.png"},
+  };
+  for (const Case& c : cases) {
+    testing::BuiltSchemes built;
+    built.Select(c.scheme);
+    EXPECT_EQ(PictureFileName(built.Press(c.scheme, c.presses)), c.name) << c.presses;
+  }
+}
+
+TEST(Handout, EveryPictureFileNameIsAPngNameWithoutAFolder) {
+  testing::BuiltSchemes built;
+  for (int n = 1; n <= kSchemeCount; ++n) {
+    const std::string name = PictureFileName(built.Select(n));
+    EXPECT_TRUE(name.starts_with("kvir-")) << name;
+    EXPECT_TRUE(IsPictureFileName(name)) << name;
+    EXPECT_EQ(name.find('/'), std::string::npos) << name;
   }
 }
 
