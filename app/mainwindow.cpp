@@ -11,6 +11,7 @@
 #include <QStyle>
 #include <exception>
 
+#include "app/aboutwindow.h"
 #include "app/helpwindow.h"
 #include "app/keyboard.h"
 #include "app/language.h"
@@ -70,6 +71,7 @@ Tfrm00::Tfrm00(SchemeSet& schemes, InitProc init, QWidget* parent)
   createSchemeWindows();
   createTimingButton();
   frmHelp_ = new TfrmHelp(this);
+  frmAbout_ = new TfrmAbout(this);
   createActions();
   retranslate();
 }
@@ -138,6 +140,7 @@ void Tfrm00::createActions() {
   actions_ = new PanelActions(this);
   actions_->bind(PanelAction::kHelp, [this] { btnHelpClick(); });
   actions_->bind(PanelAction::kTruthTable, [this] { showTruthTable(); });
+  actions_->bind(PanelAction::kAboutScheme, [this] { frmAbout_->showBeside(); });
   pictures_ = new PanelPictures(this);
   actions_->bind(PanelAction::kCopyPicture, [this] {
     withShownScheme([this](const Scheme& scheme) { pictures_->copy(scheme); });
@@ -161,7 +164,7 @@ void Tfrm00::withShownScheme(const std::function<void(const Scheme&)>& run) {
 
 void Tfrm00::ReturnPanel(int n) {
   SchemePanel* panel = panels_.at(n - 1);
-  if (shown_ == n) shown_ = 0;
+  if (shown_ == n) setShown(0);
   if (panel->parentWidget() == schemeWindows_[n - 1]) return;
   panel->setParent(schemeWindows_[n - 1]);
   panel->move(0, 0);
@@ -174,7 +177,12 @@ void Tfrm00::PlacePanel(int n, int left, int top) {
   panel->move(left, top);
   panel->raise();
   panel->show();
+  setShown(n);
+}
+
+void Tfrm00::setShown(int n) {
   shown_ = n;
+  frmAbout_->setScheme(n);
 }
 
 void Tfrm00::showEvent(QShowEvent* event) {

@@ -18,6 +18,7 @@ namespace kvir {
 class PanelActions;
 class PanelPictures;
 class SchemePanel;
+class TfrmAbout;
 class TfrmHelp;
 class TfrmTruthTable;
 
@@ -94,6 +95,8 @@ class Tfrm00 : public QWidget, public PanelHost {
   /// Starts the record of reached states over on the scheme just selected.
   void restartReached();
   void recordPress();
+  /// Notes that scheme n (0: none) is the one shown now.
+  void setShown(int n);
 
   SchemeSet& schemes_;
   InitProc init_;
@@ -105,6 +108,7 @@ class Tfrm00 : public QWidget, public PanelHost {
   QPushButton* btnTiming_ = nullptr;
   TfrmHelp* frmHelp_ = nullptr;
   TfrmTruthTable* frmTruthTable_ = nullptr;  ///< made when first opened
+  TfrmAbout* frmAbout_ = nullptr;
   PanelActions* actions_ = nullptr;
   PanelPictures* pictures_ = nullptr;
   int shown_ = 0;

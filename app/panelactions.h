@@ -19,6 +19,7 @@ class PanelMenu;
 enum class PanelAction {
   kHelp,          ///< the help window, as the help button opens it
   kTruthTable,    ///< the truth-table window of the shown scheme
+  kAboutScheme,   ///< the "О схеме" window of the shown scheme
   kCopyPicture,   ///< the shown panel to the clipboard, as an image
   kSavePicture,   ///< the shown panel to a PNG file
   kPrintPicture,  ///< the shown panel on paper or in a PDF file, under the scheme's title
@@ -42,6 +43,8 @@ inline constexpr std::array kPanelActions = {
     PanelActionRow{PanelAction::kTruthTable,
                    QT_TRANSLATE_NOOP("kvir::PanelActions", "Таблица истинности"),
                    QKeySequence::UnknownKey, "Ctrl+T"},
+    PanelActionRow{PanelAction::kAboutScheme, QT_TRANSLATE_NOOP("kvir::PanelActions", "О схеме"),
+                   QKeySequence::UnknownKey, "Shift+F1"},
     PanelActionRow{PanelAction::kCopyPicture,
                    QT_TRANSLATE_NOOP("kvir::PanelActions", "Копировать рисунок"),
                    QKeySequence::Copy},

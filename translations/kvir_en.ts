@@ -93,6 +93,10 @@ a button Timing: it times schemes 1-9 and appends the results to that file
         <source>Печать рисунка…</source>
         <translation>Print picture…</translation>
     </message>
+    <message>
+        <source>О схеме</source>
+        <translation>About the scheme</translation>
+    </message>
 </context>
 <context>
     <name>kvir::PanelPictures</name>
@@ -130,6 +134,17 @@ a button Timing: it times schemes 1-9 and appends the results to that file
     <message>
         <source>Помощь</source>
         <translation>Help</translation>
+    </message>
+</context>
+<context>
+    <name>kvir::TfrmAbout</name>
+    <message>
+        <source>KVIR - О схеме</source>
+        <translation>KVIR - About the scheme</translation>
+    </message>
+    <message>
+        <source>Схема не выбрана.</source>
+        <translation>No scheme is chosen.</translation>
     </message>
 </context>
 <context>

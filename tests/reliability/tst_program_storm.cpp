@@ -174,6 +174,16 @@ QPoint ProgramStorm::RandomTarget() {
   return widget->mapTo(window_.get(), RandomPointIn(widget->rect()));
 }
 
+namespace {
+
+// A right button-down off the input buttons opens the panel's menu: closed at once, so that no
+// later event of the storm chooses from it (its items open dialogs, some of them modal).
+void CloseMenu() {
+  if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
+}
+
+}  // namespace
+
 // A click, a double click or a drag with a random mouse button and modifiers; every button-down
 // over an input button is one press of it.
 void ProgramStorm::MouseEvent() {
@@ -201,13 +211,12 @@ void ProgramStorm::MouseEvent() {
     default: {
       const QPoint to = RandomPointIn(kSchemeArea);
       QTest::mousePress(window_.get(), button, modifiers, at);
+      CloseMenu();  // a release over the menu's items would choose one
       QTest::mouseMove(window_.get(), to);
       QTest::mouseRelease(window_.get(), button, modifiers, to);
     }
   }
-  // A right button-down off the input buttons opens the panel's menu: closed here, so that a
-  // later click of the storm cannot choose from it (its help item opens a modal window).
-  if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
+  CloseMenu();
   if (hit != nullptr) {
     const int n = window_->placed;
     for (int i = 0; i < button_downs; ++i) {
