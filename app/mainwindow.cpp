@@ -151,6 +151,10 @@ void Tfrm00::createActions() {
   actions_->bind(PanelAction::kPrintPicture, [this] {
     withShownScheme([this](const Scheme& scheme) { pictures_->print(scheme); });
   });
+  actions_->bind(PanelAction::kLanguage, [] {
+    SwitchLanguage(CurrentLanguage() == Language::kEnglish ? Language::kRussian
+                                                           : Language::kEnglish);
+  });
   for (SchemePanel* panel : panels_) actions_->attach(panel);
 }
 

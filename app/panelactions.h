@@ -23,6 +23,7 @@ enum class PanelAction {
   kCopyPicture,   ///< the shown panel to the clipboard, as an image
   kSavePicture,   ///< the shown panel to a PNG file
   kPrintPicture,  ///< the shown panel on paper or in a PDF file, under the scheme's title
+  kLanguage,      ///< Russian to English and back, at once and for the next starts
 };
 
 /// One action: its text in the menu (in Russian, translated in the context "kvir::PanelActions")
@@ -53,6 +54,10 @@ inline constexpr std::array kPanelActions = {
                    QKeySequence::Save},
     PanelActionRow{PanelAction::kPrintPicture,
                    QT_TRANSLATE_NOOP("kvir::PanelActions", "Печать рисунка…"), QKeySequence::Print},
+    // The same words in both languages, so that whoever cannot read one finds the other.
+    PanelActionRow{PanelAction::kLanguage,
+                   QT_TRANSLATE_NOOP("kvir::PanelActions", "Язык / Language"),
+                   QKeySequence::UnknownKey, "Ctrl+Shift+L"},
 };
 
 /// The shortcut of a row.

@@ -97,6 +97,10 @@ a button Timing: it times schemes 1-9 and appends the results to that file
         <source>О схеме</source>
         <translation>About the scheme</translation>
     </message>
+    <message>
+        <source>Язык / Language</source>
+        <translation>Язык / Language</translation>
+    </message>
 </context>
 <context>
     <name>kvir::PanelPictures</name>

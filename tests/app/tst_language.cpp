@@ -29,6 +29,9 @@ namespace {
 
 const QRegularExpression kCyrillic(QStringLiteral("\\p{Cyrillic}"));
 
+// The language switch's text, the one text meant for readers of either language.
+const QString kBothLanguages = QStringLiteral("Язык / Language");
+
 // Each text a person can see or hear in `widget`, as "objectName.what: text".
 QStringList TextsOf(const QWidget* widget) {
   QStringList texts;
@@ -81,7 +84,9 @@ QStringList ListTitles(const Tfrm00& window) {
 QStringList WithCyrillic(const QStringList& texts) {
   QStringList found;
   for (const QString& text : texts) {
-    if (text.contains(kCyrillic)) found << text;
+    if (text.contains(kCyrillic) && !text.endsWith(QStringLiteral(": ") + kBothLanguages)) {
+      found << text;
+    }
   }
   return found;
 }
@@ -115,6 +120,8 @@ class TestLanguage : public QObject {
   void switchingBackRestoresEveryText();
   void russianWhateverTheSystemLocale();
   void choiceRemembered();
+  void switchRowSwitchesAndRemembers_data();
+  void switchRowSwitchesAndRemembers();
   void unknownRememberedLanguageIsRussian();
 
  private:
@@ -250,6 +257,48 @@ void TestLanguage::choiceRemembered() {
   QCOMPARE(ParseCommandLine({"kvir"}, RememberedLanguage()).options.language, Language::kEnglish);
   SwitchLanguage(Language::kRussian);
   QCOMPARE(RememberedLanguage(), Language::kRussian);
+}
+
+void TestLanguage::switchRowSwitchesAndRemembers_data() {
+  QTest::addColumn<bool>("fromMenu");
+  QTest::newRow("Ctrl+Shift+L") << false;
+  QTest::newRow("the menu's row") << true;
+}
+
+// The row "Язык / Language" switches at once, both ways, and the choice is kept for the next
+// start; its text reads the same in both languages.
+void TestLanguage::switchRowSwitchesAndRemembers() {
+  QFETCH(bool, fromMenu);
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  QVERIFY(shown.activate());
+  QAction* row = nullptr;
+  for (QAction* action : shown.window.findChild<QMenu*>(QStringLiteral("panelMenu"))->actions()) {
+    if (action->text() == kBothLanguages) row = action;
+  }
+  QVERIFY(row != nullptr);
+  QCOMPARE(row->shortcut().toString(QKeySequence::PortableText), QStringLiteral("Ctrl+Shift+L"));
+  const auto use = [&] {
+    if (fromMenu) {
+      row->trigger();
+    } else {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_L,
+                      Qt::ControlModifier | Qt::ShiftModifier);
+    }
+    QCoreApplication::processEvents();
+  };
+  const QStringList russianTitles = ListTitles(shown.window);
+  use();
+  QCOMPARE(CurrentLanguage(), Language::kEnglish);
+  QCOMPARE(RememberedLanguage(), Language::kEnglish);
+  QCOMPARE(HelpTitle(shown), QStringLiteral("KVIR - Help"));
+  QCOMPARE(WithCyrillic(ListTitles(shown.window) + WindowTexts()), QStringList());
+  QCOMPARE(row->text(), kBothLanguages);
+  use();
+  QCOMPARE(CurrentLanguage(), Language::kRussian);
+  QCOMPARE(RememberedLanguage(), Language::kRussian);
+  QCOMPARE(HelpTitle(shown), QStringLiteral("KVIR - Помощь"));
+  QCOMPARE(ListTitles(shown.window), russianTitles);
 }
 
 void TestLanguage::unknownRememberedLanguageIsRussian() {
