@@ -120,7 +120,7 @@ bool PanelPictures::saveTo(const Scheme& scheme, const QString& path) {
 }
 
 void PanelPictures::print(const Scheme& scheme) {
-  QPrinter printer;
+  QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(Title(scheme));
   QPrintDialog dialog(&printer, window_);
   dialog.setObjectName(QStringLiteral("printDialog"));
