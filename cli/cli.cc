@@ -47,6 +47,9 @@ constexpr std::string_view kUsage =
     "  --csv          table: то же, что --labels, в формате CSV (UTF-8, через запятую)\n"
     "  --crop         render: только рисунок схемы с небольшим полем\n"
     "  --title        render: название схемы над рисунком (включает --crop)\n"
+    "  --clear-view   render: чёткий вид, как в окне программы: нажатые кнопки залиты\n"
+    "                 цветом, отпущенные пусты, выбранные выходы дешифраторов в рамке,\n"
+    "                 у каждого входа его метка\n"
     "--help — эта справка, --version — версия.\n";
 
 using Args = std::vector<std::string>;
@@ -140,8 +143,9 @@ void Render(const CommandLine& line, std::ostream& out) {
   Args args = line.words;
   const std::string path = TakeOutputPath(args);
   RequireScheme(args);
-  SchemeSession session(ParseSchemeNumber(args[1]), Buttons(args));
-  LoadSchemePicture(session.scheme().picture);
+  const PictureStyle style = {.clear = line.Has("--clear-view")};
+  SchemeSession session(ParseSchemeNumber(args[1]), Buttons(args), style);
+  LoadSchemePicture(session.scheme().picture, style);
   const std::vector<uint8_t> png = EncodePng(RenderedPicture(session.scheme(), line));
   if (path == kStandardOutputName) out.flush();  // whatever is buffered goes first
   const FileStatus status = WriteOutputFile(path, png);
@@ -159,13 +163,13 @@ void RequireNoArguments(const Args& args) {
 // The flags each command takes; a command not listed takes none.
 struct CommandFlags {
   std::string_view command;
-  std::array<std::string_view, 2> flags;
+  std::array<std::string_view, 3> flags;
 };
 constexpr CommandFlags kCommandFlags[] = {
     {"state", {"--labels"}},
     {"trace", {"--labels"}},
     {"table", {"--labels", "--csv"}},
-    {"render", {"--crop", "--title"}},
+    {"render", {"--crop", "--title", "--clear-view"}},
 };
 
 std::span<const std::string_view> FlagsOf(std::string_view command) {

@@ -9,7 +9,8 @@ namespace kvir {
 namespace {
 
 constexpr std::string_view kLanguageOption = "--lang";
-constexpr std::array<std::string_view, 4> kFlags = {"--labels", "--csv", "--crop", "--title"};
+constexpr std::array<std::string_view, 5> kFlags = {"--labels", "--csv", "--crop", "--title",
+                                                    "--clear-view"};
 
 bool IsFlag(std::string_view word) {
   return std::find(kFlags.begin(), kFlags.end(), word) != kFlags.end();

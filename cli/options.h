@@ -19,7 +19,8 @@ struct CommandLine {
   bool Has(std::string_view flag) const;
 };
 
-/// Takes "--lang CODE" and the known flags (--labels, --csv, --crop, --title) out of `args`,
+/// Takes "--lang CODE" and the known flags (--labels, --csv, --crop, --title, --clear-view) out
+/// of `args`,
 /// wherever they stand; throws UsageError for a missing or unknown language.
 CommandLine ParseCommandLine(std::vector<std::string> args);
 

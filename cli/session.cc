@@ -4,9 +4,11 @@
 
 namespace kvir {
 
-SchemeSession::SchemeSession(int n, const std::vector<std::string>& buttons) : n_(n) {
+SchemeSession::SchemeSession(int n, const std::vector<std::string>& buttons, PictureStyle style)
+    : n_(n) {
   Scheme& s = scheme();
   const std::vector<std::string> names = ResolveButtons(s, buttons);
+  Restyle(s, style);
   kSchemeTable[n - 1].build(s);
   s.observer = &recorder_;
   recorder_.Start();

@@ -23,10 +23,10 @@ class LastPressRecorder : public PressObserver {
 };
 
 /// Builds scheme n (netlist only), selects it and presses `buttons` (names or labels, see
-/// ResolveButtons) in turn, recording each press.
+/// ResolveButtons) in turn, recording each press; the pictures are drawn in `style`.
 class SchemeSession {
  public:
-  SchemeSession(int n, const std::vector<std::string>& buttons);
+  SchemeSession(int n, const std::vector<std::string>& buttons, PictureStyle style = {});
   SchemeSession(const SchemeSession&) = delete;
   SchemeSession& operator=(const SchemeSession&) = delete;
   ~SchemeSession();

@@ -116,7 +116,7 @@ constexpr GateSchemeData Encoder(const GateSchemeRow& r) {
 // Decoders ------------------------------------------------------------------------------------
 
 constexpr Legend kDecoderInputs = {Role::kInput, "X#"};
-constexpr Legend kDecoderOutputs = {Role::kOutput, "Y#"};
+constexpr Legend kDecoderOutputs = {Role::kOutput, "Y#", {}, ActiveLevel::kHigh};
 
 /// The three-bit decoders stand 200 further right; the four-bit ones have the top bit on top.
 constexpr void PlaceDecoder(GateSchemeData& d, GateKind kind, int bits) {

@@ -55,7 +55,7 @@ Picture LoadTitlePicture(const Scheme& scheme, Language language) {
   Picture strip;
   const PictureShape shape = {CropRect(scheme).width, 0, 4, true};
   const std::string name = TitlePictureName(scheme.number(), language);
-  LoadResourcePicture(name, shape, strip);
+  LoadResourcePicture(name, shape, strip, scheme.style);
   if (strip.width != shape.width) {
     throw PictureError(name + ": " + std::to_string(strip.width) + " pixels wide, not " +
                        std::to_string(shape.width));

@@ -25,7 +25,7 @@ Picture StackAbove(const Picture& top, const Picture& bottom);
 /// The resource of scheme n's title strip: "TITLE07RUPNG", "TITLE07ENPNG".
 std::string TitlePictureName(int n, Language language);
 
-/// Scheme n's title strip, as wide as CropRect, decoded as RGB.
+/// The scheme's title strip in its style, as wide as CropRect, decoded as RGB.
 Picture LoadTitlePicture(const Scheme& scheme, Language language);
 
 /// The name a saved picture of the scheme's present state is offered under: "kvir-", the

@@ -39,10 +39,13 @@ std::string ButtonPictureName(int32_t cell) {
 std::string BitPictureName(int32_t cell) {
   return std::string(ResourceName("BIT", cell, 1).view());
 }
+std::string ActivePictureName(int32_t cell) {
+  return std::string(ResourceName("ACTIVE", cell, 1).view());
+}
 
-std::string_view LoadResourcePicture(std::string_view name, const PictureShape& shape,
-                                     Picture& out) {
-  const Resource* resource = FindResource(name);
+std::string_view LoadResourcePicture(std::string_view name, const PictureShape& shape, Picture& out,
+                                     PictureStyle style) {
+  const Resource* resource = FindStyledResource(name, style);
   if (resource == nullptr) {
     out = Picture();
     throw PictureError("Нет встроенной картинки " + std::string(name));
@@ -51,22 +54,23 @@ std::string_view LoadResourcePicture(std::string_view name, const PictureShape& 
   return resource->name;
 }
 
-void LoadSchemePicture(PictureControl& image) {
+void LoadSchemePicture(PictureControl& image, PictureStyle style) {
   const ResourceName name("SCHEME", image.Tag, 2);
   // The scheme pictures are fully opaque and kept for the whole run: their alpha is dropped.
-  LoadResourcePicture(name.view(), {image.width, image.height, 4, true}, image.picture);
+  LoadResourcePicture(name.view(), {image.width, image.height, 4, true}, image.picture, style);
 }
 
-void LoadButtonPicture(Indicator& image) {
+void LoadButtonPicture(Indicator& image, PictureStyle style) {
   const ResourceName name("BUTTON", image.Tag, 1);
   image.shown_resource = {};
-  image.shown_resource = LoadResourcePicture(name.view(), kButtonShape, image.shown);
+  image.shown_resource = LoadResourcePicture(name.view(), kButtonShape, image.shown, style);
 }
 
-void LoadBitPicture(Indicator& image) {
-  const ResourceName name("BIT", image.Tag, 1);
+void LoadBitPicture(Indicator& image, PictureStyle style) {
+  const bool framed = style.clear && ShowsSelectedOutput(image);
+  const ResourceName name(framed ? "ACTIVE" : "BIT", image.Tag, 1);
   image.shown_resource = {};
-  image.shown_resource = LoadResourcePicture(name.view(), kBitShape, image.shown);
+  image.shown_resource = LoadResourcePicture(name.view(), kBitShape, image.shown, style);
 }
 
 }  // namespace kvir

@@ -13,17 +13,22 @@ std::string SchemePictureName(int32_t tag);
 std::string ButtonPictureName(int32_t cell);
 /// "BIT" + the cell in decimal + "PNG".
 std::string BitPictureName(int32_t cell);
+/// "ACTIVE" + the cell in decimal + "PNG": the clear view's lamp of a selected decoder output.
+std::string ActivePictureName(int32_t cell);
 
-/// Loads the scheme picture named by the control's Tag, of the control's size.
-void LoadSchemePicture(PictureControl& image);
-/// Loads the button picture for the indicator's cell.
-void LoadButtonPicture(Indicator& image);
-/// Loads the bit picture for the indicator's cell.
-void LoadBitPicture(Indicator& image);
+/// Loads the scheme picture named by the control's Tag in `style`, of the control's size (the
+/// style's, StyledPictureRect).
+void LoadSchemePicture(PictureControl& image, PictureStyle style = {});
+/// Loads the button picture for the indicator's cell in `style`.
+void LoadButtonPicture(Indicator& image, PictureStyle style = {});
+/// Loads the bit picture for the indicator's cell in `style`; in the clear view a decoder output
+/// that the cell selects shows the framed ACTIVE picture instead.
+void LoadBitPicture(Indicator& image, PictureStyle style = {});
 
-/// Decodes the embedded resource `name` into `out`; throws PictureError naming the resource when
-/// it is missing or damaged. Returns the resource's own name.
-std::string_view LoadResourcePicture(std::string_view name, const PictureShape& shape,
-                                     Picture& out);
+/// Decodes the embedded resource that shows `name` in `style` (FindStyledResource) into `out`;
+/// throws PictureError naming the resource when it is missing or damaged. Returns the decoded
+/// resource's own name.
+std::string_view LoadResourcePicture(std::string_view name, const PictureShape& shape, Picture& out,
+                                     PictureStyle style = {});
 
 }  // namespace kvir

@@ -67,6 +67,7 @@ Indicator Placed(int scheme, const PlaceRow& row, std::string name, size_t i, si
   ind.label = Label(scheme, row.legend, name, i, count);
   ind.role = row.legend.role;
   ind.pins = row.legend.pins;
+  ind.active = row.legend.active;
   if (ind.pins.type != ChipType::kNone) ind.pins.first += static_cast<uint8_t>(i);
   ind.name = std::move(name);
   ind.left = row.left + at.left;
@@ -233,11 +234,19 @@ bool IsButtonName(std::string_view name) {
   return name.starts_with("IN");
 }
 
+namespace {
+
+void PlacePicture(PictureControl& control, const PictureRect& rect) {
+  control.left = rect.left;
+  control.top = rect.top;
+  control.width = rect.width;
+  control.height = rect.height;
+}
+
+}  // namespace
+
 Scheme::Scheme(const SchemeDef& def) : def_(&def) {
-  picture.left = def.picture.left;
-  picture.top = def.picture.top;
-  picture.width = def.picture.width;
-  picture.height = def.picture.height;
+  PlacePicture(picture, def.picture);
   picture.Tag = def.number;
   std::vector<Indicator> placed = PlaceIndicators(def);
   indicator_count_ = placed.size();
@@ -308,7 +317,7 @@ void Press(Scheme& scheme, Indicator& clicked) {
   PressObserver* observer = scheme.observer;
   InputStep(scheme, clicked);
   for (uint16_t b : scheme.buttons) {
-    LoadButtonPicture(indicators[b]);
+    LoadButtonPicture(indicators[b], scheme.style);
     if (observer) observer->OnDraw(indicators[b]);
   }
   for (const CompiledStep& step : scheme.steps) {
@@ -317,7 +326,7 @@ void Press(Scheme& scheme, Indicator& clicked) {
       if (observer) observer->OnExecute(e);
     }
     for (uint16_t d : step.draw) {
-      LoadBitPicture(indicators[d]);
+      LoadBitPicture(indicators[d], scheme.style);
       if (observer) observer->OnDraw(indicators[d]);
     }
   }
@@ -329,6 +338,16 @@ void Evaluate(Scheme& scheme) {
 
 void ApplyInitialInputs(Scheme& scheme) {
   for (const auto& [index, value] : scheme.initial) scheme.indicators()[index].Tag = value;
+}
+
+void Restyle(Scheme& scheme, PictureStyle style) {
+  scheme.style = style;
+  PlacePicture(scheme.picture, StyledPictureRect(scheme.def(), style));
+  if (!scheme.picture.picture.empty()) LoadSchemePicture(scheme.picture, style);
+  for (Indicator& ind : scheme.indicators()) {
+    if (ind.shown.empty()) continue;
+    ind.is_button ? LoadButtonPicture(ind, style) : LoadBitPicture(ind, style);
+  }
 }
 
 }  // namespace kvir

@@ -10,6 +10,7 @@
 
 #include "core/se.h"
 #include "schemes/picture.h"
+#include "schemes/picture_style.h"
 #include "schemes/scheme_def.h"
 
 namespace kvir {
@@ -26,8 +27,14 @@ struct Indicator {
   // What it is, for the legend; the press never reads these.
   std::string label;  ///< what the drawing prints beside it: "Y3", "X1", "S", "E2", "4"
   Role role = Role::kOutput;
-  ChipPins pins;  ///< the chip pin it lies on, if any
+  ChipPins pins;                            ///< the chip pin it lies on, if any
+  ActiveLevel active = ActiveLevel::kNone;  ///< for a decoder's output, the level that selects it
 };
+
+/// Whether the indicator is an output of a decoder that its cell now selects.
+inline bool ShowsSelectedOutput(const Indicator& ind) {
+  return ind.active == (ind.Tag == 0 ? ActiveLevel::kLow : ActiveLevel::kHigh);
+}
 
 /// Whether a name belongs to an input button.
 bool IsButtonName(std::string_view name);
@@ -92,6 +99,9 @@ class Scheme {
   uint16_t start = 0;
   int toggle = -1;  ///< index of the toggling button in kOneHotWithToggle mode
   PressObserver* observer = nullptr;
+  /// The look of its pictures; changed only through Restyle, which keeps the picture control's
+  /// place and size in step.
+  PictureStyle style;
 
  private:
   const SchemeDef* def_;
@@ -114,5 +124,10 @@ void Evaluate(Scheme& scheme);
 
 /// Writes the scheme's initial input cells, in order, without redrawing.
 void ApplyInitialInputs(Scheme& scheme);
+
+/// Gives the scheme's pictures the look of `style`: the picture control takes the style's place
+/// and size, and what is already shown is shown again in the new style, the scheme picture and
+/// every indicator at the level of its cell. No cell changes.
+void Restyle(Scheme& scheme, PictureStyle style);
 
 }  // namespace kvir

@@ -29,6 +29,10 @@ enum class Role : uint8_t {
   kOutput,     ///< an output of the scheme
 };
 
+/// The level at which an output of a decoder is the selected one: low for the chips' outputs (the
+/// one 0 among 1s), high for the gates' (the one 1 among 0s). Other indicators select nothing.
+enum class ActiveLevel : uint8_t { kNone, kLow, kHigh };
+
 /// The labels and role of a row of indicators: what the drawing prints beside them.
 struct Legend {
   Role role = Role::kOutput;
@@ -37,6 +41,7 @@ struct Legend {
   /// of the bus line its routing element copies onto it.
   std::string_view labels;
   ChipPins pins = {};
+  ActiveLevel active = ActiveLevel::kNone;
 };
 
 /// A distance between neighbouring indicators of a row.
@@ -94,6 +99,9 @@ struct SchemeDef {
   std::span<const PressRow> press;
   std::string_view initial;  ///< "IN00=1 IN01=0": cells set, in order, before a selection press
   std::string_view start;    ///< the button the selection presses
+  /// Whether the plain drawing prints each input button's label beside it; where it does not, the
+  /// clear view's drawing adds them.
+  bool buttons_labelled = true;
 };
 
 /// The number of indicators a place table defines.

@@ -27,7 +27,7 @@ int SchemeSet::element_count() const {
 
 void InitSchemes(SchemeSet& set, PanelHost& host) {
   for (int n = 1; n <= kSchemeCount; ++n) {
-    LoadSchemePicture(set.scheme(n).picture);
+    LoadSchemePicture(set.scheme(n).picture, set.scheme(n).style);
     kSchemeTable[n - 1].build(set.scheme(n));
   }
   SelectScheme(set, host, 1);
@@ -40,6 +40,10 @@ void SelectScheme(SchemeSet& set, PanelHost& host, uint8_t n) {
   ApplyInitialInputs(scheme);
   kSchemeTable[n - 1].press(scheme, scheme.indicators()[scheme.start]);
   host.PlacePanel(n, 0, kPanelTop);
+}
+
+void SetPictureStyle(SchemeSet& set, PictureStyle style) {
+  for (int n = 1; n <= kSchemeCount; ++n) Restyle(set.scheme(n), style);
 }
 
 int FreeSchemes(SchemeSet& set) {

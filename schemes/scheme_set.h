@@ -53,6 +53,9 @@ void InitSchemes(SchemeSet& set, PanelHost& host);
 /// button while hidden, then places the panel at left 0, top 23. Any other n leaves it empty.
 void SelectScheme(SchemeSet& set, PanelHost& host, uint8_t n);
 
+/// Gives every scheme's pictures the look of `style` (Restyle); no cell changes.
+void SetPictureStyle(SchemeSet& set, PictureStyle style);
+
 /// Destroys every element, scheme 1 to 16, each in creation order; returns how many. A press on
 /// a freed scheme throws.
 int FreeSchemes(SchemeSet& set);

@@ -1,7 +1,9 @@
 // kvir-scheme-pictures DIR: draws scheme01.png … scheme16.png into DIR from the scheme tables,
-// and the title strips title01ru.png … title16en.png that `kvir-cli render --title` uses.
+// and the title strips title01ru.png … title16en.png that `kvir-cli render --title` uses; for the
+// schemes that the clear view draws anew, also scheme10_clear.png … and title10ru_clear.png ….
 
 #include <QGuiApplication>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -12,6 +14,26 @@
 #include "tools/artwork/canvas.h"
 #include "tools/artwork/title_strip.h"
 
+namespace {
+
+// Scheme n's picture and title strips in `style`, named with the style's suffix.
+void DrawScheme(int n, kvir::PictureStyle style, const std::string& dir) {
+  kvir::Scheme scheme(*kvir::kSchemeTable[n - 1].def);
+  kvir::Restyle(scheme, style);
+  const std::string number = kvir::IndicatorNumber(n);
+  std::string suffix(kvir::StyleSuffix(style));
+  for (char& c : suffix) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  kvir::WritePngFile(kvir::art::DrawSchemePicture(scheme),
+                     dir + "/scheme" + number + suffix + ".png");
+  for (const auto& [language, code] :
+       {std::pair{kvir::Language::kRussian, "ru"}, std::pair{kvir::Language::kEnglish, "en"}}) {
+    kvir::WritePngFile(kvir::art::DrawTitleStrip(scheme, language).picture,
+                       dir + "/title" + number + code + suffix + ".png");
+  }
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: %s DIR\n", argv[0]);
@@ -21,14 +43,9 @@ int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   try {
     for (int n = 1; n <= kvir::kSchemeCount; ++n) {
-      const kvir::Scheme scheme(*kvir::kSchemeTable[n - 1].def);
-      const std::string number = kvir::IndicatorNumber(n);
-      kvir::WritePngFile(kvir::art::DrawSchemePicture(scheme),
-                         argv[1] + ("/scheme" + number + ".png"));
-      for (const auto& [language, code] :
-           {std::pair{kvir::Language::kRussian, "ru"}, std::pair{kvir::Language::kEnglish, "en"}}) {
-        kvir::WritePngFile(kvir::art::DrawTitleStrip(scheme, language).picture,
-                           argv[1] + ("/title" + number + code + ".png"));
+      DrawScheme(n, {}, argv[1]);
+      if (kvir::HasClearSchemePicture(*kvir::kSchemeTable[n - 1].def)) {
+        DrawScheme(n, {.clear = true}, argv[1]);
       }
     }
   } catch (const std::exception& e) {

@@ -1,10 +1,13 @@
 // kvir-small-pictures DIR: draws the indicator pictures bit0.png, bit1.png, button0.png and
-// button1.png into DIR.
+// button1.png into DIR, and those of the clear view: button0_clear.png (hollow),
+// button1_clear.png (filled with colour), active0.png and active1.png (the lamp of a selected
+// decoder output, framed).
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -21,6 +24,10 @@ constexpr int kSide = 24;
 constexpr Rgb kWhite{0xFF, 0xFF, 0xFF};
 constexpr Rgb kBlack{0x00, 0x00, 0x00};
 constexpr Rgb kRed{0xFF, 0x00, 0x00};
+// The clear view marks what is pressed or selected in one colour.
+constexpr Rgb kMark{0x00, 0x5A, 0xFF};
+constexpr Rgb kMarkRim{0x00, 0x2E, 0x9C};
+constexpr Rgb kMarkPaper{0xFF, 0xF0, 0x80};
 
 /// A digit drawn on a 10 × 14 grid: '#' is ink, '.' is paper.
 using Glyph = std::array<std::string_view, 14>;
@@ -71,6 +78,11 @@ constexpr ButtonColours kRaisedButton = {
     kFace, {{{0xC4, 0xC4, 0xC4}, {0xF4, 0xF4, 0xF4}}}, {{{0x4E, 0x46, 0x60}, {0x7E, 0x75, 0x94}}}};
 constexpr ButtonColours kPressedButton = {
     kFace, {{{0x6A, 0x56, 0x86}, {0x8E, 0x80, 0xA6}}}, {{{0xC4, 0xC4, 0xC4}, {0xF4, 0xF4, 0xF4}}}};
+/// The clear view's buttons: released hollow, pressed filled, both with a plain dark rim.
+constexpr Rgb kHollowRim{0x40, 0x40, 0x40};
+constexpr ButtonColours kHollowButton = {
+    kWhite, {{kHollowRim, kHollowRim}}, {{kHollowRim, kHollowRim}}};
+constexpr ButtonColours kFilledButton = {kMark, {{kMarkRim, kMarkRim}}, {{kMarkRim, kMarkRim}}};
 
 /// How many pixels each corner of the octagon cuts off along both edges.
 constexpr int kCornerCut = 7;
@@ -88,11 +100,22 @@ void SetPixel(Picture& picture, int x, int y, Rgb colour) {
   pixel[2] = colour.b;
 }
 
-Picture DrawBit(const Glyph& glyph, Rgb ink) {
+/// The frame of a lamp picture and the paper inside it.
+struct LampFrame {
+  int width;
+  std::optional<Rgb> colour;  ///< the ink's colour when none
+  Rgb paper;
+};
+
+constexpr LampFrame kPlainFrame = {2, std::nullopt, kWhite};
+constexpr LampFrame kSelectedFrame = {3, kMark, kMarkPaper};
+
+Picture DrawBit(const Glyph& glyph, Rgb ink, const LampFrame& frame = kPlainFrame) {
   Picture picture = BlankPicture(3);
   for (int y = 0; y < kSide; ++y) {
     for (int x = 0; x < kSide; ++x) {
-      if (std::min({x, y, kSide - 1 - x, kSide - 1 - y}) < 2) SetPixel(picture, x, y, ink);
+      const bool in_frame = std::min({x, y, kSide - 1 - x, kSide - 1 - y}) < frame.width;
+      SetPixel(picture, x, y, in_frame ? frame.colour.value_or(ink) : frame.paper);
     }
   }
   const int left = (kSide - static_cast<int>(glyph[0].size())) / 2;
@@ -133,11 +156,15 @@ Picture DrawButton(const ButtonColours& colours) {
 }
 
 int Run(const std::string& directory) {
-  const std::array<std::pair<const char*, Picture>, 4> pictures = {{
+  const std::array<std::pair<const char*, Picture>, 8> pictures = {{
       {"bit0.png", DrawBit(kZeroGlyph, kBlack)},
       {"bit1.png", DrawBit(kOneGlyph, kRed)},
       {"button0.png", DrawButton(kRaisedButton)},
       {"button1.png", DrawButton(kPressedButton)},
+      {"button0_clear.png", DrawButton(kHollowButton)},
+      {"button1_clear.png", DrawButton(kFilledButton)},
+      {"active0.png", DrawBit(kZeroGlyph, kBlack, kSelectedFrame)},
+      {"active1.png", DrawBit(kOneGlyph, kRed, kSelectedFrame)},
   }};
   try {
     for (const auto& [file_name, picture] : pictures) {

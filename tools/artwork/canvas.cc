@@ -4,6 +4,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "tools/artwork/drawings.h"
 #include "tools/placeholder.h"
 
 namespace kvir::art {
@@ -122,6 +123,7 @@ Picture ToPicture(const QImage& image) {
 Picture DrawSchemePicture(const Scheme& scheme) {
   Canvas canvas(scheme);
   if (DrawProc draw = SchemeDrawing(scheme.number())) draw(canvas);
+  if (scheme.style.clear && HasClearSchemePicture(scheme.def())) LabelButtons(canvas);
   return canvas.Finish();
 }
 

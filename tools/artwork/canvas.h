@@ -96,7 +96,8 @@ DrawProc SchemeDrawing(int n);
 /// `image` as an 8-bit RGBA picture, every pixel made fully opaque.
 Picture ToPicture(const QImage& image);
 
-/// The finished picture of `scheme`: its drawing plus the placeholders.
+/// The finished picture of `scheme` in its style: its drawing, in the clear view with every
+/// button labelled, plus the placeholders.
 Picture DrawSchemePicture(const Scheme& scheme);
 
 }  // namespace kvir::art

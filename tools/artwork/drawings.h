@@ -16,4 +16,8 @@ void DrawScheme14(Canvas& c);
 void DrawScheme15(Canvas& c);
 void DrawScheme16(Canvas& c);
 
+/// Every input button's label, left of it: what the clear view adds to the drawings that leave
+/// their buttons unlabelled.
+void LabelButtons(Canvas& c);
+
 }  // namespace kvir::art
