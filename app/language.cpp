@@ -1,8 +1,9 @@
 #include "app/language.h"
 
 #include <QCoreApplication>
-#include <QSettings>
 #include <QTranslator>
+
+#include "app/settings.h"
 
 namespace kvir {
 namespace {
@@ -10,9 +11,6 @@ namespace {
 // Where app/CMakeLists.txt embeds the compiled translation.
 const QString kEnglishTranslation = QStringLiteral(":/kvir/i18n/kvir_en.qm");
 
-// The settings file: ~/.config/kvir/kvir.conf.
-const QString kSettingsOrganisation = QStringLiteral("kvir");
-const QString kSettingsApplication = QStringLiteral("kvir");
 const QString kLanguageKey = QStringLiteral("language");
 
 Language current = Language::kRussian;
@@ -25,11 +23,6 @@ QTranslator& EnglishTranslator() {
              qUtf8Printable(kEnglishTranslation));
   }
   return translator;
-}
-
-QSettings UserSettings() {
-  return QSettings(QSettings::NativeFormat, QSettings::UserScope, kSettingsOrganisation,
-                   kSettingsApplication);
 }
 
 }  // namespace

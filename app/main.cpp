@@ -9,6 +9,7 @@
 #include "app/language.h"
 #include "app/mainwindow.h"
 #include "app/options.h"
+#include "app/settings.h"
 #include "timing/drivers.h"
 
 namespace {
@@ -41,6 +42,7 @@ int main(int argc, char* argv[]) {
     return kvir::RunTimingBeside(schemes, dir, clock).error;
   });
   frm00.setQuitAfterFirstPaint(line.options.firstPaintExit);
+  frm00.setClearView(line.options.clearView || kvir::RememberedClearView());
   frm00.show();
   const int code = app.exec();
   kvir::FreeSchemes(schemes);

@@ -18,6 +18,7 @@
 #include "app/panelactions.h"
 #include "app/panelpictures.h"
 #include "app/schemepanel.h"
+#include "app/settings.h"
 #include "app/timingoffer.h"
 #include "app/truthtablewindow.h"
 #include "schemes/panel_geometry.h"
@@ -155,6 +156,10 @@ void Tfrm00::createActions() {
     SwitchLanguage(CurrentLanguage() == Language::kEnglish ? Language::kRussian
                                                            : Language::kEnglish);
   });
+  actions_->bindSwitch(PanelAction::kClearView, [this](bool on) {
+    setClearView(on);
+    RememberClearView(on);
+  });
   for (SchemePanel* panel : panels_) actions_->attach(panel);
 }
 
@@ -164,6 +169,21 @@ Scheme* Tfrm00::shownSchemeModel() const {
 
 void Tfrm00::withShownScheme(const std::function<void(const Scheme&)>& run) {
   if (const Scheme* scheme = shownSchemeModel()) run(*scheme);
+}
+
+void Tfrm00::setClearView(bool on) {
+  QAction* toggle = actions_->action(PanelAction::kClearView);
+  {
+    const QSignalBlocker quiet(toggle);
+    toggle->setChecked(on);
+  }
+  if (failed_) return;
+  try {
+    SetPictureStyle(schemes_, {.clear = on});
+  } catch (const std::exception& error) {
+    reportModelFailure(QString::fromUtf8(error.what()));
+  }
+  for (SchemePanel* panel : panels_) panel->showStyle();
 }
 
 void Tfrm00::ReturnPanel(int n) {

@@ -44,6 +44,9 @@ class Tfrm00 : public QWidget, public PanelHost {
   void setTimingHook(TimingHook hook) { timingHook_ = std::move(hook); }
   /// Ends the program with exit code 0 right after the window's first complete paint.
   void setQuitAfterFirstPaint(bool quit) { quitAfterFirstPaint_ = quit; }
+  /// Shows every scheme in the clear view (on) or plainly, without changing any level, and ticks
+  /// its switch to match. The switch calls it too, and remembers the choice.
+  void setClearView(bool on);
 
   SchemeSet& schemes() const { return schemes_; }
   /// The scheme whose panel is in the window, 0 for none.

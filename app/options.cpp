@@ -21,6 +21,7 @@ const QString kHelp = QStringLiteral("help");
 const QString kVersion = QStringLiteral("version");
 const QString kFirstPaintExit = QStringLiteral("first-paint-exit");
 const QString kLang = QStringLiteral("lang");
+const QString kClearView = QStringLiteral("clear-view");
 
 const OptionRow kOptions[] = {
     {{QStringLiteral("h"), kHelp},
@@ -39,6 +40,12 @@ const OptionRow kOptions[] = {
      QT_TRANSLATE_NOOP("kvir::Options",
                        "язык окон: ru (русский, по умолчанию) или en (английский); без этого "
                        "параметра действует язык, выбранный в программе последним")},
+    {{kClearView},
+     "",
+     QT_TRANSLATE_NOOP("kvir::Options",
+                       "начать в чётком виде: нажатые кнопки залиты цветом, отпущенные пусты, "
+                       "выбранные выходы дешифраторов в рамке, у каждого входа его метка; без "
+                       "этого параметра вид такой, какой выбран в программе последним")},
 };
 
 // Qt's own options, which QApplication takes from the command line: accepted here, not shown.
@@ -168,6 +175,7 @@ CommandLine ParseCommandLine(const QStringList& arguments, Language fallback) {
   CommandLine line;
   line.options.firstPaintExit = parser.isSet(kFirstPaintExit);
   line.options.language = language;
+  line.options.clearView = parser.isSet(kClearView);
   return line;
 }
 

@@ -13,6 +13,7 @@ namespace kvir {
 struct ProgramOptions {
   bool firstPaintExit = false;  ///< end with exit code 0 right after the first complete paint
   Language language = Language::kRussian;  ///< of the windows' texts
+  bool clearView = false;  ///< start in the clear view, whatever the setting remembers
 };
 
 /// The outcome of reading the command line: either run with `options`, or print `out` (to

@@ -24,6 +24,7 @@ enum class PanelAction {
   kSavePicture,   ///< the shown panel to a PNG file
   kPrintPicture,  ///< the shown panel on paper or in a PDF file, under the scheme's title
   kLanguage,      ///< Russian to English and back, at once and for the next starts
+  kClearView,     ///< the clear view's switch
 };
 
 /// One action: its text in the menu (in Russian, translated in the context "kvir::PanelActions")
@@ -58,6 +59,8 @@ inline constexpr std::array kPanelActions = {
     PanelActionRow{PanelAction::kLanguage,
                    QT_TRANSLATE_NOOP("kvir::PanelActions", "Язык / Language"),
                    QKeySequence::UnknownKey, "Ctrl+Shift+L"},
+    PanelActionRow{PanelAction::kClearView, QT_TRANSLATE_NOOP("kvir::PanelActions", "Чёткий вид"),
+                   QKeySequence::UnknownKey, "Ctrl+Shift+V", true},
 };
 
 /// The shortcut of a row.

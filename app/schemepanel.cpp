@@ -33,11 +33,10 @@ SchemePanel::SchemePanel(Scheme& scheme, PressProc press, QWidget* parent)
   setPalette(white);
   setAttribute(Qt::WA_OpaquePaintEvent);  // PaintPanel paints every pixel, white included
 
-  const PictureControl& control = scheme.picture;
-  auto* picture = new PictureView(control.picture, nullptr, this);
-  picture->setObjectName(QStringLiteral("Scheme") + TwoDigits(scheme.number()));
-  picture->setGeometry(control.left, control.top, control.width, control.height);
-  views_ << picture;
+  picture_ = new PictureView(scheme.picture.picture, nullptr, this);
+  picture_->setObjectName(QStringLiteral("Scheme") + TwoDigits(scheme.number()));
+  placePicture();
+  views_ << picture_;
 
   for (Indicator& indicator : scheme.indicators()) addIndicator(indicator);
   tabOrder_ = InReadingOrder(tabOrder_);
@@ -82,6 +81,16 @@ void SchemePanel::press(Indicator& clicked) {
 void SchemePanel::showModel() {
   update(indicatorArea_);
   AnnounceLevels(views_);
+}
+
+void SchemePanel::showStyle() {
+  placePicture();
+  update();
+}
+
+void SchemePanel::placePicture() {
+  const PictureControl& control = scheme_.picture;
+  picture_->setGeometry(control.left, control.top, control.width, control.height);
 }
 
 void SchemePanel::paintEvent(QPaintEvent* event) {

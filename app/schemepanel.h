@@ -31,6 +31,9 @@ class SchemePanel : public QWidget {
 
   /// Brings the screen up to the model after presses: one repaint of every indicator.
   void showModel();
+  /// Brings the screen up to the model after a change of its pictures' style: the scheme
+  /// picture's view at the style's place, one repaint of the whole panel.
+  void showStyle();
 
   /// The input buttons in the order Tab visits them: reading order of the drawing.
   const QList<QWidget*>& tabOrder() const { return tabOrder_; }
@@ -46,6 +49,7 @@ class SchemePanel : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  void placePicture();
   void addIndicator(Indicator& indicator);
   void press(Indicator& clicked);
   void showFocusOn(InputButtonView* button, bool focused);
@@ -53,6 +57,7 @@ class SchemePanel : public QWidget {
   Scheme& scheme_;
   PressProc press_;
   QList<PictureView*> views_;  ///< the scheme picture, then the indicators
+  PictureView* picture_ = nullptr;
   QList<QWidget*> tabOrder_;
   QRegion indicatorArea_;
   FocusFrame* focusFrame_ = nullptr;  ///< made when a button first takes the focus

@@ -1,0 +1,234 @@
+// The clear view in the model: which resource each picture comes from in each style, that every
+// clear-view picture is embedded at its size, and what a press and a change of style show.
+
+#include "schemes/picture_style.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "schemes/handout.h"
+#include "schemes/loaders.h"
+#include "schemes/panel_geometry.h"
+#include "tests/schemes/scheme_test_util.h"
+
+namespace kvir {
+namespace {
+
+constexpr PictureStyle kPlain = {};
+constexpr PictureStyle kClear = {.clear = true};
+
+struct LookupCase {
+  std::string_view base;
+  PictureStyle style;
+  std::string_view found;  ///< empty: nothing
+};
+
+constexpr LookupCase kLookups[] = {
+    {"BUTTON0PNG", kPlain, "BUTTON0PNG"},
+    {"BUTTON1PNG", kPlain, "BUTTON1PNG"},
+    {"BUTTON0PNG", kClear, "BUTTON0_CLEARPNG"},
+    {"BUTTON1PNG", kClear, "BUTTON1_CLEARPNG"},
+    {"BIT0PNG", kClear, "BIT0PNG"},  // no variant: the plain picture
+    {"BIT1PNG", kPlain, "BIT1PNG"},
+    {"ACTIVE0PNG", kClear, "ACTIVE0PNG"},
+    {"SCHEME01PNG", kClear, "SCHEME01PNG"},
+    {"SCHEME09PNG", kClear, "SCHEME09PNG"},
+    {"SCHEME10PNG", kPlain, "SCHEME10PNG"},
+    {"SCHEME10PNG", kClear, "SCHEME10_CLEARPNG"},
+    {"SCHEME16PNG", kClear, "SCHEME16_CLEARPNG"},
+    {"TITLE04ENPNG", kClear, "TITLE04ENPNG"},
+    {"TITLE12RUPNG", kClear, "TITLE12RU_CLEARPNG"},
+    {"NOSUCHPNG", kClear, ""},
+    {"NOSUCHPNG", kPlain, ""},
+    {"BUTTON1", kClear, ""},  // not a picture's name
+};
+
+TEST(PictureStyle, EachPictureComesFromItsStylesVariantElseFromThePlainOne) {
+  for (const LookupCase& c : kLookups) {
+    const Resource* found = FindStyledResource(c.base, c.style);
+    EXPECT_EQ(found ? found->name : "", c.found) << c.base << (c.style.clear ? " clear" : "");
+  }
+}
+
+// A variant without its plain picture is a misnamed file: nothing would ever decode it.
+TEST(PictureStyle, EveryVariantHasItsPlainPicture) {
+  int variants = 0;
+  for (const Resource& r : AllResources()) {
+    const size_t at = r.name.find(StyleSuffix(kClear));
+    if (at == std::string_view::npos) continue;
+    ++variants;
+    const std::string base = std::string(r.name.substr(0, at)) + "PNG";
+    EXPECT_NE(FindResource(base), nullptr) << r.name;
+    EXPECT_EQ(r.name, std::string(r.name.substr(0, at)) + "_CLEARPNG");
+  }
+  EXPECT_EQ(variants, 2 + 7 * 3);  // two buttons; seven schemes' pictures and title strips
+}
+
+// The clear view's pictures of the indicators: hollow and filled buttons, framed lamps.
+struct SmallCase {
+  std::string_view name;
+  int channels;
+  bool marked_middle;  ///< inside the rim or frame: the clear view's colour, else white or paper
+};
+
+bool Saturated(const uint8_t* rgb) {
+  return *std::max_element(rgb, rgb + 3) - *std::min_element(rgb, rgb + 3) > 150;
+}
+
+TEST(PictureStyle, ClearViewIndicatorPicturesAreEmbeddedAtTheirSize) {
+  const SmallCase cases[] = {{"BUTTON0_CLEARPNG", 4, false},
+                             {"BUTTON1_CLEARPNG", 4, true},
+                             {"ACTIVE0PNG", 3, false},
+                             {"ACTIVE1PNG", 3, false}};
+  Picture filled;
+  LoadResourcePicture("BUTTON1_CLEARPNG", {24, 24, 4}, filled);
+  const uint8_t* mark = filled.pixel(12, 12);
+  for (const SmallCase& c : cases) {
+    Picture p;
+    ASSERT_NO_THROW(LoadResourcePicture(c.name, {24, 24, c.channels}, p)) << c.name;
+    EXPECT_EQ(Saturated(p.pixel(4, 12)), c.marked_middle) << c.name;
+    if (c.channels == 3) {  // a lamp's frame: the clear view's colour all round, 3 pixels wide
+      for (const auto& [x, y] : {std::pair{0, 0}, {2, 12}, {21, 23}, {23, 5}}) {
+        EXPECT_TRUE(std::equal(mark, mark + 3, p.pixel(x, y))) << c.name << " at " << x << "," << y;
+      }
+    }
+  }
+  Picture plain;
+  LoadResourcePicture("BUTTON1PNG", {24, 24, 4}, plain);
+  EXPECT_FALSE(Saturated(plain.pixel(12, 12))) << "the plain pressed button stays grey";
+}
+
+class ClearViewScheme : public ::testing::TestWithParam<int> {
+ protected:
+  const SchemeDef& def() const { return *kSchemeTable[GetParam() - 1].def; }
+};
+
+// The picture and both title strips decode at the clear view's size; the labels' column lies on
+// the panel.
+TEST_P(ClearViewScheme, PicturesAreEmbeddedAtTheirSize) {
+  Scheme s(def());
+  Restyle(s, kClear);
+  const PictureRect rect = StyledPictureRect(def(), kClear);
+  EXPECT_EQ(s.picture.left, rect.left);
+  EXPECT_EQ(s.picture.width, rect.width);
+  EXPECT_GE(rect.left, 0);
+  EXPECT_LE(rect.left + rect.width, kPanelWidth);
+  const int extra = HasClearSchemePicture(def()) ? kClearLabelColumn : 0;
+  EXPECT_EQ(rect.left, def().picture.left - extra);
+  EXPECT_EQ(rect.width, def().picture.width + extra);
+  EXPECT_EQ(rect.top, def().picture.top);
+  EXPECT_EQ(rect.height, def().picture.height);
+  ASSERT_NO_THROW(LoadSchemePicture(s.picture, kClear));
+  EXPECT_EQ(s.picture.picture.width, rect.width);
+  for (Language language : {Language::kRussian, Language::kEnglish}) {
+    Picture title;
+    ASSERT_NO_THROW(title = LoadTitlePicture(s, language));
+    EXPECT_EQ(title.width, CropRect(s).width);
+  }
+  const PictureRect plain = StyledPictureRect(def(), kPlain);
+  EXPECT_EQ(
+      std::tie(plain.left, plain.top, plain.width, plain.height),
+      std::tie(def().picture.left, def().picture.top, def().picture.width, def().picture.height));
+}
+
+// After the selection press every indicator shows its clear-view picture for its cell.
+TEST_P(ClearViewScheme, APressDrawsEveryIndicatorInTheClearView) {
+  testing::BuiltSchemes built;
+  Scheme& s = built.set.scheme(GetParam());
+  Restyle(s, kClear);
+  built.Select(GetParam());
+  for (const Indicator& ind : s.indicators()) {
+    const std::string cell = std::to_string(ind.Tag);
+    const std::string expected = ind.is_button              ? "BUTTON" + cell + "_CLEARPNG"
+                                 : ShowsSelectedOutput(ind) ? "ACTIVE" + cell + "PNG"
+                                                            : "BIT" + cell + "PNG";
+    EXPECT_EQ(ind.shown_resource, expected) << ind.name;
+  }
+}
+
+// Switching the style redraws what is shown without touching a cell; switching back restores
+// every picture exactly.
+TEST_P(ClearViewScheme, ChangingTheStyleChangesNoLevel) {
+  testing::BuiltSchemes built;
+  Scheme& s = built.set.scheme(GetParam());
+  LoadSchemePicture(s.picture);
+  built.Select(GetParam());
+  std::vector<int32_t> cells;
+  std::vector<std::vector<uint8_t>> shown;
+  for (const Indicator& ind : s.indicators()) {
+    cells.push_back(ind.Tag);
+    shown.push_back(ind.shown.pixels);
+  }
+  const std::vector<uint8_t> picture = s.picture.picture.pixels;
+  SetPictureStyle(built.set, kClear);
+  EXPECT_EQ(s.style, kClear);
+  EXPECT_EQ(s.picture.picture.width, StyledPictureRect(def(), kClear).width);
+  size_t i = 0;
+  for (const Indicator& ind : s.indicators()) {
+    EXPECT_EQ(ind.Tag, cells[i++]) << ind.name;
+    if (ind.is_button) {
+      EXPECT_NE(ind.shown_resource.find("_CLEAR"), std::string_view::npos) << ind.name;
+    }
+  }
+  SetPictureStyle(built.set, kPlain);
+  EXPECT_EQ(s.picture.picture.pixels, picture);
+  i = 0;
+  for (const Indicator& ind : s.indicators()) {
+    EXPECT_EQ(ind.Tag, cells[i]) << ind.name;
+    EXPECT_EQ(ind.shown.pixels, shown[i++]) << ind.name;
+  }
+  // A scheme never shown keeps nothing to show.
+  const int other = GetParam() % kSchemeCount + 1;
+  for (const Indicator& ind : built.set.scheme(other).indicators()) {
+    EXPECT_TRUE(ind.shown.empty()) << other << " " << ind.name;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllSixteen, ClearViewScheme, ::testing::Range(1, kSchemeCount + 1));
+
+// The outputs a decoder selects are framed: the one 0 among 1s of a chip, the one 1 among 0s of
+// the gates; encoders frame nothing.
+struct FrameCase {
+  int scheme;
+  std::string_view presses;
+  std::string_view framed;
+};
+
+constexpr FrameCase kFrames[] = {
+    {1, "IN05", ""},
+    {4, "IN09", ""},
+    {10, "IN03", ""},
+    {6, "", "OUT00"},
+    {6, "IN00 IN02", "OUT05"},
+    {9, "IN01 IN03", "OUT10"},
+    {11, "", "OUT00 OUT04"},  // both halves of the dual decoder select
+    {11, "IN02 IN03", "OUT03 OUT07"},
+    {12, "IN00 IN02", "OUT05"},
+    {12, "IN03", ""},  // switched off: every output 1
+    {13, "IN00 IN03", "OUT09"},
+    {14, "", "DC00OUT06 OUT00"},  // the first chip's selected output enables the second
+    {15, "", "DC00OUT05 OUT00"},
+    {15, "IN09", ""},
+    {16, "IN00", ""},
+};
+
+TEST(ClearView, FramesTheOutputsADecoderSelects) {
+  for (const FrameCase& c : kFrames) {
+    testing::BuiltSchemes built;
+    Scheme& s = built.set.scheme(c.scheme);
+    Restyle(s, kClear);
+    built.Select(c.scheme);
+    built.Press(c.scheme, c.presses);
+    std::string framed;
+    for (const Indicator& ind : s.indicators()) {
+      if (!ind.shown_resource.starts_with("ACTIVE")) continue;
+      framed += (framed.empty() ? "" : " ") + ind.name;
+    }
+    EXPECT_EQ(framed, c.framed) << "scheme " << c.scheme << " after " << c.presses;
+  }
+}
+
+}  // namespace
+}  // namespace kvir
