@@ -22,7 +22,8 @@ namespace {
 
 Picture Committed(const Scheme& s) {
   Picture p;
-  LoadResourcePicture(SchemePictureName(s.number()), {s.picture.width, s.picture.height, 4}, p);
+  LoadResourcePicture(SchemePictureName(s.number()), {s.picture.width, s.picture.height, 4}, p,
+                      s.style);
   return p;
 }
 
@@ -42,10 +43,30 @@ std::vector<uint8_t> Expected(bool button) {
   return Block(p, 0, 0);
 }
 
-class SchemePictureTest : public ::testing::TestWithParam<int> {};
+/// Each scheme in the plain style, and in the clear view where it has a picture of its own.
+struct PictureCase {
+  int scheme;
+  PictureStyle style;
+};
+
+std::vector<PictureCase> AllPictures() {
+  std::vector<PictureCase> cases;
+  for (int n = 1; n <= kSchemeCount; ++n) {
+    cases.push_back({n, {}});
+    if (HasClearSchemePicture(*kSchemeTable[n - 1].def)) cases.push_back({n, {.clear = true}});
+  }
+  return cases;
+}
+
+class SchemePictureTest : public ::testing::TestWithParam<PictureCase> {
+ protected:
+  SchemePictureTest() : s(*kSchemeTable[GetParam().scheme - 1].def) {
+    Restyle(s, GetParam().style);
+  }
+  Scheme s;
+};
 
 TEST_P(SchemePictureTest, IsOpaqueRgbaOfItsSizeWithEverySquareInPlace) {
-  const Scheme s(*kSchemeTable[GetParam() - 1].def);
   const Picture p = Committed(s);
   ASSERT_EQ(p.channels, 4);
   for (size_t i = 3; i < p.pixels.size(); i += 4) ASSERT_EQ(p.pixels[i], 0xFF) << "pixel " << i / 4;
@@ -86,7 +107,7 @@ struct Drawn {
 
 Drawn Draw(const Scheme& s) {
   art::Canvas canvas(s);
-  art::SchemeDrawing(s.number())(canvas);
+  art::DrawCircuit(canvas);
   Drawn drawn;
   drawn.text_areas = canvas.text_areas();
   drawn.picture = canvas.Finish();
@@ -94,7 +115,6 @@ Drawn Draw(const Scheme& s) {
 }
 
 TEST_P(SchemePictureTest, IsWhatTheGeneratorDrawsFromTheTables) {
-  const Scheme s(*kSchemeTable[GetParam() - 1].def);
   const Drawn drawn = Draw(s);
   const Picture committed = Committed(s);
   ASSERT_EQ(drawn.picture.width, committed.width);
@@ -150,7 +170,11 @@ TEST(TextComparison, AcceptsAShiftedRasterAndRejectsChangedDrawing) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllSixteen, SchemePictureTest, ::testing::Range(1, kSchemeCount + 1));
+INSTANTIATE_TEST_SUITE_P(AllSixteen, SchemePictureTest, ::testing::ValuesIn(AllPictures()),
+                         [](const auto& info) {
+                           return "Scheme" + std::to_string(info.param.scheme) +
+                                  (info.param.style.clear ? "Clear" : "");
+                         });
 
 }  // namespace
 }  // namespace kvir

@@ -18,22 +18,25 @@ namespace {
 struct StripCase {
   int scheme;
   Language language;
+  PictureStyle style;
 };
 
 void PrintTo(const StripCase& c, std::ostream* out) {
-  *out << "scheme " << c.scheme << (c.language == Language::kEnglish ? " en" : " ru");
+  *out << "scheme " << c.scheme << (c.language == Language::kEnglish ? " en" : " ru")
+       << (c.style.clear ? " clear" : "");
 }
 
 class TitleStripTest : public ::testing::TestWithParam<StripCase> {};
 
 Picture Committed(const Scheme& s, Language language) {
   Picture p;
-  LoadResourcePicture(TitlePictureName(s.number(), language), {0, 0, 4}, p);
+  LoadResourcePicture(TitlePictureName(s.number(), language), {0, 0, 4}, p, s.style);
   return p;
 }
 
 TEST_P(TitleStripTest, IsWhatTheGeneratorDrawsAndFitsTheTrimmedPanel) {
-  const Scheme s(*kSchemeTable[GetParam().scheme - 1].def);
+  Scheme s(*kSchemeTable[GetParam().scheme - 1].def);
+  Restyle(s, GetParam().style);
   const art::TitleStrip drawn = art::DrawTitleStrip(s, GetParam().language);
   const Picture committed = Committed(s, GetParam().language);
   EXPECT_EQ(committed.width, CropRect(s).width);
@@ -57,8 +60,11 @@ TEST_P(TitleStripTest, IsWhatTheGeneratorDrawsAndFitsTheTrimmedPanel) {
 std::vector<StripCase> AllStrips() {
   std::vector<StripCase> cases;
   for (int n = 1; n <= kSchemeCount; ++n) {
-    for (Language language : {Language::kRussian, Language::kEnglish})
-      cases.push_back({n, language});
+    const bool clear = HasClearSchemePicture(*kSchemeTable[n - 1].def);
+    for (Language language : {Language::kRussian, Language::kEnglish}) {
+      cases.push_back({n, language, {}});
+      if (clear) cases.push_back({n, language, {.clear = true}});
+    }
   }
   return cases;
 }
@@ -66,7 +72,8 @@ std::vector<StripCase> AllStrips() {
 INSTANTIATE_TEST_SUITE_P(AllSchemesBothLanguages, TitleStripTest, ::testing::ValuesIn(AllStrips()),
                          [](const auto& info) {
                            return "Scheme" + std::to_string(info.param.scheme) +
-                                  (info.param.language == Language::kEnglish ? "En" : "Ru");
+                                  (info.param.language == Language::kEnglish ? "En" : "Ru") +
+                                  (info.param.style.clear ? "Clear" : "");
                          });
 
 }  // namespace

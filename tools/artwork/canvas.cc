@@ -120,10 +120,15 @@ Picture ToPicture(const QImage& image) {
   return picture;
 }
 
-Picture DrawSchemePicture(const Scheme& scheme) {
-  Canvas canvas(scheme);
+void DrawCircuit(Canvas& canvas) {
+  const Scheme& scheme = canvas.scheme();
   if (DrawProc draw = SchemeDrawing(scheme.number())) draw(canvas);
   if (scheme.style.clear && HasClearSchemePicture(scheme.def())) LabelButtons(canvas);
+}
+
+Picture DrawSchemePicture(const Scheme& scheme) {
+  Canvas canvas(scheme);
+  DrawCircuit(canvas);
   return canvas.Finish();
 }
 

@@ -96,6 +96,10 @@ DrawProc SchemeDrawing(int n);
 /// `image` as an 8-bit RGBA picture, every pixel made fully opaque.
 Picture ToPicture(const QImage& image);
 
+/// Draws the canvas's scheme in its style, everything but the placeholders: its circuit and, in
+/// the clear view, the labels its plain drawing leaves out.
+void DrawCircuit(Canvas& canvas);
+
 /// The finished picture of `scheme` in its style: its drawing, in the clear view with every
 /// button labelled, plus the placeholders.
 Picture DrawSchemePicture(const Scheme& scheme);

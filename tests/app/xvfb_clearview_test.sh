@@ -1,0 +1,66 @@
+#!/bin/sh
+# The clear view in the real program on an X server: xvfb_clearview_test.sh KVIR KVIR-CLI COMPARE
+#   `kvir --clear-view` shows exactly `kvir-cli render 1 --clear-view` in its scheme area; with
+#   xdotool at hand, Ctrl+Shift+V then switches it off: the area is then `kvir-cli render 1`.
+# Runs itself again on an X server of its own (with_xvfb.sh), with settings of its own.
+set -u
+here=$(dirname "$0")
+if [ -z "${KVIR_XVFB_INNER:-}" ]; then
+  KVIR_XVFB_INNER=1 exec sh "$here/../xvfb/with_xvfb.sh" sh "$0" "$@"
+fi
+kvir=$1
+cli=$2
+compare=$3
+export QT_QPA_PLATFORM=xcb
+dir=$(mktemp -d)
+XDG_CONFIG_HOME="$dir/config"
+export XDG_CONFIG_HOME
+trap 'rm -rf "$dir"' EXIT
+
+fail() {
+  echo "FAIL: $*" >&2
+  echo "--- the program's output:" >&2
+  sed 's/^/  /' "$dir/out" >&2
+  [ -z "${pid:-}" ] || kill "$pid" 2>/dev/null
+  exit 1
+}
+
+# Waits until the scheme area of window $id is the picture $1; prints the last comparison.
+shows() {
+  result=""
+  for _ in $(seq 50); do
+    result=$("$compare" "$id" 0 23 "$1") && return 0
+    sleep 0.1
+  done
+  echo "$result"
+  return 1
+}
+
+"$cli" render 1 --clear-view -o "$dir/clear.png" || fail "kvir-cli render --clear-view failed"
+"$cli" render 1 -o "$dir/plain.png" || fail "kvir-cli render failed"
+"$kvir" --clear-view >"$dir/out" 2>&1 &
+pid=$!
+id=""
+for _ in $(seq 100); do
+  id=$(xwininfo -root -tree | sed -n 's/^ *\(0x[0-9a-f]*\) "KVIR v1.0": .*/\1/p' | head -n 1)
+  [ -n "$id" ] && xwininfo -id "$id" | grep -q IsViewable && break
+  id=""
+  sleep 0.1
+done
+[ -n "$id" ] || fail "no window captioned \"KVIR v1.0\" came up"
+shows "$dir/clear.png" || fail "kvir --clear-view does not show kvir-cli render 1 --clear-view"
+echo "ok: kvir --clear-view shows kvir-cli render 1 --clear-view"
+
+if command -v xdotool >/dev/null; then
+  xdotool windowfocus --sync "$id" || fail "could not give the window the focus"
+  xdotool key ctrl+shift+v || fail "xdotool could not type"
+  shows "$dir/plain.png" || fail "after Ctrl+Shift+V the panel is not kvir-cli render 1"
+  echo "ok: Ctrl+Shift+V switched it off; the panel is kvir-cli render 1"
+  grep -q 'clearView=false' "$XDG_CONFIG_HOME/kvir/kvir.conf" ||
+    fail "the switch did not remember its state"
+else
+  echo "no xdotool: the switch by keys is left to the offscreen tests"
+fi
+kill "$pid"
+wait "$pid" 2>/dev/null
+exit 0
