@@ -7,9 +7,6 @@
 namespace kvir {
 namespace {
 
-constexpr PictureShape kBitShape{24, 24, 3};
-constexpr PictureShape kButtonShape{24, 24, 4};
-
 // Forms prefix + number + "PNG" in a stack buffer: a redraw allocates nothing for the name.
 class ResourceName {
  public:
@@ -27,6 +24,20 @@ class ResourceName {
   char buffer_[32];
   size_t size_;
 };
+
+// The picture a redraw gives `image` as a button or as a lamp, for its cell in `style`.
+ResourceName IndicatorPicture(const Indicator& image, bool button, PictureStyle style) {
+  const bool framed = !button && style.clear && ShowsSelectedOutput(image);
+  return ResourceName(button ? "BUTTON" : framed ? "ACTIVE" : "BIT", image.Tag, 1);
+}
+
+void LoadIndicatorPicture(Indicator& image, bool button, PictureStyle style) {
+  constexpr PictureShape kBitShape{24, 24, 3};
+  constexpr PictureShape kButtonShape{24, 24, 4};
+  image.shown_resource = {};
+  image.shown_resource = LoadResourcePicture(IndicatorPicture(image, button, style).view(),
+                                             button ? kButtonShape : kBitShape, image.shown, style);
+}
 
 }  // namespace
 
@@ -61,16 +72,15 @@ void LoadSchemePicture(PictureControl& image, PictureStyle style) {
 }
 
 void LoadButtonPicture(Indicator& image, PictureStyle style) {
-  const ResourceName name("BUTTON", image.Tag, 1);
-  image.shown_resource = {};
-  image.shown_resource = LoadResourcePicture(name.view(), kButtonShape, image.shown, style);
+  LoadIndicatorPicture(image, true, style);
 }
 
 void LoadBitPicture(Indicator& image, PictureStyle style) {
-  const bool framed = style.clear && ShowsSelectedOutput(image);
-  const ResourceName name(framed ? "ACTIVE" : "BIT", image.Tag, 1);
-  image.shown_resource = {};
-  image.shown_resource = LoadResourcePicture(name.view(), kBitShape, image.shown, style);
+  LoadIndicatorPicture(image, false, style);
+}
+
+const Resource* ShownResource(const Indicator& image, PictureStyle style) {
+  return FindStyledResource(IndicatorPicture(image, image.is_button, style).view(), style);
 }
 
 }  // namespace kvir

@@ -25,6 +25,10 @@ void LoadButtonPicture(Indicator& image, PictureStyle style = {});
 /// that the cell selects shows the framed ACTIVE picture instead.
 void LoadBitPicture(Indicator& image, PictureStyle style = {});
 
+/// The resource a redraw of the indicator decodes for its cell in `style`, by its kind: what it
+/// shows after a press.
+const Resource* ShownResource(const Indicator& image, PictureStyle style);
+
 /// Decodes the embedded resource that shows `name` in `style` (FindStyledResource) into `out`;
 /// throws PictureError naming the resource when it is missing or damaged. Returns the decoded
 /// resource's own name.

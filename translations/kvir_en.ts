@@ -70,6 +70,10 @@ a button Timing: it times schemes 1-9 and appends the results to that file
 (man kvir).
 </translation>
     </message>
+    <message>
+        <source>начать в чётком виде: нажатые кнопки залиты цветом, отпущенные пусты, выбранные выходы дешифраторов в рамке, у каждого входа его метка; без этого параметра вид такой, какой выбран в программе последним</source>
+        <translation>start in the clear view: pressed buttons filled with colour, released ones hollow, the selected outputs of decoders framed, every input labelled; without this option the view is the one last chosen in the program</translation>
+    </message>
 </context>
 <context>
     <name>kvir::PanelActions</name>
@@ -100,6 +104,10 @@ a button Timing: it times schemes 1-9 and appends the results to that file
     <message>
         <source>Язык / Language</source>
         <translation>Язык / Language</translation>
+    </message>
+    <message>
+        <source>Чёткий вид</source>
+        <translation>Clear view</translation>
     </message>
 </context>
 <context>

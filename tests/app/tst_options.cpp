@@ -29,7 +29,7 @@ void TestOptions::commandLines_data() {
   QTest::addColumn<QString>("err");  // the whole of standard error
 
   const QString accepted =
-      QStringLiteral("; допустимы --help, --version, --first-paint-exit, --lang\n");
+      QStringLiteral("; допустимы --help, --version, --first-paint-exit, --lang, --clear-view\n");
   const QString none;
   const Language ru = Language::kRussian;
   const Language en = Language::kEnglish;
@@ -92,7 +92,7 @@ void TestOptions::commandLines_data() {
       << QStringList{"--colour", "--lang", "en"} << ru << false << 2 << false << en << none
       << QStringLiteral(
              "kvir: unknown option '--colour'; allowed: --help, --version, "
-             "--first-paint-exit, --lang\n");
+             "--first-paint-exit, --lang, --clear-view\n");
 }
 
 void TestOptions::commandLines() {

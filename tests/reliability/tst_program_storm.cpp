@@ -8,6 +8,8 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 #include <array>
 #include <iostream>
@@ -112,13 +114,17 @@ class ProgramStorm : public QObject {
   int presses_ = 0;  ///< made by mouse events
   int keys_ = 0;     ///< typed into the list or pressed on it
   std::map<std::string, QImage, std::less<>> images_;
+  QTemporaryDir settings_dir_;
 };
 
 void ProgramStorm::initTestCase() {
   g_previous_handler = qInstallMessageHandler(CollectWarnings);
-  for (const char* name : {"BIT0PNG", "BIT1PNG", "BUTTON0PNG", "BUTTON1PNG"}) {
-    images_[name] = ResourceImage(name);
-    QVERIFY(!images_[name].isNull());
+  // The storm may reach the switches of the panel's menu: the user's own settings stay out of
+  // reach.
+  QVERIFY(settings_dir_.isValid());
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_dir_.path());
+  for (const Resource& resource : AllResources()) {
+    images_[std::string(resource.name)] = ResourceImage(std::string(resource.name));
   }
 }
 
@@ -340,7 +346,8 @@ void ProgramStorm::CheckWidgets(int n) {
   for (const Indicator& ind : set_->scheme(n).indicators()) {
     auto* widget = panel->findChild<QWidget*>(QString::fromStdString(ind.name));
     QVERIFY(widget != nullptr);
-    const std::string name = ind.is_button ? ButtonPictureName(ind.Tag) : BitPictureName(ind.Tag);
+    // In the style the window shows now: the storm may have switched the clear view.
+    const std::string name(ShownResource(ind, set_->scheme(n).style)->name);
     const QImage& want = images_.at(name);
     const QString where =
         QStringLiteral("scheme %1 %2").arg(n).arg(QString::fromStdString(ind.name));
