@@ -1,5 +1,6 @@
 // BM_GuiPress/N: the program's window on Qt's offscreen platform; a mouse press on scheme N's
 // first input button widget, through the press, until the panel has painted its indicators.
+// BM_GuiPressClear/N: the same in the clear view.
 
 #include <benchmark/benchmark.h>
 
@@ -76,9 +77,10 @@ bool ProcessUntilPainted(const PaintCounter& counter, int paints) {
   return true;
 }
 
-void BM_GuiPress(benchmark::State& state) {
+void GuiPress(benchmark::State& state, bool clear) {
   const int n = static_cast<int>(state.range(0));
   ShownProgram& program = Program();
+  program.window->setClearView(clear);
   SelectScheme(program.schemes, *program.window, static_cast<uint8_t>(n));
   auto* panel =
       program.window->findChild<SchemePanel*>(QStringLiteral("pnl%1").arg(n, 2, 10, QChar('0')));
@@ -111,7 +113,16 @@ void BM_GuiPress(benchmark::State& state) {
   state.counters["decodes"] = indicators;
 }
 
+void BM_GuiPress(benchmark::State& state) {
+  GuiPress(state, false);
+}
+
+void BM_GuiPressClear(benchmark::State& state) {
+  GuiPress(state, true);
+}
+
 BENCHMARK(BM_GuiPress)->DenseRange(1, kSchemeCount);
+BENCHMARK(BM_GuiPressClear)->DenseRange(1, kSchemeCount);
 
 }  // namespace
 }  // namespace kvir::bench

@@ -72,9 +72,12 @@ void BM_Press(benchmark::State& state) {
   state.counters["decodes"] = static_cast<double>(scheme.indicators().size());
 }
 
-void BM_DecodeFloor(benchmark::State& state) {
-  std::vector<FloorDecode> decodes =
-      DecodesOfPress(StartedSchemes().scheme(static_cast<int>(state.range(0))));
+/// The bare decodes of a selection press in `style`: the floor a press of that style can reach.
+void DecodeFloor(benchmark::State& state, PictureStyle style) {
+  Scheme& scheme = StartedSchemes().scheme(static_cast<int>(state.range(0)));
+  Restyle(scheme, style);
+  std::vector<FloorDecode> decodes = DecodesOfPress(scheme);
+  Restyle(scheme, {});
   if (decodes.empty()) {
     state.SkipWithError("the bare decodes differ from the press's pictures");
     return;
@@ -84,6 +87,14 @@ void BM_DecodeFloor(benchmark::State& state) {
     benchmark::ClobberMemory();
   }
   state.counters["decodes"] = static_cast<double>(decodes.size());
+}
+
+void BM_DecodeFloor(benchmark::State& state) {
+  DecodeFloor(state, {});
+}
+
+void BM_DecodeFloorClear(benchmark::State& state) {
+  DecodeFloor(state, {.clear = true});
 }
 
 void BM_Evaluate(benchmark::State& state) {
@@ -107,6 +118,7 @@ void BM_InitSchemes(benchmark::State& state) {
 
 BENCHMARK(BM_Press)->DenseRange(1, kSchemeCount);
 BENCHMARK(BM_DecodeFloor)->DenseRange(1, kSchemeCount);
+BENCHMARK(BM_DecodeFloorClear)->DenseRange(1, kSchemeCount);
 BENCHMARK(BM_Evaluate)->DenseRange(1, kSchemeCount);
 BENCHMARK(BM_InitSchemes)->Unit(benchmark::kMillisecond);
 

@@ -13,17 +13,12 @@ cli=$2
 compare=$3
 export QT_QPA_PLATFORM=xcb
 dir=$(mktemp -d)
+out="$dir/out"
 XDG_CONFIG_HOME="$dir/config"
 export XDG_CONFIG_HOME
 trap 'rm -rf "$dir"' EXIT
-
-fail() {
-  echo "FAIL: $*" >&2
-  echo "--- the program's output:" >&2
-  sed 's/^/  /' "$dir/out" >&2
-  [ -z "${pid:-}" ] || kill "$pid" 2>/dev/null
-  exit 1
-}
+. "$here/../xvfb/fail.sh"
+. "$here/../xvfb/window.sh"
 
 # Waits until the scheme area of window $id is the picture $1; prints the last comparison.
 shows() {
@@ -38,16 +33,9 @@ shows() {
 
 "$cli" render 1 --clear-view -o "$dir/clear.png" || fail "kvir-cli render --clear-view failed"
 "$cli" render 1 -o "$dir/plain.png" || fail "kvir-cli render failed"
-"$kvir" --clear-view >"$dir/out" 2>&1 &
+"$kvir" --clear-view >"$out" 2>&1 &
 pid=$!
-id=""
-for _ in $(seq 100); do
-  id=$(xwininfo -root -tree | sed -n 's/^ *\(0x[0-9a-f]*\) "KVIR v1.0": .*/\1/p' | head -n 1)
-  [ -n "$id" ] && xwininfo -id "$id" | grep -q IsViewable && break
-  id=""
-  sleep 0.1
-done
-[ -n "$id" ] || fail "no window captioned \"KVIR v1.0\" came up"
+wait_for_window || fail "no window captioned \"KVIR v1.0\" came up"
 shows "$dir/clear.png" || fail "kvir --clear-view does not show kvir-cli render 1 --clear-view"
 echo "ok: kvir --clear-view shows kvir-cli render 1 --clear-view"
 

@@ -16,6 +16,10 @@ compare=$3
 export QT_QPA_PLATFORM=xcb
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
+# Started plainly: no setting of the user's (the clear view, a language) reaches the window.
+XDG_CONFIG_HOME="$dir/config"
+export XDG_CONFIG_HOME
+. "$here/../xvfb/window.sh"
 
 fail() {
   echo "FAIL: $*" >&2
@@ -29,14 +33,7 @@ fail() {
 "$cli" render 1 IN01 -o "$dir/expected.png" || fail "kvir-cli render failed"
 "$kvir" >"$dir/out" 2>&1 &
 pid=$!
-id=""
-for _ in $(seq 100); do
-  id=$(xwininfo -root -tree | sed -n 's/^ *\(0x[0-9a-f]*\) "KVIR v1.0": .*/\1/p' | head -n 1)
-  [ -n "$id" ] && xwininfo -id "$id" | grep -q IsViewable && break
-  id=""
-  sleep 0.1
-done
-[ -n "$id" ] || fail "no window captioned \"KVIR v1.0\" came up"
+wait_for_window || fail "no window captioned \"KVIR v1.0\" came up"
 result=""
 for _ in $(seq 50); do
   result=$("$compare" "$id" 0 23 "$dir/started.png") && break
