@@ -209,7 +209,7 @@ constexpr PressRow kPress16[] = {
 constexpr std::array<SchemeDef, 7> kChipSchemeDefs = {{
     {10, "Схема 10 - Трёхразрядный шифратор на базе микросхемы 155ИВ1", {282, 202, 256, 260}, kPlaces10, "IN[00..08]", InputMode::kOneHotWithToggle, "IN08", kNetlist10, kPress10, "IN[00..08]=0", "IN08", false},
     {11, "Схема 11 - Двухразрядный дешифратор (сдвоенный) на базе микросхемы 155ИД4", {282, 216, 256, 232}, kPlaces11, "IN[00..05]", InputMode::kToggle, "", kNetlist11, kPress11, "IN00=1 IN01=1 IN02=0 IN03=0 IN04=1 IN05=0", "IN05", false},
-    {12, "Схема 12 - Трёхразрядный дешифратор на базе микросхемы 155ИД4", {238, 216, 344, 232}, kPlaces12, "IN[00..03]", InputMode::kToggle, "", kNetlist12, kPress12, "IN[00..03]=0", "IN03", false},
+    {12, "Схема 12 - Трёхразрядный дешифратор на базе микросхемы 155ИД4", {238, 216, 344, 232}, kPlaces12, "IN[00..03]", InputMode::kToggle, "", kNetlist12, kPress12, "IN[00..03]=0", "IN03"},
     {13, "Схема 13 - Четырёхразрядный дешифратор на базе микросхемы 155ИД3", {282, 104, 256, 456}, kPlaces13, "IN[00..05]", InputMode::kToggle, "", kNetlist13, kPress13, "IN[00..03]=0 IN04=1 IN05=0", "IN05", false},
     {14, "Схема 14 - Шестиразрядный дешифратор (неполный) на базе микросхем 155ИД4", {27, 207, 766, 251}, kPlaces14, "IN[00..06]", InputMode::kToggle, "", kNetlist14, kPress14, "IN00=0 IN01=1 IN02=1 IN[03..06]=0", "IN00", false},
     {15, "Схема 15 - Восьмиразрядный дешифратор (неполный) на базе микросхем 155ИД3", {83, 88, 654, 488}, kPlaces15, "IN[01..09]", InputMode::kToggle, "", kNetlist15, kPress15, "IN01=1 IN02=0 IN03=1 IN[04..09]=0", "IN09", false},

@@ -92,8 +92,8 @@ TEST(CliClearView, LabelsTheButtonsThePlainDrawingLeavesUnlabelled) {
 }
 
 TEST(CliClearView, TitledHandoutGrowsByTheLabelsColumn) {
-  const CliRun plain = Invoke("render 12 --title -o -");
-  const CliRun clear = Invoke("render 12 --clear-view --title -o -");
+  const CliRun plain = Invoke("render 11 --title -o -");
+  const CliRun clear = Invoke("render 11 --clear-view --title -o -");
   const CliRun encoder = Invoke("render 3 --clear-view --crop -o -");
   const CliRun encoder_plain = Invoke("render 3 --crop -o -");
   for (const CliRun* run : {&plain, &clear, &encoder, &encoder_plain}) {

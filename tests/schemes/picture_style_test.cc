@@ -39,7 +39,8 @@ constexpr LookupCase kLookups[] = {
     {"SCHEME10PNG", kClear, "SCHEME10_CLEARPNG"},
     {"SCHEME16PNG", kClear, "SCHEME16_CLEARPNG"},
     {"TITLE04ENPNG", kClear, "TITLE04ENPNG"},
-    {"TITLE12RUPNG", kClear, "TITLE12RU_CLEARPNG"},
+    {"TITLE12RUPNG", kClear, "TITLE12RUPNG"},  // scheme 12 labels its buttons already
+    {"TITLE13RUPNG", kClear, "TITLE13RU_CLEARPNG"},
     {"NOSUCHPNG", kClear, ""},
     {"NOSUCHPNG", kPlain, ""},
     {"BUTTON1", kClear, ""},  // not a picture's name
@@ -63,7 +64,7 @@ TEST(PictureStyle, EveryVariantHasItsPlainPicture) {
     EXPECT_NE(FindResource(base), nullptr) << r.name;
     EXPECT_EQ(r.name, std::string(r.name.substr(0, at)) + "_CLEARPNG");
   }
-  EXPECT_EQ(variants, 2 + 7 * 3);  // two buttons; seven schemes' pictures and title strips
+  EXPECT_EQ(variants, 2 + 6 * 3);  // two buttons; six schemes' pictures and title strips
 }
 
 // The clear view's pictures of the indicators: hollow and filled buttons, framed lamps.
