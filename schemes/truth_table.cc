@@ -1,6 +1,7 @@
 #include "schemes/truth_table.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "schemes/scheme_set.h"
 
@@ -53,11 +54,8 @@ class TableRun {
 
   void Press(size_t button) { kSchemeTable[n_ - 1].press(scheme_, *buttons_[button]); }
 
-  // Sets every button to `values` except `pressed`, which gets the complement, then presses it,
-  // so the press itself brings the scheme into the wanted state.
-  void Reach(const std::vector<int>& values, size_t pressed) {
-    for (size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->Tag = values[i] ^ (i == pressed);
-    Press(pressed);
+  void Reach(const std::vector<int>& values) {
+    ReachInputs(scheme_, kSchemeTable[n_ - 1].press, Names(buttons_), values);
   }
 
   std::vector<int> Row() const {
@@ -89,7 +87,7 @@ void ToggleRows(TableRun& run, TruthTable& table) {
   for (unsigned code = 0; code < (1u << k); ++code) {
     std::vector<int> values(k);
     for (size_t i = 0; i < k; ++i) values[i] = (code >> (k - 1 - i)) & 1;
-    run.Reach(values, 0);
+    run.Reach(values);
     table.rows.push_back(run.Row());
   }
 }
@@ -110,13 +108,43 @@ void OneHotWithToggleRows(TableRun& run, TruthTable& table) {
       std::vector<int> values(k, 0);
       if (data < k) values[data] = 1;
       values[toggle] = enable;
-      run.Reach(values, toggle);
+      run.Reach(values);
       table.rows.push_back(run.Row());
     }
   }
 }
 
+// Whether pressing input i brings the scheme into `values`: the hot one, the toggle, or any.
+bool BringsInto(const Scheme& scheme, const std::string& input, int value) {
+  switch (scheme.def().mode) {
+    case InputMode::kOneHot:
+      return value == 1;
+    case InputMode::kOneHotWithToggle:
+      return input == scheme.def().toggle;
+    case InputMode::kToggle:
+      break;
+  }
+  return true;
+}
+
+size_t PressedButton(const Scheme& scheme, const std::vector<std::string>& inputs,
+                     std::span<const int> values) {
+  for (size_t i = 0; i < inputs.size(); ++i) {
+    if (BringsInto(scheme, inputs[i], values[i])) return i;
+  }
+  throw std::invalid_argument("scheme " + std::to_string(scheme.number()) +
+                              " cannot reach that state with one press");
+}
+
 }  // namespace
+
+void ReachInputs(Scheme& scheme, PressProc press, const std::vector<std::string>& inputs,
+                 std::span<const int> values) {
+  if (values.size() != inputs.size()) throw std::invalid_argument("one value per input needed");
+  const size_t pressed = PressedButton(scheme, inputs, values);
+  for (size_t i = 0; i < inputs.size(); ++i) scheme.At(inputs[i]).Tag = values[i] ^ (i == pressed);
+  press(scheme, scheme.At(inputs[pressed]));
+}
 
 TruthTable ComputeTruthTable(int n) {
   TableRun run(n);

@@ -1,8 +1,11 @@
 #pragma once
 // A scheme's truth table, each row reached through the scheme's own press procedure.
 
+#include <span>
 #include <string>
 #include <vector>
+
+#include "schemes/schemes.h"
 
 namespace kvir {
 
@@ -18,5 +21,12 @@ struct TruthTable {
 
 /// Scheme n's truth table, from a scheme set of its own.
 TruthTable ComputeTruthTable(int n);
+
+/// Brings the buttons named `inputs` of `scheme` to `values` (one each, a reachable state) with
+/// one press through `press`: every button is set first, the pressed one to the complement, so
+/// that the press itself brings the scheme into the state. The press is of the button whose value
+/// is 1 on a one-hot scheme, of the toggle on scheme 10, else of the first button.
+void ReachInputs(Scheme& scheme, PressProc press, const std::vector<std::string>& inputs,
+                 std::span<const int> values);
 
 }  // namespace kvir

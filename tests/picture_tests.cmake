@@ -14,3 +14,8 @@ gtest_discover_tests(kvir_resources_test TEST_PREFIX "resources.")
 add_executable(kvir_output_file_test "${CMAKE_CURRENT_LIST_DIR}/output_file_test.cc")
 target_link_libraries(kvir_output_file_test PRIVATE kvir_output_file GTest::gtest_main)
 gtest_discover_tests(kvir_output_file_test TEST_PREFIX "output_file.")
+
+add_executable(kvir_small_pictures_test "${CMAKE_CURRENT_LIST_DIR}/tools/small_pictures_test.cc")
+target_link_libraries(kvir_small_pictures_test PRIVATE kvir_small_pictures kvir_schemes
+                                                       GTest::gtest_main)
+gtest_discover_tests(kvir_small_pictures_test TEST_PREFIX "small_pictures.")

@@ -1,17 +1,11 @@
-// kvir-small-pictures DIR: draws the indicator pictures bit0.png, bit1.png, button0.png and
-// button1.png into DIR, and those of the clear view: button0_clear.png (hollow),
-// button1_clear.png (filled with colour), active0.png and active1.png (the lamp of a selected
-// decoder output, framed).
+// The indicator pictures, those of the clear view and the cards of "Проверь себя", drawn pixel
+// by pixel.
+
+#include "tools/small_pictures.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdint>
-#include <cstdio>
-#include <optional>
-#include <string>
 #include <string_view>
-
-#include "schemes/picture.h"
 
 namespace kvir {
 namespace {
@@ -29,8 +23,20 @@ constexpr Rgb kMark{0x00, 0x5A, 0xFF};
 constexpr Rgb kMarkRim{0x00, 0x2E, 0x9C};
 constexpr Rgb kMarkPaper{0xFF, 0xF0, 0x80};
 
-/// A digit drawn on a 10 × 14 grid: '#' is ink, '.' is paper.
+/// A digit or mark drawn on a 10 × 14 grid: '#' is ink, '.' is paper.
 using Glyph = std::array<std::string_view, 14>;
+
+/// The look of a lamp-sized picture: a digit or mark on paper inside a frame `frame_width` pixels
+/// wide, whose pixels alternate between two colours every `dash` pixels along the edge (solid
+/// when 0).
+struct CardStyle {
+  Rgb paper;
+  Rgb ink;
+  Rgb frame;
+  Rgb frame_dash = frame;
+  int dash = 0;
+  int frame_width = 2;
+};
 
 constexpr Glyph kZeroGlyph = {
     "..######..",  //
@@ -49,6 +55,23 @@ constexpr Glyph kZeroGlyph = {
     "..######..",  //
 };
 
+constexpr Glyph kQuestionGlyph = {
+    "..######..",  //
+    ".########.",  //
+    "###....###",  //
+    "##......##",  //
+    ".......###",  //
+    "......###.",  //
+    ".....###..",  //
+    "....###...",  //
+    "....##....",  //
+    "....##....",  //
+    "..........",  //
+    "..........",  //
+    "....##....",  //
+    "....##....",  //
+};
+
 constexpr Glyph kOneGlyph = {
     "....##....",  //
     "...###....",  //
@@ -65,6 +88,29 @@ constexpr Glyph kOneGlyph = {
     "..######..",  //
     "..######..",  //
 };
+
+// The levels: black 0 and red 1 on white, each in a frame of its colour.
+constexpr CardStyle kLevel0 = {kWhite, kBlack, kBlack};
+constexpr CardStyle kLevel1 = {kWhite, kRed, kRed};
+// The clear view's lamp of a selected decoder output: the level on pale yellow in a wide frame.
+constexpr CardStyle kActive0 = {kMarkPaper, kBlack, kMark, kMark, 0, 3};
+constexpr CardStyle kActive1 = {kMarkPaper, kRed, kMark, kMark, 0, 3};
+
+// The cards over hidden lamps. A question mark in grey; a guess in blue on pale blue with a
+// dashed frame, so that it never passes for a level; after the check the true level in its own
+// colour, on pale green in a solid green frame when the guess was right, on pale orange in a
+// frame striped black and orange when it was wrong.
+constexpr Rgb kGuessBlue{0x1E, 0x50, 0xC8};
+constexpr Rgb kRightGreen{0x00, 0x8C, 0x00};
+constexpr Rgb kWrongOrange{0xFF, 0x8C, 0x00};
+constexpr CardStyle kHiddenCard = {{0xE6, 0xE6, 0xE6}, {0x60, 0x60, 0x60}, {0x80, 0x80, 0x80}};
+constexpr CardStyle kGuessCard = {{0xDC, 0xE8, 0xFF}, kGuessBlue, kGuessBlue, kWhite, 3};
+constexpr Rgb kRightPaper{0xD2, 0xF5, 0xD2};
+constexpr Rgb kWrongPaper{0xFF, 0xE1, 0xC0};
+constexpr CardStyle kRight0 = {kRightPaper, kBlack, kRightGreen};
+constexpr CardStyle kRight1 = {kRightPaper, kRed, kRightGreen};
+constexpr CardStyle kWrong0 = {kWrongPaper, kBlack, kBlack, kWrongOrange, 2};
+constexpr CardStyle kWrong1 = {kWrongPaper, kRed, kBlack, kWrongOrange, 2};
 
 /// The colours of one button picture, by distance from the octagon's edge.
 struct ButtonColours {
@@ -100,22 +146,17 @@ void SetPixel(Picture& picture, int x, int y, Rgb colour) {
   pixel[2] = colour.b;
 }
 
-/// The frame of a lamp picture and the paper inside it.
-struct LampFrame {
-  int width;
-  std::optional<Rgb> colour;  ///< the ink's colour when none
-  Rgb paper;
-};
+Rgb FrameColourAt(const CardStyle& style, int x, int y) {
+  if (style.dash == 0) return style.frame;
+  return ((x + y) / style.dash) % 2 == 0 ? style.frame : style.frame_dash;
+}
 
-constexpr LampFrame kPlainFrame = {2, std::nullopt, kWhite};
-constexpr LampFrame kSelectedFrame = {3, kMark, kMarkPaper};
-
-Picture DrawBit(const Glyph& glyph, Rgb ink, const LampFrame& frame = kPlainFrame) {
+Picture DrawCard(const Glyph& glyph, const CardStyle& style) {
   Picture picture = BlankPicture(3);
   for (int y = 0; y < kSide; ++y) {
     for (int x = 0; x < kSide; ++x) {
-      const bool in_frame = std::min({x, y, kSide - 1 - x, kSide - 1 - y}) < frame.width;
-      SetPixel(picture, x, y, in_frame ? frame.colour.value_or(ink) : frame.paper);
+      const bool frame = std::min({x, y, kSide - 1 - x, kSide - 1 - y}) < style.frame_width;
+      SetPixel(picture, x, y, frame ? FrameColourAt(style, x, y) : style.paper);
     }
   }
   const int left = (kSide - static_cast<int>(glyph[0].size())) / 2;
@@ -123,7 +164,7 @@ Picture DrawBit(const Glyph& glyph, Rgb ink, const LampFrame& frame = kPlainFram
   for (size_t row = 0; row < glyph.size(); ++row) {
     for (size_t column = 0; column < glyph[row].size(); ++column) {
       if (glyph[row][column] == '#') {
-        SetPixel(picture, left + static_cast<int>(column), top + static_cast<int>(row), ink);
+        SetPixel(picture, left + static_cast<int>(column), top + static_cast<int>(row), style.ink);
       }
     }
   }
@@ -155,35 +196,26 @@ Picture DrawButton(const ButtonColours& colours) {
   return picture;
 }
 
-int Run(const std::string& directory) {
-  const std::array<std::pair<const char*, Picture>, 8> pictures = {{
-      {"bit0.png", DrawBit(kZeroGlyph, kBlack)},
-      {"bit1.png", DrawBit(kOneGlyph, kRed)},
-      {"button0.png", DrawButton(kRaisedButton)},
-      {"button1.png", DrawButton(kPressedButton)},
-      {"button0_clear.png", DrawButton(kHollowButton)},
-      {"button1_clear.png", DrawButton(kFilledButton)},
-      {"active0.png", DrawBit(kZeroGlyph, kBlack, kSelectedFrame)},
-      {"active1.png", DrawBit(kOneGlyph, kRed, kSelectedFrame)},
-  }};
-  try {
-    for (const auto& [file_name, picture] : pictures) {
-      WritePngFile(picture, directory + "/" + file_name);
-    }
-  } catch (const PictureError& error) {
-    std::fprintf(stderr, "kvir-small-pictures: %s\n", error.what());
-    return 1;
-  }
-  return 0;
-}
-
 }  // namespace
-}  // namespace kvir
 
-int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "Использование: kvir-small-pictures КАТАЛОГ\n");
-    return 2;
-  }
-  return kvir::Run(argv[1]);
+std::vector<SmallPicture> DrawSmallPictures() {
+  std::vector<SmallPicture> pictures;
+  pictures.push_back({"bit0.png", DrawCard(kZeroGlyph, kLevel0)});
+  pictures.push_back({"bit1.png", DrawCard(kOneGlyph, kLevel1)});
+  pictures.push_back({"button0.png", DrawButton(kRaisedButton)});
+  pictures.push_back({"button1.png", DrawButton(kPressedButton)});
+  pictures.push_back({"button0_clear.png", DrawButton(kHollowButton)});
+  pictures.push_back({"button1_clear.png", DrawButton(kFilledButton)});
+  pictures.push_back({"active0.png", DrawCard(kZeroGlyph, kActive0)});
+  pictures.push_back({"active1.png", DrawCard(kOneGlyph, kActive1)});
+  pictures.push_back({"hidden.png", DrawCard(kQuestionGlyph, kHiddenCard)});
+  pictures.push_back({"guess0.png", DrawCard(kZeroGlyph, kGuessCard)});
+  pictures.push_back({"guess1.png", DrawCard(kOneGlyph, kGuessCard)});
+  pictures.push_back({"right0.png", DrawCard(kZeroGlyph, kRight0)});
+  pictures.push_back({"right1.png", DrawCard(kOneGlyph, kRight1)});
+  pictures.push_back({"wrong0.png", DrawCard(kZeroGlyph, kWrong0)});
+  pictures.push_back({"wrong1.png", DrawCard(kOneGlyph, kWrong1)});
+  return pictures;
 }
+
+}  // namespace kvir

@@ -140,9 +140,8 @@ const struct {
 /// The shape the loaders ask of an embedded picture: its own size and colour type.
 PictureShape ShapeOf(const Resource& resource) {
   Picture picture;
-  // The lamps' pictures (BIT, and the clear view's ACTIVE) are RGB, the others RGBA.
-  const bool lamp = resource.name.starts_with("BIT") || resource.name.starts_with("ACTIVE");
-  const int channels = lamp ? 3 : 4;
+  constexpr size_t kColourType = 25;  // in IHDR: 2 for RGB, 6 for RGBA
+  const int channels = resource.bytes[kColourType] == 2 ? 3 : 4;
   DecodePng(resource.bytes, resource.name, {0, 0, channels}, picture);
   return {picture.width, picture.height, channels};
 }

@@ -1,0 +1,27 @@
+#pragma once
+// What a learning mode shows over a panel in place of the model's own pictures.
+
+#include <cstdint>
+#include <vector>
+
+#include "schemes/scheme.h"
+
+namespace kvir {
+
+/// Pictures shown instead of some indicators' own, and the indicators framed by a marker. The
+/// pictures belong to whoever made the overlay and must remain live while it is shown.
+struct PanelOverlay {
+  /// One entry per indicator in stacking order: the picture shown in its place, or null for its
+  /// own. Empty: every indicator shows its own.
+  std::vector<const Picture*> pictures;
+  /// Indicators framed by a marker, by index in stacking order.
+  std::vector<uint16_t> marked;
+};
+
+/// What indicator `index` of `scheme` shows under `overlay` (which may be null).
+const Picture& ShownPicture(const Scheme& scheme, const PanelOverlay* overlay, size_t index);
+
+/// The index of `indicator` in `scheme`'s stacking order; `indicator` must be one of its own.
+uint16_t IndexIn(const Scheme& scheme, const Indicator& indicator);
+
+}  // namespace kvir

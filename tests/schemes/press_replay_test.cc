@@ -1,0 +1,174 @@
+// A press replayed stage by stage: the stages read from the press engine's steps, and what the
+// panel shows at each of them.
+
+#include "schemes/press_replay.h"
+
+#include <gtest/gtest.h>
+
+#include <numeric>
+#include <set>
+
+#include "tests/schemes/scheme_test_util.h"
+
+namespace kvir {
+namespace {
+
+using testing::BuiltSchemes;
+using testing::StepRecorder;
+
+// The stages of one press of `button` on scheme n just selected.
+std::vector<PressStage> StagesOfPress(int n, const std::string& button) {
+  BuiltSchemes built;
+  Scheme& s = built.Select(n);
+  StageRecorder recorder(s);
+  kSchemeTable[n - 1].press(s, s.At(button));
+  return recorder.stages();
+}
+
+std::vector<size_t> DrawnCounts(const std::vector<PressStage>& stages) {
+  std::vector<size_t> counts;
+  for (const PressStage& stage : stages) counts.push_back(stage.drawn.size());
+  return counts;
+}
+
+TEST(PressStagesTest, KnownPressesTravelInTheirStages) {
+  struct Case {
+    int scheme;
+    std::string button;
+    std::vector<size_t> drawn;  // per stage
+  };
+  const std::vector<size_t> sixteen_gates(16, 1);
+  std::vector<size_t> scheme08 = {4, 8, 64};
+  scheme08.insert(scheme08.end(), sixteen_gates.begin(), sixteen_gates.end());
+  const Case cases[] = {
+      // The buttons, the inverters with the bus, the 64 gate inputs, then each gate's output.
+      {8, "IN03", scheme08},
+      // The buttons, the bus, the twelve gate inputs, then each OR gate's output.
+      {1, "IN05", {8, 8, 12, 1, 1, 1}},
+  };
+  for (const Case& c : cases) {
+    const std::vector<PressStage> stages = StagesOfPress(c.scheme, c.button);
+    EXPECT_EQ(DrawnCounts(stages), c.drawn) << "scheme " << c.scheme << " " << c.button;
+  }
+  EXPECT_EQ(StagesOfPress(8, "IN03").size(), 19u);
+}
+
+class EveryPressTest : public ::testing::TestWithParam<int> {};
+
+// Every button of every scheme: the stages hold the engine's steps in its order, each element
+// once and each indicator once, the buttons first; each later stage runs an element.
+TEST_P(EveryPressTest, StagesAreTheEnginesStepsInOrder) {
+  const int n = GetParam();
+  BuiltSchemes built;
+  Scheme& s = built.Select(n);
+  for (uint16_t b : s.buttons) {
+    StepRecorder trace;
+    s.observer = &trace;
+    std::vector<PressStage> stages;
+    {
+      StageRecorder recorder(s);
+      kSchemeTable[n - 1].press(s, s.indicators()[b]);
+      stages = recorder.stages();
+    }
+    EXPECT_EQ(s.observer, &trace) << "the recorder gives the observer back";
+    s.observer = nullptr;
+    const std::string where = "scheme " + std::to_string(n) + " " + s.indicators()[b].name;
+
+    std::vector<std::string> replayed;
+    for (const PressStage& stage : stages) {
+      for (int e : stage.elements) replayed.push_back("exec " + std::to_string(e));
+      for (uint16_t i : stage.drawn) {
+        const Indicator& ind = s.indicators()[i];
+        replayed.push_back("draw " + ind.name + " " + std::string(ind.shown_resource));
+      }
+    }
+    EXPECT_EQ(replayed, trace.steps) << where;
+
+    ASSERT_FALSE(stages.empty()) << where;
+    EXPECT_TRUE(stages.front().elements.empty()) << where;
+    EXPECT_EQ(stages.front().drawn, s.buttons) << where;
+    std::set<uint16_t> drawn;
+    for (size_t k = 0; k < stages.size(); ++k) {
+      EXPECT_EQ(stages[k].elements.empty(), k == 0) << where << " stage " << k + 1;
+      EXPECT_FALSE(stages[k].drawn.empty()) << where << " stage " << k + 1;
+      drawn.insert(stages[k].drawn.begin(), stages[k].drawn.end());
+    }
+    EXPECT_EQ(drawn.size(), s.indicators().size()) << where;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(AllSixteen, EveryPressTest, ::testing::Range(1, kSchemeCount + 1));
+
+// Scheme 8 selected, then X3 pressed through a replay.
+struct ReplayOfScheme8 {
+  ReplayOfScheme8() : s(built.Select(8)) {
+    for (const Indicator& ind : s.indicators()) before.push_back(ind.shown);
+    replay = std::make_unique<PressReplay>(s, [this] { kSchemeTable[7].press(s, s.At("IN03")); });
+  }
+  BuiltSchemes built;
+  Scheme& s;
+  std::vector<Picture> before;
+  std::unique_ptr<PressReplay> replay;
+};
+
+// Each indicator shows its old picture until its stage has come, then the model's own.
+void ExpectShowsStagesUpTo(const ReplayOfScheme8& r, size_t shown) {
+  std::set<uint16_t> reached;
+  for (size_t k = 0; k < shown; ++k) {
+    reached.insert(r.replay->stages()[k].drawn.begin(), r.replay->stages()[k].drawn.end());
+  }
+  const PanelOverlay& overlay = r.replay->overlay();
+  for (uint16_t i = 0; i < r.s.indicators().size(); ++i) {
+    const Picture& shown_picture = ShownPicture(r.s, &overlay, i);
+    const Indicator& ind = r.s.indicators()[i];
+    if (reached.count(i) != 0) {
+      EXPECT_EQ(&shown_picture, &ind.shown) << ind.name << " at stage " << shown;
+    } else {
+      EXPECT_NE(&shown_picture, &ind.shown) << ind.name << " at stage " << shown;
+      EXPECT_EQ(shown_picture.pixels, r.before[i].pixels) << ind.name << " at stage " << shown;
+    }
+  }
+  const std::vector<uint16_t> marked =
+      shown == 0 ? std::vector<uint16_t>() : r.replay->stages()[shown - 1].drawn;
+  EXPECT_EQ(overlay.marked, marked) << "at stage " << shown;
+}
+
+TEST(PressReplayTest, ChangesTheModelAtOnceAndTheShownPicturesStageByStage) {
+  ReplayOfScheme8 r;
+  EXPECT_EQ(r.s.At("IN03").Tag, 1) << "the model changes at once";
+  ASSERT_EQ(r.replay->stages().size(), 19u);
+  for (size_t shown = 0; shown <= 19; ++shown) {
+    ASSERT_FALSE(r.replay->finished());
+    EXPECT_EQ(r.replay->shown(), shown);
+    ExpectShowsStagesUpTo(r, shown);
+    r.replay->Advance();
+  }
+  EXPECT_TRUE(r.replay->finished());
+  EXPECT_TRUE(r.replay->overlay().pictures.empty());
+  EXPECT_TRUE(r.replay->overlay().marked.empty());
+  r.replay->Advance();
+  EXPECT_TRUE(r.replay->finished());
+}
+
+TEST(PressReplayTest, FinishShowsTheModelFromAnyStage) {
+  for (size_t advances : {0, 1, 7, 19}) {
+    ReplayOfScheme8 r;
+    for (size_t i = 0; i < advances; ++i) r.replay->Advance();
+    r.replay->Finish();
+    EXPECT_TRUE(r.replay->finished()) << advances;
+    EXPECT_TRUE(r.replay->overlay().pictures.empty()) << advances;
+    EXPECT_TRUE(r.replay->overlay().marked.empty()) << advances;
+  }
+}
+
+TEST(PressReplayTest, PressThatFailsBeforeTheEngineIsFinishedAtOnce) {
+  BuiltSchemes built;
+  Scheme& s = built.Select(8);
+  const PressReplay replay(s, [] {});
+  EXPECT_TRUE(replay.stages().empty());
+  EXPECT_TRUE(replay.finished());
+  EXPECT_TRUE(replay.overlay().pictures.empty());
+}
+
+}  // namespace
+}  // namespace kvir

@@ -1,0 +1,23 @@
+#pragma once
+// The 24 × 24 pictures that stand for one indicator: the lamps' levels, the buttons' states, the
+// clear view's marks and the cards of "Проверь себя" over hidden lamps.
+
+#include <string>
+#include <vector>
+
+#include "schemes/picture.h"
+
+namespace kvir {
+
+struct SmallPicture {
+  std::string file_name;  ///< in resources/: "bit0.png"
+  Picture picture;
+};
+
+/// Every small picture, drawn afresh: bit0.png, bit1.png, button0.png, button1.png; the clear
+/// view's button0_clear.png (hollow), button1_clear.png (filled), active0.png and active1.png (the
+/// lamp of a selected decoder output, framed); then the cards hidden.png, guess0.png, guess1.png,
+/// right0.png, right1.png, wrong0.png, wrong1.png.
+std::vector<SmallPicture> DrawSmallPictures();
+
+}  // namespace kvir
