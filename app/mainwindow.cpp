@@ -15,6 +15,7 @@
 #include "app/helpwindow.h"
 #include "app/keyboard.h"
 #include "app/language.h"
+#include "app/learningmodes.h"
 #include "app/panelactions.h"
 #include "app/panelpictures.h"
 #include "app/schemepanel.h"
@@ -87,6 +88,7 @@ void Tfrm00::retranslate() {
   if (!namesItem) cbxSelect_->setEditText(typed);
   btnHelp_->setText(tr("Помощь"));
   actions_->retranslate();
+  modes_->retranslate();
 }
 
 void Tfrm00::changeEvent(QEvent* event) {
@@ -161,6 +163,12 @@ void Tfrm00::createActions() {
     RememberClearView(on);
   });
   for (SchemePanel* panel : panels_) actions_->attach(panel);
+  modes_ = new LearningModes(*actions_, panels_, this);
+  connect(modes_, &LearningModes::modelFailed, this, &Tfrm00::reportModelFailure);
+}
+
+void Tfrm00::startLearningMode(LearningMode mode) {
+  modes_->start(mode);
 }
 
 Scheme* Tfrm00::shownSchemeModel() const {
@@ -202,6 +210,7 @@ void Tfrm00::PlacePanel(int n, int left, int top) {
   panel->raise();
   panel->show();
   setShown(n);
+  modes_->afterModelChange();
 }
 
 void Tfrm00::setShown(int n) {
@@ -275,6 +284,7 @@ void Tfrm00::cbxSelectEdited(const QString& text) {
 
 void Tfrm00::select(int n) {
   if (failed_) return;
+  modes_->beforeModelChange();
   try {
     SelectScheme(schemes_, *this, static_cast<uint8_t>(n));
     restartReached();
@@ -313,6 +323,7 @@ void Tfrm00::btnHelpClick() {
 
 void Tfrm00::btnTimingClick() {
   if (!timingHook_) return;
+  modes_->beforeModelChange();
   std::string error;
   try {
     error = timingHook_();
@@ -321,6 +332,7 @@ void Tfrm00::btnTimingClick() {
   }
   for (SchemePanel* panel : panels_) panel->showModel();
   recordPress();  // the run leaves the schemes it times in their selection state
+  modes_->afterModelChange();
   if (error.empty()) {
     QMessageBox::information(
         this, windowTitle(),

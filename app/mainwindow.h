@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "app/options.h"
 #include "schemes/reached_rows.h"
 #include "schemes/scheme_set.h"
 
@@ -15,6 +16,7 @@ class QPushButton;
 
 namespace kvir {
 
+class LearningModes;
 class PanelActions;
 class PanelPictures;
 class SchemePanel;
@@ -47,6 +49,9 @@ class Tfrm00 : public QWidget, public PanelHost {
   /// Shows every scheme in the clear view (on) or plainly, without changing any level, and ticks
   /// its switch to match. The switch calls it too, and remembers the choice.
   void setClearView(bool on);
+
+  /// Switches the learning mode `mode` on, as its action would.
+  void startLearningMode(LearningMode mode);
 
   SchemeSet& schemes() const { return schemes_; }
   /// The scheme whose panel is in the window, 0 for none.
@@ -116,6 +121,7 @@ class Tfrm00 : public QWidget, public PanelHost {
   PanelPictures* pictures_ = nullptr;
   int shown_ = 0;
   ReachedStates reached_;
+  LearningModes* modes_ = nullptr;
   bool initialized_ = false;
   bool failed_ = false;
   bool quitAfterFirstPaint_ = false;

@@ -2,6 +2,7 @@
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <optional>
 
 namespace kvir {
 namespace {
@@ -22,6 +23,7 @@ const QString kVersion = QStringLiteral("version");
 const QString kFirstPaintExit = QStringLiteral("first-paint-exit");
 const QString kLang = QStringLiteral("lang");
 const QString kClearView = QStringLiteral("clear-view");
+const QString kMode = QStringLiteral("mode");
 
 const OptionRow kOptions[] = {
     {{QStringLiteral("h"), kHelp},
@@ -46,7 +48,26 @@ const OptionRow kOptions[] = {
                        "начать в чётком виде: нажатые кнопки залиты цветом, отпущенные пусты, "
                        "выбранные выходы дешифраторов в рамке, у каждого входа его метка; без "
                        "этого параметра вид такой, какой выбран в программе последним")},
+    {{kMode},
+     QT_TRANSLATE_NOOP("kvir::Options", "РЕЖИМ"),
+     QT_TRANSLATE_NOOP("kvir::Options",
+                       "начать в режиме обучения: step («Пошагово»: нажатие проходит по схеме "
+                       "шаг за шагом) или quiz («Проверь себя»: угадать уровни выходов)")},
 };
+
+// The values of --mode.
+struct ModeRow {
+  const char* name;
+  LearningMode mode;
+};
+constexpr ModeRow kModes[] = {{"step", LearningMode::kStep}, {"quiz", LearningMode::kQuiz}};
+
+std::optional<LearningMode> ModeNamed(const QString& name) {
+  for (const ModeRow& row : kModes) {
+    if (name == QLatin1String(row.name)) return row.mode;
+  }
+  return std::nullopt;
+}
 
 // Qt's own options, which QApplication takes from the command line: accepted here, not shown.
 struct QtOptionRow {
@@ -170,12 +191,21 @@ CommandLine ParseCommandLine(const QStringList& arguments, Language fallback) {
         text(QT_TRANSLATE_NOOP("kvir::Options", "неизвестный язык «%1»")).arg(parser.value(kLang)),
         QStringLiteral("ru, en"));
   }
+  const std::optional<LearningMode> mode =
+      parser.isSet(kMode) ? ModeNamed(parser.value(kMode)) : LearningMode::kPlain;
+  if (!mode) {
+    return Refuse(
+        language,
+        text(QT_TRANSLATE_NOOP("kvir::Options", "неизвестный режим «%1»")).arg(parser.value(kMode)),
+        QStringLiteral("step, quiz"));
+  }
   if (parser.isSet(kHelp)) return Print(ProgramHelp(language));
   if (parser.isSet(kVersion)) return Print(ProgramVersion());
   CommandLine line;
   line.options.firstPaintExit = parser.isSet(kFirstPaintExit);
   line.options.language = language;
   line.options.clearView = parser.isSet(kClearView);
+  line.options.mode = *mode;
   return line;
 }
 

@@ -9,11 +9,15 @@
 
 namespace kvir {
 
+/// The learning mode the window starts in.
+enum class LearningMode { kPlain, kStep, kQuiz };
+
 /// Options that change how the program runs.
 struct ProgramOptions {
   bool firstPaintExit = false;  ///< end with exit code 0 right after the first complete paint
   Language language = Language::kRussian;  ///< of the windows' texts
   bool clearView = false;  ///< start in the clear view, whatever the setting remembers
+  LearningMode mode = LearningMode::kPlain;
 };
 
 /// The outcome of reading the command line: either run with `options`, or print `out` (to

@@ -25,6 +25,14 @@ enum class PanelAction {
   kPrintPicture,  ///< the shown panel on paper or in a PDF file, under the scheme's title
   kLanguage,      ///< Russian to English and back, at once and for the next starts
   kClearView,     ///< the clear view's switch
+  kStepByStep,    ///< switch: presses replayed stage by stage
+  kNextStage,     ///< the replay's next stage at once
+  kSlower,        ///< longer waits between stages
+  kFaster,        ///< shorter waits between stages
+  kQuiz,          ///< switch: "Проверь себя"
+  kCheckAnswers,  ///< the open question checked
+  kNextQuestion,  ///< another question
+  kHarder,        ///< switch: questions hide the inner lamps too
 };
 
 /// One action: its text in the menu (in Russian, translated in the context "kvir::PanelActions")
@@ -61,6 +69,25 @@ inline constexpr std::array kPanelActions = {
                    QKeySequence::UnknownKey, "Ctrl+Shift+L"},
     PanelActionRow{PanelAction::kClearView, QT_TRANSLATE_NOOP("kvir::PanelActions", "Чёткий вид"),
                    QKeySequence::UnknownKey, "Ctrl+Shift+V", true},
+    PanelActionRow{PanelAction::kStepByStep, QT_TRANSLATE_NOOP("kvir::PanelActions", "Пошагово"),
+                   QKeySequence::UnknownKey, "F5", true},
+    PanelActionRow{PanelAction::kNextStage,
+                   QT_TRANSLATE_NOOP("kvir::PanelActions", "Следующий шаг"),
+                   QKeySequence::UnknownKey, "F6"},
+    PanelActionRow{PanelAction::kSlower, QT_TRANSLATE_NOOP("kvir::PanelActions", "Медленнее"),
+                   QKeySequence::UnknownKey, "F7"},
+    PanelActionRow{PanelAction::kFaster, QT_TRANSLATE_NOOP("kvir::PanelActions", "Быстрее"),
+                   QKeySequence::UnknownKey, "F8"},
+    PanelActionRow{PanelAction::kQuiz, QT_TRANSLATE_NOOP("kvir::PanelActions", "Проверь себя"),
+                   QKeySequence::UnknownKey, "F9", true},
+    PanelActionRow{PanelAction::kCheckAnswers,
+                   QT_TRANSLATE_NOOP("kvir::PanelActions", "Проверить ответы"),
+                   QKeySequence::UnknownKey, "Return"},
+    PanelActionRow{PanelAction::kNextQuestion,
+                   QT_TRANSLATE_NOOP("kvir::PanelActions", "Следующий вопрос"), QKeySequence::New},
+    PanelActionRow{PanelAction::kHarder,
+                   QT_TRANSLATE_NOOP("kvir::PanelActions", "Скрывать и внутренние индикаторы"),
+                   QKeySequence::UnknownKey, "Shift+F9", true},
 };
 
 /// The shortcut of a row.

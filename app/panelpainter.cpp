@@ -1,22 +1,33 @@
 #include "app/panelpainter.h"
 
 #include <QPainter>
-#include <algorithm>
+#include <span>
 
 #include "schemes/panel_geometry.h"
 
 namespace kvir {
 namespace {
 
-QRect PlaceOf(const Indicator& indicator) {
-  return QRect(indicator.left, indicator.top, indicator.shown.width, indicator.shown.height);
+QRect PlaceOf(const Indicator& indicator, const Picture& shown) {
+  return QRect(indicator.left, indicator.top, shown.width, shown.height);
 }
 
 // Whether `part` lies wholly under one indicator that shows a picture, which paints over it.
-bool UnderShownIndicator(const Scheme& scheme, const QRect& part) {
-  return std::ranges::any_of(scheme.indicators(), [&part](const Indicator& indicator) {
-    return !indicator.shown.empty() && PlaceOf(indicator).contains(part);
-  });
+bool UnderShownIndicator(const Scheme& scheme, const PanelOverlay* overlay, const QRect& part) {
+  const std::span<const Indicator> indicators = scheme.indicators();
+  for (size_t i = 0; i < indicators.size(); ++i) {
+    const Picture& shown = ShownPicture(scheme, overlay, i);
+    if (!shown.empty() && PlaceOf(indicators[i], shown).contains(part)) return true;
+  }
+  return false;
+}
+
+void PaintMarker(QPainter& painter, const Indicator& indicator) {
+  const QRect outer = MarkerPlace(indicator);
+  const QRegion ring = QRegion(outer).subtracted(
+      outer.adjusted(kMarkerOutside + kMarkerInside, kMarkerOutside + kMarkerInside,
+                     -kMarkerOutside - kMarkerInside, -kMarkerOutside - kMarkerInside));
+  for (const QRect& part : ring) painter.fillRect(part, QColor::fromRgb(kMarkerColour));
 }
 
 }  // namespace
@@ -34,32 +45,44 @@ QImage ImageOver(const Picture& picture, const QRect& part) {
 // picture where no indicator covers it, each part from its own view of the pixels so that no more
 // than those parts is ever converted for the screen. After a press the region is the indicators'
 // places: only the indicators are drawn.
-void PaintPanel(QPainter& painter, const Scheme& scheme, const QRegion& region) {
+void PaintPanel(QPainter& painter, const Scheme& scheme, const QRegion& region,
+                const PanelOverlay* overlay) {
   const PictureControl& control = scheme.picture;
   const QRect bounds =
       control.picture.empty()
           ? QRect()
           : QRect(control.left, control.top, control.picture.width, control.picture.height);
   for (const QRect& dirty : region) {
-    if (UnderShownIndicator(scheme, dirty)) continue;
+    if (UnderShownIndicator(scheme, overlay, dirty)) continue;
     for (const QRect& white : QRegion(dirty).subtracted(bounds)) painter.fillRect(white, Qt::white);
     const QRect part = dirty & bounds;
     if (part.isEmpty()) continue;
     painter.drawImage(part.topLeft(),
                       ImageOver(control.picture, part.translated(-bounds.topLeft())));
   }
-  for (const Indicator& indicator : scheme.indicators()) {
-    if (indicator.shown.empty()) continue;
-    const QRect place = PlaceOf(indicator);
-    if (region.intersects(place)) painter.drawImage(place.topLeft(), ImageOver(indicator.shown));
+  const std::span<const Indicator> indicators = scheme.indicators();
+  for (size_t i = 0; i < indicators.size(); ++i) {
+    const Picture& shown = ShownPicture(scheme, overlay, i);
+    if (shown.empty()) continue;
+    const QRect place = PlaceOf(indicators[i], shown);
+    if (region.intersects(place)) painter.drawImage(place.topLeft(), ImageOver(shown));
   }
+  if (overlay == nullptr) return;
+  painter.setClipRegion(region);
+  for (uint16_t i : overlay->marked) PaintMarker(painter, indicators[i]);
 }
 
-QImage PanelImage(const Scheme& scheme) {
+QImage PanelImage(const Scheme& scheme, const PanelOverlay* overlay) {
   QImage image(kPanelWidth, kPanelHeight, QImage::Format_RGB32);
   QPainter painter(&image);
-  PaintPanel(painter, scheme, QRegion(image.rect()));
+  PaintPanel(painter, scheme, QRegion(image.rect()), overlay);
   return image;
+}
+
+QRect MarkerPlace(const Indicator& indicator) {
+  constexpr int kSide = 24;
+  return QRect(indicator.left, indicator.top, kSide, kSide)
+      .adjusted(-kMarkerOutside, -kMarkerOutside, kMarkerOutside, kMarkerOutside);
 }
 
 }  // namespace kvir

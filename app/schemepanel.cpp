@@ -1,6 +1,7 @@
 #include "app/schemepanel.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <exception>
@@ -9,6 +10,7 @@
 #include "app/focusframe.h"
 #include "app/inputbuttonview.h"
 #include "app/keyboard.h"
+#include "app/panelmode.h"
 #include "app/panelpainter.h"
 #include "schemes/panel_geometry.h"
 
@@ -63,17 +65,32 @@ void SchemePanel::addIndicator(Indicator& indicator) {
   view->setObjectName(QString::fromStdString(indicator.name));
   view->setGeometry(indicator.left, indicator.top, kIndicatorSize, kIndicatorSize);
   indicatorArea_ += view->geometry();
+  markerArea_ += MarkerPlace(indicator);
   views_ << view;
 }
 
 void SchemePanel::press(Indicator& clicked) {
+  if (mode_ != nullptr) {
+    mode_->press(*this, clicked);
+    return;
+  }
+  runPress(clicked);
+  showModel();
+}
+
+bool SchemePanel::runPress(Indicator& clicked) {
   try {
     press_(scheme_, clicked);
+    emit pressShown();
+    return true;
   } catch (const std::exception& error) {
     emit modelFailed(QString::fromUtf8(error.what()));
+    return false;
   }
-  showModel();
-  emit pressShown();
+}
+
+void SchemePanel::showOverlay() {
+  update(markerArea_);
 }
 
 // One update of the panel over all its indicators: Qt then sums no dirty areas of its own, and
@@ -95,7 +112,7 @@ void SchemePanel::placePicture() {
 
 void SchemePanel::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  PaintPanel(painter, scheme_, event->region());
+  PaintPanel(painter, scheme_, event->region(), overlay_);
 }
 
 void SchemePanel::keyPressEvent(QKeyEvent* event) {
@@ -107,6 +124,24 @@ void SchemePanel::keyPressEvent(QKeyEvent* event) {
     return;
   }
   target->setFocus(Qt::OtherFocusReason);
+}
+
+// Lamps let the mouse through to the panel: a left click on one goes to the mode, if any.
+void SchemePanel::mousePressEvent(QMouseEvent* event) {
+  if (mode_ == nullptr || event->button() != Qt::LeftButton) {
+    QWidget::mousePressEvent(event);
+    return;
+  }
+  const QPoint at = event->position().toPoint();
+  for (const Indicator& indicator : scheme_.indicators()) {
+    const QRect place(indicator.left, indicator.top, kIndicatorSize, kIndicatorSize);
+    if (!indicator.is_button && place.contains(at)) {
+      event->accept();
+      mode_->clickLamp(*this, indicator);
+      return;
+    }
+  }
+  QWidget::mousePressEvent(event);
 }
 
 void SchemePanel::showFocusOn(InputButtonView* button, bool focused) {

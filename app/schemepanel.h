@@ -12,13 +12,16 @@ namespace kvir {
 
 class FocusFrame;
 class InputButtonView;
+class PanelMode;
 class PictureView;
+struct PanelOverlay;
 
 /// The panel pnlNN of scheme NN: 820 × 665, white, painting the scheme picture and every
 /// indicator from the model in one pass. Holds one view per indicator, named after it, in the
 /// scheme's stacking order above the view of the picture SchemeNN, for the mouse, the keyboard
 /// focus, accessibility and tests. A press on an input button runs the scheme's press procedure
-/// and repaints the panel once. The arrow keys move the focus among the input buttons.
+/// and repaints the panel once. The arrow keys move the focus among the input buttons. A learning
+/// mode may take over presses and lamp clicks (setMode) and paint over the model (setOverlay).
 class SchemePanel : public QWidget {
   Q_OBJECT
 
@@ -28,12 +31,30 @@ class SchemePanel : public QWidget {
   ~SchemePanel() override;
 
   Scheme& scheme() const { return scheme_; }
+  /// The scheme's press procedure, as the panel runs it.
+  PressProc pressProc() const { return press_; }
 
   /// Brings the screen up to the model after presses: one repaint of every indicator.
   void showModel();
   /// Brings the screen up to the model after a change of its pictures' style: the scheme
   /// picture's view at the style's place, one repaint of the whole panel.
   void showStyle();
+
+  /// Runs the scheme's press procedure on `clicked`; on failure reports it (modelFailed) and
+  /// returns false. Shows nothing.
+  bool runPress(Indicator& clicked);
+
+  /// The mode that takes presses and lamp clicks from now on; null gives them back to the panel.
+  /// The mode must outlive its use.
+  void setMode(PanelMode* mode) { mode_ = mode; }
+  PanelMode* mode() const { return mode_; }
+
+  /// Paints `overlay` over the model from the next repaint on; null paints the model alone. The
+  /// overlay must remain live while it is set.
+  void setOverlay(const PanelOverlay* overlay) { overlay_ = overlay; }
+  const PanelOverlay* overlay() const { return overlay_; }
+  /// Repaints every indicator with the place of its marker.
+  void showOverlay();
 
   /// The input buttons in the order Tab visits them: reading order of the drawing.
   const QList<QWidget*>& tabOrder() const { return tabOrder_; }
@@ -47,6 +68,7 @@ class SchemePanel : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
 
  private:
   void placePicture();
@@ -60,6 +82,9 @@ class SchemePanel : public QWidget {
   PictureView* picture_ = nullptr;
   QList<QWidget*> tabOrder_;
   QRegion indicatorArea_;
+  QRegion markerArea_;  ///< the indicators with the places of their markers
+  PanelMode* mode_ = nullptr;
+  const PanelOverlay* overlay_ = nullptr;
   FocusFrame* focusFrame_ = nullptr;  ///< made when a button first takes the focus
 };
 

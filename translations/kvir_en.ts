@@ -74,6 +74,18 @@ a button Timing: it times schemes 1-9 and appends the results to that file
         <source>начать в чётком виде: нажатые кнопки залиты цветом, отпущенные пусты, выбранные выходы дешифраторов в рамке, у каждого входа его метка; без этого параметра вид такой, какой выбран в программе последним</source>
         <translation>start in the clear view: pressed buttons filled with colour, released ones hollow, the selected outputs of decoders framed, every input labelled; without this option the view is the one last chosen in the program</translation>
     </message>
+    <message>
+        <source>РЕЖИМ</source>
+        <translation>MODE</translation>
+    </message>
+    <message>
+        <source>начать в режиме обучения: step («Пошагово»: нажатие проходит по схеме шаг за шагом) или quiz («Проверь себя»: угадать уровни выходов)</source>
+        <translation>start in a learning mode: step (&quot;Step by step&quot;: a press travels through the scheme stage by stage) or quiz (&quot;Test yourself&quot;: guess the outputs&apos; levels)</translation>
+    </message>
+    <message>
+        <source>неизвестный режим «%1»</source>
+        <translation>unknown mode &apos;%1&apos;</translation>
+    </message>
 </context>
 <context>
     <name>kvir::PanelActions</name>
@@ -108,6 +120,53 @@ a button Timing: it times schemes 1-9 and appends the results to that file
     <message>
         <source>Чёткий вид</source>
         <translation>Clear view</translation>
+    </message>
+    <message>
+        <source>Пошагово</source>
+        <translation>Step by step</translation>
+    </message>
+    <message>
+        <source>Следующий шаг</source>
+        <translation>Next stage</translation>
+    </message>
+    <message>
+        <source>Медленнее</source>
+        <translation>Slower</translation>
+    </message>
+    <message>
+        <source>Быстрее</source>
+        <translation>Faster</translation>
+    </message>
+    <message>
+        <source>Проверь себя</source>
+        <translation>Test yourself</translation>
+    </message>
+    <message>
+        <source>Проверить ответы</source>
+        <translation>Check the answers</translation>
+    </message>
+    <message>
+        <source>Следующий вопрос</source>
+        <translation>Next question</translation>
+    </message>
+    <message>
+        <source>Скрывать и внутренние индикаторы</source>
+        <translation>Hide the inner lamps too</translation>
+    </message>
+</context>
+<context>
+    <name>kvir::QuizMode</name>
+    <message>
+        <source>Щёлкайте по «?»: каждый щелчок меняет ответ, 0 или 1. Enter — проверить.</source>
+        <translation>Click each &quot;?&quot;: every click changes the answer, 0 or 1. Enter checks.</translation>
+    </message>
+    <message>
+        <source>Зелёная рамка — верно, полосатая — неверно. Ctrl+N — следующий вопрос.</source>
+        <translation>Green frame: right; striped frame: wrong. Ctrl+N: next question.</translation>
+    </message>
+    <message>
+        <source>Счёт: верно %1 из %2</source>
+        <translation>Score: %1 of %2 right</translation>
     </message>
 </context>
 <context>

@@ -114,6 +114,7 @@ class TestLanguage : public QObject {
   void translationFileIsComplete();
   void englishWindowsShowNoCyrillic_data();
   void englishWindowsShowNoCyrillic();
+  void englishLearningModes();
   void englishListTitles();
   void helpTitle_data();
   void helpTitle();
@@ -191,6 +192,22 @@ void TestLanguage::englishWindowsShowNoCyrillic() {
   shown.window.btnTimingClick();
   QVERIFY(!seen.text.isEmpty());
   QVERIFY2(!seen.text.contains(kCyrillic), qPrintable(seen.text));
+}
+
+// The quiz's label, before and after a check, and the step mode's keys.
+void TestLanguage::englishLearningModes() {
+  Switch(Language::kEnglish);
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  shown.window.startLearningMode(LearningMode::kQuiz);
+  auto* label = shown.window.findChild<QLabel*>(QStringLiteral("lblQuiz"));
+  QVERIFY(label != nullptr);
+  QCOMPARE(WithCyrillic(WindowTexts()), QStringList());
+  for (QAction* action : shown.window.actions()) {
+    if (action->shortcut() == QKeySequence(Qt::Key_Return)) action->trigger();
+  }
+  QVERIFY2(label->text().contains(QStringLiteral("of 3 right")), qPrintable(label->text()));
+  QCOMPARE(WithCyrillic(WindowTexts()), QStringList());
 }
 
 void TestLanguage::englishListTitles() {

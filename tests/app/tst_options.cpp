@@ -16,6 +16,8 @@ class TestOptions : public QObject {
   void helpDescribesEveryOptionWithinEightyColumns_data();
   void helpDescribesEveryOptionWithinEightyColumns();
   void helpIsWhollyInItsLanguage();
+  void learningModes_data();
+  void learningModes();
 };
 
 void TestOptions::commandLines_data() {
@@ -29,7 +31,7 @@ void TestOptions::commandLines_data() {
   QTest::addColumn<QString>("err");  // the whole of standard error
 
   const QString accepted =
-      QStringLiteral("; допустимы --help, --version, --first-paint-exit, --lang, --clear-view\n");
+      QStringLiteral("; допустимы --help, --version, --first-paint-exit, --lang, --clear-view, --mode\n");
   const QString none;
   const Language ru = Language::kRussian;
   const Language en = Language::kEnglish;
@@ -92,7 +94,7 @@ void TestOptions::commandLines_data() {
       << QStringList{"--colour", "--lang", "en"} << ru << false << 2 << false << en << none
       << QStringLiteral(
              "kvir: unknown option '--colour'; allowed: --help, --version, "
-             "--first-paint-exit, --lang, --clear-view\n");
+             "--first-paint-exit, --lang, --clear-view, --mode\n");
 }
 
 void TestOptions::commandLines() {
@@ -123,8 +125,8 @@ void TestOptions::helpDescribesEveryOptionWithinEightyColumns_data() {
 void TestOptions::helpDescribesEveryOptionWithinEightyColumns() {
   QFETCH(Language, language);
   const QString help = ProgramHelp(language);
-  for (const char* option :
-       {"-h, --help", "-v, --version", "--first-paint-exit", "--lang", "ru", "en", "_timing.txt"}) {
+  for (const char* option : {"-h, --help", "-v, --version", "--first-paint-exit", "--lang", "ru",
+                             "en", "_timing.txt", "--mode", "step", "quiz"}) {
     QVERIFY2(help.contains(QLatin1String(option)), option);
   }
   for (const QString& line : help.split('\n')) QVERIFY2(line.size() <= 80, qPrintable(line));
@@ -137,6 +139,47 @@ void TestOptions::helpIsWhollyInItsLanguage() {
   QVERIFY(ProgramHelp(Language::kRussian).contains(cyrillic));
   const QString english = ProgramHelp(Language::kEnglish);
   QVERIFY2(!english.contains(cyrillic), qPrintable(english));
+}
+
+void TestOptions::learningModes_data() {
+  QTest::addColumn<QStringList>("arguments");
+  QTest::addColumn<int>("exitCode");  // -1: the program runs
+  QTest::addColumn<LearningMode>("mode");
+  QTest::addColumn<QString>("err");
+  const QString none;
+  QTest::newRow("none") << QStringList{} << -1 << LearningMode::kPlain << none;
+  QTest::newRow("--mode step") << QStringList{"--mode", "step"} << -1 << LearningMode::kStep
+                               << none;
+  QTest::newRow("--mode=quiz") << QStringList{"--mode=quiz"} << -1 << LearningMode::kQuiz << none;
+  QTest::newRow("with --first-paint-exit")
+      << QStringList{"--first-paint-exit", "--mode", "quiz"} << -1 << LearningMode::kQuiz << none;
+  QTest::newRow("an unknown mode")
+      << QStringList{"--mode", "slow"} << 2 << LearningMode::kPlain
+      << QStringLiteral("kvir: неизвестный режим «slow»; допустимы step, quiz\n");
+  QTest::newRow("a mode named in capitals, in English")
+      << QStringList{"--mode=STEP", "--lang=en"} << 2 << LearningMode::kPlain
+      << QStringLiteral("kvir: unknown mode 'STEP'; allowed: step, quiz\n");
+  QTest::newRow("--mode without a value")
+      << QStringList{"--mode"} << 2 << LearningMode::kPlain
+      << QStringLiteral(
+             "kvir: ошибка в командной строке: Missing value after '--mode'.; допустимы --help, "
+             "--version, --first-paint-exit, --lang, --clear-view, --mode\n");
+}
+
+void TestOptions::learningModes() {
+  QFETCH(QStringList, arguments);
+  QFETCH(int, exitCode);
+  QFETCH(LearningMode, mode);
+  QFETCH(QString, err);
+  const CommandLine line =
+      ParseCommandLine(QStringList{"/usr/bin/kvir"} + arguments, Language::kRussian);
+  QCOMPARE(line.run, exitCode < 0);
+  if (line.run) {
+    QCOMPARE(line.options.mode, mode);
+  } else {
+    QCOMPARE(line.exitCode, exitCode);
+  }
+  QCOMPARE(line.err, err);
 }
 
 QTEST_APPLESS_MAIN(TestOptions)

@@ -4,9 +4,7 @@
 // exits 0 when none differ outside it and, with a rectangle, some differ inside it. With
 // KVIR_X11_SHOWN set, also writes the pixels shown to that PNG file, to look at.
 
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
-
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -14,6 +12,7 @@
 #include <vector>
 
 #include "schemes/picture.h"
+#include "tests/app/x11_grab.h"
 
 namespace {
 
@@ -49,27 +48,23 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "%s: no X display\n", argv[0]);
     return 1;
   }
-  XImage* shown = XGetImage(display, window, left, top, static_cast<unsigned>(expected.width),
-                            static_cast<unsigned>(expected.height), AllPlanes, ZPixmap);
-  if (shown == nullptr) {
+  kvir::Picture seen;
+  const bool grabbed =
+      kvir::GrabWindow(display, window, left, top, expected.width, expected.height, seen);
+  XCloseDisplay(display);
+  if (!grabbed) {
     std::fprintf(stderr, "%s: cannot read the window's pixels\n", argv[0]);
     return 1;
   }
-  kvir::Picture seen{expected.width, expected.height, 3, {}};
   long outside = 0;
   long inside = 0;
   for (int y = 0; y < expected.height; ++y) {
     for (int x = 0; x < expected.width; ++x) {
-      const unsigned long pixel = XGetPixel(shown, x, y);
-      for (int shift : {16, 8, 0}) seen.pixels.push_back(static_cast<uint8_t>(pixel >> shift));
-      const uint8_t* want = expected.pixel(x, y);
-      const bool same = ((pixel >> 16) & 0xFF) == want[0] && ((pixel >> 8) & 0xFF) == want[1] &&
-                        (pixel & 0xFF) == want[2];
+      const bool same =
+          std::equal(expected.pixel(x, y), expected.pixel(x, y) + 3, seen.pixel(x, y));
       if (!same) ++(Inside(x, y, skip) ? inside : outside);
     }
   }
-  XDestroyImage(shown);
-  XCloseDisplay(display);
   if (const char* path = std::getenv("KVIR_X11_SHOWN")) kvir::WritePngFile(seen, path);
   std::printf("%ld pixels differ outside the rectangle, %ld inside\n", outside, inside);
   return outside == 0 && (skip[2] == 0 || inside > 0) ? 0 : 1;

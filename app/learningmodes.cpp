@@ -1,0 +1,99 @@
+#include "app/learningmodes.h"
+
+#include <QAction>
+
+#include "app/panelactions.h"
+#include "app/quizmode.h"
+#include "app/schemepanel.h"
+#include "app/stepmode.h"
+
+namespace kvir {
+
+LearningModes::LearningModes(PanelActions& actions, std::span<SchemePanel* const> panels,
+                             QWidget* window)
+    : QObject(window),
+      actions_(actions),
+      panels_(panels),
+      window_(window),
+      step_(new StepMode(this)),
+      quiz_(new QuizMode(this)) {
+  actions.bindSwitch(PanelAction::kStepByStep, [this](bool on) { switchStep(on); });
+  actions.bind(PanelAction::kNextStage, [this] { step_->nextStage(); });
+  actions.bind(PanelAction::kSlower, [this] { step_->slower(); });
+  actions.bind(PanelAction::kFaster, [this] { step_->faster(); });
+  actions.bindSwitch(PanelAction::kQuiz, [this](bool on) { switchQuiz(on); });
+  actions.bind(PanelAction::kCheckAnswers, [this] { quiz_->check(); });
+  actions.bind(PanelAction::kNextQuestion, [this] { afterModelChange(); });
+  actions.bindSwitch(PanelAction::kHarder, [this](bool on) {
+    quiz_->setLevel(on ? QuizLevel::kInnerLamps : QuizLevel::kOutputs);
+    afterModelChange();
+  });
+  connect(quiz_, &QuizMode::changed, this, &LearningModes::updateActions);
+  connect(quiz_, &QuizMode::failed, this, &LearningModes::modelFailed);
+  updateActions();
+}
+
+void LearningModes::start(LearningMode mode) {
+  if (mode == LearningMode::kStep) actions_.action(PanelAction::kStepByStep)->setChecked(true);
+  if (mode == LearningMode::kQuiz) actions_.action(PanelAction::kQuiz)->setChecked(true);
+}
+
+void LearningModes::beforeModelChange() {
+  step_->finish();
+}
+
+void LearningModes::afterModelChange() {
+  SchemePanel* shown = shownPanel();
+  if (actions_.action(PanelAction::kQuiz)->isChecked() && shown != nullptr) quiz_->ask(*shown);
+}
+
+void LearningModes::retranslate() {
+  quiz_->retranslate();
+}
+
+void LearningModes::switchStep(bool on) {
+  if (on) {
+    actions_.action(PanelAction::kQuiz)->setChecked(false);
+    useOnEveryPanel(step_);
+  } else {
+    step_->finish();
+    useOnEveryPanel(nullptr);
+  }
+  updateActions();
+}
+
+void LearningModes::switchQuiz(bool on) {
+  if (on) {
+    actions_.action(PanelAction::kStepByStep)->setChecked(false);
+    useOnEveryPanel(quiz_);
+    afterModelChange();
+  } else {
+    quiz_->end();
+    useOnEveryPanel(nullptr);
+  }
+  updateActions();
+}
+
+void LearningModes::useOnEveryPanel(PanelMode* mode) {
+  for (SchemePanel* panel : panels_) panel->setMode(mode);
+}
+
+// The keys of a mode act only while it is on; Enter checks only while a question is open, and
+// otherwise still presses the focused input button.
+void LearningModes::updateActions() {
+  const bool step = actions_.action(PanelAction::kStepByStep)->isChecked();
+  const bool quiz = actions_.action(PanelAction::kQuiz)->isChecked();
+  for (PanelAction action : {PanelAction::kNextStage, PanelAction::kSlower, PanelAction::kFaster})
+    actions_.action(action)->setEnabled(step);
+  actions_.action(PanelAction::kNextQuestion)->setEnabled(quiz);
+  actions_.action(PanelAction::kCheckAnswers)->setEnabled(quiz && quiz_->questionOpen());
+}
+
+SchemePanel* LearningModes::shownPanel() const {
+  for (SchemePanel* panel : panels_) {
+    if (panel->parentWidget() == window_) return panel;
+  }
+  return nullptr;
+}
+
+}  // namespace kvir

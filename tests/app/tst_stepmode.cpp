@@ -1,0 +1,251 @@
+// "Пошагово": a press changes the model at once, the panel follows stage by stage and ends as the
+// model holds it; a new press, a change of scheme or the mode's end first finishes a replay.
+
+#include <QAction>
+#include <QComboBox>
+#include <QMenu>
+#include <QTest>
+
+#include "app/inputbuttonview.h"
+#include "app/panelactions.h"
+#include "app/panelpainter.h"
+#include "app/stepmode.h"
+#include "tests/app/app_test_util.h"
+
+using namespace kvir;
+using namespace kvir::apptest;
+
+namespace {
+
+QAction* ActionOf(ShownMainWindow& shown, PanelAction action) {
+  auto* menu = shown.window.findChild<QMenu*>(QStringLiteral("panelMenu"));
+  for (size_t i = 0; i < kPanelActions.size(); ++i) {
+    if (kPanelActions[i].action == action) return menu->actions().at(qsizetype(i));
+  }
+  return nullptr;
+}
+
+StepMode& StepOf(ShownMainWindow& shown) {
+  return *shown.window.findChild<StepMode*>();
+}
+
+void ChooseScheme(ShownMainWindow& shown, int n) {
+  auto* list = shown.window.findChild<QComboBox*>(QStringLiteral("cbxSelect"));
+  list->setCurrentIndex(n - 1);
+  emit list->activated(n - 1);
+}
+
+void Press(ShownMainWindow& shown, int n, const QString& button) {
+  shown.panel(n)->findChild<InputButtonView*>(button)->click();
+}
+
+/// Scheme n in a model of its own, selected, then `buttons` pressed.
+struct PressedModel {
+  PressedModel(int n, const QStringList& buttons) : scheme(set.scheme(n)) {
+    HeadlessHost host;
+    kSchemeTable[n - 1].build(scheme);
+    SelectScheme(set, host, static_cast<uint8_t>(n));
+    for (const QString& button : buttons) {
+      kSchemeTable[n - 1].press(scheme, scheme.At(button.toStdString()));
+    }
+  }
+  SchemeSet set;
+  Scheme& scheme;
+};
+
+// The scheme area as it must look once scheme n, just selected, has had `buttons` pressed.
+QImage ExpectedAfter(int n, const QStringList& buttons) {
+  return ExpectedPanel(PressedModel(n, buttons).scheme);
+}
+
+QImage Area(const QImage& image, const QRect& rect) {
+  return image.copy(rect);
+}
+
+}  // namespace
+
+class TestStepMode : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void pressTravelsStageByStage_data();
+  void pressTravelsStageByStage();
+  void stagesAdvanceOnTheirOwn();
+  void speedKeys();
+  void newPressFinishesTheReplay();
+  void changeOfSchemeFinishesTheReplay();
+  void switchingOffShowsTheModel();
+  void startedPlainlyAPressShowsAtOnce();
+};
+
+void TestStepMode::pressTravelsStageByStage_data() {
+  QTest::addColumn<int>("scheme");
+  QTest::addColumn<QString>("button");
+  QTest::addColumn<int>("stages");
+  QTest::newRow("scheme 8, X3") << 8 << "IN03" << 19;
+  QTest::newRow("scheme 1, Y5") << 1 << "IN05" << 6;
+  QTest::newRow("scheme 10, its enable") << 10 << "IN08" << 3;
+}
+
+// First the panel as it was; then at each F6 one more stage: the stage's indicators take their
+// new pictures inside a marker and those of later stages keep their old ones; at the end the
+// panel as the model holds it, with no marker.
+void TestStepMode::pressTravelsStageByStage() {
+  QFETCH(int, scheme);
+  QFETCH(QString, button);
+  QFETCH(int, stages);
+
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  QVERIFY(shown.activate());
+  ChooseScheme(shown, scheme);
+  QTest::keyClick(&shown.window, Qt::Key_F5);
+  QVERIFY(ActionOf(shown, PanelAction::kStepByStep)->isChecked());
+  Scheme& model = shown.set.scheme(scheme);
+  const QImage before = ShownSchemeArea(shown.window);
+  const QImage after = ExpectedAfter(scheme, {button});
+
+  Press(shown, scheme, button);
+  QCOMPARE(Cells(model), Cells(PressedModel(scheme, {button}).scheme));  // changed at once
+  QVERIFY(StepOf(shown).replaying());
+  QCOMPARE(ShownSchemeArea(shown.window), before);
+
+  QList<QImage> pictures = {before};
+  int stage = 0;
+  while (StepOf(shown).replaying()) {
+    QTest::keyClick(&shown.window, Qt::Key_F6);
+    const QImage now = ShownSchemeArea(shown.window);
+    QVERIFY2(now != pictures.back(), qPrintable(QStringLiteral("stage %1").arg(stage + 1)));
+    pictures << now;
+    if (!StepOf(shown).replaying()) break;
+    ++stage;
+    // Each indicator of this stage is marked and shows its new picture; each of the next stage
+    // still shows its old one.
+    const PanelOverlay* overlay = shown.panel(scheme)->overlay();
+    QVERIFY(overlay != nullptr);
+    QVERIFY(!overlay->marked.empty());
+    for (uint16_t i : overlay->marked) {
+      const Indicator& ind = model.indicators()[i];
+      const QRect place(ind.left, ind.top, 24, 24);
+      QCOMPARE(Area(now, place.adjusted(2, 2, -2, -2)), Area(after, place.adjusted(2, 2, -2, -2)));
+      QCOMPARE(QColor(now.pixel(ind.left - 1, ind.top - 1)), QColor(kMarkerColour));
+    }
+    for (size_t i = 0; i < model.indicators().size(); ++i) {
+      if (overlay->pictures.at(i) == nullptr) continue;
+      const Indicator& ind = model.indicators()[i];
+      const QRect place(ind.left, ind.top, 24, 24);
+      QCOMPARE(Area(now, place), Area(before, place));
+    }
+  }
+  QCOMPARE(stage, stages);
+  QCOMPARE(pictures.back(), after);
+  QCOMPARE(pictures.back(), PanelImage(model));
+  QCOMPARE(shown.panel(scheme)->overlay(), nullptr);
+}
+
+// Without F6 the stages come every 250 ms, faster after F8.
+void TestStepMode::stagesAdvanceOnTheirOwn() {
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  ChooseScheme(shown, 8);
+  ActionOf(shown, PanelAction::kStepByStep)->trigger();
+  QCOMPARE(StepOf(shown).interval(), 250);
+  for (int i = 0; i < 3; ++i) ActionOf(shown, PanelAction::kFaster)->trigger();
+  Press(shown, 8, QStringLiteral("IN03"));
+  QImage last = ShownSchemeArea(shown.window);
+  int changes = 0;
+  while (StepOf(shown).replaying() && changes < 40) {
+    QTRY_VERIFY_WITH_TIMEOUT(ShownSchemeArea(shown.window) != last, 2000);
+    last = ShownSchemeArea(shown.window);
+    ++changes;
+  }
+  QVERIFY2(changes >= 3, qPrintable(QString::number(changes)));
+  QTRY_VERIFY(!StepOf(shown).replaying());
+  QCOMPARE(ShownSchemeArea(shown.window), ExpectedAfter(8, {QStringLiteral("IN03")}));
+}
+
+void TestStepMode::speedKeys() {
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  QVERIFY(shown.activate());
+  QAction* slower = ActionOf(shown, PanelAction::kSlower);
+  QVERIFY(!slower->isEnabled());  // only while the mode is on
+  QTest::keyClick(&shown.window, Qt::Key_F5);
+  QVERIFY(slower->isEnabled());
+  StepMode& step = StepOf(shown);
+  const int first = step.interval();
+  QTest::keyClick(&shown.window, Qt::Key_F7);
+  QVERIFY(step.interval() > first);
+  QTest::keyClick(&shown.window, Qt::Key_F8);
+  QTest::keyClick(&shown.window, Qt::Key_F8);
+  QVERIFY(step.interval() < first);
+  for (int i = 0; i < 10; ++i) QTest::keyClick(&shown.window, Qt::Key_F8);
+  QVERIFY(step.interval() >= 50);
+  for (int i = 0; i < 10; ++i) QTest::keyClick(&shown.window, Qt::Key_F7);
+  QVERIFY(step.interval() <= 2000);
+}
+
+// A press during a replay first shows the end of the one running: the new replay starts from the
+// model after the first press.
+void TestStepMode::newPressFinishesTheReplay() {
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  ChooseScheme(shown, 8);
+  ActionOf(shown, PanelAction::kStepByStep)->trigger();
+  Press(shown, 8, QStringLiteral("IN03"));
+  for (int i = 0; i < 3; ++i) ActionOf(shown, PanelAction::kNextStage)->trigger();
+  Press(shown, 8, QStringLiteral("IN01"));
+  QVERIFY(StepOf(shown).replaying());
+  QCOMPARE(ShownSchemeArea(shown.window), ExpectedAfter(8, {QStringLiteral("IN03")}));
+  StepOf(shown).finish();
+  QCOMPARE(ShownSchemeArea(shown.window),
+           ExpectedAfter(8, {QStringLiteral("IN03"), QStringLiteral("IN01")}));
+}
+
+void TestStepMode::changeOfSchemeFinishesTheReplay() {
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  ChooseScheme(shown, 8);
+  ActionOf(shown, PanelAction::kStepByStep)->trigger();
+  Press(shown, 8, QStringLiteral("IN03"));
+  ActionOf(shown, PanelAction::kNextStage)->trigger();
+  ChooseScheme(shown, 3);
+  QVERIFY(!StepOf(shown).replaying());
+  QCOMPARE(shown.panel(8)->overlay(), nullptr);
+  QCOMPARE(PanelImage(shown.set.scheme(8)), ExpectedPanel(shown.set.scheme(8)));
+  QTRY_COMPARE(ShownSchemeArea(shown.window), ExpectedAfter(3, {}));
+}
+
+// Switching the mode off, or the quiz on, during a replay shows the model at once.
+void TestStepMode::switchingOffShowsTheModel() {
+  for (PanelAction off : {PanelAction::kStepByStep, PanelAction::kQuiz}) {
+    ShownMainWindow shown;
+    QVERIFY(shown.exposed);
+    ChooseScheme(shown, 8);
+    ActionOf(shown, PanelAction::kStepByStep)->trigger();
+    Press(shown, 8, QStringLiteral("IN03"));
+    ActionOf(shown, PanelAction::kNextStage)->trigger();
+    ActionOf(shown, off)->trigger();
+    QVERIFY(!ActionOf(shown, PanelAction::kStepByStep)->isChecked());
+    QVERIFY(!StepOf(shown).replaying());
+    if (off == PanelAction::kStepByStep) {
+      QTRY_COMPARE(ShownSchemeArea(shown.window), ExpectedAfter(8, {QStringLiteral("IN03")}));
+      Press(shown, 8, QStringLiteral("IN02"));
+      QVERIFY(!StepOf(shown).replaying());
+    }
+  }
+}
+
+void TestStepMode::startedPlainlyAPressShowsAtOnce() {
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  ChooseScheme(shown, 8);
+  QVERIFY(!ActionOf(shown, PanelAction::kStepByStep)->isChecked());
+  Press(shown, 8, QStringLiteral("IN03"));
+  QVERIFY(!StepOf(shown).replaying());
+  QCOMPARE(shown.panel(8)->overlay(), nullptr);
+  QTRY_COMPARE(ShownSchemeArea(shown.window), ExpectedAfter(8, {QStringLiteral("IN03")}));
+}
+
+QTEST_MAIN(TestStepMode)
+#include "tst_stepmode.moc"

@@ -1,0 +1,66 @@
+// kvir-x11-watch WINDOW LEFT TOP EXPECTED.png SECONDS: watches the pixels a window shows at
+// (LEFT, TOP), over the size of EXPECTED.png, until they equal it. The first picture seen is the
+// start; prints "watching" once it is taken, then at the end how many different pictures came
+// between the start and the expected one. Exits 0 when the expected picture came within SECONDS,
+// else 1.
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <vector>
+
+#include "schemes/picture.h"
+#include "tests/app/x11_grab.h"
+
+int main(int argc, char** argv) {
+  if (argc != 6) {
+    std::fprintf(stderr, "usage: %s WINDOW LEFT TOP EXPECTED.png SECONDS\n", argv[0]);
+    return 2;
+  }
+  const Window window = std::strtoul(argv[1], nullptr, 0);
+  const int left = std::atoi(argv[2]);
+  const int top = std::atoi(argv[3]);
+  const double seconds = std::atof(argv[5]);
+  std::ifstream file(argv[4], std::ios::binary);
+  const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
+  kvir::Picture expected;
+  try {
+    kvir::DecodePng(bytes, argv[4], kvir::PictureShape{0, 0, 3}, expected);
+  } catch (const kvir::PictureError& error) {
+    std::fprintf(stderr, "%s\n", error.what());
+    return 1;
+  }
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) {
+    std::fprintf(stderr, "%s: no X display\n", argv[0]);
+    return 1;
+  }
+  kvir::Picture start, seen;
+  const auto grab = [&](kvir::Picture& out) {
+    return kvir::GrabWindow(display, window, left, top, expected.width, expected.height, out);
+  };
+  if (!grab(start)) {
+    std::fprintf(stderr, "%s: cannot read the window's pixels\n", argv[0]);
+    return 1;
+  }
+  std::printf("watching\n");
+  std::fflush(stdout);
+  std::set<std::vector<uint8_t>> between;
+  bool reached = false;
+  const auto end = std::chrono::steady_clock::now() + std::chrono::duration<double>(seconds);
+  while (std::chrono::steady_clock::now() < end) {
+    if (!grab(seen)) break;
+    if (seen.pixels == expected.pixels) {
+      reached = true;
+      break;
+    }
+    if (seen.pixels != start.pixels) between.insert(seen.pixels);
+  }
+  XCloseDisplay(display);
+  std::printf("%zu different pictures between the start and %s\n", between.size(),
+              reached ? "the expected one" : "the end of the watch, which never showed it");
+  return reached ? 0 : 1;
+}
