@@ -2,10 +2,12 @@
 // Helpers for the program's Qt tests: a shown main window, the scheme on screen, and what the
 // screen must show, worked out from the model's cells with Qt's own PNG decoder.
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QProcess>
@@ -16,6 +18,7 @@
 #include <vector>
 
 #include "app/mainwindow.h"
+#include "app/panelactions.h"
 #include "app/schemepanel.h"
 #include "resources/resources.h"
 #include "schemes/loaders.h"
@@ -41,6 +44,20 @@ struct ShownMainWindow {
   }
   SchemePanel* panel(int n) const {
     return window.findChild<SchemePanel*>(QStringLiteral("pnl") + TwoDigits(n));
+  }
+  /// Selects scheme n through the list, as a user choosing its item would.
+  void choose(int n) {
+    auto* list = window.findChild<QComboBox*>(QStringLiteral("cbxSelect"));
+    list->setCurrentIndex(n - 1);
+    emit list->activated(n - 1);
+  }
+  /// The window's action of that row of kPanelActions.
+  QAction* action(PanelAction action) const {
+    auto* menu = window.findChild<QMenu*>(QStringLiteral("panelMenu"));
+    for (size_t i = 0; i < kPanelActions.size(); ++i) {
+      if (kPanelActions[i].action == action) return menu->actions().at(qsizetype(i));
+    }
+    return nullptr;
   }
   /// The scheme whose panel is shown in the main window: 0 for none, -1 for more than one.
   int placedScheme() const {

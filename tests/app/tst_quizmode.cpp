@@ -2,10 +2,7 @@
 // clicks, the check that reveals the levels, and the session's score.
 
 #define QTEST_QPA_MOUSE_HANDLING  // mouse events go through the window system, as a user's do
-#include <QAction>
-#include <QComboBox>
 #include <QLabel>
-#include <QMenu>
 #include <QTest>
 
 #include "app/inputbuttonview.h"
@@ -17,20 +14,6 @@ using namespace kvir;
 using namespace kvir::apptest;
 
 namespace {
-
-QAction* ActionOf(ShownMainWindow& shown, PanelAction action) {
-  auto* menu = shown.window.findChild<QMenu*>(QStringLiteral("panelMenu"));
-  for (size_t i = 0; i < kPanelActions.size(); ++i) {
-    if (kPanelActions[i].action == action) return menu->actions().at(qsizetype(i));
-  }
-  return nullptr;
-}
-
-void ChooseScheme(ShownMainWindow& shown, int n) {
-  auto* list = shown.window.findChild<QComboBox*>(QStringLiteral("cbxSelect"));
-  list->setCurrentIndex(n - 1);
-  emit list->activated(n - 1);
-}
 
 QRect PlaceOf(const Indicator& ind) {
   return QRect(ind.left, ind.top, 24, 24);
@@ -96,12 +79,12 @@ void TestQuizMode::questionHidesTheOutputs() {
   QFETCH(int, scheme);
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
-  ChooseScheme(shown, scheme);
+  shown.choose(scheme);
   Scheme& model = shown.set.scheme(scheme);
   const TruthTable table = ComputeTruthTable(scheme);
   const int before = RowOf(table, model);
 
-  ActionOf(shown, PanelAction::kQuiz)->trigger();
+  shown.action(PanelAction::kQuiz)->trigger();
   const int row = RowOf(table, model);
   QVERIFY(row >= 0);
   QVERIFY(row != before);
@@ -113,7 +96,7 @@ void TestQuizMode::questionHidesTheOutputs() {
     QVERIFY2(area.copy(PlaceOf(ind)) == want, ind.name.c_str());
   }
   QVERIFY2(LabelText(shown).contains(QStringLiteral("Enter")), qPrintable(LabelText(shown)));
-  QVERIFY(ActionOf(shown, PanelAction::kCheckAnswers)->isEnabled());
+  QVERIFY(shown.action(PanelAction::kCheckAnswers)->isEnabled());
 }
 
 // A left click sets a guess of 0, then changes it between 1 and 0; a click on a lamp that is not
@@ -121,8 +104,8 @@ void TestQuizMode::questionHidesTheOutputs() {
 void TestQuizMode::clicksCycleTheGuess() {
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
-  ChooseScheme(shown, 6);
-  ActionOf(shown, PanelAction::kQuiz)->trigger();
+  shown.choose(6);
+  shown.action(PanelAction::kQuiz)->trigger();
   const LampCard cycle[] = {LampCard::kGuess0, LampCard::kGuess1, LampCard::kGuess0};
   for (LampCard card : cycle) {
     Click(shown, 6, "OUT05");
@@ -142,7 +125,7 @@ void TestQuizMode::enterRevealsAndScores() {
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
   QVERIFY(shown.activate());
-  ChooseScheme(shown, 6);
+  shown.choose(6);
   QTest::keyClick(&shown.window, Qt::Key_F9);
   Scheme& model = shown.set.scheme(6);
   const std::vector<std::string> outputs = Outputs(model);
@@ -162,7 +145,7 @@ void TestQuizMode::enterRevealsAndScores() {
     QVERIFY2(Shown(shown, 6, name) == Card(card), name.c_str());
   }
   QVERIFY2(LabelText(shown).contains(QStringLiteral("верно 5 из 8")), qPrintable(LabelText(shown)));
-  QVERIFY(!ActionOf(shown, PanelAction::kCheckAnswers)->isEnabled());
+  QVERIFY(!shown.action(PanelAction::kCheckAnswers)->isEnabled());
   Click(shown, 6, outputs[0]);
   QCOMPARE(Shown(shown, 6, outputs[0]), Card(expected[outputs[0]]));  // no guess after the check
 
@@ -179,9 +162,9 @@ void TestQuizMode::enterRevealsAndScores() {
 void TestQuizMode::harderLevelHidesTheInnerLamps() {
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
-  ChooseScheme(shown, 8);
-  ActionOf(shown, PanelAction::kHarder)->trigger();
-  ActionOf(shown, PanelAction::kQuiz)->trigger();
+  shown.choose(8);
+  shown.action(PanelAction::kHarder)->trigger();
+  shown.action(PanelAction::kQuiz)->trigger();
   Scheme& model = shown.set.scheme(8);
   const QImage area = ShownSchemeArea(shown.window);
   const QImage levels = ExpectedPanel(model);
@@ -197,8 +180,8 @@ void TestQuizMode::harderLevelHidesTheInnerLamps() {
 void TestQuizMode::pressMakesTheQuestionAboutItsInputs() {
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
-  ChooseScheme(shown, 6);
-  ActionOf(shown, PanelAction::kQuiz)->trigger();
+  shown.choose(6);
+  shown.action(PanelAction::kQuiz)->trigger();
   Scheme& model = shown.set.scheme(6);
   Click(shown, 6, "OUT00");
   const int32_t x0 = model.At("IN00").Tag;
@@ -213,23 +196,23 @@ void TestQuizMode::switchingOffShowsThePlainPanel() {
   for (PanelAction off : {PanelAction::kQuiz, PanelAction::kStepByStep}) {
     ShownMainWindow shown;
     QVERIFY(shown.exposed);
-    ChooseScheme(shown, 6);
-    ActionOf(shown, PanelAction::kQuiz)->trigger();
+    shown.choose(6);
+    shown.action(PanelAction::kQuiz)->trigger();
     Click(shown, 6, "OUT02");
-    ActionOf(shown, off)->trigger();
-    QVERIFY(!ActionOf(shown, PanelAction::kQuiz)->isChecked());
+    shown.action(off)->trigger();
+    QVERIFY(!shown.action(PanelAction::kQuiz)->isChecked());
     QTRY_COMPARE(ShownSchemeArea(shown.window), ExpectedPanel(shown.set.scheme(6)));
     QCOMPARE(LabelText(shown), QString());
-    QVERIFY(!ActionOf(shown, PanelAction::kCheckAnswers)->isEnabled());
+    QVERIFY(!shown.action(PanelAction::kCheckAnswers)->isEnabled());
   }
 }
 
 void TestQuizMode::changeOfSchemeAsksThere() {
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
-  ActionOf(shown, PanelAction::kQuiz)->trigger();
+  shown.action(PanelAction::kQuiz)->trigger();
   QCOMPARE(Shown(shown, 1, "OUT00"), Card(LampCard::kHidden));
-  ChooseScheme(shown, 12);
+  shown.choose(12);
   QCOMPARE(shown.panel(1)->overlay(), nullptr);
   for (const std::string& name : Outputs(shown.set.scheme(12))) {
     QVERIFY2(Shown(shown, 12, name) == Card(LampCard::kHidden), name.c_str());

@@ -1,9 +1,6 @@
 // "Пошагово": a press changes the model at once, the panel follows stage by stage and ends as the
 // model holds it; a new press, a change of scheme or the mode's end first finishes a replay.
 
-#include <QAction>
-#include <QComboBox>
-#include <QMenu>
 #include <QTest>
 
 #include "app/inputbuttonview.h"
@@ -17,22 +14,8 @@ using namespace kvir::apptest;
 
 namespace {
 
-QAction* ActionOf(ShownMainWindow& shown, PanelAction action) {
-  auto* menu = shown.window.findChild<QMenu*>(QStringLiteral("panelMenu"));
-  for (size_t i = 0; i < kPanelActions.size(); ++i) {
-    if (kPanelActions[i].action == action) return menu->actions().at(qsizetype(i));
-  }
-  return nullptr;
-}
-
 StepMode& StepOf(ShownMainWindow& shown) {
   return *shown.window.findChild<StepMode*>();
-}
-
-void ChooseScheme(ShownMainWindow& shown, int n) {
-  auto* list = shown.window.findChild<QComboBox*>(QStringLiteral("cbxSelect"));
-  list->setCurrentIndex(n - 1);
-  emit list->activated(n - 1);
 }
 
 void Press(ShownMainWindow& shown, int n, const QString& button) {
@@ -56,6 +39,14 @@ struct PressedModel {
 // The scheme area as it must look once scheme n, just selected, has had `buttons` pressed.
 QImage ExpectedAfter(int n, const QStringList& buttons) {
   return ExpectedPanel(PressedModel(n, buttons).scheme);
+}
+
+// Scheme 8 shown, "Пошагово" on, X3 pressed and its replay `stages` stages on.
+void ReplayOnScheme8(ShownMainWindow& shown, int stages) {
+  shown.choose(8);
+  shown.action(PanelAction::kStepByStep)->trigger();
+  Press(shown, 8, QStringLiteral("IN03"));
+  for (int i = 0; i < stages; ++i) shown.action(PanelAction::kNextStage)->trigger();
 }
 
 QImage Area(const QImage& image, const QRect& rect) {
@@ -98,9 +89,9 @@ void TestStepMode::pressTravelsStageByStage() {
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
   QVERIFY(shown.activate());
-  ChooseScheme(shown, scheme);
+  shown.choose(scheme);
   QTest::keyClick(&shown.window, Qt::Key_F5);
-  QVERIFY(ActionOf(shown, PanelAction::kStepByStep)->isChecked());
+  QVERIFY(shown.action(PanelAction::kStepByStep)->isChecked());
   Scheme& model = shown.set.scheme(scheme);
   const QImage before = ShownSchemeArea(shown.window);
   const QImage after = ExpectedAfter(scheme, {button});
@@ -147,10 +138,10 @@ void TestStepMode::pressTravelsStageByStage() {
 void TestStepMode::stagesAdvanceOnTheirOwn() {
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
-  ChooseScheme(shown, 8);
-  ActionOf(shown, PanelAction::kStepByStep)->trigger();
+  shown.choose(8);
+  shown.action(PanelAction::kStepByStep)->trigger();
   QCOMPARE(StepOf(shown).interval(), 250);
-  for (int i = 0; i < 3; ++i) ActionOf(shown, PanelAction::kFaster)->trigger();
+  for (int i = 0; i < 3; ++i) shown.action(PanelAction::kFaster)->trigger();
   Press(shown, 8, QStringLiteral("IN03"));
   QImage last = ShownSchemeArea(shown.window);
   int changes = 0;
@@ -168,7 +159,7 @@ void TestStepMode::speedKeys() {
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
   QVERIFY(shown.activate());
-  QAction* slower = ActionOf(shown, PanelAction::kSlower);
+  QAction* slower = shown.action(PanelAction::kSlower);
   QVERIFY(!slower->isEnabled());  // only while the mode is on
   QTest::keyClick(&shown.window, Qt::Key_F5);
   QVERIFY(slower->isEnabled());
@@ -190,10 +181,7 @@ void TestStepMode::speedKeys() {
 void TestStepMode::newPressFinishesTheReplay() {
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
-  ChooseScheme(shown, 8);
-  ActionOf(shown, PanelAction::kStepByStep)->trigger();
-  Press(shown, 8, QStringLiteral("IN03"));
-  for (int i = 0; i < 3; ++i) ActionOf(shown, PanelAction::kNextStage)->trigger();
+  ReplayOnScheme8(shown, 3);
   Press(shown, 8, QStringLiteral("IN01"));
   QVERIFY(StepOf(shown).replaying());
   QCOMPARE(ShownSchemeArea(shown.window), ExpectedAfter(8, {QStringLiteral("IN03")}));
@@ -205,11 +193,8 @@ void TestStepMode::newPressFinishesTheReplay() {
 void TestStepMode::changeOfSchemeFinishesTheReplay() {
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
-  ChooseScheme(shown, 8);
-  ActionOf(shown, PanelAction::kStepByStep)->trigger();
-  Press(shown, 8, QStringLiteral("IN03"));
-  ActionOf(shown, PanelAction::kNextStage)->trigger();
-  ChooseScheme(shown, 3);
+  ReplayOnScheme8(shown, 1);
+  shown.choose(3);
   QVERIFY(!StepOf(shown).replaying());
   QCOMPARE(shown.panel(8)->overlay(), nullptr);
   QCOMPARE(PanelImage(shown.set.scheme(8)), ExpectedPanel(shown.set.scheme(8)));
@@ -221,12 +206,9 @@ void TestStepMode::switchingOffShowsTheModel() {
   for (PanelAction off : {PanelAction::kStepByStep, PanelAction::kQuiz}) {
     ShownMainWindow shown;
     QVERIFY(shown.exposed);
-    ChooseScheme(shown, 8);
-    ActionOf(shown, PanelAction::kStepByStep)->trigger();
-    Press(shown, 8, QStringLiteral("IN03"));
-    ActionOf(shown, PanelAction::kNextStage)->trigger();
-    ActionOf(shown, off)->trigger();
-    QVERIFY(!ActionOf(shown, PanelAction::kStepByStep)->isChecked());
+    ReplayOnScheme8(shown, 1);
+    shown.action(off)->trigger();
+    QVERIFY(!shown.action(PanelAction::kStepByStep)->isChecked());
     QVERIFY(!StepOf(shown).replaying());
     if (off == PanelAction::kStepByStep) {
       QTRY_COMPARE(ShownSchemeArea(shown.window), ExpectedAfter(8, {QStringLiteral("IN03")}));
@@ -239,8 +221,8 @@ void TestStepMode::switchingOffShowsTheModel() {
 void TestStepMode::startedPlainlyAPressShowsAtOnce() {
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
-  ChooseScheme(shown, 8);
-  QVERIFY(!ActionOf(shown, PanelAction::kStepByStep)->isChecked());
+  shown.choose(8);
+  QVERIFY(!shown.action(PanelAction::kStepByStep)->isChecked());
   Press(shown, 8, QStringLiteral("IN03"));
   QVERIFY(!StepOf(shown).replaying());
   QCOMPARE(shown.panel(8)->overlay(), nullptr);

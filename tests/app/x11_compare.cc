@@ -7,8 +7,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "schemes/picture.h"
@@ -34,20 +32,10 @@ int main(int argc, char** argv) {
   int skip[4] = {0, 0, 0, 0};
   for (int i = 0; argc == 9 && i < 4; ++i) skip[i] = std::atoi(argv[5 + i]);
 
-  std::ifstream file(argv[4], std::ios::binary);
-  const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
   kvir::Picture expected;
-  try {
-    kvir::DecodePng(bytes, argv[4], kvir::PictureShape{0, 0, 3}, expected);
-  } catch (const kvir::PictureError& error) {
-    std::fprintf(stderr, "%s\n", error.what());
-    return 1;
-  }
-  Display* display = XOpenDisplay(nullptr);
-  if (display == nullptr) {
-    std::fprintf(stderr, "%s: no X display\n", argv[0]);
-    return 1;
-  }
+  if (!kvir::ReadExpectedPicture(argv[4], expected)) return 1;
+  Display* display = kvir::OpenDisplay(argv[0]);
+  if (display == nullptr) return 1;
   kvir::Picture seen;
   const bool grabbed =
       kvir::GrabWindow(display, window, left, top, expected.width, expected.height, seen);

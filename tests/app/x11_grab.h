@@ -4,6 +4,11 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
 #include "schemes/picture.h"
 
 namespace kvir {
@@ -25,6 +30,28 @@ inline bool GrabWindow(Display* display, Window window, int left, int top, int w
   }
   XDestroyImage(shown);
   return true;
+}
+
+/// The picture in the PNG file `path` as RGB; false, having said why on standard error, when it
+/// cannot be read.
+inline bool ReadExpectedPicture(const char* path, Picture& out) {
+  std::ifstream file(path, std::ios::binary);
+  const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
+  try {
+    DecodePng(bytes, path, PictureShape{0, 0, 3}, out);
+    return true;
+  } catch (const PictureError& error) {
+    std::fprintf(stderr, "%s\n", error.what());
+    return false;
+  }
+}
+
+/// The X display named by $DISPLAY; null, having said so on standard error as `program`, when
+/// there is none.
+inline Display* OpenDisplay(const char* program) {
+  Display* display = XOpenDisplay(nullptr);
+  if (display == nullptr) std::fprintf(stderr, "%s: no X display\n", program);
+  return display;
 }
 
 }  // namespace kvir

@@ -7,8 +7,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <vector>
 
@@ -24,20 +22,10 @@ int main(int argc, char** argv) {
   const int left = std::atoi(argv[2]);
   const int top = std::atoi(argv[3]);
   const double seconds = std::atof(argv[5]);
-  std::ifstream file(argv[4], std::ios::binary);
-  const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(file), {}};
   kvir::Picture expected;
-  try {
-    kvir::DecodePng(bytes, argv[4], kvir::PictureShape{0, 0, 3}, expected);
-  } catch (const kvir::PictureError& error) {
-    std::fprintf(stderr, "%s\n", error.what());
-    return 1;
-  }
-  Display* display = XOpenDisplay(nullptr);
-  if (display == nullptr) {
-    std::fprintf(stderr, "%s: no X display\n", argv[0]);
-    return 1;
-  }
+  if (!kvir::ReadExpectedPicture(argv[4], expected)) return 1;
+  Display* display = kvir::OpenDisplay(argv[0]);
+  if (display == nullptr) return 1;
   kvir::Picture start, seen;
   const auto grab = [&](kvir::Picture& out) {
     return kvir::GrabWindow(display, window, left, top, expected.width, expected.height, out);

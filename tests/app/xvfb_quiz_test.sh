@@ -20,6 +20,7 @@ pid=""
 trap 'rm -f "$out"' EXIT
 
 . "$here/../xvfb/fail.sh"
+. "$here/../xvfb/main_window.sh"
 
 # The output lamps of scheme 1 in the window: the scheme area lies at 0, 23.
 lamp_x=520
@@ -48,14 +49,7 @@ until_shows() {
 
 "$kvir" --mode quiz >"$out" 2>&1 &
 pid=$!
-id=""
-for _ in $(seq 100); do
-  id=$(xwininfo -root -tree | sed -n 's/^ *\(0x[0-9a-f]*\) "KVIR v1.0": .*/\1/p' | head -n 1)
-  [ -n "$id" ] && xwininfo -id "$id" | grep -q IsViewable && break
-  id=""
-  sleep 0.1
-done
-[ -n "$id" ] || fail "no window captioned \"KVIR v1.0\" came up"
+wait_for_main_window
 
 for lamp in OUT00 OUT01 OUT02; do
   until_shows "$lamp" hidden || fail "$lamp does not show the question mark"

@@ -20,19 +20,13 @@ pid=""
 trap 'rm -rf "$dir"' EXIT
 
 . "$here/../xvfb/fail.sh"
+. "$here/../xvfb/main_window.sh"
 
 "$cli" render 8 -o "$dir/selected.png" >/dev/null || fail "kvir-cli render failed"
 "$cli" render 8 IN03 -o "$dir/expected.png" >/dev/null || fail "kvir-cli render failed"
 "$kvir" --mode step >"$out" 2>&1 &
 pid=$!
-id=""
-for _ in $(seq 100); do
-  id=$(xwininfo -root -tree | sed -n 's/^ *\(0x[0-9a-f]*\) "KVIR v1.0": .*/\1/p' | head -n 1)
-  [ -n "$id" ] && xwininfo -id "$id" | grep -q IsViewable && break
-  id=""
-  sleep 0.1
-done
-[ -n "$id" ] || fail "no window captioned \"KVIR v1.0\" came up"
+wait_for_main_window
 
 # The list has the focus at the start: seven times Down chooses scheme 8.
 xdotool windowfocus --sync "$id" || fail "could not give the window the focus"
