@@ -22,7 +22,7 @@ void StageRecorder::OnDraw(const Indicator& indicator) {
   if (previous_) previous_->OnDraw(indicator);
 }
 
-PressReplay::PressReplay(Scheme& scheme, const std::function<void()>& press) : scheme_(scheme) {
+PressReplay::PressReplay(Scheme& scheme, const std::function<void()>& press) {
   for (const Indicator& indicator : scheme.indicators()) before_.push_back(indicator.shown);
   {
     StageRecorder recorder(scheme);

@@ -42,8 +42,7 @@ class StageRecorder : public PressObserver {
 /// One press replayed: made in the model when the replay is made, shown on the panel one stage
 /// at a time. First every indicator keeps the picture it showed before the press; each Advance
 /// gives the next stage's indicators their new pictures and marks them; the Advance after the
-/// last stage ends the replay, and the panel is the model's again. `scheme` must outlive the
-/// replay.
+/// last stage ends the replay, and the panel is the model's again.
 class PressReplay {
  public:
   /// Keeps the pictures `scheme` shows, then calls `press`, which presses the scheme once, and
@@ -68,7 +67,6 @@ class PressReplay {
  private:
   void Update();
 
-  Scheme& scheme_;
   std::vector<Picture> before_;
   std::vector<PressStage> stages_;
   size_t shown_ = 0;
