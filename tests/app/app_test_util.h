@@ -118,16 +118,6 @@ inline std::vector<int32_t> SelectedCells(int n) {
   return Cells(set.scheme(n));
 }
 
-#ifdef KVIR_CLI
-/// What `kvir-cli ARGUMENTS…` (the one built beside the test) prints; empty when it fails.
-inline QByteArray RunCli(const QStringList& arguments) {
-  QProcess cli;
-  cli.start(QStringLiteral(KVIR_CLI), arguments);
-  if (!cli.waitForFinished(30000) || cli.exitCode() != 0) return {};
-  return cli.readAllStandardOutput();
-}
-#endif
-
 /// The embedded picture `name`, decoded by Qt.
 inline QImage ResourceImage(const std::string& name) {
   const Resource* resource = FindResource(name);

@@ -38,12 +38,6 @@ QAction* ClearViewAction(ShownMainWindow& shown) {
   return nullptr;
 }
 
-void ChooseScheme(ShownMainWindow& shown, int n) {
-  auto* list = shown.window.findChild<QComboBox*>(QStringLiteral("cbxSelect"));
-  list->setCurrentIndex(n - 1);
-  emit list->activated(n - 1);
-}
-
 void PressButtons(ShownMainWindow& shown, int n, const QStringList& buttons) {
   for (const QString& name : buttons) {
     kSchemeTable[n - 1].press(shown.set.scheme(n), shown.set.scheme(n).At(name.toStdString()));
