@@ -24,7 +24,7 @@ std::string ResourceName(const std::string& file_name) {
 
 TEST(SmallPicturesTest, CommittedPicturesAreWhatTheToolDraws) {
   const std::vector<SmallPicture> drawn = DrawSmallPictures();
-  ASSERT_EQ(drawn.size(), 11u);
+  ASSERT_EQ(drawn.size(), 15u);
   for (const SmallPicture& small : drawn) {
     Picture committed;
     LoadResourcePicture(ResourceName(small.file_name), {24, 24, small.picture.channels}, committed);
