@@ -4,21 +4,10 @@
 #   xdotool at hand, Ctrl+Shift+V then switches it off: the area is then `kvir-cli render 1`.
 # Runs itself again on an X server of its own (with_xvfb.sh), with settings of its own.
 set -u
-here=$(dirname "$0")
-if [ -z "${KVIR_XVFB_INNER:-}" ]; then
-  KVIR_XVFB_INNER=1 exec sh "$here/../xvfb/with_xvfb.sh" sh "$0" "$@"
-fi
+. "$(dirname "$0")/../xvfb/session.sh"
 kvir=$1
 cli=$2
 compare=$3
-export QT_QPA_PLATFORM=xcb
-dir=$(mktemp -d)
-out="$dir/out"
-XDG_CONFIG_HOME="$dir/config"
-export XDG_CONFIG_HOME
-trap 'rm -rf "$dir"' EXIT
-. "$here/../xvfb/fail.sh"
-. "$here/../xvfb/window.sh"
 
 # Waits until the scheme area of window $id is the picture $1; prints the last comparison.
 shows() {
@@ -35,7 +24,7 @@ shows() {
 "$cli" render 1 -o "$dir/plain.png" || fail "kvir-cli render failed"
 "$kvir" --clear-view >"$out" 2>&1 &
 pid=$!
-wait_for_window || fail "no window captioned \"KVIR v1.0\" came up"
+wait_for_main_window
 shows "$dir/clear.png" || fail "kvir --clear-view does not show kvir-cli render 1 --clear-view"
 echo "ok: kvir --clear-view shows kvir-cli render 1 --clear-view"
 

@@ -5,35 +5,18 @@
 #   `kvir-cli render 1 IN01` exactly, but for the focus frame that rings Y1 (IN01).
 # Runs itself again on an X server of its own (with_xvfb.sh). Skipped (exit 77) without xdotool.
 set -u
-here=$(dirname "$0")
-if [ -z "${KVIR_XVFB_INNER:-}" ]; then
-  command -v xdotool >/dev/null || { echo "SKIP: no xdotool"; exit 77; }
-  KVIR_XVFB_INNER=1 exec sh "$here/../xvfb/with_xvfb.sh" sh "$0" "$@"
-fi
+needs_xdotool=1
+. "$(dirname "$0")/../xvfb/session.sh"
 kvir=$1
 cli=$2
 compare=$3
-export QT_QPA_PLATFORM=xcb
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-# Started plainly: no setting of the user's (the clear view, a language) reaches the window.
-XDG_CONFIG_HOME="$dir/config"
-export XDG_CONFIG_HOME
-. "$here/../xvfb/window.sh"
 
-fail() {
-  echo "FAIL: $*" >&2
-  echo "--- the program's output:" >&2
-  sed 's/^/  /' "$dir/out" >&2
-  [ -z "${pid:-}" ] || kill "$pid" 2>/dev/null
-  exit 1
-}
 
 "$cli" render 1 -o "$dir/started.png" || fail "kvir-cli render failed"
 "$cli" render 1 IN01 -o "$dir/expected.png" || fail "kvir-cli render failed"
 "$kvir" >"$dir/out" 2>&1 &
 pid=$!
-wait_for_window || fail "no window captioned \"KVIR v1.0\" came up"
+wait_for_main_window
 result=""
 for _ in $(seq 50); do
   result=$("$compare" "$id" 0 23 "$dir/started.png") && break

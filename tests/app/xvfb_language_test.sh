@@ -7,34 +7,14 @@
 # Runs itself again on an X server of its own (with_xvfb.sh); the settings live in a folder of
 # their own, never the user's.
 set -u
-here=$(dirname "$0")
-if [ -z "${KVIR_XVFB_INNER:-}" ]; then
-  KVIR_XVFB_INNER=1 exec sh "$here/../xvfb/with_xvfb.sh" sh "$0" "$@"
-fi
+needs_xdotool=1
+. "$(dirname "$0")/../xvfb/session.sh"
 kvir=$1
-export QT_QPA_PLATFORM=xcb
-XDG_CONFIG_HOME=$(mktemp -d) || exit 1
-export XDG_CONFIG_HOME
-out=$(mktemp)
-pid=""
-trap 'rm -rf "$XDG_CONFIG_HOME" "$out"' EXIT
-
-. "$here/../xvfb/fail.sh"
-
-# The first window whose title is exactly $1, if any.
-window_titled() {
-  xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
-}
 
 # Waits up to 10 s for a window titled exactly $1 and sets $found to it; fails naming $2.
 wait_for() {
-  found=""
-  for _ in $(seq 100); do
-    found=$(window_titled "$1")
-    [ -n "$found" ] && return 0
-    sleep 0.1
-  done
-  fail "no window \"$1\" came up: $2"
+  found=$(window_named "$1") ||
+    fail "no window \"$1\" came up: $2"
 }
 
 # start_kvir [ENV…] -- [KVIR OPTION…]: starts kvir with the environment given and waits for its

@@ -7,35 +7,13 @@
 #   no printer there: a PDF file in the home folder, named after the scheme) writes a PDF.
 # Runs itself again on an X server of its own (with_xvfb.sh). Skipped (exit 77) without xdotool.
 set -u
-here=$(cd "$(dirname "$0")" && pwd)
-if [ -z "${KVIR_XVFB_INNER:-}" ]; then
-  command -v xdotool >/dev/null || { echo "SKIP: no xdotool"; exit 77; }
-  KVIR_XVFB_INNER=1 exec sh "$here/../xvfb/with_xvfb.sh" sh "$0" "$@"
-fi
+needs_xdotool=1
+. "$(dirname "$0")/../xvfb/session.sh"
 kvir=$1
 cli=$2
-export QT_QPA_PLATFORM=xcb
-dir=$(mktemp -d) || exit 1
-XDG_CONFIG_HOME="$dir/config"
 HOME="$dir/home"
-export XDG_CONFIG_HOME HOME
+export HOME
 mkdir "$HOME"
-out="$dir/out"
-: >"$out"
-pid=""
-trap 'rm -rf "$dir"' EXIT
-
-. "$here/../xvfb/fail.sh"
-
-# The first visible window whose title is exactly $1, waited for up to 10 s.
-wait_for_window() {
-  for _ in $(seq 100); do
-    found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
-    [ -n "$found" ] && { echo "$found"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
 
 # Waits up to 10 s for the file $1 to exist and stop growing.
 wait_for_file() {
@@ -50,12 +28,12 @@ wait_for_file() {
 mkdir "$dir/work"
 (cd "$dir/work" && exec "$kvir") >"$out" 2>&1 &
 pid=$!
-main=$(wait_for_window "KVIR v1.0") || fail "no window captioned \"KVIR v1.0\" came up"
+main=$(window_named "KVIR v1.0") || fail "no window captioned \"KVIR v1.0\" came up"
 xdotool windowfocus --sync "$main" || fail "could not give the window the focus"
 sleep 0.3
 xdotool key --delay 100 Tab Tab Down space ctrl+s || fail "xdotool could not type"
 
-save=$(wait_for_window "Сохранить рисунок схемы") || fail "Ctrl+S opened no save dialog"
+save=$(window_named "Сохранить рисунок схемы") || fail "Ctrl+S opened no save dialog"
 xdotool windowfocus --sync "$save" 2>/dev/null
 sleep 0.5
 xdotool key --delay 100 Return || fail "xdotool could not type"

@@ -6,21 +6,11 @@
 #   having no guess.
 # Runs itself again on an X server of its own (with_xvfb.sh). Skipped (exit 77) without xdotool.
 set -u
-here=$(dirname "$0")
-if [ -z "${KVIR_XVFB_INNER:-}" ]; then
-  command -v xdotool >/dev/null || { echo "SKIP: no xdotool"; exit 77; }
-  KVIR_XVFB_INNER=1 exec sh "$here/../xvfb/with_xvfb.sh" sh "$0" "$@"
-fi
+needs_xdotool=1
+. "$(dirname "$0")/../xvfb/session.sh"
 kvir=$1
 compare=$2
 pictures=$3
-export QT_QPA_PLATFORM=xcb
-out=$(mktemp)
-pid=""
-trap 'rm -f "$out"' EXIT
-
-. "$here/../xvfb/fail.sh"
-. "$here/../xvfb/main_window.sh"
 
 # The output lamps of scheme 1 in the window: the scheme area lies at 0, 23.
 lamp_x=520

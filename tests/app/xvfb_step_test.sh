@@ -5,22 +5,11 @@
 #   click, and then exactly `kvir-cli render 8 IN03`.
 # Runs itself again on an X server of its own (with_xvfb.sh). Skipped (exit 77) without xdotool.
 set -u
-here=$(dirname "$0")
-if [ -z "${KVIR_XVFB_INNER:-}" ]; then
-  command -v xdotool >/dev/null || { echo "SKIP: no xdotool"; exit 77; }
-  KVIR_XVFB_INNER=1 exec sh "$here/../xvfb/with_xvfb.sh" sh "$0" "$@"
-fi
+needs_xdotool=1
+. "$(dirname "$0")/../xvfb/session.sh"
 kvir=$1
 cli=$2
 watch=$3
-export QT_QPA_PLATFORM=xcb
-dir=$(mktemp -d)
-out="$dir/out"
-pid=""
-trap 'rm -rf "$dir"' EXIT
-
-. "$here/../xvfb/fail.sh"
-. "$here/../xvfb/main_window.sh"
 
 "$cli" render 8 -o "$dir/selected.png" >/dev/null || fail "kvir-cli render failed"
 "$cli" render 8 IN03 -o "$dir/expected.png" >/dev/null || fail "kvir-cli render failed"

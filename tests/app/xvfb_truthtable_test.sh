@@ -6,28 +6,13 @@
 # read back by another client (kvir-clipboard-text).
 # Runs itself again on an X server of its own (with_xvfb.sh). Skipped (exit 77) without xdotool.
 set -u
-here=$(dirname "$0")
-if [ -z "${KVIR_XVFB_INNER:-}" ]; then
-  command -v xdotool >/dev/null || { echo "SKIP: no xdotool"; exit 77; }
-  KVIR_XVFB_INNER=1 exec sh "$here/../xvfb/with_xvfb.sh" sh "$0" "$@"
-fi
+needs_xdotool=1
+. "$(dirname "$0")/../xvfb/session.sh"
 kvir=$1
 cli=$2
 clipboard=$3
-export QT_QPA_PLATFORM=xcb
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-out="$dir/out"
-. "$here/../xvfb/fail.sh"
 
 # The window whose title is $1, once it is on the screen; empty when none comes up.
-window_named() {
-  for _ in $(seq 100); do
-    found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
-    [ -n "$found" ] && { echo "$found"; return; }
-    sleep 0.1
-  done
-}
 
 "$cli" table 13 --csv | tr ',' '\t' >"$dir/expected" || fail "kvir-cli table failed"
 "$kvir" >"$out" 2>&1 &

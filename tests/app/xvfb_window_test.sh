@@ -6,17 +6,9 @@
 # Runs itself again on an X server of its own (with_xvfb.sh beside it). A failure prints why:
 # the program's own output and the windows the X server had.
 set -u
-here=$(dirname "$0")
-if [ -z "${KVIR_XVFB_INNER:-}" ]; then
-  KVIR_XVFB_INNER=1 exec sh "$here/../xvfb/with_xvfb.sh" sh "$0" "$@"
-fi
+. "$(dirname "$0")/../xvfb/session.sh"
 kvir=$1
 closer=$2
-export QT_QPA_PLATFORM=xcb
-out=$(mktemp)
-trap 'rm -f "$out"' EXIT
-
-. "$here/../xvfb/fail.sh"
 
 # The id of the top-level window captioned "KVIR v1.0".
 find_window() {
