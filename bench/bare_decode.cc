@@ -49,6 +49,9 @@ bool BareDecode(std::span<const uint8_t> bytes, std::span<uint8_t> pixels) {
   bool decoded = false;
   if (info != nullptr) {
     png_set_read_fn(png, &input, ReadFromMemory);
+#ifdef PNG_IGNORE_ADLER32
+    png_set_option(png, PNG_IGNORE_ADLER32, PNG_OPTION_ON);  // as the program decodes
+#endif
     decoded = ReadImage(png, info, pixels);
   }
   png_destroy_read_struct(&png, &info, nullptr);
