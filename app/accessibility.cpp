@@ -6,7 +6,10 @@
 
 #include "app/inputbuttonview.h"
 #include "app/language.h"
+#include "app/pictureview.h"
+#include "app/schemepanel.h"
 #include "schemes/legend_words.h"
+#include "schemes/panel_overlay.h"
 
 namespace kvir {
 namespace {
@@ -21,6 +24,19 @@ QString RoleText(const Indicator& indicator) {
   return QString::fromUtf8(word.data(), static_cast<qsizetype>(word.size()));
 }
 
+// Whether the panel showing `view` keeps its indicator's level from the student, as a question of
+// "Проверь себя" does: then the level is not spoken either.
+bool LevelConcealed(const PictureView* view) {
+  auto* panel = qobject_cast<const SchemePanel*>(view->parentWidget());
+  return panel != nullptr && panel->overlay() != nullptr &&
+         Conceals(panel->overlay(), IndexIn(panel->scheme(), *view->indicator()));
+}
+
+// The level as spoken: "?" while it is concealed.
+QString LevelText(const PictureView* view) {
+  return LevelConcealed(view) ? QStringLiteral("?") : QString::number(view->indicator()->Tag);
+}
+
 /// An indicator for assistive tools: its view's widget interface with the indicator's name,
 /// level and, for an input button, the press.
 class IndicatorAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
@@ -30,8 +46,8 @@ class IndicatorAccessible : public QAccessibleWidget, public QAccessibleValueInt
         indicator_(indicator) {}
 
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name) return AccessibleText(indicator_);
-    if (t == QAccessible::Value) return QString::number(indicator_.Tag);
+    if (t == QAccessible::Name) return AccessibleText(indicator_, LevelText(view()));
+    if (t == QAccessible::Value) return LevelText(view());
     return QAccessibleWidget::text(t);
   }
 
@@ -40,7 +56,9 @@ class IndicatorAccessible : public QAccessibleWidget, public QAccessibleValueInt
     return QAccessibleWidget::interface_cast(type);
   }
 
-  QVariant currentValue() const override { return indicator_.Tag; }
+  QVariant currentValue() const override {
+    return LevelConcealed(view()) ? QVariant() : QVariant(indicator_.Tag);
+  }
   void setCurrentValue(const QVariant&) override {}  // levels come from the model alone
   QVariant maximumValue() const override { return 1; }
   QVariant minimumValue() const override { return 0; }
@@ -62,6 +80,8 @@ class IndicatorAccessible : public QAccessibleWidget, public QAccessibleValueInt
   }
 
  private:
+  const PictureView* view() const { return static_cast<const PictureView*>(widget()); }
+
   const Indicator& indicator_;
 };
 
@@ -73,8 +93,12 @@ QAccessibleInterface* IndicatorFactory(const QString&, QObject* object) {
 
 }  // namespace
 
+QString AccessibleText(const Indicator& indicator, const QString& level) {
+  return QStringLiteral("%1, %2, %3").arg(Label(indicator), RoleText(indicator), level);
+}
+
 QString AccessibleText(const Indicator& indicator) {
-  return QStringLiteral("%1, %2, %3").arg(Label(indicator), RoleText(indicator)).arg(indicator.Tag);
+  return AccessibleText(indicator, QString::number(indicator.Tag));
 }
 
 void InstallIndicatorAccessibility() {
@@ -89,7 +113,8 @@ void AnnounceLevels(const QList<PictureView*>& views) {
   if (!QAccessible::isActive()) return;
   for (PictureView* view : views) {
     if (view->indicator() == nullptr) continue;
-    QAccessibleValueChangeEvent event(view, view->indicator()->Tag);
+    QAccessibleValueChangeEvent event(
+        view, LevelConcealed(view) ? QVariant() : QVariant(view->indicator()->Tag));
     QAccessible::updateAccessibility(&event);
   }
 }

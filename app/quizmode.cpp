@@ -112,6 +112,7 @@ void QuizMode::show() {
   for (uint16_t lamp : question_->hidden()) {
     overlay_.pictures[lamp] = &cards_[static_cast<size_t>(question_->CardOf(lamp))];
   }
+  overlay_.concealed = question_->checked() ? std::vector<uint16_t>{} : question_->hidden();
   panel_->showOverlay();
   retranslate();
 }

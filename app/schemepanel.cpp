@@ -91,6 +91,7 @@ bool SchemePanel::runPress(Indicator& clicked) {
 
 void SchemePanel::showOverlay() {
   update(markerArea_);
+  AnnounceLevels(views_);  // a question may have hidden or revealed levels
 }
 
 // One update of the panel over all its indicators: Qt then sums no dirty areas of its own, and

@@ -1,5 +1,7 @@
 #include "schemes/panel_overlay.h"
 
+#include <algorithm>
+
 namespace kvir {
 
 const Picture& ShownPicture(const Scheme& scheme, const PanelOverlay* overlay, size_t index) {
@@ -7,6 +9,11 @@ const Picture& ShownPicture(const Scheme& scheme, const PanelOverlay* overlay, s
     return *overlay->pictures[index];
   }
   return scheme.indicators()[index].shown;
+}
+
+bool Conceals(const PanelOverlay* overlay, uint16_t index) {
+  return overlay != nullptr &&
+         std::ranges::find(overlay->concealed, index) != overlay->concealed.end();
 }
 
 uint16_t IndexIn(const Scheme& scheme, const Indicator& indicator) {

@@ -16,7 +16,13 @@ struct PanelOverlay {
   std::vector<const Picture*> pictures;
   /// Indicators framed by a marker, by index in stacking order.
   std::vector<uint16_t> marked;
+  /// Indicators whose level the overlay keeps from the student, by index in stacking order:
+  /// screen readers are not told it either.
+  std::vector<uint16_t> concealed;
 };
+
+/// Whether `overlay` (which may be null) keeps the level of indicator `index` from the student.
+bool Conceals(const PanelOverlay* overlay, uint16_t index);
 
 /// What indicator `index` of `scheme` shows under `overlay` (which may be null).
 const Picture& ShownPicture(const Scheme& scheme, const PanelOverlay* overlay, size_t index);

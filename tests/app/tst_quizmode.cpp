@@ -2,6 +2,7 @@
 // clicks, the check that reveals the levels, and the session's score.
 
 #define QTEST_QPA_MOUSE_HANDLING  // mouse events go through the window system, as a user's do
+#include <QAccessible>
 #include <QLabel>
 #include <QTest>
 
@@ -66,6 +67,7 @@ class TestQuizMode : public QObject {
   void pressMakesTheQuestionAboutItsInputs();
   void switchingOffShowsThePlainPanel();
   void changeOfSchemeAsksThere();
+  void screenReadersHearNoHiddenLevel();
 };
 
 void TestQuizMode::questionHidesTheOutputs_data() {
@@ -221,4 +223,32 @@ void TestQuizMode::changeOfSchemeAsksThere() {
 }
 
 QTEST_MAIN(TestQuizMode)
+// What a screen reader hears of a hidden lamp is "?", never the level the student is to guess;
+// the check reveals it there too, and the lamps not hidden keep their levels throughout.
+void TestQuizMode::screenReadersHearNoHiddenLevel() {
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  shown.choose(6);
+  shown.action(PanelAction::kQuiz)->trigger();
+  Scheme& model = shown.set.scheme(6);
+  const auto spoken = [&](const std::string& name) {
+    QWidget* view = shown.panel(6)->findChild<QWidget*>(QString::fromStdString(name));
+    QAccessibleInterface* lamp = QAccessible::queryAccessibleInterface(view);
+    return lamp->text(QAccessible::Name) + QLatin1Char('|') + lamp->text(QAccessible::Value);
+  };
+  const auto level = [&](const std::string& name) { return QString::number(model.At(name).Tag); };
+  QVERIFY2(spoken("BUS01").endsWith(level("BUS01") + QLatin1Char('|') + level("BUS01")),
+           qPrintable(spoken("BUS01")));
+  for (const std::string& name : Outputs(model)) {
+    QVERIFY2(spoken(name).endsWith(QStringLiteral(", ?|?")), qPrintable(spoken(name)));
+    GuessOn(shown, 6, name, 1);
+    QVERIFY2(spoken(name).endsWith(QStringLiteral(", ?|?")), qPrintable(spoken(name)));
+  }
+  shown.action(PanelAction::kCheckAnswers)->trigger();
+  for (const std::string& name : Outputs(model)) {
+    const QString want = QStringLiteral(", %1|%1").arg(level(name));
+    QVERIFY2(spoken(name).endsWith(want), qPrintable(spoken(name)));
+  }
+}
+
 #include "tst_quizmode.moc"
