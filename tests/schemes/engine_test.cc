@@ -426,5 +426,28 @@ TEST(InitSchemesTest, BuildsEverySchemeAndShowsSchemeOne) {
   EXPECT_FALSE(set.scheme(16).picture.picture.empty());
 }
 
+// The pictures are decoded side by side, but a start-up that meets unsuitable pictures fails as
+// one in scheme order would: on the first of them, with the schemes before it built and none
+// after it.
+TEST(InitSchemesTest, FailsOnTheFirstUnsuitablePictureInSchemeOrder) {
+  for (const int first : {1, 7, 15}) {
+    SchemeSet set;
+    HeadlessHost host;
+    for (const int n : {first, 16}) ++set.scheme(n).picture.width;
+    char name[16];
+    std::snprintf(name, sizeof name, "SCHEME%02dPNG", first);
+    try {
+      InitSchemes(set, host);
+      ADD_FAILURE() << "scheme " << first << "'s picture was accepted";
+    } catch (const PictureError& error) {
+      EXPECT_NE(std::string(error.what()).find(name), std::string::npos) << error.what();
+    }
+    for (int n = 1; n <= kSchemeCount; ++n) {
+      EXPECT_EQ(set.scheme(n).elements.empty(), n >= first) << "scheme " << n;
+    }
+    EXPECT_EQ(host.placed(), 0);
+  }
+}
+
 }  // namespace
 }  // namespace kvir
