@@ -134,6 +134,25 @@ void TfrmTruthTable::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
 }
 
+// The width that shows every column of the table without scrolling sideways.
+int TfrmTruthTable::wantedWidth() const {
+  const int tableWidth = tblTruth_->verticalHeader()->sizeHint().width() +
+                         tblTruth_->horizontalHeader()->length() + 2 * tblTruth_->frameWidth() +
+                         tblTruth_->verticalScrollBar()->sizeHint().width();
+  const QMargins margins = layout()->contentsMargins();
+  return std::max(tableWidth + margins.left() + margins.right(), sizeHint().width());
+}
+
+// A wider table (another scheme) widens the window where it stands, as far as its screen allows;
+// a narrower one leaves it as the student has it.
+void TfrmTruthTable::growToTable() {
+  const int wanted = wantedWidth();
+  if (!placed_ || wanted <= width()) return;
+  QScreen* screen = this->screen();
+  const int room = screen ? screen->availableGeometry().right() - geometry().left() + 1 : wanted;
+  resize(std::max(width(), std::min(wanted, room)), height());
+}
+
 // As wide as the table wants, as high as the main window, beside it on its screen.
 void TfrmTruthTable::fitBesideMain() {
   ensurePolished();
@@ -141,12 +160,7 @@ void TfrmTruthTable::fitBesideMain() {
   const QMargins decoration(
       main_.geometry().left() - frame.left(), main_.geometry().top() - frame.top(),
       frame.right() - main_.geometry().right(), frame.bottom() - main_.geometry().bottom());
-  const int tableWidth = tblTruth_->verticalHeader()->sizeHint().width() +
-                         tblTruth_->horizontalHeader()->length() + 2 * tblTruth_->frameWidth() +
-                         tblTruth_->verticalScrollBar()->sizeHint().width();
-  const QMargins margins = layout()->contentsMargins();
-  const QSize wanted(std::max(tableWidth + margins.left() + margins.right(), sizeHint().width()),
-                     std::max(kFirstHeight, main_.height()));
+  const QSize wanted(wantedWidth(), std::max(kFirstHeight, main_.height()));
   QScreen* screen = main_.screen();
   const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(), wanted);
   const QRect outer =
@@ -180,6 +194,7 @@ void TfrmTruthTable::refresh() {
   const TruthTableView* view = scheme_ ? viewOf(scheme_) : nullptr;
   model_->setTable(view, view ? main_.reachedStates().RowsReached(*view) : std::vector<bool>());
   tblTruth_->resizeColumnsToContents();
+  growToTable();
   // A scheme without enables shows the switch off and greyed; the choice waits for the next
   // scheme that has them.
   const bool offered = view && CanHideSwitchedOff(*view);

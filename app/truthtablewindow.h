@@ -63,6 +63,8 @@ class TfrmTruthTable : public QWidget {
   void showCurrent();
   void showCount();
   void fitBesideMain();
+  int wantedWidth() const;
+  void growToTable();
   const TruthTableView* viewOf(int n);
 
   Tfrm00& main_;

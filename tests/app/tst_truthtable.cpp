@@ -143,6 +143,7 @@ class TestTruthTable : public QObject {
   void failingSaveSaysSoAndLeavesNoFile();
   void hideSwitch_data();
   void hideSwitch();
+  void widensForAWiderScheme();
   void placeBeside_data();
   void placeBeside();
 };
@@ -369,6 +370,22 @@ void TestTruthTable::hideSwitch() {
   QTest::mouseClick(open.hideSwitch(), Qt::LeftButton);
   QCOMPARE(open.model()->rowCount(), rows);
   QVERIFY(!open.count().contains(QStringLiteral("скрыто")));
+}
+
+// A scheme with more columns widens the window as far as its screen allows; a narrower one
+// leaves it as it is.
+void TestTruthTable::widensForAWiderScheme() {
+  OpenTable open(1);
+  QVERIFY(open.tableShown);
+  const int narrow = open.table->width();
+  open.select(16);
+  const QRect available = open.table->screen()->availableGeometry();
+  QVERIFY2(open.table->width() > narrow || open.table->geometry().right() >= available.right(),
+           qPrintable(QStringLiteral("%1 px wide").arg(open.table->width())));
+  QVERIFY(open.table->geometry().right() <= std::max(available.right(), narrow));
+  const int wide = open.table->width();
+  open.select(1);
+  QCOMPARE(open.table->width(), wide);
 }
 
 void TestTruthTable::placeBeside_data() {
