@@ -12,10 +12,12 @@ namespace kvir {
 
 PictureRect CropRect(const Scheme& scheme) {
   const PictureControl& p = scheme.picture;
-  const int left = std::max(0, p.left - kCropMargin);
-  const int top = std::max(0, p.top - kCropMargin);
-  const int right = std::min(kPanelWidth, p.left + p.width + kCropMargin);
-  const int bottom = std::min(kPanelHeight, p.top + p.height + kCropMargin);
+  const int zoom = scheme.style.zoom;
+  const int margin = Scaled(kCropMargin, zoom);
+  const int left = std::max(0, p.left - margin);
+  const int top = std::max(0, p.top - margin);
+  const int right = std::min(PanelWidth(zoom), p.left + p.width + margin);
+  const int bottom = std::min(PanelHeight(zoom), p.top + p.height + margin);
   return {static_cast<int16_t>(left), static_cast<int16_t>(top), static_cast<int16_t>(right - left),
           static_cast<int16_t>(bottom - top)};
 }

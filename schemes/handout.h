@@ -13,7 +13,7 @@ namespace kvir {
 inline constexpr int kCropMargin = 12;
 
 /// The part of the panel a trimmed picture keeps: the scheme picture and kCropMargin around it,
-/// within the panel, in panel pixels.
+/// within the panel, in panel pixels at the scheme's zoom.
 PictureRect CropRect(const Scheme& scheme);
 
 /// The `rect` part of `picture`, which must lie inside it.

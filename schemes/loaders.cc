@@ -32,11 +32,11 @@ ResourceName IndicatorPicture(const Indicator& image, bool button, PictureStyle 
 }
 
 void LoadIndicatorPicture(Indicator& image, bool button, PictureStyle style) {
-  constexpr PictureShape kBitShape{24, 24, 3};
-  constexpr PictureShape kButtonShape{24, 24, 4};
+  const int side = IndicatorSide(style.zoom);
+  const PictureShape shape{side, side, button ? 4 : 3};
   image.shown_resource = {};
-  image.shown_resource = LoadResourcePicture(IndicatorPicture(image, button, style).view(),
-                                             button ? kButtonShape : kBitShape, image.shown, style);
+  image.shown_resource =
+      LoadResourcePicture(IndicatorPicture(image, button, style).view(), shape, image.shown, style);
 }
 
 }  // namespace

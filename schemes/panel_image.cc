@@ -21,16 +21,18 @@ void Blit(Picture& dst, const Picture& src, int left, int top) {
 }  // namespace
 
 Picture ComposePanel(const Scheme& scheme) {
+  const int zoom = scheme.style.zoom;
   Picture panel;
-  panel.width = kPanelWidth;
-  panel.height = kPanelHeight;
+  panel.width = PanelWidth(zoom);
+  panel.height = PanelHeight(zoom);
   panel.channels = 3;
-  panel.pixels.assign(static_cast<size_t>(kPanelWidth) * kPanelHeight * 3, 0xFF);
+  panel.pixels.assign(static_cast<size_t>(panel.width) * panel.height * 3, 0xFF);
   if (!scheme.picture.picture.empty()) {
     Blit(panel, scheme.picture.picture, scheme.picture.left, scheme.picture.top);
   }
   for (const Indicator& ind : scheme.indicators()) {
-    if (!ind.shown.empty()) Blit(panel, ind.shown, ind.left, ind.top);
+    const PictureRect place = IndicatorPlace(ind, zoom);
+    if (!ind.shown.empty()) Blit(panel, ind.shown, place.left, place.top);
   }
   return panel;
 }

@@ -1,26 +1,54 @@
 #include "schemes/picture_style.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace kvir {
+namespace {
 
-std::string_view StyleSuffix(PictureStyle style) {
-  return style.clear ? "_CLEAR" : "";
+constexpr std::string_view kExtension = "PNG";
+constexpr std::string_view kClearSuffix = "_CLEAR";
+
+// A resource name built in a stack buffer from its parts: a redraw allocates nothing for it.
+class VariantName {
+ public:
+  /// `stem` + `clear` + "_" + `zoom` (nothing at 100 %) + "PNG"; empty when it does not fit.
+  VariantName(std::string_view stem, std::string_view clear, int zoom) {
+    char* const last = buffer_ + sizeof buffer_;
+    if (stem.size() + clear.size() + kExtension.size() + 4 > sizeof buffer_) return;
+    char* end = std::copy(stem.begin(), stem.end(), buffer_);
+    end = std::copy(clear.begin(), clear.end(), end);
+    if (zoom != kPlainZoom) {
+      *end++ = '_';
+      end = std::to_chars(end, last, zoom).ptr;
+    }
+    end = std::copy(kExtension.begin(), kExtension.end(), end);
+    size_ = static_cast<size_t>(end - buffer_);
+  }
+  std::string_view view() const { return {buffer_, size_}; }
+
+ private:
+  char buffer_[64];
+  size_t size_ = 0;
+};
+
+}  // namespace
+
+std::string StyleSuffix(PictureStyle style) {
+  const VariantName name("", style.clear ? kClearSuffix : "", style.zoom);
+  const std::string_view view = name.view();
+  return std::string(view.substr(0, view.size() - kExtension.size()));
 }
 
 const Resource* FindStyledResource(std::string_view base, PictureStyle style) {
-  constexpr std::string_view kExtension = "PNG";
-  const std::string_view suffix = StyleSuffix(style);
-  if (suffix.empty() || !base.ends_with(kExtension)) return FindResource(base);
-  // The variant's name in a stack buffer: a redraw allocates nothing for it.
-  char name[64];
+  if (!base.ends_with(kExtension)) return FindResource(base);
   const std::string_view stem = base.substr(0, base.size() - kExtension.size());
-  if (stem.size() + suffix.size() + kExtension.size() > sizeof name) return FindResource(base);
-  char* end = std::copy(stem.begin(), stem.end(), name);
-  end = std::copy(suffix.begin(), suffix.end(), end);
-  end = std::copy(kExtension.begin(), kExtension.end(), end);
-  const Resource* variant = FindResource(std::string_view(name, static_cast<size_t>(end - name)));
-  return variant != nullptr ? variant : FindResource(base);
+  if (style.clear) {
+    const VariantName clear(stem, kClearSuffix, style.zoom);
+    if (const Resource* variant = FindResource(clear.view())) return variant;
+  }
+  if (style.zoom == kPlainZoom) return FindResource(base);
+  return FindResource(VariantName(stem, "", style.zoom).view());
 }
 
 PictureRect StyledPictureRect(const SchemeDef& def, PictureStyle style) {
@@ -29,7 +57,10 @@ PictureRect StyledPictureRect(const SchemeDef& def, PictureStyle style) {
     rect.left = static_cast<int16_t>(rect.left - kClearLabelColumn);
     rect.width = static_cast<int16_t>(rect.width + kClearLabelColumn);
   }
-  return rect;
+  const auto scaled = [&](int16_t length) {
+    return static_cast<int16_t>(Scaled(length, style.zoom));
+  };
+  return {scaled(rect.left), scaled(rect.top), scaled(rect.width), scaled(rect.height)};
 }
 
 }  // namespace kvir

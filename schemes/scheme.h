@@ -18,7 +18,7 @@ namespace kvir {
 /// A 24 × 24 picture control over the scheme picture showing the level of one cell.
 struct Indicator {
   std::string name;
-  int left = 0;
+  int left = 0;  ///< on the panel at 100 %
   int top = 0;
   bool is_button = false;           ///< the IN family; every other name is a lamp
   int32_t Tag = 0;                  ///< the signal cell
@@ -36,12 +36,19 @@ inline bool ShowsSelectedOutput(const Indicator& ind) {
   return ind.active == (ind.Tag == 0 ? ActiveLevel::kLow : ActiveLevel::kHigh);
 }
 
+/// Where the indicator's picture lies on its panel at `zoom` percent.
+inline PictureRect IndicatorPlace(const Indicator& ind, int zoom) {
+  const auto scaled = [zoom](int length) { return static_cast<int16_t>(Scaled(length, zoom)); };
+  const auto side = static_cast<int16_t>(IndicatorSide(zoom));
+  return {scaled(ind.left), scaled(ind.top), side, side};
+}
+
 /// Whether a name belongs to an input button.
 bool IsButtonName(std::string_view name);
 
 /// The scheme picture control; its Tag is the scheme number.
 struct PictureControl {
-  int left = 0, top = 0;  ///< on the panel
+  int left = 0, top = 0;  ///< on the panel at the scheme's zoom (StyledPictureRect)
   int width = 0, height = 0;
   int32_t Tag = 0;
   Picture picture;

@@ -62,16 +62,20 @@ Picture BlankPicture(int width, int height) {
   return p;
 }
 
-void DrawPlaceholder(Picture& picture, int x, int y, bool button) {
-  for (int dy = 0; dy < kPlaceholderSide; ++dy) {
-    for (int dx = 0; dx < kPlaceholderSide; ++dx) Fill(picture, x + dx, y + dy, 0x00);
+// The letter's cells are scaled as a whole: each pixel takes the cell it falls in.
+void DrawPlaceholder(Picture& picture, int x, int y, bool button, int zoom) {
+  const int side = Scaled(kPlaceholderSide, zoom);
+  for (int dy = 0; dy < side; ++dy) {
+    for (int dx = 0; dx < side; ++dx) Fill(picture, x + dx, y + dy, 0x00);
   }
   const Glyph& glyph = button ? kLetterK : kLetterL;
-  const int left = x + (kPlaceholderSide - 10) / 2 + 1;
-  const int top = y + (kPlaceholderSide - 14) / 2;
-  for (int gy = 0; gy < 14; ++gy) {
-    for (int gx = 0; gx < 10; ++gx) {
-      if (glyph[gy][gx] == '#') Fill(picture, left + gx, top + gy, 0xFF);
+  const int width = Scaled(10, zoom);
+  const int height = Scaled(14, zoom);
+  const int left = x + (side - width) / 2 + Scaled(1, zoom);
+  const int top = y + (side - height) / 2;
+  for (int py = 0; py < height; ++py) {
+    for (int px = 0; px < width; ++px) {
+      if (glyph[py * 100 / zoom][px * 100 / zoom] == '#') Fill(picture, left + px, top + py, 0xFF);
     }
   }
 }
@@ -80,11 +84,12 @@ void DrawPlaceholders(const Scheme& scheme, Picture& p) {
   for (const Indicator& ind : scheme.indicators()) {
     const int x = PictureX(scheme, ind);
     const int y = PictureY(scheme, ind);
-    if (x < 0 || y < 0 || x + kPlaceholderSide > p.width || y + kPlaceholderSide > p.height) {
+    const int side = Scaled(kPlaceholderSide, scheme.style.zoom);
+    if (x < 0 || y < 0 || x + side > p.width || y + side > p.height) {
       throw std::out_of_range("indicator " + ind.name + " of scheme " +
                               std::to_string(scheme.number()) + " lies off its picture");
     }
-    DrawPlaceholder(p, x, y, ind.is_button);
+    DrawPlaceholder(p, x, y, ind.is_button, scheme.style.zoom);
   }
 }
 

@@ -8,18 +8,19 @@ namespace kvir {
 
 inline constexpr int kPlaceholderSide = 24;
 
-/// Draws at (x, y) of an RGBA picture a black square lettered white "K" (button) or "L" (lamp).
-void DrawPlaceholder(Picture& picture, int x, int y, bool button);
+/// Draws at (x, y) of an RGBA picture a black square lettered white "K" (button) or "L" (lamp),
+/// kPlaceholderSide at 100 %, scaled to `zoom`.
+void DrawPlaceholder(Picture& picture, int x, int y, bool button, int zoom = kPlainZoom);
 
 /// A white, fully opaque RGBA picture of `width` × `height`.
 Picture BlankPicture(int width, int height);
 
-/// Where an indicator lies on its scheme picture.
+/// Where an indicator lies on its scheme picture, at the scheme's zoom.
 inline int PictureX(const Scheme& s, const Indicator& ind) {
-  return ind.left - s.picture.left;
+  return IndicatorPlace(ind, s.style.zoom).left - s.picture.left;
 }
 inline int PictureY(const Scheme& s, const Indicator& ind) {
-  return ind.top - s.picture.top;
+  return IndicatorPlace(ind, s.style.zoom).top - s.picture.top;
 }
 
 /// Draws the placeholder of every indicator of `scheme` on its picture `picture`.

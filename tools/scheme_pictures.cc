@@ -1,6 +1,7 @@
 // kvir-scheme-pictures DIR: draws scheme01.png … scheme16.png into DIR from the scheme tables,
 // and the title strips title01ru.png … title16en.png that `kvir-cli render --title` uses; for the
-// schemes that the clear view draws anew, also scheme10_clear.png … and title10ru_clear.png ….
+// schemes that the clear view draws anew, also scheme10_clear.png … and title10ru_clear.png …;
+// and all of them at every other zoom level: scheme01_150.png, title10ru_clear_300.png ….
 
 #include <QGuiApplication>
 #include <cctype>
@@ -42,10 +43,12 @@ int main(int argc, char** argv) {
   setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QGuiApplication app(argc, argv);
   try {
-    for (int n = 1; n <= kvir::kSchemeCount; ++n) {
-      DrawScheme(n, {}, argv[1]);
-      if (kvir::HasClearSchemePicture(*kvir::kSchemeTable[n - 1].def)) {
-        DrawScheme(n, {.clear = true}, argv[1]);
+    for (const int zoom : kvir::kZoomLevels) {
+      for (int n = 1; n <= kvir::kSchemeCount; ++n) {
+        DrawScheme(n, {.zoom = zoom}, argv[1]);
+        if (kvir::HasClearSchemePicture(*kvir::kSchemeTable[n - 1].def)) {
+          DrawScheme(n, {.clear = true, .zoom = zoom}, argv[1]);
+        }
       }
     }
   } catch (const std::exception& e) {

@@ -5,7 +5,10 @@
 
 #include <algorithm>
 #include <array>
+#include <string>
 #include <string_view>
+
+#include "schemes/zoom.h"
 
 namespace kvir {
 namespace {
@@ -133,9 +136,18 @@ constexpr ButtonColours kFilledButton = {kMark, {{kMarkRim, kMarkRim}}, {{kMarkR
 /// How many pixels each corner of the octagon cuts off along both edges.
 constexpr int kCornerCut = 7;
 
-Picture BlankPicture(int channels) {
-  Picture picture{kSide, kSide, channels, {}};
-  picture.pixels.assign(static_cast<size_t>(picture.stride()) * kSide, 0xFF);
+// Every length of the drawings is given at 100 %: a Grid scales it to the zoom drawn at.
+struct Grid {
+  int zoom;
+  int side = Scaled(kSide, zoom);
+  int Scale(int length) const { return Scaled(length, zoom); }
+  /// The cell at 100 % that a pixel at this zoom falls in.
+  int Cell(int pixel) const { return pixel * 100 / zoom; }
+};
+
+Picture BlankPicture(const Grid& grid, int channels) {
+  Picture picture{grid.side, grid.side, channels, {}};
+  picture.pixels.assign(static_cast<size_t>(picture.stride()) * grid.side, 0xFF);
   return picture;
 }
 
@@ -146,75 +158,93 @@ void SetPixel(Picture& picture, int x, int y, Rgb colour) {
   pixel[2] = colour.b;
 }
 
-Rgb FrameColourAt(const CardStyle& style, int x, int y) {
+Rgb FrameColourAt(const Grid& grid, const CardStyle& style, int x, int y) {
   if (style.dash == 0) return style.frame;
-  return ((x + y) / style.dash) % 2 == 0 ? style.frame : style.frame_dash;
+  return ((x + y) / grid.Scale(style.dash)) % 2 == 0 ? style.frame : style.frame_dash;
 }
 
-Picture DrawCard(const Glyph& glyph, const CardStyle& style) {
-  Picture picture = BlankPicture(3);
-  for (int y = 0; y < kSide; ++y) {
-    for (int x = 0; x < kSide; ++x) {
-      const bool frame = std::min({x, y, kSide - 1 - x, kSide - 1 - y}) < style.frame_width;
-      SetPixel(picture, x, y, frame ? FrameColourAt(style, x, y) : style.paper);
+Picture DrawCard(const Grid& grid, const Glyph& glyph, const CardStyle& style) {
+  Picture picture = BlankPicture(grid, 3);
+  const int side = grid.side;
+  for (int y = 0; y < side; ++y) {
+    for (int x = 0; x < side; ++x) {
+      const bool frame =
+          std::min({x, y, side - 1 - x, side - 1 - y}) < grid.Scale(style.frame_width);
+      SetPixel(picture, x, y, frame ? FrameColourAt(grid, style, x, y) : style.paper);
     }
   }
-  const int left = (kSide - static_cast<int>(glyph[0].size())) / 2;
-  const int top = (kSide - static_cast<int>(glyph.size())) / 2;
-  for (size_t row = 0; row < glyph.size(); ++row) {
-    for (size_t column = 0; column < glyph[row].size(); ++column) {
-      if (glyph[row][column] == '#') {
-        SetPixel(picture, left + static_cast<int>(column), top + static_cast<int>(row), style.ink);
-      }
+  const int width = grid.Scale(static_cast<int>(glyph[0].size()));
+  const int height = grid.Scale(static_cast<int>(glyph.size()));
+  const int left = (side - width) / 2;
+  const int top = (side - height) / 2;
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      if (glyph[grid.Cell(y)][grid.Cell(x)] == '#') SetPixel(picture, left + x, top + y, style.ink);
     }
   }
   return picture;
 }
 
-/// Distance in whole pixels from the octagon's edge: 0 on the edge, negative outside. Along a
-/// cut corner, two steps of the staircase make about 1.4 pixels, so they count as one.
-int OctagonDepth(int x, int y) {
-  const int from_side = std::min(x, kSide - 1 - x);
-  const int from_top = std::min(y, kSide - 1 - y);
-  const int from_corner = from_side + from_top - kCornerCut;
-  return std::min({from_side, from_top, from_corner < 0 ? -1 : from_corner * 7 / 10});
+/// Distance from the octagon's edge in whole pixels at 100 %: 0 on the edge, negative outside.
+/// Along a cut corner, two steps of the staircase make about 1.4 pixels, so they count as one.
+int OctagonDepth(const Grid& grid, int x, int y) {
+  const int from_side = std::min(x, grid.side - 1 - x);
+  const int from_top = std::min(y, grid.side - 1 - y);
+  const int from_corner = from_side + from_top - grid.Scale(kCornerCut);
+  return std::min({grid.Cell(from_side), grid.Cell(from_top),
+                   from_corner < 0 ? -1 : from_corner * 7 * 10 / grid.zoom});
 }
 
-Rgb ButtonColourAt(const ButtonColours& colours, int x, int y) {
-  const int depth = OctagonDepth(x, y);
+Rgb ButtonColourAt(const Grid& grid, const ButtonColours& colours, int x, int y) {
+  const int depth = OctagonDepth(grid, x, y);
   if (depth < 0) return kWhite;
   if (depth >= 2) return colours.face;
-  const bool upper_left = x + y < kSide - 1;
+  const bool upper_left = x + y < grid.side - 1;
   return upper_left ? colours.upper_left[depth] : colours.lower_right[depth];
 }
 
-Picture DrawButton(const ButtonColours& colours) {
-  Picture picture = BlankPicture(4);
-  for (int y = 0; y < kSide; ++y) {
-    for (int x = 0; x < kSide; ++x) SetPixel(picture, x, y, ButtonColourAt(colours, x, y));
+Picture DrawButton(const Grid& grid, const ButtonColours& colours) {
+  Picture picture = BlankPicture(grid, 4);
+  for (int y = 0; y < grid.side; ++y) {
+    for (int x = 0; x < grid.side; ++x)
+      SetPixel(picture, x, y, ButtonColourAt(grid, colours, x, y));
   }
   return picture;
+}
+
+// "bit0" at 150 % is drawn into "bit0_150.png".
+std::string FileName(std::string_view stem, int zoom) {
+  std::string name(stem);
+  if (zoom != kPlainZoom) name += "_" + std::to_string(zoom);
+  return name + ".png";
 }
 
 }  // namespace
 
-std::vector<SmallPicture> DrawSmallPictures() {
+std::vector<SmallPicture> DrawSmallPictures(int zoom) {
+  const Grid grid{zoom};
   std::vector<SmallPicture> pictures;
-  pictures.push_back({"bit0.png", DrawCard(kZeroGlyph, kLevel0)});
-  pictures.push_back({"bit1.png", DrawCard(kOneGlyph, kLevel1)});
-  pictures.push_back({"button0.png", DrawButton(kRaisedButton)});
-  pictures.push_back({"button1.png", DrawButton(kPressedButton)});
-  pictures.push_back({"button0_clear.png", DrawButton(kHollowButton)});
-  pictures.push_back({"button1_clear.png", DrawButton(kFilledButton)});
-  pictures.push_back({"active0.png", DrawCard(kZeroGlyph, kActive0)});
-  pictures.push_back({"active1.png", DrawCard(kOneGlyph, kActive1)});
-  pictures.push_back({"hidden.png", DrawCard(kQuestionGlyph, kHiddenCard)});
-  pictures.push_back({"guess0.png", DrawCard(kZeroGlyph, kGuessCard)});
-  pictures.push_back({"guess1.png", DrawCard(kOneGlyph, kGuessCard)});
-  pictures.push_back({"right0.png", DrawCard(kZeroGlyph, kRight0)});
-  pictures.push_back({"right1.png", DrawCard(kOneGlyph, kRight1)});
-  pictures.push_back({"wrong0.png", DrawCard(kZeroGlyph, kWrong0)});
-  pictures.push_back({"wrong1.png", DrawCard(kOneGlyph, kWrong1)});
+  const auto card = [&](std::string_view stem, const Glyph& glyph, const CardStyle& style) {
+    pictures.push_back({FileName(stem, zoom), DrawCard(grid, glyph, style)});
+  };
+  const auto button = [&](std::string_view stem, const ButtonColours& colours) {
+    pictures.push_back({FileName(stem, zoom), DrawButton(grid, colours)});
+  };
+  card("bit0", kZeroGlyph, kLevel0);
+  card("bit1", kOneGlyph, kLevel1);
+  button("button0", kRaisedButton);
+  button("button1", kPressedButton);
+  button("button0_clear", kHollowButton);
+  button("button1_clear", kFilledButton);
+  card("active0", kZeroGlyph, kActive0);
+  card("active1", kOneGlyph, kActive1);
+  card("hidden", kQuestionGlyph, kHiddenCard);
+  card("guess0", kZeroGlyph, kGuessCard);
+  card("guess1", kOneGlyph, kGuessCard);
+  card("right0", kZeroGlyph, kRight0);
+  card("right1", kOneGlyph, kRight1);
+  card("wrong0", kZeroGlyph, kWrong0);
+  card("wrong1", kOneGlyph, kWrong1);
   return pictures;
 }
 

@@ -1,11 +1,12 @@
 #pragma once
-// The 24 × 24 pictures that stand for one indicator: the lamps' levels, the buttons' states, the
-// clear view's marks and the cards of "Проверь себя" over hidden lamps.
+// The 24 × 24 pictures (at 100 %) that stand for one indicator: the lamps' levels, the buttons'
+// states, the clear view's marks and the cards of "Проверь себя" over hidden lamps.
 
 #include <string>
 #include <vector>
 
 #include "schemes/picture.h"
+#include "schemes/zoom.h"
 
 namespace kvir {
 
@@ -14,10 +15,11 @@ struct SmallPicture {
   Picture picture;
 };
 
-/// Every small picture, drawn afresh: bit0.png, bit1.png, button0.png, button1.png; the clear
+/// Every small picture at `zoom` percent (its file names then end in "_" and the zoom, as
+/// "bit0_150.png"), drawn afresh: bit0.png, bit1.png, button0.png, button1.png; the clear
 /// view's button0_clear.png (hollow), button1_clear.png (filled), active0.png and active1.png (the
 /// lamp of a selected decoder output, framed); then the cards hidden.png, guess0.png, guess1.png,
 /// right0.png, right1.png, wrong0.png, wrong1.png.
-std::vector<SmallPicture> DrawSmallPictures();
+std::vector<SmallPicture> DrawSmallPictures(int zoom = kPlainZoom);
 
 }  // namespace kvir

@@ -1,4 +1,5 @@
-// kvir-small-pictures DIR: draws the small pictures (DrawSmallPictures) into DIR.
+// kvir-small-pictures DIR: draws the small pictures (DrawSmallPictures) at every zoom level into
+// DIR.
 
 #include <cstdio>
 #include <string>
@@ -11,8 +12,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    for (const kvir::SmallPicture& small : kvir::DrawSmallPictures()) {
-      kvir::WritePngFile(small.picture, std::string(argv[1]) + "/" + small.file_name);
+    for (const int zoom : kvir::kZoomLevels) {
+      for (const kvir::SmallPicture& small : kvir::DrawSmallPictures(zoom)) {
+        kvir::WritePngFile(small.picture, std::string(argv[1]) + "/" + small.file_name);
+      }
     }
   } catch (const kvir::PictureError& error) {
     std::fprintf(stderr, "kvir-small-pictures: %s\n", error.what());

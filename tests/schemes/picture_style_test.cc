@@ -18,6 +18,8 @@ namespace {
 
 constexpr PictureStyle kPlain = {};
 constexpr PictureStyle kClear = {.clear = true};
+constexpr PictureStyle kPlain200 = {.zoom = 200};
+constexpr PictureStyle kClear150 = {.clear = true, .zoom = 150};
 
 struct LookupCase {
   std::string_view base;
@@ -44,27 +46,67 @@ constexpr LookupCase kLookups[] = {
     {"NOSUCHPNG", kClear, ""},
     {"NOSUCHPNG", kPlain, ""},
     {"BUTTON1", kClear, ""},  // not a picture's name
+    {"BUTTON1PNG", kPlain200, "BUTTON1_200PNG"},
+    {"BUTTON1PNG", kClear150, "BUTTON1_CLEAR_150PNG"},
+    {"BIT0PNG", kClear150, "BIT0_150PNG"},  // no clear variant: the zoom's plain picture
+    {"SCHEME01PNG", {.clear = true, .zoom = 300}, "SCHEME01_300PNG"},
+    {"SCHEME16PNG", {.clear = true, .zoom = 250}, "SCHEME16_CLEAR_250PNG"},
+    {"TITLE13RUPNG", kPlain200, "TITLE13RU_200PNG"},
+    {"NOSUCHPNG", kPlain200, ""},  // never the 100 % picture at another zoom
 };
 
 TEST(PictureStyle, EachPictureComesFromItsStylesVariantElseFromThePlainOne) {
   for (const LookupCase& c : kLookups) {
     const Resource* found = FindStyledResource(c.base, c.style);
-    EXPECT_EQ(found ? found->name : "", c.found) << c.base << (c.style.clear ? " clear" : "");
+    EXPECT_EQ(found ? found->name : "", c.found)
+        << c.base << (c.style.clear ? " clear" : "") << " at " << c.style.zoom;
   }
 }
 
-// A variant without its plain picture is a misnamed file: nothing would ever decode it.
-TEST(PictureStyle, EveryVariantHasItsPlainPicture) {
-  int variants = 0;
-  for (const Resource& r : AllResources()) {
-    const size_t at = r.name.find(StyleSuffix(kClear));
-    if (at == std::string_view::npos) continue;
-    ++variants;
-    const std::string base = std::string(r.name.substr(0, at)) + "PNG";
-    EXPECT_NE(FindResource(base), nullptr) << r.name;
-    EXPECT_EQ(r.name, std::string(r.name.substr(0, at)) + "_CLEARPNG");
+TEST(PictureStyle, SuffixNamesTheClearViewThenTheZoom) {
+  EXPECT_EQ(StyleSuffix(kPlain), "");
+  EXPECT_EQ(StyleSuffix(kClear), "_CLEAR");
+  EXPECT_EQ(StyleSuffix(kPlain200), "_200");
+  EXPECT_EQ(StyleSuffix(kClear150), "_CLEAR_150");
+}
+
+// The plain name of a variant and its style: "BUTTON1_CLEAR_200PNG" is BUTTON1PNG, clear, 200 %.
+std::pair<std::string, PictureStyle> PlainNameOf(std::string_view name) {
+  std::string stem(name.substr(0, name.size() - 3));
+  PictureStyle style;
+  for (const int zoom : kZoomLevels) {
+    const std::string suffix = "_" + std::to_string(zoom);
+    if (zoom != kPlainZoom && stem.ends_with(suffix)) {
+      style.zoom = zoom;
+      stem.resize(stem.size() - suffix.size());
+    }
   }
-  EXPECT_EQ(variants, 2 + 6 * 3);  // two buttons; six schemes' pictures and title strips
+  if (stem.ends_with("_CLEAR")) {
+    style.clear = true;
+    stem.resize(stem.size() - 6);
+  }
+  return {stem + "PNG", style};
+}
+
+// A variant without its plain picture is a misnamed file: nothing would ever decode it. Every
+// picture of the plain style at 100 % has its variant at every other zoom, and so has every
+// clear-view variant.
+TEST(PictureStyle, EveryPictureHasItsVariantAtEveryZoomAndEveryVariantItsPlainPicture) {
+  int clear_variants = 0;
+  for (const Resource& r : AllResources()) {
+    const auto [plain, style] = PlainNameOf(r.name);
+    EXPECT_NE(FindResource(plain), nullptr) << r.name;
+    EXPECT_EQ(plain.substr(0, plain.size() - 3) + StyleSuffix(style) + "PNG", r.name);
+    if (style.zoom != kPlainZoom) continue;
+    clear_variants += style.clear;
+    for (const int zoom : kZoomLevels) {
+      const PictureStyle at = {.clear = style.clear, .zoom = zoom};
+      const Resource* found = FindStyledResource(plain, at);
+      ASSERT_NE(found, nullptr) << r.name << " at " << zoom;
+      EXPECT_EQ(PlainNameOf(found->name).second, at) << r.name << " at " << zoom;
+    }
+  }
+  EXPECT_EQ(clear_variants, 2 + 6 * 3);  // two buttons; six schemes' pictures and title strips
 }
 
 // The clear view's pictures of the indicators: hollow and filled buttons, framed lamps.
@@ -105,6 +147,33 @@ class ClearViewScheme : public ::testing::TestWithParam<int> {
  protected:
   const SchemeDef& def() const { return *kSchemeTable[GetParam() - 1].def; }
 };
+
+// At every zoom the picture and both title strips decode at the style's size, scaled from
+// 100 %, and lie on the panel.
+TEST_P(ClearViewScheme, PicturesAreEmbeddedAtTheirSizeAtEveryZoom) {
+  for (const int zoom : kZoomLevels) {
+    for (const bool clear : {false, true}) {
+      const PictureStyle style = {.clear = clear, .zoom = zoom};
+      Scheme s(def());
+      Restyle(s, style);
+      const PictureRect rect = StyledPictureRect(def(), style);
+      const PictureRect plain = StyledPictureRect(def(), {.clear = clear});
+      EXPECT_EQ(rect.left, Scaled(plain.left, zoom));
+      EXPECT_EQ(rect.top, Scaled(plain.top, zoom));
+      EXPECT_EQ(rect.width, Scaled(plain.width, zoom));
+      EXPECT_EQ(rect.height, Scaled(plain.height, zoom));
+      EXPECT_LE(rect.left + rect.width, PanelWidth(zoom));
+      EXPECT_LE(rect.top + rect.height, PanelHeight(zoom));
+      ASSERT_NO_THROW(LoadSchemePicture(s.picture, style)) << zoom;
+      EXPECT_EQ(s.picture.picture.width, rect.width);
+      for (Language language : {Language::kRussian, Language::kEnglish}) {
+        Picture title;
+        ASSERT_NO_THROW(title = LoadTitlePicture(s, language)) << zoom;
+        EXPECT_EQ(title.width, CropRect(s).width);
+      }
+    }
+  }
+}
 
 // The picture and both title strips decode at the clear view's size; the labels' column lies on
 // the panel.

@@ -27,20 +27,22 @@ Picture Committed(const Scheme& s) {
   return p;
 }
 
-// The 24 × 24 block of `p` at (x, y), RGBA.
-std::vector<uint8_t> Block(const Picture& p, int x, int y) {
+// The block of `p` at (x, y) that a placeholder covers at `zoom`, RGBA.
+std::vector<uint8_t> Block(const Picture& p, int x, int y, int zoom) {
+  const int side = Scaled(kPlaceholderSide, zoom);
   std::vector<uint8_t> block;
-  for (int dy = 0; dy < kPlaceholderSide; ++dy) {
+  for (int dy = 0; dy < side; ++dy) {
     const uint8_t* row = p.pixel(x, y + dy);
-    block.insert(block.end(), row, row + kPlaceholderSide * 4);
+    block.insert(block.end(), row, row + side * 4);
   }
   return block;
 }
 
-std::vector<uint8_t> Expected(bool button) {
-  Picture p = BlankPicture(kPlaceholderSide, kPlaceholderSide);
-  DrawPlaceholder(p, 0, 0, button);
-  return Block(p, 0, 0);
+std::vector<uint8_t> Expected(bool button, int zoom) {
+  const int side = Scaled(kPlaceholderSide, zoom);
+  Picture p = BlankPicture(side, side);
+  DrawPlaceholder(p, 0, 0, button, zoom);
+  return Block(p, 0, 0, zoom);
 }
 
 /// Each scheme in the plain style, and in the clear view where it has a picture of its own.
@@ -51,9 +53,13 @@ struct PictureCase {
 
 std::vector<PictureCase> AllPictures() {
   std::vector<PictureCase> cases;
-  for (int n = 1; n <= kSchemeCount; ++n) {
-    cases.push_back({n, {}});
-    if (HasClearSchemePicture(*kSchemeTable[n - 1].def)) cases.push_back({n, {.clear = true}});
+  for (const int zoom : kZoomLevels) {
+    for (int n = 1; n <= kSchemeCount; ++n) {
+      cases.push_back({n, {.zoom = zoom}});
+      if (HasClearSchemePicture(*kSchemeTable[n - 1].def)) {
+        cases.push_back({n, {.clear = true, .zoom = zoom}});
+      }
+    }
   }
   return cases;
 }
@@ -70,10 +76,12 @@ TEST_P(SchemePictureTest, IsOpaqueRgbaOfItsSizeWithEverySquareInPlace) {
   const Picture p = Committed(s);
   ASSERT_EQ(p.channels, 4);
   for (size_t i = 3; i < p.pixels.size(); i += 4) ASSERT_EQ(p.pixels[i], 0xFF) << "pixel " << i / 4;
-  const std::vector<uint8_t> k = Expected(true), l = Expected(false);
+  const int zoom = s.style.zoom;
+  const std::vector<uint8_t> k = Expected(true, zoom), l = Expected(false, zoom);
   ASSERT_NE(k, l);
   for (const Indicator& ind : s.indicators()) {
-    EXPECT_EQ(Block(p, PictureX(s, ind), PictureY(s, ind)), ind.is_button ? k : l) << ind.name;
+    EXPECT_EQ(Block(p, PictureX(s, ind), PictureY(s, ind), zoom), ind.is_button ? k : l)
+        << ind.name;
   }
 }
 
@@ -173,7 +181,8 @@ TEST(TextComparison, AcceptsAShiftedRasterAndRejectsChangedDrawing) {
 INSTANTIATE_TEST_SUITE_P(AllSixteen, SchemePictureTest, ::testing::ValuesIn(AllPictures()),
                          [](const auto& info) {
                            return "Scheme" + std::to_string(info.param.scheme) +
-                                  (info.param.style.clear ? "Clear" : "");
+                                  (info.param.style.clear ? "Clear" : "") + "At" +
+                                  std::to_string(info.param.style.zoom);
                          });
 
 }  // namespace

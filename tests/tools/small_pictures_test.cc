@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 
 #include "resources/resources.h"
@@ -22,25 +23,52 @@ std::string ResourceName(const std::string& file_name) {
   return name + "PNG";
 }
 
-TEST(SmallPicturesTest, CommittedPicturesAreWhatTheToolDraws) {
-  const std::vector<SmallPicture> drawn = DrawSmallPictures();
-  ASSERT_EQ(drawn.size(), 15u);
-  for (const SmallPicture& small : drawn) {
-    Picture committed;
-    LoadResourcePicture(ResourceName(small.file_name), {24, 24, small.picture.channels}, committed);
-    EXPECT_EQ(committed.pixels, small.picture.pixels)
-        << small.file_name << ": regenerate resources/ with kvir-small-pictures";
+TEST(SmallPicturesTest, CommittedPicturesAreWhatTheToolDrawsAtEveryZoom) {
+  for (const int zoom : kZoomLevels) {
+    const std::vector<SmallPicture> drawn = DrawSmallPictures(zoom);
+    ASSERT_EQ(drawn.size(), 15u);
+    const int side = Scaled(24, zoom);
+    for (const SmallPicture& small : drawn) {
+      Picture committed;
+      LoadResourcePicture(ResourceName(small.file_name), {side, side, small.picture.channels},
+                          committed);
+      EXPECT_EQ(committed.pixels, small.picture.pixels)
+          << small.file_name << ": regenerate resources/ with kvir-small-pictures";
+    }
   }
 }
 
-TEST(SmallPicturesTest, NoTwoLampPicturesAlike) {
-  std::vector<SmallPicture> lamps = DrawSmallPictures();
-  std::erase_if(lamps,
-                [](const SmallPicture& small) { return small.file_name.starts_with("button"); });
-  for (size_t i = 0; i < lamps.size(); ++i) {
-    for (size_t j = i + 1; j < lamps.size(); ++j) {
-      EXPECT_NE(lamps[i].picture.pixels, lamps[j].picture.pixels)
-          << lamps[i].file_name << " looks like " << lamps[j].file_name;
+TEST(SmallPicturesTest, NoTwoLampPicturesAlikeAtAnyZoom) {
+  for (const int zoom : kZoomLevels) {
+    std::vector<SmallPicture> lamps = DrawSmallPictures(zoom);
+    std::erase_if(lamps,
+                  [](const SmallPicture& small) { return small.file_name.starts_with("button"); });
+    for (size_t i = 0; i < lamps.size(); ++i) {
+      for (size_t j = i + 1; j < lamps.size(); ++j) {
+        EXPECT_NE(lamps[i].picture.pixels, lamps[j].picture.pixels)
+            << lamps[i].file_name << " looks like " << lamps[j].file_name;
+      }
+    }
+  }
+}
+
+// Crisp at every zoom: a scaled picture holds only the colours of its 100 % drawing, none
+// blended between them.
+TEST(SmallPicturesTest, ScaledPicturesUseOnlyTheColoursOfThePlainOnes) {
+  const std::vector<SmallPicture> plain = DrawSmallPictures();
+  const auto colours = [](const Picture& p) {
+    std::vector<std::array<uint8_t, 3>> found;
+    for (size_t i = 0; i < p.pixels.size(); i += static_cast<size_t>(p.channels)) {
+      found.push_back({p.pixels[i], p.pixels[i + 1], p.pixels[i + 2]});
+    }
+    std::sort(found.begin(), found.end());
+    found.erase(std::unique(found.begin(), found.end()), found.end());
+    return found;
+  };
+  for (const int zoom : kZoomLevels) {
+    const std::vector<SmallPicture> scaled = DrawSmallPictures(zoom);
+    for (size_t i = 0; i < plain.size(); ++i) {
+      EXPECT_EQ(colours(scaled[i].picture), colours(plain[i].picture)) << scaled[i].file_name;
     }
   }
 }

@@ -23,7 +23,7 @@ struct StripCase {
 
 void PrintTo(const StripCase& c, std::ostream* out) {
   *out << "scheme " << c.scheme << (c.language == Language::kEnglish ? " en" : " ru")
-       << (c.style.clear ? " clear" : "");
+       << (c.style.clear ? " clear" : "") << " at " << c.style.zoom << " %";
 }
 
 class TitleStripTest : public ::testing::TestWithParam<StripCase> {};
@@ -44,8 +44,9 @@ TEST_P(TitleStripTest, IsWhatTheGeneratorDrawsAndFitsTheTrimmedPanel) {
       << "regenerate resources/ with kvir-scheme-pictures";
   ASSERT_EQ(committed.height, drawn.picture.height)
       << "regenerate resources/ with kvir-scheme-pictures";
-  EXPECT_GT(committed.height, art::kTitlePixels);
-  EXPECT_LT(committed.height, 4 * (art::kTitlePixels + art::kTitleTopGap));
+  const int zoom = GetParam().style.zoom;
+  EXPECT_GT(committed.height, Scaled(art::kTitlePixels, zoom));
+  EXPECT_LT(committed.height, 4 * Scaled(art::kTitlePixels + art::kTitleTopGap, zoom));
   for (int y = 0; y < committed.height; ++y) {
     for (int x = 0; x < committed.width; ++x) {
       if (drawn.text_area.contains(x, y)) continue;
@@ -59,11 +60,13 @@ TEST_P(TitleStripTest, IsWhatTheGeneratorDrawsAndFitsTheTrimmedPanel) {
 
 std::vector<StripCase> AllStrips() {
   std::vector<StripCase> cases;
-  for (int n = 1; n <= kSchemeCount; ++n) {
-    const bool clear = HasClearSchemePicture(*kSchemeTable[n - 1].def);
-    for (Language language : {Language::kRussian, Language::kEnglish}) {
-      cases.push_back({n, language, {}});
-      if (clear) cases.push_back({n, language, {.clear = true}});
+  for (const int zoom : kZoomLevels) {
+    for (int n = 1; n <= kSchemeCount; ++n) {
+      const bool clear = HasClearSchemePicture(*kSchemeTable[n - 1].def);
+      for (Language language : {Language::kRussian, Language::kEnglish}) {
+        cases.push_back({n, language, {.zoom = zoom}});
+        if (clear) cases.push_back({n, language, {.clear = true, .zoom = zoom}});
+      }
     }
   }
   return cases;
@@ -73,7 +76,8 @@ INSTANTIATE_TEST_SUITE_P(AllSchemesBothLanguages, TitleStripTest, ::testing::Val
                          [](const auto& info) {
                            return "Scheme" + std::to_string(info.param.scheme) +
                                   (info.param.language == Language::kEnglish ? "En" : "Ru") +
-                                  (info.param.style.clear ? "Clear" : "");
+                                  (info.param.style.clear ? "Clear" : "") + "At" +
+                                  std::to_string(info.param.style.zoom);
                          });
 
 }  // namespace

@@ -16,7 +16,9 @@ Canvas::Canvas(const Scheme& scheme)
   painter_ = std::make_unique<QPainter>(&image_);
   painter_->setRenderHint(QPainter::Antialiasing);
   painter_->setRenderHint(QPainter::TextAntialiasing);
+  // Drawn in panel coordinates at 100 %: the scale maps them onto the picture at its zoom.
   painter_->translate(-scheme.picture.left, -scheme.picture.top);
+  painter_->scale(Zoom(), Zoom());
   QPen pen(Qt::black, kWire);
   pen.setCapStyle(Qt::FlatCap);
   pen.setJoinStyle(Qt::MiterJoin);
@@ -30,8 +32,12 @@ QRectF Canvas::Box(std::string_view indicator) const {
   return QRectF(ind.left, ind.top, kPlaceholderSide, kPlaceholderSide);
 }
 
+qreal Canvas::Zoom() const {
+  return scheme_.style.zoom / 100.0;
+}
+
 QPointF Canvas::ToImage(QPointF panel) const {
-  return panel - QPointF(scheme_.picture.left, scheme_.picture.top);
+  return panel * Zoom() - QPointF(scheme_.picture.left, scheme_.picture.top);
 }
 
 void Canvas::Line(QPointF a, QPointF b) {
@@ -85,7 +91,8 @@ void Canvas::Text(QPointF at, const QString& text, Align align, qreal pixels) {
   const qreal baseline = at.y() + (metrics.ascent() - metrics.descent()) / 2;
   painter_->drawText(QPointF(x, baseline), text);
   painter_->restore();
-  const QRectF cell(ToImage({x, baseline - metrics.ascent()}), QSizeF(width, metrics.height()));
+  const QRectF cell(ToImage({x, baseline - metrics.ascent()}),
+                    QSizeF(width, metrics.height()) * Zoom());
   text_areas_.push_back(cell.toAlignedRect().adjusted(-1, -1, 1, 1));
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Drawing a scheme picture: a white canvas of the picture's size addressed in panel coordinates,
-// so that wires run straight to the indicators the scheme tables place.
+// Drawing a scheme picture: a white canvas of the picture's size addressed in panel coordinates
+// at 100 %, so that wires run straight to the indicators the scheme tables place, at every zoom.
 
 #include <QFont>
 #include <QImage>
@@ -79,6 +79,7 @@ class Canvas {
   Picture Finish();
 
  private:
+  qreal Zoom() const;
   QPointF ToImage(QPointF panel) const;
 
   const Scheme& scheme_;

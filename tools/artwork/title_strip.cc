@@ -12,18 +12,21 @@
 namespace kvir::art {
 
 TitleStrip DrawTitleStrip(const Scheme& scheme, Language language) {
+  const int zoom = scheme.style.zoom;
   const int width = CropRect(scheme).width;
+  const int pixels = Scaled(kTitlePixels, zoom);
+  const int margin = Scaled(kCropMargin, zoom);
   QFont font("DejaVu Sans");
-  font.setPixelSize(kTitlePixels);
+  font.setPixelSize(pixels);
   font.setBold(true);
   const std::string_view text_utf8 = SchemeTitle(scheme.number(), language);
   const QString title =
       QString::fromUtf8(text_utf8.data(), static_cast<qsizetype>(text_utf8.size()));
   constexpr int kFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
-  const QRect column(kCropMargin, kTitleTopGap, width - 2 * kCropMargin, 10 * kTitlePixels * 4);
+  const QRect column(margin, Scaled(kTitleTopGap, zoom), width - 2 * margin, 10 * pixels * 4);
   const QRect text = QFontMetrics(font).boundingRect(column, kFlags, title);
 
-  QImage image(width, text.bottom() + 1 + kTitleBottomGap, QImage::Format_RGBA8888);
+  QImage image(width, text.bottom() + 1 + Scaled(kTitleBottomGap, zoom), QImage::Format_RGBA8888);
   image.fill(Qt::white);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::TextAntialiasing);

@@ -11,7 +11,7 @@
 
 namespace kvir::art {
 
-/// The lettering of the strips.
+/// The lettering of the strips, at 100 % (the strips of a zoom level scale it and the gaps).
 inline constexpr int kTitlePixels = 15;
 /// White space above the title and between it and the scheme picture below.
 inline constexpr int kTitleTopGap = 10;
@@ -23,7 +23,7 @@ struct TitleStrip {
   QRect text_area;
 };
 
-/// The title strip of `scheme` in `language`.
+/// The title strip of `scheme` in `language`, in the scheme's style.
 TitleStrip DrawTitleStrip(const Scheme& scheme, Language language);
 
 }  // namespace kvir::art
