@@ -50,6 +50,8 @@ constexpr std::string_view kUsage =
     "  --clear-view   render: чёткий вид, как в окне программы: нажатые кнопки залиты\n"
     "                 цветом, отпущенные пусты, выбранные выходы дешифраторов в рамке,\n"
     "                 у каждого входа его метка\n"
+    "  --zoom ПРОЦЕНТ render: масштаб 100, 150, 200, 250 или 300 (по умолчанию 100),\n"
+    "                 как в окне программы; при 200 панель 1640 × 1330\n"
     "--help — эта справка, --version — версия.\n";
 
 using Args = std::vector<std::string>;
@@ -143,7 +145,8 @@ void Render(const CommandLine& line, std::ostream& out) {
   Args args = line.words;
   const std::string path = TakeOutputPath(args);
   RequireScheme(args);
-  const PictureStyle style = {.clear = line.Has("--clear-view")};
+  const PictureStyle style = {.clear = line.Has("--clear-view"),
+                              .zoom = line.zoom.value_or(kPlainZoom)};
   SchemeSession session(ParseSchemeNumber(args[1]), Buttons(args), style);
   LoadSchemePicture(session.scheme().picture, style);
   const std::vector<uint8_t> png = EncodePng(RenderedPicture(session.scheme(), line));
@@ -183,6 +186,9 @@ void Dispatch(const CommandLine& line, std::ostream& out) {
   const Args& args = line.words;
   const std::string& command = args[0];
   RequireOnlyFlags(line, FlagsOf(command));
+  if (line.zoom && command != "render") {
+    throw UsageError(command + ": параметр --zoom не подходит к этой команде");
+  }
   if (command == "--help" || command == "-h") {
     RequireNoArguments(args);
     out << kUsage;

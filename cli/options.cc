@@ -4,6 +4,7 @@
 #include <array>
 
 #include "cli/args.h"
+#include "schemes/zoom.h"
 
 namespace kvir {
 namespace {
@@ -16,21 +17,44 @@ bool IsFlag(std::string_view word) {
   return std::find(kFlags.begin(), kFlags.end(), word) != kFlags.end();
 }
 
-Language TakeLanguage(std::vector<std::string>& args) {
-  Language language = Language::kRussian;
-  for (auto it = std::find(args.begin(), args.end(), kLanguageOption); it != args.end();
-       it = std::find(args.begin(), args.end(), kLanguageOption)) {
+// An option that takes a value: what the value is called in messages and what it may be.
+struct ValueOption {
+  std::string_view name;   ///< "--lang"
+  std::string_view value;  ///< "язык"
+  std::string expected;    ///< "ru или en"
+};
+
+// Takes every "NAME VALUE" of `option` out of `args` and returns the last value read by `parse`,
+// if any; a missing value or one `parse` does not read is a usage error.
+template <typename Parse>
+auto TakeOption(std::vector<std::string>& args, const ValueOption& option, Parse parse)
+    -> decltype(parse(std::string())) {
+  decltype(parse(std::string())) taken;
+  for (auto it = std::find(args.begin(), args.end(), option.name); it != args.end();
+       it = std::find(args.begin(), args.end(), option.name)) {
+    const std::string name(option.name);
     if (it + 1 == args.end()) {
-      throw UsageError("--lang: не указан язык: ожидается ru или en");
+      throw UsageError(name + ": не указан " + std::string(option.value) + ": ожидается " +
+                       option.expected);
     }
-    const std::optional<Language> parsed = ParseLanguage(*(it + 1));
-    if (!parsed) {
-      throw UsageError("--lang: язык «" + *(it + 1) + "» не поддерживается: ожидается ru или en");
+    taken = parse(*(it + 1));
+    if (!taken) {
+      throw UsageError(name + ": " + std::string(option.value) + " «" + *(it + 1) +
+                       "» не поддерживается: ожидается " + option.expected);
     }
-    language = *parsed;
     args.erase(it, it + 2);
   }
-  return language;
+  return taken;
+}
+
+Language TakeLanguage(std::vector<std::string>& args) {
+  const ValueOption option = {kLanguageOption, "язык", "ru или en"};
+  return TakeOption(args, option, ParseLanguage).value_or(Language::kRussian);
+}
+
+std::optional<int> TakeZoom(std::vector<std::string>& args) {
+  const ValueOption option = {"--zoom", "масштаб", ZoomLevelList()};
+  return TakeOption(args, option, [](const std::string& text) { return ParseZoomLevel(text); });
 }
 
 }  // namespace
@@ -42,6 +66,7 @@ bool CommandLine::Has(std::string_view flag) const {
 CommandLine ParseCommandLine(std::vector<std::string> args) {
   CommandLine line;
   line.language = TakeLanguage(args);
+  line.zoom = TakeZoom(args);
   for (std::string& word : args) {
     (IsFlag(word) ? line.flags : line.words).push_back(std::move(word));
   }

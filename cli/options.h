@@ -1,6 +1,8 @@
 #pragma once
-// The options of kvir-cli: "--lang ru|en" for every command, and the flags some commands take.
+// The options of kvir-cli: "--lang ru|en" for every command, "--zoom PERCENT" for render, and
+// the flags some commands take.
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -14,14 +16,15 @@ namespace kvir {
 struct CommandLine {
   std::vector<std::string> words;  ///< the command and its own arguments, in order
   Language language = Language::kRussian;
+  std::optional<int> zoom;         ///< the level "--zoom" names, when given
   std::vector<std::string> flags;  ///< the flags given, in order
 
   bool Has(std::string_view flag) const;
 };
 
-/// Takes "--lang CODE" and the known flags (--labels, --csv, --crop, --title, --clear-view) out
-/// of `args`,
-/// wherever they stand; throws UsageError for a missing or unknown language.
+/// Takes "--lang CODE", "--zoom PERCENT" and the known flags (--labels, --csv, --crop, --title,
+/// --clear-view) out of `args`, wherever they stand; throws UsageError for a missing or unknown
+/// language or zoom level.
 CommandLine ParseCommandLine(std::vector<std::string> args);
 
 /// Throws UsageError naming the first flag that the command does not take.
