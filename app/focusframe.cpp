@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "schemes/zoom.h"
+
 namespace kvir {
 
 FocusFrame::FocusFrame(QWidget* parent) : QWidget(parent) {
@@ -11,12 +13,14 @@ FocusFrame::FocusFrame(QWidget* parent) : QWidget(parent) {
   hide();
 }
 
-void FocusFrame::ring(const QWidget* target) {
+void FocusFrame::ring(const QWidget* target, int zoom) {
   if (target == nullptr) {
     hide();
     return;
   }
-  setGeometry(target->geometry().adjusted(-kWidth, -kWidth, kWidth, kWidth));
+  width_ = Scaled(kWidth, zoom);
+  rim_ = Scaled(1, zoom);
+  setGeometry(target->geometry().adjusted(-width_, -width_, width_, width_));
   raise();
   show();
 }
@@ -27,9 +31,9 @@ void FocusFrame::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   const QRect outer = rect();
   painter.setClipRegion(
-      QRegion(outer).subtracted(outer.adjusted(kWidth, kWidth, -kWidth, -kWidth)));
+      QRegion(outer).subtracted(outer.adjusted(width_, width_, -width_, -width_)));
   painter.fillRect(outer, Qt::white);
-  painter.fillRect(outer.adjusted(1, 1, -1, -1), QColor(kColour));
+  painter.fillRect(outer.adjusted(rim_, rim_, -rim_, -rim_), QColor(kColour));
 }
 
 }  // namespace kvir

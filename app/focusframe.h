@@ -14,14 +14,18 @@ class FocusFrame : public QWidget {
  public:
   explicit FocusFrame(QWidget* parent);
 
-  /// Rings `target`, a sibling; hides the frame when null.
-  void ring(const QWidget* target);
+  /// Rings `target`, a sibling, at `zoom` percent; hides the frame when null.
+  void ring(const QWidget* target, int zoom = 100);
 
-  static constexpr int kWidth = 3;                   ///< pixels outside the target's edge
+  static constexpr int kWidth = 3;                   ///< pixels outside the target's edge at 100 %
   static constexpr QRgb kColour = qRgb(0, 80, 255);  ///< the two inner pixels
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  int width_ = kWidth;  ///< at the present zoom
+  int rim_ = 1;         ///< the white edge, at the present zoom
 };
 
 }  // namespace kvir

@@ -51,6 +51,10 @@ void LearningModes::retranslate() {
   quiz_->retranslate();
 }
 
+void LearningModes::restyle() {
+  quiz_->restyle();
+}
+
 void LearningModes::switchStep(bool on) {
   if (on) {
     actions_.action(PanelAction::kQuiz)->setChecked(false);
@@ -90,8 +94,11 @@ void LearningModes::updateActions() {
 }
 
 SchemePanel* LearningModes::shownPanel() const {
+  // A panel not shown waits in its own hidden scheme window; the shown one lies in the window or
+  // in its scrolling scheme area.
   for (SchemePanel* panel : panels_) {
-    if (panel->parentWidget() == window_) return panel;
+    const QWidget* host = panel->parentWidget();
+    if (host == window_ || !host->isHidden()) return panel;
   }
   return nullptr;
 }

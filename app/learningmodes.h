@@ -35,6 +35,8 @@ class LearningModes : public QObject {
   void afterModelChange();
   /// The language changed.
   void retranslate();
+  /// The panels' zoom or pictures changed.
+  void restyle();
 
   StepMode& step() const { return *step_; }
   QuizMode& quiz() const { return *quiz_; }

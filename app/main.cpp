@@ -43,6 +43,7 @@ int main(int argc, char* argv[]) {
   });
   frm00.setQuitAfterFirstPaint(line.options.firstPaintExit);
   frm00.setClearView(line.options.clearView || kvir::RememberedClearView());
+  frm00.setZoom(line.options.zoom);
   frm00.startLearningMode(line.options.mode);
   frm00.show();
   const int code = app.exec();

@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStyle>
 #include <exception>
 
@@ -22,6 +23,7 @@
 #include "app/settings.h"
 #include "app/timingoffer.h"
 #include "app/truthtablewindow.h"
+#include "app/zoom.h"
 #include "schemes/panel_geometry.h"
 #include "schemes/scheme_texts.h"
 #include "timing/timing.h"
@@ -31,6 +33,11 @@ namespace {
 
 constexpr int kWindowWidth = kPanelWidth;
 constexpr int kWindowHeight = kPanelTop + kPanelHeight;
+// The places of the list, the help button and the timing button at 100 %, and the font's size.
+constexpr QRect kSelectorPlace(0, 0, 744, 21);
+constexpr QRect kHelpButtonPlace(744, 0, 75, 19);
+constexpr QRect kTimingButtonPlace(10, 10, 75, 25);
+constexpr qreal kFontPoints = 8;
 
 constexpr Qt::WindowFlags kMainFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                        Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -61,14 +68,14 @@ Tfrm00::Tfrm00(SchemeSet& schemes, InitProc init, QWidget* parent)
     : QWidget(parent, kMainFlags), schemes_(schemes), init_(init) {
   setObjectName(QStringLiteral("frm00"));
   setWindowTitle(QStringLiteral("KVIR v1.0"));
-  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+  setFont(QFont(QStringLiteral("MS Sans Serif"), kFontPoints));
   setFixedSize(kWindowWidth, kWindowHeight);
   QPalette white = palette();
   white.setColor(QPalette::Window, Qt::white);
   setPalette(white);
   setAutoFillBackground(true);
 
-  CreateSchemeBackground(this);
+  background_ = CreateSchemeBackground(this);
   createSelector();
   createSchemeWindows();
   createTimingButton();
@@ -99,7 +106,7 @@ void Tfrm00::changeEvent(QEvent* event) {
 void Tfrm00::createSelector() {
   cbxSelect_ = new QComboBox(this);
   cbxSelect_->setObjectName(QStringLiteral("cbxSelect"));
-  cbxSelect_->setGeometry(0, 0, 744, 21);
+  cbxSelect_->setGeometry(kSelectorPlace);
   cbxSelect_->setEditable(true);
   cbxSelect_->setInsertPolicy(QComboBox::NoInsert);
   cbxSelect_->setCompleter(nullptr);
@@ -113,7 +120,7 @@ void Tfrm00::createSelector() {
 
   btnHelp_ = new QPushButton(this);
   btnHelp_->setObjectName(QStringLiteral("btnHelp"));
-  btnHelp_->setGeometry(744, 0, 75, 19);
+  btnHelp_->setGeometry(kHelpButtonPlace);
   connect(btnHelp_, &QPushButton::clicked, this, &Tfrm00::btnHelpClick);
 }
 
@@ -134,7 +141,7 @@ void Tfrm00::createSchemeWindows() {
 void Tfrm00::createTimingButton() {
   btnTiming_ = new QPushButton(QStringLiteral("Timing"), panels_[0]);
   btnTiming_->setObjectName(QStringLiteral("btnTiming"));
-  btnTiming_->setGeometry(10, 10, 75, 25);
+  btnTiming_->setGeometry(kTimingButtonPlace);
   btnTiming_->hide();
   connect(btnTiming_, &QPushButton::clicked, this, &Tfrm00::btnTimingClick);
 }
@@ -162,6 +169,9 @@ void Tfrm00::createActions() {
     setClearView(on);
     RememberClearView(on);
   });
+  actions_->bind(PanelAction::kZoomIn, [this] { setZoom(StepZoom(zoom_, 1)); });
+  actions_->bind(PanelAction::kZoomOut, [this] { setZoom(StepZoom(zoom_, -1)); });
+  actions_->bind(PanelAction::kZoomReset, [this] { setZoom(kPlainZoom); });
   for (SchemePanel* panel : panels_) actions_->attach(panel);
   modes_ = new LearningModes(*actions_, panels_, this);
   connect(modes_, &LearningModes::modelFailed, this, &Tfrm00::reportModelFailure);
@@ -185,13 +195,86 @@ void Tfrm00::setClearView(bool on) {
     const QSignalBlocker quiet(toggle);
     toggle->setChecked(on);
   }
+  clearView_ = on;
+  applyStyle();
+}
+
+// The pictures of the style and zoom asked for: the panels keep the window's zoom, their
+// pictures may be drawn at a higher one for the screen.
+void Tfrm00::applyStyle() {
   if (failed_) return;
   try {
-    SetPictureStyle(schemes_, {.clear = on});
+    SetPictureStyle(schemes_,
+                    {.clear = clearView_, .zoom = PictureZoom(zoom_, devicePixelRatioF())});
   } catch (const std::exception& error) {
     reportModelFailure(QString::fromUtf8(error.what()));
   }
-  for (SchemePanel* panel : panels_) panel->showStyle();
+  for (SchemePanel* panel : panels_) panel->setZoom(zoom_);
+  modes_->restyle();
+}
+
+void Tfrm00::setZoom(int percent) {
+  if (percent == zoom_ || !IsZoomLevel(percent)) return;
+  zoom_ = percent;
+  QFont font = this->font();
+  font.setPointSizeF(kFontPoints * zoom_ / kPlainZoom);
+  setFont(font);
+  cbxSelect_->setGeometry(Zoomed(kSelectorPlace, zoom_));
+  btnHelp_->setGeometry(Zoomed(kHelpButtonPlace, zoom_));
+  btnTiming_->setGeometry(Zoomed(kTimingButtonPlace, zoom_));
+  applyStyle();
+  fitToScreen();
+}
+
+int Tfrm00::panelTop() const {
+  return Scaled(kPanelTop, zoom_);
+}
+
+QWidget* Tfrm00::panelHost() {
+  if (scrollArea_ != nullptr && !scrollArea_->isHidden()) return scrollArea_->widget();
+  return this;
+}
+
+// The window at the size of its zoom where the screen has room for it, else as large as the
+// screen allows with the scheme area scrolling; moved as little as it takes to stay on the screen.
+void Tfrm00::fitToScreen() {
+  const QSize wanted(PanelWidth(zoom_), panelTop() + PanelHeight(zoom_));
+  const QScreen* desktop = screen();
+  const QRect available = desktop != nullptr ? desktop->availableGeometry() : QRect();
+  const QSize frame = frameGeometry().size() - geometry().size();
+  const WindowFit fit = zoom_ == kPlainZoom || available.isEmpty()
+                            ? WindowFit{wanted, false}
+                            : FitWindow(wanted, available.size() - frame);
+  background_->setGeometry(0, panelTop(), fit.size.width(), fit.size.height() - panelTop());
+  useScrollArea(fit.scrolls, QRect(QPoint(0, panelTop()), fit.size - QSize(0, panelTop())));
+  setFixedSize(fit.size);
+  if (!available.isEmpty() && zoom_ != kPlainZoom) {
+    move(KeptOnScreen(frameGeometry(), available).topLeft());
+  }
+}
+
+// The scrolling scheme area is made the first time the window does not fit, and hidden while it
+// does: the shown panel moves between it and the window.
+void Tfrm00::useScrollArea(bool scrolls, const QRect& area) {
+  if (scrolls && scrollArea_ == nullptr) {
+    scrollArea_ = new QScrollArea(this);
+    scrollArea_->setObjectName(QStringLiteral("schemeArea"));
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setWidget(new QWidget);
+    scrollArea_->widget()->setAutoFillBackground(true);
+  }
+  SchemePanel* shown = shown_ == 0 ? nullptr : panels_[shown_ - 1];
+  if (scrollArea_ == nullptr) {
+    if (shown != nullptr) shown->move(0, panelTop());
+    return;
+  }
+  scrollArea_->setGeometry(area);
+  scrollArea_->widget()->resize(PanelWidth(zoom_), PanelHeight(zoom_));
+  scrollArea_->setVisible(scrolls);
+  if (shown != nullptr) {
+    const int n = shown_;
+    placeShownPanel(n);
+  }
 }
 
 void Tfrm00::ReturnPanel(int n) {
@@ -203,14 +286,28 @@ void Tfrm00::ReturnPanel(int n) {
 }
 
 void Tfrm00::PlacePanel(int n, int left, int top) {
-  SchemePanel* panel = panels_.at(n - 1);
-  panel->showModel();
-  panel->setParent(this);
-  panel->move(left, top);
-  panel->raise();
-  panel->show();
+  panels_.at(n - 1)->showModel();
+  if (zoom_ == kPlainZoom) {
+    placePanelAt(n, this, QPoint(left, top));
+  } else {
+    placeShownPanel(n);
+  }
   setShown(n);
   modes_->afterModelChange();
+}
+
+// A zoomed window places the panel under its list, or in its scrolling scheme area.
+void Tfrm00::placeShownPanel(int n) {
+  QWidget* host = panelHost();
+  placePanelAt(n, host, QPoint(0, host == this ? panelTop() : 0));
+}
+
+void Tfrm00::placePanelAt(int n, QWidget* host, const QPoint& at) {
+  SchemePanel* panel = panels_.at(n - 1);
+  panel->setParent(host);
+  panel->move(at);
+  panel->raise();
+  panel->show();
 }
 
 void Tfrm00::setShown(int n) {
@@ -225,6 +322,8 @@ void Tfrm00::showEvent(QShowEvent* event) {
       setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
                                       desktop->availableGeometry()));
     }
+    // On a screen of more device pixels per pixel the pictures are drawn at a higher zoom.
+    if (PictureZoom(zoom_, devicePixelRatioF()) != schemes_.scheme(1).style.zoom) applyStyle();
     try {
       init_(schemes_, *this);
       restartReached();
@@ -248,7 +347,7 @@ void Tfrm00::paintEvent(QPaintEvent* event) {
 bool Tfrm00::focusNextPrevChild(bool next) {
   QList<QWidget*> chain = {cbxSelect_, btnHelp_, btnTiming_};
   for (SchemePanel* panel : panels_) {
-    if (panel->parentWidget() == this && panel->isVisible()) chain += panel->tabOrder();
+    if (panel->parentWidget() == panelHost() && panel->isVisible()) chain += panel->tabOrder();
   }
   QWidget* target = NextInChain(chain, focusWidget(), next);
   if (target == nullptr) return QWidget::focusNextPrevChild(next);

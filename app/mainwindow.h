@@ -10,9 +10,11 @@
 #include "app/options.h"
 #include "schemes/reached_rows.h"
 #include "schemes/scheme_set.h"
+#include "schemes/zoom.h"
 
 class QComboBox;
 class QPushButton;
+class QScrollArea;
 
 namespace kvir {
 
@@ -24,9 +26,10 @@ class TfrmAbout;
 class TfrmHelp;
 class TfrmTruthTable;
 
-/// frm00: "KVIR v1.0", a fixed white 820 × 688 client area centred on the screen when first
-/// shown. Owns the sixteen hidden scheme windows frm01 … frm16 with their panels, and the help
-/// window. Builds the schemes when first shown and places the selected scheme's panel at 0, 23.
+/// frm00: "KVIR v1.0", a fixed white 820 × 688 client area (at 100 %, scaled with the zoom)
+/// centred on the screen when first shown. Owns the sixteen hidden scheme windows frm01 … frm16
+/// with their panels, and the help window. Builds the schemes when first shown and places the
+/// selected scheme's panel at 0, 23.
 class Tfrm00 : public QWidget, public PanelHost {
   Q_OBJECT
 
@@ -49,6 +52,12 @@ class Tfrm00 : public QWidget, public PanelHost {
   /// Shows every scheme in the clear view (on) or plainly, without changing any level, and ticks
   /// its switch to match. The switch calls it too, and remembers the choice.
   void setClearView(bool on);
+
+  /// Scales the whole window to `percent`, one of kZoomLevels (others change nothing): the list,
+  /// the buttons and the panels, each picture drawn for that zoom. The window grows or shrinks
+  /// to fit and stays on the screen; where the screen is too small, the scheme area scrolls.
+  void setZoom(int percent);
+  int zoom() const { return zoom_; }
 
   /// Switches the learning mode `mode` on, as its action would.
   void startLearningMode(LearningMode mode);
@@ -105,6 +114,14 @@ class Tfrm00 : public QWidget, public PanelHost {
   void recordPress();
   /// Notes that scheme n (0: none) is the one shown now.
   void setShown(int n);
+  void applyStyle();
+  void fitToScreen();
+  void useScrollArea(bool scrolls, const QRect& area);
+  /// Where the shown panel lives: the window, or its scrolling scheme area.
+  QWidget* panelHost();
+  int panelTop() const;
+  void placeShownPanel(int n);
+  void placePanelAt(int n, QWidget* host, const QPoint& at);
 
   SchemeSet& schemes_;
   InitProc init_;
@@ -114,6 +131,10 @@ class Tfrm00 : public QWidget, public PanelHost {
   QComboBox* cbxSelect_ = nullptr;
   QPushButton* btnHelp_ = nullptr;
   QPushButton* btnTiming_ = nullptr;
+  QWidget* background_ = nullptr;      ///< pnl00
+  QScrollArea* scrollArea_ = nullptr;  ///< made when a zoomed window first cannot fit the screen
+  int zoom_ = kPlainZoom;
+  bool clearView_ = false;
   TfrmHelp* frmHelp_ = nullptr;
   TfrmTruthTable* frmTruthTable_ = nullptr;  ///< made when first opened
   TfrmAbout* frmAbout_ = nullptr;

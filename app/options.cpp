@@ -4,6 +4,8 @@
 #include <QCommandLineParser>
 #include <optional>
 
+#include "schemes/zoom.h"
+
 namespace kvir {
 namespace {
 
@@ -24,6 +26,7 @@ const QString kFirstPaintExit = QStringLiteral("first-paint-exit");
 const QString kLang = QStringLiteral("lang");
 const QString kClearView = QStringLiteral("clear-view");
 const QString kMode = QStringLiteral("mode");
+const QString kZoom = QStringLiteral("zoom");
 
 const OptionRow kOptions[] = {
     {{QStringLiteral("h"), kHelp},
@@ -53,6 +56,11 @@ const OptionRow kOptions[] = {
      QT_TRANSLATE_NOOP("kvir::Options",
                        "начать в режиме обучения: step («Пошагово»: нажатие проходит по схеме "
                        "шаг за шагом) или quiz («Проверь себя»: угадать уровни выходов)")},
+    {{kZoom},
+     QT_TRANSLATE_NOOP("kvir::Options", "ПРОЦЕНТ"),
+     QT_TRANSLATE_NOOP("kvir::Options",
+                       "начать в масштабе 100, 150, 200, 250 или 300 процентов (по умолчанию "
+                       "100); в окне масштаб меняют Ctrl+Плюс, Ctrl+Минус и Ctrl+0")},
 };
 
 // The values of --mode.
@@ -199,6 +207,14 @@ CommandLine ParseCommandLine(const QStringList& arguments, Language fallback) {
         text(QT_TRANSLATE_NOOP("kvir::Options", "неизвестный режим «%1»")).arg(parser.value(kMode)),
         QStringLiteral("step, quiz"));
   }
+  const std::optional<int> zoom =
+      parser.isSet(kZoom) ? ParseZoomLevel(parser.value(kZoom).toStdString()) : kPlainZoom;
+  if (!zoom) {
+    return Refuse(language,
+                  text(QT_TRANSLATE_NOOP("kvir::Options", "неизвестный масштаб «%1»"))
+                      .arg(parser.value(kZoom)),
+                  QString::fromStdString(ZoomLevelList()));
+  }
   if (parser.isSet(kHelp)) return Print(ProgramHelp(language));
   if (parser.isSet(kVersion)) return Print(ProgramVersion());
   CommandLine line;
@@ -206,6 +222,7 @@ CommandLine ParseCommandLine(const QStringList& arguments, Language fallback) {
   line.options.language = language;
   line.options.clearView = parser.isSet(kClearView);
   line.options.mode = *mode;
+  line.options.zoom = *zoom;
   return line;
 }
 

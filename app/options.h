@@ -18,6 +18,7 @@ struct ProgramOptions {
   Language language = Language::kRussian;  ///< of the windows' texts
   bool clearView = false;  ///< start in the clear view, whatever the setting remembers
   LearningMode mode = LearningMode::kPlain;
+  int zoom = 100;  ///< the window's zoom level at the start, in percent
 };
 
 /// The outcome of reading the command line: either run with `options`, or print `out` (to

@@ -33,6 +33,9 @@ enum class PanelAction {
   kCheckAnswers,  ///< the open question checked
   kNextQuestion,  ///< another question
   kHarder,        ///< switch: questions hide the inner lamps too
+  kZoomIn,        ///< the whole window one zoom level larger
+  kZoomOut,       ///< the whole window one zoom level smaller
+  kZoomReset,     ///< the whole window back at 100 %
 };
 
 /// One action: its text in the menu (in Russian, translated in the context "kvir::PanelActions")
@@ -88,6 +91,13 @@ inline constexpr std::array kPanelActions = {
     PanelActionRow{PanelAction::kHarder,
                    QT_TRANSLATE_NOOP("kvir::PanelActions", "Скрывать и внутренние индикаторы"),
                    QKeySequence::UnknownKey, "Shift+F9", true},
+    PanelActionRow{PanelAction::kZoomIn, QT_TRANSLATE_NOOP("kvir::PanelActions", "Крупнее"),
+                   QKeySequence::ZoomIn},
+    PanelActionRow{PanelAction::kZoomOut, QT_TRANSLATE_NOOP("kvir::PanelActions", "Мельче"),
+                   QKeySequence::ZoomOut},
+    PanelActionRow{PanelAction::kZoomReset,
+                   QT_TRANSLATE_NOOP("kvir::PanelActions", "Обычный размер"),
+                   QKeySequence::UnknownKey, "Ctrl+0"},
 };
 
 /// The shortcut of a row.

@@ -8,8 +8,10 @@
 namespace kvir {
 namespace {
 
-QRect PlaceOf(const Indicator& indicator, const Picture& shown) {
-  return QRect(indicator.left, indicator.top, shown.width, shown.height);
+// Where `shown` lies on a panel whose pictures are drawn at `zoom`.
+QRect PlaceOf(const Indicator& indicator, const Picture& shown, int zoom) {
+  const PictureRect place = IndicatorPlace(indicator, zoom);
+  return QRect(place.left, place.top, shown.width, shown.height);
 }
 
 // Whether `part` lies wholly under one indicator that shows a picture, which paints over it.
@@ -17,16 +19,17 @@ bool UnderShownIndicator(const Scheme& scheme, const PanelOverlay* overlay, cons
   const std::span<const Indicator> indicators = scheme.indicators();
   for (size_t i = 0; i < indicators.size(); ++i) {
     const Picture& shown = ShownPicture(scheme, overlay, i);
-    if (!shown.empty() && PlaceOf(indicators[i], shown).contains(part)) return true;
+    if (!shown.empty() && PlaceOf(indicators[i], shown, scheme.style.zoom).contains(part)) {
+      return true;
+    }
   }
   return false;
 }
 
-void PaintMarker(QPainter& painter, const Indicator& indicator) {
-  const QRect outer = MarkerPlace(indicator);
-  const QRegion ring = QRegion(outer).subtracted(
-      outer.adjusted(kMarkerOutside + kMarkerInside, kMarkerOutside + kMarkerInside,
-                     -kMarkerOutside - kMarkerInside, -kMarkerOutside - kMarkerInside));
+void PaintMarker(QPainter& painter, const Indicator& indicator, int zoom) {
+  const QRect outer = MarkerPlace(indicator, zoom);
+  const int width = Scaled(kMarkerOutside + kMarkerInside, zoom);
+  const QRegion ring = QRegion(outer).subtracted(outer.adjusted(width, width, -width, -width));
   for (const QRect& part : ring) painter.fillRect(part, QColor::fromRgb(kMarkerColour));
 }
 
@@ -64,25 +67,27 @@ void PaintPanel(QPainter& painter, const Scheme& scheme, const QRegion& region,
   for (size_t i = 0; i < indicators.size(); ++i) {
     const Picture& shown = ShownPicture(scheme, overlay, i);
     if (shown.empty()) continue;
-    const QRect place = PlaceOf(indicators[i], shown);
+    const QRect place = PlaceOf(indicators[i], shown, scheme.style.zoom);
     if (region.intersects(place)) painter.drawImage(place.topLeft(), ImageOver(shown));
   }
   if (overlay == nullptr) return;
   painter.setClipRegion(region);
-  for (uint16_t i : overlay->marked) PaintMarker(painter, indicators[i]);
+  for (uint16_t i : overlay->marked) PaintMarker(painter, indicators[i], scheme.style.zoom);
 }
 
 QImage PanelImage(const Scheme& scheme, const PanelOverlay* overlay) {
-  QImage image(kPanelWidth, kPanelHeight, QImage::Format_RGB32);
+  const int zoom = scheme.style.zoom;
+  QImage image(PanelWidth(zoom), PanelHeight(zoom), QImage::Format_RGB32);
   QPainter painter(&image);
   PaintPanel(painter, scheme, QRegion(image.rect()), overlay);
   return image;
 }
 
-QRect MarkerPlace(const Indicator& indicator) {
-  constexpr int kSide = 24;
-  return QRect(indicator.left, indicator.top, kSide, kSide)
-      .adjusted(-kMarkerOutside, -kMarkerOutside, kMarkerOutside, kMarkerOutside);
+QRect MarkerPlace(const Indicator& indicator, int zoom) {
+  const PictureRect place = IndicatorPlace(indicator, zoom);
+  const int outside = Scaled(kMarkerOutside, zoom);
+  return QRect(place.left, place.top, place.width, place.height)
+      .adjusted(-outside, -outside, outside, outside);
 }
 
 }  // namespace kvir

@@ -17,25 +17,27 @@ namespace kvir {
 /// ignored.
 QImage ImageOver(const Picture& picture, const QRect& part = QRect());
 
-/// Paints the parts of the panel of `scheme` within `region` (panel coordinates) onto a white
+/// Paints the parts of the panel of `scheme` within `region` (panel coordinates at the zoom of
+/// the scheme's pictures) onto a white
 /// background: the scheme picture, then each indicator's shown picture in stacking order.
 /// Indicators never drawn show what lies beneath. With an `overlay`, its pictures take the place
 /// of the indicators' own and its marked indicators are framed by the marker.
 void PaintPanel(QPainter& painter, const Scheme& scheme, const QRegion& region,
                 const PanelOverlay* overlay = nullptr);
 
-/// The whole 820 × 665 panel of `scheme` as the model holds it, white beneath: what the window
-/// shows without the keyboard focus frame, and what `kvir-cli render` writes. With an `overlay`,
-/// what the window shows under it.
+/// The whole 820 × 665 panel of `scheme` (scaled to its pictures' zoom) as the model holds it,
+/// white beneath: what the window shows without the keyboard focus frame, and what `kvir-cli
+/// render` writes. With an `overlay`, what the window shows under it.
 QImage PanelImage(const Scheme& scheme, const PanelOverlay* overlay = nullptr);
 
 /// The marker that frames the indicators of a stage: orange, one pixel outside an indicator and
-/// two inside, over the edge of its picture, so that markers of neighbours never overlap.
+/// two inside (at 100 %, scaled with the zoom), over the edge of its picture, so that markers of
+/// neighbours never overlap.
 inline constexpr int kMarkerOutside = 1;
 inline constexpr int kMarkerInside = 2;
 inline constexpr QRgb kMarkerColour = qRgb(255, 140, 0);
 
-/// Where the marker of `indicator` lies: its place widened by kMarkerOutside.
-QRect MarkerPlace(const Indicator& indicator);
+/// Where the marker of `indicator` lies at `zoom`: its place widened by kMarkerOutside.
+QRect MarkerPlace(const Indicator& indicator, int zoom = kPlainZoom);
 
 }  // namespace kvir

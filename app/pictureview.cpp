@@ -18,6 +18,10 @@ void PictureView::paintEvent(QPaintEvent* event) {
   if (picture_.empty()) return;
   const QRect bounds(0, 0, picture_.width, picture_.height);
   QPainter painter(this);
+  if (bounds.size() != size()) {  // drawn at another zoom than the panel's
+    painter.drawImage(rect(), ImageOver(picture_));
+    return;
+  }
   for (const QRect& dirty : event->region()) {
     const QRect part = dirty & bounds;
     if (!part.isEmpty()) painter.drawImage(part.topLeft(), ImageOver(picture_, part));

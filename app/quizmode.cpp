@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "app/schemepanel.h"
+#include "app/zoom.h"
 #include "schemes/loaders.h"
 
 namespace kvir {
@@ -16,12 +17,16 @@ constexpr QRect kLabelPlace(8, 574, 208, 86);
 
 QuizMode::QuizMode(QObject* parent) : QObject(parent), random_(std::random_device()()) {}
 
-bool QuizMode::loadCards() {
-  if (!cards_[0].empty()) return true;
+// Only the cards of one zoom are held: those of the panel's pictures.
+bool QuizMode::loadCards(int zoom) {
+  if (!cards_[0].empty() && cardsZoom_ == zoom) return true;
   try {
+    const int side = IndicatorSide(zoom);
     for (size_t c = 0; c < kLampCardCount; ++c) {
-      LoadResourcePicture(CardPictureName(static_cast<LampCard>(c)), {24, 24, 3}, cards_[c]);
+      LoadResourcePicture(CardPictureName(static_cast<LampCard>(c)), {side, side, 3}, cards_[c],
+                          {.zoom = zoom});
     }
+    cardsZoom_ = zoom;
     return true;
   } catch (const std::exception& error) {
     cards_ = {};
@@ -37,7 +42,7 @@ const TruthTable& QuizMode::tableOf(int n) {
 }
 
 void QuizMode::ask(SchemePanel& panel) {
-  if (!loadCards()) return;
+  if (!loadCards(panel.scheme().style.zoom)) return;
   Scheme& scheme = panel.scheme();
   try {
     const TruthTable& table = tableOf(scheme.number());
@@ -73,12 +78,19 @@ void QuizMode::hideOn(SchemePanel& panel) {
     label_->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
   }
   label_->setParent(&panel);
-  label_->setGeometry(kLabelPlace);
+  label_->setGeometry(Zoomed(kLabelPlace, panel.zoom()));
   label_->show();
   label_->raise();
   show();
   panel.showModel();
   emit changed();
+}
+
+void QuizMode::restyle() {
+  if (panel_ == nullptr || !question_) return;
+  if (!loadCards(panel_->scheme().style.zoom)) return;
+  if (label_ != nullptr) label_->setGeometry(Zoomed(kLabelPlace, panel_->zoom()));
+  show();
 }
 
 void QuizMode::clickLamp(SchemePanel& panel, const Indicator& lamp) {

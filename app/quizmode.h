@@ -47,6 +47,8 @@ class QuizMode : public QObject, public PanelMode {
   QuizScore score() const { return score_; }
   /// The label's text in the program's current language.
   void retranslate();
+  /// The panels' zoom or pictures changed: an open question's cards and label follow.
+  void restyle();
 
  signals:
   /// A question was asked or checked.
@@ -55,7 +57,7 @@ class QuizMode : public QObject, public PanelMode {
   void failed(const QString& message);
 
  private:
-  bool loadCards();
+  bool loadCards(int zoom);
   const TruthTable& tableOf(int n);
   void hideOn(SchemePanel& panel);
   void show();
@@ -63,6 +65,7 @@ class QuizMode : public QObject, public PanelMode {
   std::mt19937 random_;
   std::map<int, TruthTable> tables_;  ///< worked out once per scheme, at its first question
   std::array<Picture, kLampCardCount> cards_;
+  int cardsZoom_ = 0;  ///< the zoom the cards are drawn at
   QuizLevel level_ = QuizLevel::kOutputs;
   std::optional<QuizQuestion> question_;
   QuizScore score_;

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTransform>
 #include <exception>
 
 #include "app/accessibility.h"
@@ -17,7 +18,9 @@
 namespace kvir {
 namespace {
 
-constexpr int kIndicatorSize = 24;
+QRect ToQRect(const PictureRect& rect) {
+  return QRect(rect.left, rect.top, rect.width, rect.height);
+}
 
 QString TwoDigits(int n) {
   return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
@@ -44,6 +47,23 @@ SchemePanel::SchemePanel(Scheme& scheme, PressProc press, QWidget* parent)
   tabOrder_ = InReadingOrder(tabOrder_);
 }
 
+void SchemePanel::setZoom(int zoom) {
+  zoom_ = zoom;
+  resize(PanelWidth(zoom), PanelHeight(zoom));
+  indicatorArea_ = QRegion();
+  markerArea_ = QRegion();
+  for (qsizetype i = 1; i < views_.size(); ++i) placeIndicator(*views_[i]);
+  showStyle();
+}
+
+void SchemePanel::placeIndicator(PictureView& view) {
+  const Indicator& indicator = *view.indicator();
+  view.setGeometry(ToQRect(IndicatorPlace(indicator, zoom_)));
+  indicatorArea_ += view.geometry();
+  markerArea_ += MarkerPlace(indicator, zoom_);
+  if (focusFrame_ != nullptr && view.hasFocus()) focusFrame_->ring(&view, zoom_);
+}
+
 // Qt takes the focus from a focused button while it destroys the panel's QWidget part: by then
 // the panel must no longer hear of it.
 SchemePanel::~SchemePanel() {
@@ -63,9 +83,7 @@ void SchemePanel::addIndicator(Indicator& indicator) {
     view = new PictureView(indicator.shown, &indicator, this);
   }
   view->setObjectName(QString::fromStdString(indicator.name));
-  view->setGeometry(indicator.left, indicator.top, kIndicatorSize, kIndicatorSize);
-  indicatorArea_ += view->geometry();
-  markerArea_ += MarkerPlace(indicator);
+  placeIndicator(*view);
   views_ << view;
 }
 
@@ -107,13 +125,23 @@ void SchemePanel::showStyle() {
 }
 
 void SchemePanel::placePicture() {
-  const PictureControl& control = scheme_.picture;
-  picture_->setGeometry(control.left, control.top, control.width, control.height);
+  const PictureStyle layout = {.clear = scheme_.style.clear, .zoom = zoom_};
+  picture_->setGeometry(ToQRect(StyledPictureRect(scheme_.def(), layout)));
 }
 
+// The pictures may be drawn at a higher zoom than the panel's, for a screen of more device pixels
+// per pixel: they are then painted at the panel's size, one picture pixel to a device pixel.
 void SchemePanel::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  PaintPanel(painter, scheme_, event->region(), overlay_);
+  const int pictureZoom = scheme_.style.zoom;
+  if (pictureZoom == zoom_) {
+    PaintPanel(painter, scheme_, event->region(), overlay_);
+    return;
+  }
+  const qreal scale = qreal(zoom_) / pictureZoom;
+  painter.scale(scale, scale);
+  PaintPanel(painter, scheme_, QTransform::fromScale(1 / scale, 1 / scale).map(event->region()),
+             overlay_);
 }
 
 void SchemePanel::keyPressEvent(QKeyEvent* event) {
@@ -135,8 +163,7 @@ void SchemePanel::mousePressEvent(QMouseEvent* event) {
   }
   const QPoint at = event->position().toPoint();
   for (const Indicator& indicator : scheme_.indicators()) {
-    const QRect place(indicator.left, indicator.top, kIndicatorSize, kIndicatorSize);
-    if (!indicator.is_button && place.contains(at)) {
+    if (!indicator.is_button && ToQRect(IndicatorPlace(indicator, zoom_)).contains(at)) {
       event->accept();
       mode_->clickLamp(*this, indicator);
       return;
@@ -147,7 +174,7 @@ void SchemePanel::mousePressEvent(QMouseEvent* event) {
 
 void SchemePanel::showFocusOn(InputButtonView* button, bool focused) {
   if (focusFrame_ == nullptr) focusFrame_ = new FocusFrame(this);
-  focusFrame_->ring(focused ? button : nullptr);
+  focusFrame_->ring(focused ? button : nullptr, zoom_);
 }
 
 }  // namespace kvir

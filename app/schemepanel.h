@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "schemes/schemes.h"
+#include "schemes/zoom.h"
 
 namespace kvir {
 
@@ -16,12 +17,13 @@ class PanelMode;
 class PictureView;
 struct PanelOverlay;
 
-/// The panel pnlNN of scheme NN: 820 × 665, white, painting the scheme picture and every
-/// indicator from the model in one pass. Holds one view per indicator, named after it, in the
-/// scheme's stacking order above the view of the picture SchemeNN, for the mouse, the keyboard
-/// focus, accessibility and tests. A press on an input button runs the scheme's press procedure
-/// and repaints the panel once. The arrow keys move the focus among the input buttons. A learning
-/// mode may take over presses and lamp clicks (setMode) and paint over the model (setOverlay).
+/// The panel pnlNN of scheme NN: 820 × 665 at 100 % (scaled with its zoom), white, painting the
+/// scheme picture and every indicator from the model in one pass. Holds one view per indicator,
+/// named after it, in the scheme's stacking order above the view of the picture SchemeNN, for the
+/// mouse, the keyboard focus, accessibility and tests. A press on an input button runs the scheme's
+/// press procedure and repaints the panel once. The arrow keys move the focus among the input
+/// buttons. A learning mode may take over presses and lamp clicks (setMode) and paint over the
+/// model (setOverlay).
 class SchemePanel : public QWidget {
   Q_OBJECT
 
@@ -39,6 +41,11 @@ class SchemePanel : public QWidget {
   /// Brings the screen up to the model after a change of its pictures' style: the scheme
   /// picture's view at the style's place, one repaint of the whole panel.
   void showStyle();
+  /// Lays the panel out at `zoom` percent: its size and every view's place; then as showStyle.
+  /// The scheme's pictures may be drawn at a higher zoom (a screen with more device pixels per
+  /// pixel): they are painted at the panel's size.
+  void setZoom(int zoom);
+  int zoom() const { return zoom_; }
 
   /// Runs the scheme's press procedure on `clicked`; on failure reports it (modelFailed) and
   /// returns false. Shows nothing.
@@ -73,6 +80,7 @@ class SchemePanel : public QWidget {
  private:
   void placePicture();
   void addIndicator(Indicator& indicator);
+  void placeIndicator(PictureView& view);
   void press(Indicator& clicked);
   void showFocusOn(InputButtonView* button, bool focused);
 
@@ -86,6 +94,7 @@ class SchemePanel : public QWidget {
   PanelMode* mode_ = nullptr;
   const PanelOverlay* overlay_ = nullptr;
   FocusFrame* focusFrame_ = nullptr;  ///< made when a button first takes the focus
+  int zoom_ = kPlainZoom;
 };
 
 }  // namespace kvir

@@ -1,13 +1,13 @@
 #!/bin/sh
-# with_xvfb.sh COMMAND [ARG…]: runs COMMAND on an X server of its own (Xvfb, 1280 × 1024 × 24) and
-# exits with its exit code.
+# with_xvfb.sh COMMAND [ARG…]: runs COMMAND on an X server of its own (Xvfb, 1280 × 1024 × 24, or
+# the screen KVIR_XVFB_SCREEN names, as 2000x1600x24) and exits with its exit code.
 # The server chooses a free display number itself (-displayfd), so runs side by side never share
 # or race for one, as `xvfb-run -a` can. Local clients need no cookie: the server listens on its
 # Unix socket only. -noreset: a command that starts one client after another would otherwise
 # find the server resetting, and refusing connections, each time the last one has gone.
 set -u
 dir=$(mktemp -d) || exit 1
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$dir/display" 2>"$dir/xvfb.log" &
+Xvfb -displayfd 3 -screen 0 "${KVIR_XVFB_SCREEN:-1280x1024x24}" -nolisten tcp -noreset 3>"$dir/display" 2>"$dir/xvfb.log" &
 xvfb=$!
 for _ in $(seq 200); do
   [ -s "$dir/display" ] && break

@@ -1,0 +1,241 @@
+// The window's zoom: Ctrl+Plus, Ctrl+Minus and Ctrl+0 through the levels, the window's and the
+// panel's sizes, the panel pixel for pixel `kvir-cli render --zoom`, the scrolling scheme area
+// on a small screen, the pictures of a dense screen, the focus frame and the learning modes.
+// CTest runs the suite three times: on the offscreen platform's small screen, on a large screen
+// (zoom_screen.json) and at a device pixel ratio of 2; each test skips where its screen is not.
+
+#include <QAction>
+#include <QComboBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTest>
+
+#include "app/focusframe.h"
+#include "app/learningmodes.h"
+#include "app/panelactions.h"
+#include "app/panelpainter.h"
+#include "app/quizmode.h"
+#include "schemes/panel_geometry.h"
+#include "tests/app/app_test_util.h"
+
+using namespace kvir;
+using namespace kvir::apptest;
+
+namespace {
+
+/// `kvir-cli render 1 ARGUMENTS…` decoded; null when the tool failed.
+QImage CliRender(const QStringList& arguments) {
+  const QByteArray png = RunCli(QStringList{QStringLiteral("render"), QStringLiteral("1")} +
+                                arguments + QStringList{QStringLiteral("-o"), QStringLiteral("-")});
+  return QImage::fromData(png, "PNG").convertToFormat(QImage::Format_RGB32);
+}
+
+// The widget's pixels, one to a device pixel.
+QImage Grab(QWidget* widget) {
+  QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  image.setDevicePixelRatio(1);
+  return image;
+}
+
+QSize WindowSizeAt(int zoom) {
+  return QSize(PanelWidth(zoom), Scaled(kPanelTop, zoom) + PanelHeight(zoom));
+}
+
+bool ScreenHolds(QWidget& window, const QSize& size) {
+  const QSize available = window.screen()->availableGeometry().size();
+  return available.width() >= size.width() && available.height() >= size.height();
+}
+
+void PressKey(ShownMainWindow& shown, Qt::Key key) {
+  QTest::keyClick(&shown.window, key, Qt::ControlModifier);
+}
+
+}  // namespace
+
+class TestZoom : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void keysStepThroughTheLevels();
+  void panelIsTheRenderAtEachZoom_data();
+  void panelIsTheRenderAtEachZoom();
+  void smallScreenScrollsTheSchemeArea();
+  void denseScreenShowsThePicturesOfTwiceTheZoom();
+  void focusFrameScalesAndStaysOutOfPictures();
+  void stepAndQuizWorkAt200();
+};
+
+void TestZoom::keysStepThroughTheLevels() {
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed && shown.activate());
+  if (!ScreenHolds(shown.window, WindowSizeAt(300) + QSize(50, 50))) QSKIP("a large screen only");
+  const QImage plain = Grab(&shown.window);
+  const struct {
+    Qt::Key key;
+    int zoom;
+  } steps[] = {{Qt::Key_Plus, 150},  {Qt::Key_Plus, 200}, {Qt::Key_Plus, 250},
+               {Qt::Key_Plus, 300},  {Qt::Key_Plus, 300}, {Qt::Key_Minus, 250},
+               {Qt::Key_Minus, 200}, {Qt::Key_0, 100},    {Qt::Key_Minus, 100},
+               {Qt::Key_Plus, 150},  {Qt::Key_0, 100}};
+  for (const auto& step : steps) {
+    PressKey(shown, step.key);
+    const int zoom = step.zoom;
+    QCOMPARE(shown.window.zoom(), zoom);
+    QCOMPARE(shown.window.size(), WindowSizeAt(zoom));
+    QCOMPARE(shown.panel(1)->size(), QSize(PanelWidth(zoom), PanelHeight(zoom)));
+    QCOMPARE(shown.panel(1)->pos(), QPoint(0, Scaled(kPanelTop, zoom)));
+    QCOMPARE(shown.set.scheme(1).style.zoom, zoom);
+    const auto* list = shown.window.findChild<QComboBox*>(QStringLiteral("cbxSelect"));
+    const auto* help = shown.window.findChild<QPushButton*>(QStringLiteral("btnHelp"));
+    QCOMPARE(list->geometry(), QRect(0, 0, Scaled(744, zoom), Scaled(21, zoom)));
+    QCOMPARE(help->geometry(), QRect(Scaled(744, zoom), 0, Scaled(75, zoom), Scaled(19, zoom)));
+    QVERIFY(shown.window.screen()->availableGeometry().contains(shown.window.frameGeometry()));
+  }
+  QCOMPARE(Grab(&shown.window), plain);  // Ctrl+0 gives back the plain window, pixel for pixel
+}
+
+void TestZoom::panelIsTheRenderAtEachZoom_data() {
+  QTest::addColumn<int>("zoom");
+  QTest::addColumn<bool>("clear");
+  QTest::newRow("150 %") << 150 << false;
+  QTest::newRow("200 %") << 200 << false;
+  QTest::newRow("200 %, clear view") << 200 << true;
+  QTest::newRow("300 %") << 300 << false;
+}
+
+void TestZoom::panelIsTheRenderAtEachZoom() {
+  QFETCH(int, zoom);
+  QFETCH(bool, clear);
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  if (shown.window.devicePixelRatioF() != 1) QSKIP("a screen of one device pixel per pixel only");
+  shown.window.setClearView(clear);
+  shown.window.setZoom(zoom);
+  Scheme& scheme = shown.set.scheme(1);
+  kSchemeTable[0].press(scheme, scheme.At("IN03"));
+  shown.panel(1)->showModel();
+  QStringList arguments = {QStringLiteral("IN03"), QStringLiteral("--zoom"), QString::number(zoom)};
+  if (clear) arguments << QStringLiteral("--clear-view");
+  const QImage render = CliRender(arguments);
+  QCOMPARE(render.size(), QSize(PanelWidth(zoom), PanelHeight(zoom)));
+  QCOMPARE(Grab(shown.panel(1)), render);
+  shown.window.setClearView(false);
+}
+
+void TestZoom::smallScreenScrollsTheSchemeArea() {
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  const QRect available = shown.window.screen()->availableGeometry();
+  if (ScreenHolds(shown.window, WindowSizeAt(200))) QSKIP("a small screen only");
+  shown.window.setZoom(200);
+  auto* area = shown.window.findChild<QScrollArea*>(QStringLiteral("schemeArea"));
+  QVERIFY(area != nullptr && area->isVisible());
+  QVERIFY(available.contains(shown.window.frameGeometry()));
+  QCOMPARE(shown.placedScheme(), 0);  // not in the window itself: in its scheme area
+  QCOMPARE(shown.panel(1)->parentWidget(), area->widget());
+  QCOMPARE(shown.panel(1)->size(), QSize(1640, 1330));
+  QVERIFY(area->verticalScrollBar()->maximum() > 0);
+  QCOMPARE(area->geometry().top(), Scaled(kPanelTop, 200));
+  // Another scheme goes where the first one was; back at 100 % the window is the plain one.
+  auto* list = shown.window.findChild<QComboBox*>(QStringLiteral("cbxSelect"));
+  list->setCurrentIndex(7);
+  emit list->activated(7);
+  QCOMPARE(shown.panel(8)->parentWidget(), area->widget());
+  shown.window.setZoom(100);
+  QVERIFY(area->isHidden());
+  QCOMPARE(shown.placedScheme(), 8);
+  QCOMPARE(shown.panel(8)->pos(), QPoint(0, kPanelTop));
+  QCOMPARE(shown.window.size(), QSize(820, 688));
+}
+
+void TestZoom::denseScreenShowsThePicturesOfTwiceTheZoom() {
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  if (shown.window.devicePixelRatioF() != 2) QSKIP("a screen of device pixel ratio 2 only");
+  QCOMPARE(shown.set.scheme(1).style.zoom, 200);
+  QCOMPARE(shown.window.size(), QSize(820, 688));
+  QCOMPARE(shown.panel(1)->size(), QSize(820, 665));
+  const QImage panel = Grab(shown.panel(1));
+  QCOMPARE(panel.size(), QSize(1640, 1330));
+  QCOMPARE(panel, CliRender({QStringLiteral("--zoom"), QStringLiteral("200")}));
+  // At 150 % the pictures are drawn at 300 %; the panel's 997.5 pixels of height are rounded to
+  // 998, which leaves a white row of device pixels below the 300 % panel's 1995.
+  shown.window.setZoom(150);
+  QCOMPARE(shown.set.scheme(1).style.zoom, 300);
+  const QImage dense = Grab(shown.panel(1));
+  QCOMPARE(dense.size(), QSize(2460, 1996));
+  QCOMPARE(dense.copy(0, 0, 2460, 1995),
+           CliRender({QStringLiteral("--zoom"), QStringLiteral("300")}));
+}
+
+void TestZoom::focusFrameScalesAndStaysOutOfPictures() {
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed && shown.activate());
+  if (shown.window.devicePixelRatioF() != 1) QSKIP("a screen of one device pixel per pixel only");
+  shown.window.setZoom(250);
+  QWidget* button = shown.panel(1)->tabOrder().front();
+  button->setFocus(Qt::TabFocusReason);
+  const auto* frame = shown.panel(1)->findChild<FocusFrame*>(QStringLiteral("focusFrame"));
+  QVERIFY(frame != nullptr && frame->isVisible());
+  QCOMPARE(button->size(), QSize(60, 60));
+  const int width = Scaled(FocusFrame::kWidth, 250);
+  QCOMPARE(frame->geometry(), button->geometry().adjusted(-width, -width, width, width));
+  QCOMPARE(PanelImage(shown.set.scheme(1)),
+           CliRender({QStringLiteral("--zoom"), QStringLiteral("250")}));
+  // The frame follows a change of zoom.
+  shown.window.setZoom(150);
+  QCOMPARE(frame->geometry(), button->geometry().adjusted(-5, -5, 5, 5));  // 4.5 rounded up
+}
+
+void TestZoom::stepAndQuizWorkAt200() {
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  if (shown.window.devicePixelRatioF() != 1) QSKIP("a screen of one device pixel per pixel only");
+  shown.window.setZoom(200);
+  SchemePanel* panel = shown.panel(1);
+  Scheme& scheme = shown.set.scheme(1);
+
+  shown.window.startLearningMode(LearningMode::kQuiz);
+  QVERIFY(panel->overlay() != nullptr);
+  const PanelOverlay& overlay = *panel->overlay();
+  int cards = 0;
+  for (const Picture* card : overlay.pictures) {
+    if (card == nullptr) continue;
+    ++cards;
+    QCOMPARE(card->width, 48);
+  }
+  QVERIFY(cards > 0);
+  auto* label = panel->findChild<QWidget*>(QStringLiteral("lblQuiz"));
+  QVERIFY(label != nullptr && label->isVisible());
+  QVERIFY(panel->rect().contains(label->geometry()));
+  QCOMPARE(label->geometry().topLeft(), QPoint(16, 1148));
+  label->hide();  // the panel beneath the label's text
+  QCOMPARE(Grab(panel), PanelImage(scheme, &overlay));
+  // A change of zoom during the question brings its cards along.
+  shown.window.setZoom(150);
+  for (const Picture* card : panel->overlay()->pictures) {
+    if (card != nullptr) QCOMPARE(card->width, 36);
+  }
+  QCOMPARE(Grab(panel), PanelImage(scheme, panel->overlay()));
+  label->show();
+  shown.window.setZoom(200);
+
+  shown.window.startLearningMode(LearningMode::kStep);
+  QCOMPARE(panel->overlay(), nullptr);
+  panel->findChild<QWidget*>(QStringLiteral("IN02"))->setFocus();
+  QTest::keyClick(panel->findChild<QWidget*>(QStringLiteral("IN02")), Qt::Key_Space);
+  QTRY_VERIFY(panel->overlay() != nullptr && !panel->overlay()->marked.empty());
+  panel->findChild<FocusFrame*>(QStringLiteral("focusFrame"))->hide();  // the panel beneath it
+  const QImage staged = Grab(panel);
+  QCOMPARE(staged, PanelImage(scheme, panel->overlay()));
+  const Indicator& marked = scheme.indicators()[panel->overlay()->marked.front()];
+  const QRect ring = MarkerPlace(marked, 200);
+  QCOMPARE(ring.size(), QSize(52, 52));
+  QCOMPARE(staged.pixel(ring.topLeft()), kMarkerColour);
+}
+
+QTEST_MAIN(TestZoom)
+#include "tst_zoom.moc"
