@@ -1,6 +1,6 @@
 // BM_GuiPress/N: the program's window on Qt's offscreen platform; a mouse press on scheme N's
 // first input button widget, through the press, until the panel has painted its indicators.
-// BM_GuiPressClear/N: the same in the clear view.
+// BM_GuiPressClear/N: the same in the clear view; BM_GuiPress200/N: the same at 200 %.
 
 #include <benchmark/benchmark.h>
 
@@ -77,10 +77,11 @@ bool ProcessUntilPainted(const PaintCounter& counter, int paints) {
   return true;
 }
 
-void GuiPress(benchmark::State& state, bool clear) {
+void GuiPress(benchmark::State& state, bool clear, int zoom = kPlainZoom) {
   const int n = static_cast<int>(state.range(0));
   ShownProgram& program = Program();
   program.window->setClearView(clear);
+  program.window->setZoom(zoom);
   SelectScheme(program.schemes, *program.window, static_cast<uint8_t>(n));
   auto* panel =
       program.window->findChild<SchemePanel*>(QStringLiteral("pnl%1").arg(n, 2, 10, QChar('0')));
@@ -121,8 +122,13 @@ void BM_GuiPressClear(benchmark::State& state) {
   GuiPress(state, true);
 }
 
+void BM_GuiPress200(benchmark::State& state) {
+  GuiPress(state, false, 200);
+}
+
 BENCHMARK(BM_GuiPress)->DenseRange(1, kSchemeCount);
 BENCHMARK(BM_GuiPressClear)->DenseRange(1, kSchemeCount);
+BENCHMARK(BM_GuiPress200)->DenseRange(1, kSchemeCount);
 
 }  // namespace
 }  // namespace kvir::bench

@@ -97,6 +97,10 @@ void BM_DecodeFloorClear(benchmark::State& state) {
   DecodeFloor(state, {.clear = true});
 }
 
+void BM_DecodeFloor200(benchmark::State& state) {
+  DecodeFloor(state, {.zoom = 200});
+}
+
 void BM_Evaluate(benchmark::State& state) {
   Scheme& scheme = StartedSchemes().scheme(static_cast<int>(state.range(0)));
   for (auto _ : state) {
@@ -119,6 +123,7 @@ void BM_InitSchemes(benchmark::State& state) {
 BENCHMARK(BM_Press)->DenseRange(1, kSchemeCount);
 BENCHMARK(BM_DecodeFloor)->DenseRange(1, kSchemeCount);
 BENCHMARK(BM_DecodeFloorClear)->DenseRange(1, kSchemeCount);
+BENCHMARK(BM_DecodeFloor200)->DenseRange(1, kSchemeCount);
 BENCHMARK(BM_Evaluate)->DenseRange(1, kSchemeCount);
 BENCHMARK(BM_InitSchemes)->Unit(benchmark::kMillisecond);
 
