@@ -86,6 +86,18 @@ a button Timing: it times schemes 1-9 and appends the results to that file
         <source>неизвестный режим «%1»</source>
         <translation>unknown mode &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>ПРОЦЕНТ</source>
+        <translation>PERCENT</translation>
+    </message>
+    <message>
+        <source>начать в масштабе 100, 150, 200, 250 или 300 процентов (по умолчанию 100); в окне масштаб меняют Ctrl+Плюс, Ctrl+Минус и Ctrl+0</source>
+        <translation>start at a zoom of 100, 150, 200, 250 or 300 percent (100 by default); in the window Ctrl+Plus, Ctrl+Minus and Ctrl+0 change the zoom</translation>
+    </message>
+    <message>
+        <source>неизвестный масштаб «%1»</source>
+        <translation>unknown zoom &apos;%1&apos;</translation>
+    </message>
 </context>
 <context>
     <name>kvir::PanelActions</name>
@@ -152,6 +164,18 @@ a button Timing: it times schemes 1-9 and appends the results to that file
     <message>
         <source>Скрывать и внутренние индикаторы</source>
         <translation>Hide the inner lamps too</translation>
+    </message>
+    <message>
+        <source>Крупнее</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>Мельче</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>Обычный размер</source>
+        <translation>Actual Size</translation>
     </message>
 </context>
 <context>
