@@ -18,6 +18,8 @@ class TestOptions : public QObject {
   void helpIsWhollyInItsLanguage();
   void learningModes_data();
   void learningModes();
+  void zoomLevels_data();
+  void zoomLevels();
 };
 
 void TestOptions::commandLines_data() {
@@ -30,8 +32,8 @@ void TestOptions::commandLines_data() {
   QTest::addColumn<QString>("out");  // the start of standard output
   QTest::addColumn<QString>("err");  // the whole of standard error
 
-  const QString accepted =
-      QStringLiteral("; допустимы --help, --version, --first-paint-exit, --lang, --clear-view, --mode\n");
+  const QString accepted = QStringLiteral(
+      "; допустимы --help, --version, --first-paint-exit, --lang, --clear-view, --mode, --zoom\n");
   const QString none;
   const Language ru = Language::kRussian;
   const Language en = Language::kEnglish;
@@ -94,7 +96,7 @@ void TestOptions::commandLines_data() {
       << QStringList{"--colour", "--lang", "en"} << ru << false << 2 << false << en << none
       << QStringLiteral(
              "kvir: unknown option '--colour'; allowed: --help, --version, "
-             "--first-paint-exit, --lang, --clear-view, --mode\n");
+             "--first-paint-exit, --lang, --clear-view, --mode, --zoom\n");
 }
 
 void TestOptions::commandLines() {
@@ -163,7 +165,42 @@ void TestOptions::learningModes_data() {
       << QStringList{"--mode"} << 2 << LearningMode::kPlain
       << QStringLiteral(
              "kvir: ошибка в командной строке: Missing value after '--mode'.; допустимы --help, "
-             "--version, --first-paint-exit, --lang, --clear-view, --mode\n");
+             "--version, --first-paint-exit, --lang, --clear-view, --mode, --zoom\n");
+}
+
+void TestOptions::zoomLevels_data() {
+  QTest::addColumn<QStringList>("arguments");
+  QTest::addColumn<int>("zoom");  // 0: refused with `err`, exit code 2
+  QTest::addColumn<QString>("err");
+  const QString none;
+  QTest::newRow("none") << QStringList{} << 100 << none;
+  QTest::newRow("--zoom 200") << QStringList{"--zoom", "200"} << 200 << none;
+  QTest::newRow("--zoom=150") << QStringList{"--zoom=150"} << 150 << none;
+  QTest::newRow("the largest") << QStringList{"--zoom", "300"} << 300 << none;
+  QTest::newRow("between the levels")
+      << QStringList{"--zoom", "120"} << 0
+      << QStringLiteral("kvir: неизвестный масштаб «120»; допустимы 100, 150, 200, 250, 300\n");
+  QTest::newRow("with a percent sign, in English")
+      << QStringList{"--zoom=200%", "--lang", "en"} << 0
+      << QStringLiteral("kvir: unknown zoom '200%'; allowed: 100, 150, 200, 250, 300\n");
+  QTest::newRow("above the largest")
+      << QStringList{"--zoom", "400"} << 0
+      << QStringLiteral("kvir: неизвестный масштаб «400»; допустимы 100, 150, 200, 250, 300\n");
+}
+
+void TestOptions::zoomLevels() {
+  QFETCH(QStringList, arguments);
+  QFETCH(int, zoom);
+  QFETCH(QString, err);
+  const CommandLine line =
+      ParseCommandLine(QStringList{"/usr/bin/kvir"} + arguments, Language::kRussian);
+  QCOMPARE(line.run, zoom != 0);
+  if (line.run) {
+    QCOMPARE(line.options.zoom, zoom);
+  } else {
+    QCOMPARE(line.exitCode, kBadCommandLine);
+  }
+  QCOMPARE(line.err, err);
 }
 
 void TestOptions::learningModes() {

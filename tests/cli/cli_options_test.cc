@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "schemes/picture.h"
+#include "schemes/picture_style.h"
 #include "tests/cli/cli_run.h"
 
 namespace kvir {
@@ -43,6 +44,11 @@ TEST(CliOptions, BadOptionsAreRejectedNamingWhatIsAccepted) {
       {"about 17", "номер схемы «17» недопустим"},
       {"about 1 2", "about: лишние аргументы после номера схемы"},
       {"--lang en", "не указана команда"},
+      {"render 1 -o x.png --zoom", "--zoom: не указан масштаб: ожидается 100, 150, 200, 250, 300"},
+      {"render 1 --zoom 120 -o x.png",
+       "--zoom: масштаб «120» не поддерживается: ожидается 100, 150, 200, 250, 300"},
+      {"render 1 --zoom 2e2 -o x.png", "--zoom: масштаб «2e2» не поддерживается"},
+      {"state 1 --zoom 200", "state: параметр --zoom не подходит к этой команде"},
   };
   for (const Case& c : cases) {
     const CliRun run = Invoke(c.args);
@@ -99,6 +105,36 @@ TEST(CliOptions, CropTrimsToThePictureAndTitleAddsAStripAbove) {
   EXPECT_NE(std::vector(t.pixels.begin(), t.pixels.end() - c.pixels.size()),
             std::vector(e.pixels.begin(), e.pixels.end() - c.pixels.size()));
   for (const char* name : {"full.png", "crop.png", "title.png", "en.png"}) {
+    std::filesystem::remove(dir + name);
+  }
+}
+
+// The panel at each zoom has the panel's size scaled, 1640 × 1330 at 200 %, and so do the trimmed
+// and titled renders; at 100 % --zoom changes nothing.
+TEST(CliOptions, ZoomScalesThePanelAndTheTrimmedPicture) {
+  const std::string dir = ::testing::TempDir();
+  const CliRun plain = Invoke({"render", "10", "IN05", "-o", dir + "plain.png"});
+  const CliRun at100 = Invoke({"render", "10", "IN05", "--zoom", "100", "-o", dir + "100.png"});
+  ASSERT_EQ(plain.status, 0) << plain.err;
+  ASSERT_EQ(at100.status, 0) << at100.err;
+  EXPECT_EQ(ReadPng(dir + "plain.png").pixels, ReadPng(dir + "100.png").pixels);
+  const struct {
+    int zoom, width, height, crop_width;
+  } cases[] = {{150, 1230, 998, 420}, {200, 1640, 1330, 560}, {300, 2460, 1995, 840}};
+  for (const auto& c : cases) {
+    const std::string zoom = std::to_string(c.zoom);
+    const CliRun full = Invoke({"render", "10", "IN05", "--zoom", zoom, "-o", dir + "full.png"});
+    const CliRun titled = Invoke({"render", "10", "IN05", "--title", "--clear-view", "--zoom", zoom,
+                                  "-o", dir + "titled.png"});
+    ASSERT_EQ(full.status, 0) << full.err;
+    ASSERT_EQ(titled.status, 0) << titled.err;
+    const Picture p = ReadPng(dir + "full.png");
+    EXPECT_EQ(p.width, c.width) << zoom;
+    EXPECT_EQ(p.height, c.height) << zoom;
+    EXPECT_EQ(ReadPng(dir + "titled.png").width, c.crop_width + Scaled(kClearLabelColumn, c.zoom))
+        << zoom;
+  }
+  for (const char* name : {"plain.png", "100.png", "full.png", "titled.png"}) {
     std::filesystem::remove(dir + name);
   }
 }
