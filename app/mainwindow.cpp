@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -262,6 +263,12 @@ void Tfrm00::useScrollArea(bool scrolls, const QRect& area) {
     scrollArea_->setFrameShape(QFrame::NoFrame);
     scrollArea_->setWidget(new QWidget);
     scrollArea_->widget()->setAutoFillBackground(true);
+    // The keyboard's focus brings its input button into view.
+    connect(qApp, &QApplication::focusChanged, scrollArea_, [this](QWidget*, QWidget* now) {
+      if (now != nullptr && scrollArea_->isVisible() && scrollArea_->widget()->isAncestorOf(now)) {
+        scrollArea_->ensureWidgetVisible(now);
+      }
+    });
   }
   SchemePanel* shown = shown_ == 0 ? nullptr : panels_[shown_ - 1];
   if (scrollArea_ == nullptr) {

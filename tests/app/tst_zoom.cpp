@@ -139,6 +139,12 @@ void TestZoom::smallScreenScrollsTheSchemeArea() {
   QCOMPARE(shown.panel(1)->size(), QSize(1640, 1330));
   QVERIFY(area->verticalScrollBar()->maximum() > 0);
   QCOMPARE(area->geometry().top(), Scaled(kPanelTop, 200));
+  // The keyboard's focus scrolls its input button into view.
+  QVERIFY(shown.activate());
+  QWidget* lowest = shown.panel(1)->tabOrder().back();
+  QVERIFY(!area->viewport()->rect().contains(lowest->geometry().translated(area->widget()->pos())));
+  lowest->setFocus(Qt::TabFocusReason);
+  QVERIFY(area->viewport()->rect().contains(lowest->geometry().translated(area->widget()->pos())));
   // Another scheme goes where the first one was; back at 100 % the window is the plain one.
   auto* list = shown.window.findChild<QComboBox*>(QStringLiteral("cbxSelect"));
   list->setCurrentIndex(7);
