@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -66,6 +67,7 @@ class TestZoom : public QObject {
   void denseScreenShowsThePicturesOfTwiceTheZoom();
   void focusFrameScalesAndStaysOutOfPictures();
   void stepAndQuizWorkAt200();
+  void truthTableAndAboutFollowAt200();
 };
 
 void TestZoom::keysStepThroughTheLevels() {
@@ -241,6 +243,23 @@ void TestZoom::stepAndQuizWorkAt200() {
   const QRect ring = MarkerPlace(marked, 200);
   QCOMPARE(ring.size(), QSize(52, 52));
   QCOMPARE(staged.pixel(ring.topLeft()), kMarkerColour);
+}
+
+void TestZoom::truthTableAndAboutFollowAt200() {
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  shown.window.setZoom(200);
+  shown.action(PanelAction::kTruthTable)->trigger();
+  shown.action(PanelAction::kAboutScheme)->trigger();
+  auto* table = shown.window.findChild<QWidget*>(QStringLiteral("frmTruthTable"));
+  auto* about = shown.window.findChild<QWidget*>(QStringLiteral("frmAbout"));
+  QVERIFY(table != nullptr && table->isVisible());
+  QVERIFY(about != nullptr && about->isVisible());
+  ChooseScheme(shown, 8);
+  const auto* title = table->findChild<QLabel*>(QStringLiteral("lblTitle"));
+  QVERIFY(title->text().contains(Tfrm00::schemeTitle(8)));
+  shown.window.setZoom(100);
+  QVERIFY(table->isVisible() && about->isVisible());
 }
 
 QTEST_MAIN(TestZoom)

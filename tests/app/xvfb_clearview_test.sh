@@ -11,13 +11,7 @@ compare=$3
 
 # Waits until the scheme area of window $id is the picture $1; prints the last comparison.
 shows() {
-  result=""
-  for _ in $(seq 50); do
-    result=$("$compare" "$id" 0 23 "$1") && return 0
-    sleep 0.1
-  done
-  echo "$result"
-  return 1
+  shows_at 0 23 "$1"
 }
 
 "$cli" render 1 --clear-view -o "$dir/clear.png" || fail "kvir-cli render --clear-view failed"

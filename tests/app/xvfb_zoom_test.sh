@@ -3,51 +3,31 @@
 #   `kvir --zoom 200` shows exactly `kvir-cli render 1 --zoom 200` below its list, which is 46
 #   pixels high at 200 %; with xdotool at hand, Ctrl+0 then gives the plain `kvir-cli render 1`
 #   at 0, 23, and Ctrl+Plus 150 %.
-# Runs itself again on an X server of its own (with_xvfb.sh) with room for the window at 200 %.
+# Runs on an X server of its own with room for the window at 200 %.
 set -u
-here=$(dirname "$0")
-if [ -z "${KVIR_XVFB_INNER:-}" ]; then
-  KVIR_XVFB_INNER=1 KVIR_XVFB_SCREEN=2000x1600x24 exec sh "$here/../xvfb/with_xvfb.sh" sh "$0" "$@"
-fi
+KVIR_XVFB_SCREEN=2000x1600x24
+export KVIR_XVFB_SCREEN
+. "$(dirname "$0")/../xvfb/session.sh"
 kvir=$1
 cli=$2
 compare=$3
-export QT_QPA_PLATFORM=xcb
-dir=$(mktemp -d)
-out="$dir/out"
-XDG_CONFIG_HOME="$dir/config"
-export XDG_CONFIG_HOME
-trap 'rm -rf "$dir"' EXIT
-. "$here/../xvfb/fail.sh"
-. "$here/../xvfb/window.sh"
-
-# Waits until the window $id shows the picture $3 at $1, $2; prints the last comparison.
-shows() {
-  result=""
-  for _ in $(seq 50); do
-    result=$("$compare" "$id" "$1" "$2" "$3") && return 0
-    sleep 0.1
-  done
-  echo "$result"
-  return 1
-}
 
 for zoom in 100 150 200; do
   "$cli" render 1 --zoom "$zoom" -o "$dir/$zoom.png" || fail "kvir-cli render --zoom $zoom failed"
 done
 "$kvir" --zoom 200 >"$out" 2>&1 &
 pid=$!
-wait_for_window || fail "no window captioned \"KVIR v1.0\" came up"
-shows 0 46 "$dir/200.png" || fail "kvir --zoom 200 does not show kvir-cli render 1 --zoom 200"
+wait_for_main_window
+shows_at 0 46 "$dir/200.png" || fail "kvir --zoom 200 does not show kvir-cli render 1 --zoom 200"
 echo "ok: kvir --zoom 200 shows kvir-cli render 1 --zoom 200"
 
 if command -v xdotool >/dev/null; then
   xdotool windowfocus --sync "$id" || fail "could not give the window the focus"
   xdotool key ctrl+0 || fail "xdotool could not type"
-  shows 0 23 "$dir/100.png" || fail "after Ctrl+0 the panel is not kvir-cli render 1"
+  shows_at 0 23 "$dir/100.png" || fail "after Ctrl+0 the panel is not kvir-cli render 1"
   echo "ok: Ctrl+0 gave back 100 %"
   xdotool key ctrl+plus || fail "xdotool could not type"
-  shows 0 35 "$dir/150.png" || fail "after Ctrl+Plus the panel is not kvir-cli render 1 --zoom 150"
+  shows_at 0 35 "$dir/150.png" || fail "after Ctrl+Plus the panel is not kvir-cli render 1 --zoom 150"
   echo "ok: Ctrl+Plus gave 150 %"
 else
   echo "no xdotool: the keys are left to the offscreen tests"

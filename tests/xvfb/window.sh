@@ -28,3 +28,16 @@ window_named() {
   done
   return 1
 }
+
+# shows_at LEFT TOP PICTURE: waits up to five seconds until window $id shows the PNG file PICTURE
+# with its top left corner at LEFT, TOP, comparing with the program $compare; prints the last
+# comparison when it never does.
+shows_at() {
+  result=""
+  for _ in $(seq 50); do
+    result=$("$compare" "$id" "$1" "$2" "$3") && return 0
+    sleep 0.1
+  done
+  echo "$result"
+  return 1
+}
