@@ -6,18 +6,21 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "app/focusframe.h"
 #include "app/learningmodes.h"
 #include "app/panelactions.h"
 #include "app/panelpainter.h"
+#include "app/panelpictures.h"
 #include "app/quizmode.h"
 #include "schemes/panel_geometry.h"
 #include "tests/app/app_test_util.h"
@@ -68,6 +71,7 @@ class TestZoom : public QObject {
   void focusFrameScalesAndStaysOutOfPictures();
   void stepAndQuizWorkAt200();
   void truthTableAndAboutFollowAt200();
+  void savedPictureIsTheRenderAtTheZoom();
 };
 
 void TestZoom::keysStepThroughTheLevels() {
@@ -260,6 +264,22 @@ void TestZoom::truthTableAndAboutFollowAt200() {
   QVERIFY(title->text().contains(Tfrm00::schemeTitle(8)));
   shown.window.setZoom(100);
   QVERIFY(table->isVisible() && about->isVisible());
+}
+
+void TestZoom::savedPictureIsTheRenderAtTheZoom() {
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  if (shown.window.devicePixelRatioF() != 1) QSKIP("a screen of one device pixel per pixel only");
+  shown.window.setZoom(250);
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("saved.png"));
+  auto* pictures = shown.window.findChild<PanelPictures*>();
+  QVERIFY(pictures->saveTo(shown.set.scheme(1), path));
+  QFile saved(path);
+  QVERIFY(saved.open(QIODevice::ReadOnly));
+  QCOMPARE(saved.readAll(),
+           RunCli({QStringLiteral("render"), QStringLiteral("1"), QStringLiteral("--zoom"),
+                   QStringLiteral("250"), QStringLiteral("-o"), QStringLiteral("-")}));
 }
 
 QTEST_MAIN(TestZoom)
