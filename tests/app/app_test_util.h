@@ -75,13 +75,6 @@ struct ShownMainWindow {
   bool exposed = false;
 };
 
-/// Selects scheme n through the list, as a user choosing its item would.
-inline void ChooseScheme(ShownMainWindow& shown, int n) {
-  auto* list = shown.window.findChild<QComboBox*>(QStringLiteral("cbxSelect"));
-  list->setCurrentIndex(n - 1);
-  emit list->activated(n - 1);
-}
-
 #ifdef KVIR_CLI
 /// What `kvir-cli ARGS…` prints; empty when it fails.
 inline QByteArray RunCli(const QStringList& arguments) {

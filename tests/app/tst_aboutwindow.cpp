@@ -73,7 +73,7 @@ void TestAboutWindow::shiftF1OpensTheShownScheme() {
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
   QVERIFY(shown.activate());
-  ChooseScheme(shown, scheme);
+  shown.choose(scheme);
   TfrmAbout* about = AboutOf(shown);
   QVERIFY(!about->isVisible());
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1, Qt::ShiftModifier);
@@ -106,13 +106,13 @@ void TestAboutWindow::followsTheSchemeAndTheLanguage() {
   QVERIFY(shown.exposed);
   TfrmAbout* about = AboutOf(shown);
   about->showBeside();
-  ChooseScheme(shown, 13);
+  shown.choose(13);
   ExpectScheme(about, 13, Language::kRussian);
   QTest::mouseClick(shown.panel(13)->findChild<QWidget*>(QStringLiteral("IN02")), Qt::LeftButton);
   ExpectScheme(about, 13, Language::kRussian);
   Switch(Language::kEnglish);
   ExpectScheme(about, 13, Language::kEnglish);
-  ChooseScheme(shown, 4);
+  shown.choose(4);
   ExpectScheme(about, 4, Language::kEnglish);
   Switch(Language::kRussian);
   ExpectScheme(about, 4, Language::kRussian);

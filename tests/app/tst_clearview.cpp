@@ -114,7 +114,7 @@ void TestClearView::switchShowsTheCliRender() {
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
   QVERIFY(shown.activate());
-  ChooseScheme(shown, scheme);
+  shown.choose(scheme);
   PressButtons(shown, scheme, buttons);
   const std::vector<int32_t> cells = Cells(shown.set.scheme(scheme));
   const QImage plain = CliRender(scheme, buttons, false);
@@ -146,7 +146,7 @@ void TestClearView::pressesInTheClearViewShowTheCliRender() {
   ClearViewAction(shown)->trigger();
   QTest::mouseClick(shown.panel(1)->findChild<QWidget*>(QStringLiteral("IN02")), Qt::LeftButton);
   QTRY_COMPARE(ShownSchemeArea(shown.window), CliRender(1, {"IN02"}, true));
-  ChooseScheme(shown, 11);
+  shown.choose(11);
   QTest::mouseClick(shown.panel(11)->findChild<QWidget*>(QStringLiteral("IN03")), Qt::LeftButton);
   QTRY_COMPARE(ShownSchemeArea(shown.window), CliRender(11, {"IN03"}, true));
 }

@@ -103,7 +103,7 @@ void TestKeyboard::keysMoveTheFocus() {
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
   QVERIFY(shown.activate());
-  ChooseScheme(shown, scheme);
+  shown.choose(scheme);
   shown.window.findChild<QComboBox*>(QStringLiteral("cbxSelect"))->setFocus();
   QTRY_COMPARE(FocusedName(), QStringLiteral("cbxSelect"));
   Type(keys);

@@ -25,7 +25,7 @@ namespace {
 
 // Scheme n chosen from the list, then its buttons clicked in turn.
 void ShowState(ShownMainWindow& shown, int n, const QStringList& buttons) {
-  ChooseScheme(shown, n);
+  shown.choose(n);
   for (const QString& name : buttons) {
     QTest::mouseClick(shown.panel(n)->findChild<QWidget*>(name), Qt::LeftButton);
   }

@@ -137,7 +137,7 @@ void TestSchemePanel::pressOnInputButton() {
 
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
-  ChooseScheme(shown, scheme);
+  shown.choose(scheme);
   Scheme& model = shown.set.scheme(scheme);
   auto* view = shown.panel(scheme)->findChild<InputButtonView*>(button);
   QVERIFY(view != nullptr);
@@ -209,7 +209,7 @@ void TestSchemePanel::pressPaintsEachIndicatorOnce() {
 
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
-  ChooseScheme(shown, scheme);
+  shown.choose(scheme);
   SchemePanel* panel = shown.panel(scheme);
   const QList<PictureView*> views = panel->findChildren<PictureView*>();
   QCOMPARE(views.size(), qsizetype(shown.set.scheme(scheme).indicators().size() + 1));

@@ -34,16 +34,10 @@ QByteArray CsvOf(int n) {
 /// The main window with its truth-table window open on scheme n.
 struct OpenTable : ShownMainWindow {
   explicit OpenTable(int n = 1) {
-    if (n != 1) select(n);
+    if (n != 1) choose(n);
     window.showTruthTable();
     table = window.findChild<TfrmTruthTable*>(QStringLiteral("frmTruthTable"));
     tableShown = table != nullptr && QTest::qWaitForWindowExposed(table);
-  }
-  /// Chooses scheme n in the list, as a click on its item does.
-  void select(int n) {
-    auto* list = window.findChild<QComboBox*>(QStringLiteral("cbxSelect"));
-    list->setCurrentIndex(n - 1);
-    emit list->activated(n - 1);
   }
   void pressWithMouse(const char* button) {
     const int n = placedScheme();
@@ -210,7 +204,7 @@ void TestTruthTable::highlightFollowsPressesAndSchemes() {
   QVERIFY(afterKeys != afterMouse);
 
   for (int n : {13, 10, 16, 1}) {
-    open.select(n);
+    open.choose(n);
     QCOMPARE(open.shownCsv(), CsvOf(n));
     QVERIFY2(current() >= 0, qPrintable(QStringLiteral("scheme %1").arg(n)));
   }
@@ -243,10 +237,10 @@ void TestTruthTable::reachedRowsMarkedAndCounted() {
     const QString mark = open.model()->headerData(r, Qt::Vertical).toString();
     QCOMPARE(mark.isEmpty(), !reached.contains(r));
   }
-  open.select(1);  // the same scheme again: counting starts afresh
+  open.choose(1);  // the same scheme again: counting starts afresh
   QCOMPARE(open.count(), QStringLiteral("пройдено 1 из 8"));
   QCOMPARE(open.rowsWith(TruthTableModel::kReachedRole).size(), 1);
-  open.select(13);
+  open.choose(13);
   QCOMPARE(open.count(), QStringLiteral("пройдено 1 из 64"));
 }
 
@@ -362,10 +356,10 @@ void TestTruthTable::hideSwitch() {
   // The copy stays the whole table.
   QCOMPARE(QByteArray::fromStdString(open.table->tableText(',')), CsvOf(n));
   // A scheme without enables offers no switch and shows every row; back again, rows hide.
-  open.select(1);
+  open.choose(1);
   QVERIFY(!open.hideSwitch()->isEnabled());
   QCOMPARE(open.model()->rowCount(), 8);
-  open.select(n);
+  open.choose(n);
   QCOMPARE(open.model()->rowCount(), rows - hidden);
   QTest::mouseClick(open.hideSwitch(), Qt::LeftButton);
   QCOMPARE(open.model()->rowCount(), rows);
@@ -378,13 +372,13 @@ void TestTruthTable::widensForAWiderScheme() {
   OpenTable open(1);
   QVERIFY(open.tableShown);
   const int narrow = open.table->width();
-  open.select(16);
+  open.choose(16);
   const QRect available = open.table->screen()->availableGeometry();
   QVERIFY2(open.table->width() > narrow || open.table->geometry().right() >= available.right(),
            qPrintable(QStringLiteral("%1 px wide").arg(open.table->width())));
   QVERIFY(open.table->geometry().right() <= std::max(available.right(), narrow));
   const int wide = open.table->width();
-  open.select(1);
+  open.choose(1);
   QCOMPARE(open.table->width(), wide);
 }
 

@@ -259,7 +259,7 @@ void TestZoom::truthTableAndAboutFollowAt200() {
   auto* about = shown.window.findChild<QWidget*>(QStringLiteral("frmAbout"));
   QVERIFY(table != nullptr && table->isVisible());
   QVERIFY(about != nullptr && about->isVisible());
-  ChooseScheme(shown, 8);
+  shown.choose(8);
   const auto* title = table->findChild<QLabel*>(QStringLiteral("lblTitle"));
   QVERIFY(title->text().contains(Tfrm00::schemeTitle(8)));
   shown.window.setZoom(100);
