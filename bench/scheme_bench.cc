@@ -2,6 +2,7 @@
 // of the elements, and the start-up build of all sixteen schemes.
 
 #include <benchmark/benchmark.h>
+#include <algorithm>
 
 #include <memory>
 #include <string>
@@ -59,7 +60,8 @@ std::vector<FloorDecode> DecodesOfPress(Scheme& scheme) {
     FloorDecode& decode = decodes.emplace_back();
     decode.bytes = resource->bytes;
     decode.pixels.resize(indicator->shown.pixels.size());
-    if (!BareDecode(decode.bytes, decode.pixels) || decode.pixels != indicator->shown.pixels) {
+    if (!BareDecode(decode.bytes, decode.pixels) ||
+        !std::ranges::equal(decode.pixels, indicator->shown.pixels)) {
       return {};
     }
   }

@@ -1,11 +1,11 @@
-#kvir_picture : the PNG codec the panels, the tools and kvir - cli draw with, and the file writer
-#that saves what they draw.
+# kvir_picture: the PNG codec the panels, the tools and kvir-cli draw with, and the file writer
+# that saves what they draw.
 
 get_filename_component(kvir_picture_root "${CMAKE_CURRENT_LIST_DIR}/.." ABSOLUTE)
-    add_library(kvir_output_file STATIC "${CMAKE_CURRENT_LIST_DIR}/output_file.cc")
-        target_include_directories(kvir_output_file PUBLIC "${kvir_picture_root}")
+add_library(kvir_output_file STATIC "${CMAKE_CURRENT_LIST_DIR}/output_file.cc")
+target_include_directories(kvir_output_file PUBLIC "${kvir_picture_root}")
 
-            add_library(kvir_picture STATIC "${CMAKE_CURRENT_LIST_DIR}/picture.cc")
-                target_include_directories(kvir_picture PUBLIC "${kvir_picture_root}")
-                    target_link_libraries(
-                        kvir_picture PUBLIC kvir_output_file PRIVATE PNG::PNG ZLIB::ZLIB)
+add_library(kvir_picture STATIC "${CMAKE_CURRENT_LIST_DIR}/picture.cc"
+                                "${CMAKE_CURRENT_LIST_DIR}/pixel_allocator.cc")
+target_include_directories(kvir_picture PUBLIC "${kvir_picture_root}")
+target_link_libraries(kvir_picture PUBLIC kvir_output_file PRIVATE PNG::PNG ZLIB::ZLIB)

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "schemes/pixel_allocator.h"
+
 namespace kvir {
 
 /// A decoded bitmap: rows top to bottom, pixels tightly packed, 3 (RGB) or 4 (RGBA) bytes each.
@@ -15,7 +17,7 @@ struct Picture {
   int width = 0;
   int height = 0;
   int channels = 0;
-  std::vector<uint8_t> pixels;
+  PixelBytes pixels;
 
   bool empty() const { return pixels.empty(); }
   int stride() const { return width * channels; }

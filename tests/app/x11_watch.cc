@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
   std::printf("watching\n");
   std::fflush(stdout);
   // Pictures told apart by a hash of their pixels: a clash only ever counts two pictures as one.
-  const auto hash = [](const std::vector<uint8_t>& pixels) {
+  const auto hash = [](const kvir::PixelBytes& pixels) {
     return std::hash<std::string_view>{}(
         std::string_view(reinterpret_cast<const char*>(pixels.data()), pixels.size()));
   };

@@ -3,6 +3,7 @@
 set(fuzz_binary ${CMAKE_CURRENT_BINARY_DIR}/kvir-fuzz-decode)
 set(fuzz_corpus ${CMAKE_CURRENT_BINARY_DIR}/fuzz_corpus)
 set(fuzz_sources ${here}/fuzz_decode.cc ${PROJECT_SOURCE_DIR}/schemes/picture.cc
+                 ${PROJECT_SOURCE_DIR}/schemes/pixel_allocator.cc
                  ${PROJECT_SOURCE_DIR}/schemes/output_file.cc)
 set(fuzz_warning_flags -Wall -Wextra -Wpedantic)
 if(KVIR_WERROR)

@@ -132,7 +132,7 @@ void ExpectState(Scheme& s, const GateScheme& c, int value) {
   }
 }
 
-using Snapshot = std::vector<std::tuple<int32_t, std::string_view, std::vector<uint8_t>>>;
+using Snapshot = std::vector<std::tuple<int32_t, std::string_view, PixelBytes>>;
 
 Snapshot Take(const Scheme& s) {
   Snapshot out;

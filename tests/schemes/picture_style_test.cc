@@ -226,12 +226,12 @@ TEST_P(ClearViewScheme, ChangingTheStyleChangesNoLevel) {
   LoadSchemePicture(s.picture);
   built.Select(GetParam());
   std::vector<int32_t> cells;
-  std::vector<std::vector<uint8_t>> shown;
+  std::vector<PixelBytes> shown;
   for (const Indicator& ind : s.indicators()) {
     cells.push_back(ind.Tag);
     shown.push_back(ind.shown.pixels);
   }
-  const std::vector<uint8_t> picture = s.picture.picture.pixels;
+  const PixelBytes picture = s.picture.picture.pixels;
   SetPictureStyle(built.set, kClear);
   EXPECT_EQ(s.style, kClear);
   EXPECT_EQ(s.picture.picture.width, StyledPictureRect(def(), kClear).width);

@@ -171,11 +171,31 @@ TEST(DecodePng, ReusesTheStorageOfARightSizedPicture) {
   EXPECT_EQ(picture.pixels.data(), storage);
 }
 
+// Blocks on either side of the size from which pixel memory is mapped: grown across it, shrunk
+// back, copied and freed, each keeps its bytes and goes back the way it came.
+TEST(PixelBytes, KeepTheirBytesAcrossTheSizeOfMappedMemory) {
+  for (const size_t size :
+       {size_t{1}, size_t{4096}, size_t{192} << 10, (size_t{192} << 10) + 1, size_t{5} << 20}) {
+    SCOPED_TRACE(size);
+    PixelBytes bytes(size);
+    for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<uint8_t>(i * 7);
+    PixelBytes copy = bytes;
+    EXPECT_TRUE(copy == bytes);
+    copy.resize(size * 3);
+    copy.resize(size / 2 + 1);
+    copy.shrink_to_fit();
+    EXPECT_TRUE(std::equal(copy.begin(), copy.end(), bytes.begin()));
+    bytes.clear();
+    bytes.shrink_to_fit();
+    EXPECT_EQ(bytes.capacity(), 0U);
+  }
+}
+
 TEST(EncodePng, RejectsInconsistentPictures) {
   Picture short_pixels = NoisePicture(4, 4, 3);
   short_pixels.pixels.pop_back();
-  for (const Picture& bad : {short_pixels, Picture{4, 4, 2, Bytes(32)}, Picture{0, 4, 3, {}},
-                             Picture{5000, 1, 3, Bytes(15000)}}) {
+  for (const Picture& bad : {short_pixels, Picture{4, 4, 2, PixelBytes(32)}, Picture{0, 4, 3, {}},
+                             Picture{5000, 1, 3, PixelBytes(15000)}}) {
     EXPECT_THROW(EncodePng(bad), PictureError);
   }
 }
