@@ -31,10 +31,13 @@ int main(int argc, char* argv[]) {
     std::fputs(line.err.toUtf8().constData(), stderr);
     return line.exitCode;
   }
+  const bool clearView = line.options.clearView || kvir::RememberedClearView();
+  kvir::SchemeSet schemes;
+  // The scheme pictures are decoded while Qt starts and the windows are built.
+  schemes.DecodePicturesAhead({.clear = clearView, .zoom = line.options.zoom});
   QApplication app(argc, argv);
   kvir::SetAppIdentity(app);
   kvir::SetLanguage(line.options.language);
-  kvir::SchemeSet schemes;
   kvir::Tfrm00 frm00(schemes);
   frm00.setTimingHook([&schemes] {
     kvir::SystemTimingClock clock;
@@ -42,7 +45,7 @@ int main(int argc, char* argv[]) {
     return kvir::RunTimingBeside(schemes, dir, clock).error;
   });
   frm00.setQuitAfterFirstPaint(line.options.firstPaintExit);
-  frm00.setClearView(line.options.clearView || kvir::RememberedClearView());
+  frm00.setClearView(clearView);
   frm00.setZoom(line.options.zoom);
   frm00.startLearningMode(line.options.mode);
   frm00.show();

@@ -234,16 +234,12 @@ bool IsButtonName(std::string_view name) {
   return name.starts_with("IN");
 }
 
-namespace {
-
 void PlacePicture(PictureControl& control, const PictureRect& rect) {
   control.left = rect.left;
   control.top = rect.top;
   control.width = rect.width;
   control.height = rect.height;
 }
-
-}  // namespace
 
 Scheme::Scheme(const SchemeDef& def) : def_(&def) {
   PlacePicture(picture, def.picture);

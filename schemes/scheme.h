@@ -132,6 +132,9 @@ void Evaluate(Scheme& scheme);
 /// Writes the scheme's initial input cells, in order, without redrawing.
 void ApplyInitialInputs(Scheme& scheme);
 
+/// Gives the picture control the place and size of `rect`.
+void PlacePicture(PictureControl& control, const PictureRect& rect);
+
 /// Gives the scheme's pictures the look of `style`: the picture control takes the style's place
 /// and size, and what is already shown is shown again in the new style, the scheme picture and
 /// every indicator at the level of its cell. No cell changes.

@@ -1,11 +1,5 @@
 #include "schemes/scheme_set.h"
 
-#include <algorithm>
-#include <atomic>
-#include <exception>
-#include <thread>
-#include <vector>
-
 #include "schemes/loaders.h"
 #include "schemes/panel_geometry.h"
 
@@ -31,37 +25,46 @@ int SchemeSet::element_count() const {
   return total;
 }
 
+void SchemeSet::DecodePicturesAhead(PictureStyle style) {
+  std::array<PictureControl, kSchemeCount> places;
+  std::array<PictureStyle, kSchemeCount> styles;
+  for (int n = 1; n <= kSchemeCount; ++n) {
+    places[n - 1] = scheme(n).picture;
+    PlacePicture(places[n - 1], StyledPictureRect(scheme(n).def(), style));
+    styles[n - 1] = style;
+  }
+  ahead_ = std::make_unique<SchemePictureBatch>(places, styles);
+  ahead_->Start(PictureHelperThreads());
+}
+
 namespace {
 
-// The sixteen scheme pictures, decoded side by side: the bulk of start-up's own work. Each decode
-// has its own libpng state and writes only its own scheme's picture, so the pixels are those of
-// decoding them in turn. A failure is kept for its scheme, to be raised in scheme order.
-std::array<std::exception_ptr, kSchemeCount> LoadSchemePictures(SchemeSet& set) {
-  std::array<std::exception_ptr, kSchemeCount> failures;
-  std::atomic<int> next{1};
-  const auto load = [&set, &failures, &next] {
-    for (int n = next++; n <= kSchemeCount; n = next++) {
-      try {
-        LoadSchemePicture(set.scheme(n).picture, set.scheme(n).style);
-      } catch (...) {
-        failures[n - 1] = std::current_exception();
-      }
-    }
-  };
-  const unsigned cores = std::max(std::thread::hardware_concurrency(), 1U);
-  std::vector<std::jthread> helpers;
-  for (unsigned i = 1; i < std::min(cores, 4U); ++i) helpers.emplace_back(load);
-  load();
-  helpers.clear();  // joins them: every decode has ended
-  return failures;
+// The pictures begun ahead where every scheme still has the style and place they were begun in,
+// else a batch of the schemes as they are, begun now.
+std::unique_ptr<SchemePictureBatch> SchemePictures(SchemeSet& set) {
+  std::unique_ptr<SchemePictureBatch> batch = set.TakePicturesAhead();
+  bool suits = batch != nullptr;
+  for (int n = 1; suits && n <= kSchemeCount; ++n) suits = batch->Suits(n, set.scheme(n));
+  if (suits) return batch;
+  std::array<PictureControl, kSchemeCount> places;
+  std::array<PictureStyle, kSchemeCount> styles;
+  for (int n = 1; n <= kSchemeCount; ++n) {
+    places[n - 1] = set.scheme(n).picture;
+    styles[n - 1] = set.scheme(n).style;
+  }
+  batch = std::make_unique<SchemePictureBatch>(places, styles);
+  batch->Start(PictureHelperThreads());
+  return batch;
 }
 
 }  // namespace
 
 void InitSchemes(SchemeSet& set, PanelHost& host) {
-  const std::array<std::exception_ptr, kSchemeCount> failures = LoadSchemePictures(set);
+  const std::unique_ptr<SchemePictureBatch> pictures = SchemePictures(set);
+  pictures->Finish();
   for (int n = 1; n <= kSchemeCount; ++n) {
-    if (failures[n - 1]) std::rethrow_exception(failures[n - 1]);
+    if (pictures->failure(n)) std::rethrow_exception(pictures->failure(n));
+    set.scheme(n).picture.picture = std::move(pictures->picture(n).picture);
     kSchemeTable[n - 1].build(set.scheme(n));
   }
   SelectScheme(set, host, 1);

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "schemes/scheme_pictures.h"
 #include "schemes/schemes.h"
 
 namespace kvir {
@@ -42,8 +43,16 @@ class SchemeSet {
   Scheme& scheme(int n) { return *schemes_.at(n - 1); }
   int element_count() const;
 
+  /// Begins decoding every scheme's picture in `style` on threads of their own while the caller
+  /// goes on, for InitSchemes to take. It decodes afresh those whose scheme has by then another
+  /// style.
+  void DecodePicturesAhead(PictureStyle style);
+  /// The pictures begun by DecodePicturesAhead, or nothing; the set keeps them no longer.
+  std::unique_ptr<SchemePictureBatch> TakePicturesAhead() { return std::move(ahead_); }
+
  private:
   std::array<std::unique_ptr<Scheme>, kSchemeCount> schemes_;
+  std::unique_ptr<SchemePictureBatch> ahead_;
 };
 
 /// Start-up: each scheme's picture and netlist, then scheme 1.

@@ -449,5 +449,62 @@ TEST(InitSchemesTest, FailsOnTheFirstUnsuitablePictureInSchemeOrder) {
   }
 }
 
+// Pictures begun ahead are the pictures InitSchemes decodes itself, in whichever style the schemes
+// have when it runs: the one they were begun in, or another set since.
+TEST(InitSchemesTest, TakesPicturesDecodedAheadOnlyInTheSchemesOwnStyle) {
+  const PictureStyle clear150 = {.clear = true, .zoom = 150};
+  struct Case {
+    PictureStyle ahead;
+    PictureStyle schemes;  ///< set between the start of the decode and InitSchemes
+  };
+  for (const Case& c :
+       {Case{{}, {}}, Case{clear150, clear150}, Case{clear150, {}}, Case{{}, clear150}}) {
+    SchemeSet fresh;
+    SetPictureStyle(fresh, c.schemes);
+    HeadlessHost host;
+    InitSchemes(fresh, host);
+
+    SchemeSet ahead;
+    ahead.DecodePicturesAhead(c.ahead);
+    SetPictureStyle(ahead, c.schemes);
+    InitSchemes(ahead, host);
+    for (int n = 1; n <= kSchemeCount; ++n) {
+      const Picture& want = fresh.scheme(n).picture.picture;
+      const Picture& got = ahead.scheme(n).picture.picture;
+      ASSERT_FALSE(got.empty()) << "scheme " << n;
+      EXPECT_EQ(got.width, want.width) << "scheme " << n;
+      EXPECT_EQ(got.height, want.height) << "scheme " << n;
+      EXPECT_TRUE(got.pixels == want.pixels) << "scheme " << n;
+    }
+    EXPECT_EQ(ahead.element_count(), 137);
+    EXPECT_EQ(ahead.TakePicturesAhead(), nullptr);  // taken by InitSchemes
+  }
+}
+
+// A set destroyed while its pictures are still being decoded ahead waits for the decoders.
+TEST(InitSchemesTest, ASetLeftBeforeItsPicturesAreTakenEndsCleanly) {
+  for (int i = 0; i < 3; ++i) {
+    SchemeSet set;
+    set.DecodePicturesAhead({.zoom = 300});
+  }
+}
+
+// Begun ahead too, a start-up that meets an unsuitable picture fails on the first in scheme order.
+TEST(InitSchemesTest, AnUnsuitablePictureBegunAheadStillFailsInSchemeOrder) {
+  SchemeSet set;
+  HeadlessHost host;
+  set.DecodePicturesAhead({});
+  for (const int n : {9, 12}) ++set.scheme(n).picture.width;
+  try {
+    InitSchemes(set, host);
+    ADD_FAILURE() << "scheme 9's picture was accepted";
+  } catch (const PictureError& error) {
+    EXPECT_NE(std::string(error.what()).find("SCHEME09PNG"), std::string::npos) << error.what();
+  }
+  for (int n = 1; n <= kSchemeCount; ++n) {
+    EXPECT_EQ(set.scheme(n).elements.empty(), n >= 9) << "scheme " << n;
+  }
+}
+
 }  // namespace
 }  // namespace kvir
