@@ -77,7 +77,16 @@ void TfrmHelp::retranslate() {
   setWindowTitle(tr("KVIR - Помощь"));
   memHelp_->setPlainText(HelpText());
   memHelp_->setFont(font());  // the size fitted to the text before is no guide for this one
+  fitted_ = false;
+  if (isVisible()) fitText();
+}
+
+// The size is fitted when the text is first shown: the fonts' metrics cost a noticeable part of
+// start-up, and most sessions never open the help.
+void TfrmHelp::fitText() {
+  if (fitted_) return;
   FitFontToText(memHelp_);
+  fitted_ = true;
 }
 
 void TfrmHelp::changeEvent(QEvent* event) {
@@ -92,6 +101,7 @@ void TfrmHelp::showEvent(QShowEvent* event) {
     const QRect over = parentWidget()->window()->geometry();
     setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), over));
   }
+  fitText();
   QDialog::showEvent(event);
 }
 

@@ -23,9 +23,11 @@ class TfrmHelp : public QDialog {
  private:
   /// The title and the text in the current language.
   void retranslate();
+  void fitText();
 
   QPlainTextEdit* memHelp_;
   QPushButton* btnOK_;
+  bool fitted_ = false;  ///< whether the memo's font is fitted to the text it shows
 };
 
 }  // namespace kvir

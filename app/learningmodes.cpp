@@ -79,7 +79,14 @@ void LearningModes::switchQuiz(bool on) {
 }
 
 void LearningModes::useOnEveryPanel(PanelMode* mode) {
-  for (SchemePanel* panel : panels_) panel->setMode(mode);
+  for (SchemePanel* panel : panels_) {
+    if (panel != nullptr) panel->setMode(mode);
+  }
+}
+
+void LearningModes::adopt(SchemePanel& panel) {
+  if (actions_.action(PanelAction::kStepByStep)->isChecked()) panel.setMode(step_);
+  if (actions_.action(PanelAction::kQuiz)->isChecked()) panel.setMode(quiz_);
 }
 
 // The keys of a mode act only while it is on; Enter checks only while a question is open, and
@@ -97,6 +104,7 @@ SchemePanel* LearningModes::shownPanel() const {
   // A panel not shown waits in its own hidden scheme window; the shown one lies in the window or
   // in its scrolling scheme area.
   for (SchemePanel* panel : panels_) {
+    if (panel == nullptr) continue;
     const QWidget* host = panel->parentWidget();
     if (host == window_ || !host->isHidden()) return panel;
   }

@@ -18,7 +18,8 @@ class StepMode;
 
 /// Binds the modes' actions. Switching one mode on switches the other off; switching a mode off
 /// gives the panels back their plain presses and pictures. The panels and actions belong to
-/// `window`, whose child this is.
+/// `window`, whose child this is; a panel not yet made is null among them until made, and adopted
+/// then.
 class LearningModes : public QObject {
   Q_OBJECT
 
@@ -37,6 +38,8 @@ class LearningModes : public QObject {
   void retranslate();
   /// The panels' zoom or pictures changed.
   void restyle();
+  /// A panel made after the modes: it works in the mode that is on.
+  void adopt(SchemePanel& panel);
 
   StepMode& step() const { return *step_; }
   QuizMode& quiz() const { return *quiz_; }

@@ -80,8 +80,6 @@ Tfrm00::Tfrm00(SchemeSet& schemes, InitProc init, QWidget* parent)
   createSelector();
   createSchemeWindows();
   createTimingButton();
-  frmHelp_ = new TfrmHelp(this);
-  frmAbout_ = new TfrmAbout(this);
   createActions();
   retranslate();
 }
@@ -108,7 +106,11 @@ void Tfrm00::createSelector() {
   cbxSelect_ = new QComboBox(this);
   cbxSelect_->setObjectName(QStringLiteral("cbxSelect"));
   cbxSelect_->setGeometry(kSelectorPlace);
-  cbxSelect_->setEditable(true);
+  // As setEditable(true) does, but without building the drop-down list's popup before it is
+  // first opened: a noticeable part of start-up.
+  auto* typing = new QLineEdit(cbxSelect_);
+  typing->setPalette(cbxSelect_->palette());
+  cbxSelect_->setLineEdit(typing);
   cbxSelect_->setInsertPolicy(QComboBox::NoInsert);
   cbxSelect_->setCompleter(nullptr);
   cbxSelect_->setMaxVisibleItems(kSchemeCount);
@@ -125,18 +127,34 @@ void Tfrm00::createSelector() {
   connect(btnHelp_, &QPushButton::clicked, this, &Tfrm00::btnHelpClick);
 }
 
-// Each scheme window is a hidden child that holds its panel while the panel is not shown.
+// Each scheme window is a hidden child that holds its panel while the panel is not shown. Scheme
+// 1's panel is made now, as it is shown first; the others when first wanted: their 770 views are
+// a noticeable part of start-up, and a session may never show most of them.
 void Tfrm00::createSchemeWindows() {
   for (int n = 1; n <= kSchemeCount; ++n) {
     auto* window = new QWidget(this);
     window->setObjectName(QStringLiteral("frm") + TwoDigits(n));
     window->hide();
     schemeWindows_[n - 1] = window;
-    auto* panel = new SchemePanel(schemes_.scheme(n), kSchemeTable[n - 1].press, window);
-    connect(panel, &SchemePanel::modelFailed, this, &Tfrm00::reportModelFailure);
-    connect(panel, &SchemePanel::pressShown, this, &Tfrm00::recordPress);
-    panels_[n - 1] = panel;
   }
+  makePanel(1);
+}
+
+SchemePanel* Tfrm00::panel(int n) {
+  SchemePanel* made = panels_.at(n - 1);
+  return made != nullptr ? made : makePanel(n);
+}
+
+SchemePanel* Tfrm00::makePanel(int n) {
+  auto* panel =
+      new SchemePanel(schemes_.scheme(n), kSchemeTable[n - 1].press, schemeWindows_[n - 1]);
+  connect(panel, &SchemePanel::modelFailed, this, &Tfrm00::reportModelFailure);
+  connect(panel, &SchemePanel::pressShown, this, &Tfrm00::recordPress);
+  panels_[n - 1] = panel;
+  if (zoom_ != kPlainZoom) panel->setZoom(zoom_);
+  if (actions_ != nullptr) actions_->attach(panel);
+  if (modes_ != nullptr) modes_->adopt(*panel);
+  return panel;
 }
 
 void Tfrm00::createTimingButton() {
@@ -151,7 +169,7 @@ void Tfrm00::createActions() {
   actions_ = new PanelActions(this);
   actions_->bind(PanelAction::kHelp, [this] { btnHelpClick(); });
   actions_->bind(PanelAction::kTruthTable, [this] { showTruthTable(); });
-  actions_->bind(PanelAction::kAboutScheme, [this] { frmAbout_->showBeside(); });
+  actions_->bind(PanelAction::kAboutScheme, [this] { aboutWindow()->showBeside(); });
   pictures_ = new PanelPictures(this);
   actions_->bind(PanelAction::kCopyPicture, [this] {
     withShownScheme([this](const Scheme& scheme) { pictures_->copy(scheme); });
@@ -173,7 +191,7 @@ void Tfrm00::createActions() {
   actions_->bind(PanelAction::kZoomIn, [this] { setZoom(StepZoom(zoom_, 1)); });
   actions_->bind(PanelAction::kZoomOut, [this] { setZoom(StepZoom(zoom_, -1)); });
   actions_->bind(PanelAction::kZoomReset, [this] { setZoom(kPlainZoom); });
-  for (SchemePanel* panel : panels_) actions_->attach(panel);
+  actions_->attach(panels_[0]);
   modes_ = new LearningModes(*actions_, panels_, this);
   connect(modes_, &LearningModes::modelFailed, this, &Tfrm00::reportModelFailure);
 }
@@ -196,6 +214,7 @@ void Tfrm00::setClearView(bool on) {
     const QSignalBlocker quiet(toggle);
     toggle->setChecked(on);
   }
+  if (on == clearView_) return;
   clearView_ = on;
   applyStyle();
 }
@@ -210,7 +229,9 @@ void Tfrm00::applyStyle() {
   } catch (const std::exception& error) {
     reportModelFailure(QString::fromUtf8(error.what()));
   }
-  for (SchemePanel* panel : panels_) panel->setZoom(zoom_);
+  for (SchemePanel* panel : panels_) {
+    if (panel != nullptr) panel->setZoom(zoom_);
+  }
   modes_->restyle();
 }
 
@@ -287,13 +308,13 @@ void Tfrm00::useScrollArea(bool scrolls, const QRect& area) {
 void Tfrm00::ReturnPanel(int n) {
   SchemePanel* panel = panels_.at(n - 1);
   if (shown_ == n) setShown(0);
-  if (panel->parentWidget() == schemeWindows_[n - 1]) return;
+  if (panel == nullptr || panel->parentWidget() == schemeWindows_[n - 1]) return;
   panel->setParent(schemeWindows_[n - 1]);
   panel->move(0, 0);
 }
 
 void Tfrm00::PlacePanel(int n, int left, int top) {
-  panels_.at(n - 1)->showModel();
+  panel(n)->showModel();
   if (zoom_ == kPlainZoom) {
     placePanelAt(n, this, QPoint(left, top));
   } else {
@@ -319,7 +340,7 @@ void Tfrm00::placePanelAt(int n, QWidget* host, const QPoint& at) {
 
 void Tfrm00::setShown(int n) {
   shown_ = n;
-  frmAbout_->setScheme(n);
+  if (frmAbout_ != nullptr) frmAbout_->setScheme(n);
 }
 
 void Tfrm00::showEvent(QShowEvent* event) {
@@ -354,7 +375,9 @@ void Tfrm00::paintEvent(QPaintEvent* event) {
 bool Tfrm00::focusNextPrevChild(bool next) {
   QList<QWidget*> chain = {cbxSelect_, btnHelp_, btnTiming_};
   for (SchemePanel* panel : panels_) {
-    if (panel->parentWidget() == panelHost() && panel->isVisible()) chain += panel->tabOrder();
+    if (panel != nullptr && panel->parentWidget() == panelHost() && panel->isVisible()) {
+      chain += panel->tabOrder();
+    }
   }
   QWidget* target = NextInChain(chain, focusWidget(), next);
   if (target == nullptr) return QWidget::focusNextPrevChild(next);
@@ -423,8 +446,23 @@ QString Tfrm00::schemeTitle(int n) {
   return ListTitle(n);
 }
 
+// The two windows are made when first wanted: most sessions never open them, and their texts'
+// layout is a noticeable part of start-up.
+TfrmHelp* Tfrm00::helpWindow() {
+  if (frmHelp_ == nullptr) frmHelp_ = new TfrmHelp(this);
+  return frmHelp_;
+}
+
+TfrmAbout* Tfrm00::aboutWindow() {
+  if (frmAbout_ == nullptr) {
+    frmAbout_ = new TfrmAbout(this);
+    frmAbout_->setScheme(shown_);
+  }
+  return frmAbout_;
+}
+
 void Tfrm00::btnHelpClick() {
-  frmHelp_->exec();
+  helpWindow()->exec();
 }
 
 void Tfrm00::btnTimingClick() {
@@ -436,7 +474,9 @@ void Tfrm00::btnTimingClick() {
   } catch (const std::exception& thrown) {
     error = thrown.what();
   }
-  for (SchemePanel* panel : panels_) panel->showModel();
+  for (SchemePanel* panel : panels_) {
+    if (panel != nullptr) panel->showModel();
+  }
   recordPress();  // the run leaves the schemes it times in their selection state
   modes_->afterModelChange();
   if (error.empty()) {

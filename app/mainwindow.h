@@ -71,6 +71,11 @@ class Tfrm00 : public QWidget, public PanelHost {
   static QString schemeTitle(int n);
   /// The shown scheme's model, or null while the scheme area is empty.
   Scheme* shownSchemeModel() const;
+  /// Scheme n's panel pnlNN, made when first wanted.
+  SchemePanel* panel(int n);
+  /// The help window frmHelp and the window "О схеме" frmAbout, made when first wanted.
+  TfrmHelp* helpWindow();
+  TfrmAbout* aboutWindow();
 
  signals:
   /// A scheme has been selected (or the scheme area emptied), again or anew.
@@ -102,6 +107,7 @@ class Tfrm00 : public QWidget, public PanelHost {
  private:
   void createSelector();
   void createSchemeWindows();
+  SchemePanel* makePanel(int n);
   void createTimingButton();
   /// The list's titles and the button's text in the current language.
   void retranslate();
@@ -127,7 +133,7 @@ class Tfrm00 : public QWidget, public PanelHost {
   InitProc init_;
   TimingHook timingHook_;
   std::array<QWidget*, kSchemeCount> schemeWindows_{};
-  std::array<SchemePanel*, kSchemeCount> panels_{};
+  std::array<SchemePanel*, kSchemeCount> panels_{};  ///< null until made
   QComboBox* cbxSelect_ = nullptr;
   QPushButton* btnHelp_ = nullptr;
   QPushButton* btnTiming_ = nullptr;
@@ -135,9 +141,9 @@ class Tfrm00 : public QWidget, public PanelHost {
   QScrollArea* scrollArea_ = nullptr;  ///< made when a zoomed window first cannot fit the screen
   int zoom_ = kPlainZoom;
   bool clearView_ = false;
-  TfrmHelp* frmHelp_ = nullptr;
+  TfrmHelp* frmHelp_ = nullptr;              ///< made when first wanted
   TfrmTruthTable* frmTruthTable_ = nullptr;  ///< made when first opened
-  TfrmAbout* frmAbout_ = nullptr;
+  TfrmAbout* frmAbout_ = nullptr;            ///< made when first wanted
   PanelActions* actions_ = nullptr;
   PanelPictures* pictures_ = nullptr;
   int shown_ = 0;

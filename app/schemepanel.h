@@ -81,6 +81,7 @@ class SchemePanel : public QWidget {
   void placePicture();
   void addIndicator(Indicator& indicator);
   void placeIndicator(PictureView& view);
+  void knowAreas();
   void press(Indicator& clicked);
   void showFocusOn(InputButtonView* button, bool focused);
 
@@ -90,7 +91,8 @@ class SchemePanel : public QWidget {
   PictureView* picture_ = nullptr;
   QList<QWidget*> tabOrder_;
   QRegion indicatorArea_;
-  QRegion markerArea_;  ///< the indicators with the places of their markers
+  QRegion markerArea_;       ///< the indicators with the places of their markers
+  bool areasKnown_ = false;  ///< whether the two areas are those of the views' places
   PanelMode* mode_ = nullptr;
   const PanelOverlay* overlay_ = nullptr;
   FocusFrame* focusFrame_ = nullptr;  ///< made when a button first takes the focus

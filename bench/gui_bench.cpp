@@ -83,8 +83,7 @@ void GuiPress(benchmark::State& state, bool clear, int zoom = kPlainZoom) {
   program.window->setClearView(clear);
   program.window->setZoom(zoom);
   SelectScheme(program.schemes, *program.window, static_cast<uint8_t>(n));
-  auto* panel =
-      program.window->findChild<SchemePanel*>(QStringLiteral("pnl%1").arg(n, 2, 10, QChar('0')));
+  SchemePanel* panel = program.window->panel(n);
   auto* button = panel ? panel->findChild<InputButtonView*>() : nullptr;
   if (button == nullptr) {
     state.SkipWithError("the panel lacks an input button widget");

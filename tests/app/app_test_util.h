@@ -42,9 +42,8 @@ struct ShownMainWindow {
     window.activateWindow();
     return QTest::qWaitForWindowActive(&window);
   }
-  SchemePanel* panel(int n) const {
-    return window.findChild<SchemePanel*>(QStringLiteral("pnl") + TwoDigits(n));
-  }
+  /// Scheme n's panel, made now if it was not yet.
+  SchemePanel* panel(int n) { return window.panel(n); }
   /// Selects scheme n through the list, as a user choosing its item would.
   void choose(int n) {
     auto* list = window.findChild<QComboBox*>(QStringLiteral("cbxSelect"));
@@ -63,7 +62,7 @@ struct ShownMainWindow {
   int placedScheme() const {
     int placed = 0;
     for (int n = 1; n <= kSchemeCount; ++n) {
-      const SchemePanel* p = panel(n);
+      const auto* p = window.findChild<SchemePanel*>(QStringLiteral("pnl") + TwoDigits(n));
       if (p == nullptr || p->parentWidget() != &window || !p->isVisible()) continue;
       placed = placed == 0 ? n : -1;
     }

@@ -18,7 +18,7 @@ using namespace kvir::apptest;
 namespace {
 
 TfrmAbout* AboutOf(ShownMainWindow& shown) {
-  return shown.window.findChild<TfrmAbout*>(QStringLiteral("frmAbout"));
+  return shown.window.aboutWindow();
 }
 
 QString Shown(TfrmAbout* about, const char* child) {

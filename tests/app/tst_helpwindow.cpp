@@ -35,7 +35,7 @@ const QStringList kHelpLines = {
 };
 
 TfrmHelp* HelpWindow(ShownMainWindow& shown) {
-  return shown.window.findChild<TfrmHelp*>(QStringLiteral("frmHelp"));
+  return shown.window.helpWindow();
 }
 
 // Clicks btnHelp; `whileOpen` runs once the help window is up and must close it.

@@ -97,8 +97,8 @@ void Switch(Language language) {
   QCoreApplication::processEvents();
 }
 
-QString HelpTitle(const ShownMainWindow& shown) {
-  return shown.window.findChild<TfrmHelp*>(QStringLiteral("frmHelp"))->windowTitle();
+QString HelpTitle(ShownMainWindow& shown) {
+  return shown.window.helpWindow()->windowTitle();
 }
 
 enum class When { kBeforeTheWindows, kWhileShown };

@@ -116,6 +116,7 @@ void DamagedPictureAtStartUp(SchemeSet&, PanelHost&) {
 }  // namespace
 
 Q_DECLARE_METATYPE(TimingEntry)
+Q_DECLARE_METATYPE(kvir::LearningMode)
 
 class TestMainWindow : public QObject {
   Q_OBJECT
@@ -134,6 +135,8 @@ class TestMainWindow : public QObject {
   void timingClickReportsOutcome();
   void closingEndsTheLoopBeforeTheModelIsFreed();
   void damagedPictureEndsWithExitCodeOne();
+  void aPanelMadeLateTakesTheWindowsState_data();
+  void aPanelMadeLateTakesTheWindowsState();
 };
 
 // No timing file left over from an earlier, broken run.
@@ -321,6 +324,38 @@ void TestMainWindow::damagedPictureEndsWithExitCodeOne() {
   QCOMPARE(seen.icon, QMessageBox::Critical);
   QCOMPARE(seen.text, QStringLiteral("SCHEME05PNG: повреждённые данные"));
   QVERIFY(window.findChild<SchemePanel*>(QStringLiteral("pnl01"))->parentWidget() != &window);
+}
+
+// Only scheme 1's panel is made at start-up; another is made when first wanted, and then works
+// as if it had been there all along: at the window's zoom, in the learning mode that is on.
+void TestMainWindow::aPanelMadeLateTakesTheWindowsState_data() {
+  QTest::addColumn<int>("zoom");
+  QTest::addColumn<LearningMode>("mode");
+  QTest::newRow("plain") << 100 << LearningMode::kPlain;
+  QTest::newRow("150 percent, step by step") << 150 << LearningMode::kStep;
+  QTest::newRow("200 percent, quiz") << 200 << LearningMode::kQuiz;
+}
+
+void TestMainWindow::aPanelMadeLateTakesTheWindowsState() {
+  QFETCH(int, zoom);
+  QFETCH(LearningMode, mode);
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  QCOMPARE(shown.window.findChildren<SchemePanel*>().size(), 1);
+  shown.window.setZoom(zoom);
+  shown.window.startLearningMode(mode);
+  SchemePanel* first = shown.panel(1);
+  shown.choose(7);
+  SchemePanel* late = shown.panel(7);
+  QCOMPARE(shown.window.shownScheme(), 7);
+  QVERIFY(late->isVisible());
+  QCOMPARE(late->zoom(), zoom);
+  QCOMPARE(late->size(), first->size());
+  QCOMPARE(late->mode(), first->mode());
+  QCOMPARE(late->mode() != nullptr, mode != LearningMode::kPlain);
+  QCOMPARE(late->contextMenuPolicy(), Qt::CustomContextMenu);
+  shown.window.setZoom(100);
+  QCOMPARE(late->zoom(), 100);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -288,7 +288,7 @@ QPoint ProgramStorm::RandomPointIn(const QRect& area) {
 }
 
 SchemePanel* ProgramStorm::Panel(int n) {
-  return window_->findChild<SchemePanel*>(QStringLiteral("pnl%1").arg(n, 2, 10, QChar('0')));
+  return window_->panel(n);
 }
 
 QString ProgramStorm::RandomText() {
