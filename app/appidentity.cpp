@@ -20,7 +20,7 @@ const QString kIconDir = QStringLiteral(":/kvir/icons");
 
 // One embedded icon file, decoded by the program's own PNG reader: Qt's would first look through
 // its image and icon plugins, a tenth of the start-up's own work.
-QPixmap IconPicture(const QString& path) {
+QImage IconPicture(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return {};
   const QByteArray bytes = file.readAll();
@@ -34,7 +34,7 @@ QPixmap IconPicture(const QString& path) {
   }
   const QImage image(picture.pixels.data(), picture.width, picture.height, picture.stride(),
                      QImage::Format_RGBA8888);
-  return QPixmap::fromImage(image);  // a deep copy: the pixels go with `picture`
+  return image.copy();  // the pixels go with `picture`
 }
 
 }  // namespace
@@ -43,14 +43,20 @@ QString AppId() {
   return QStringLiteral(KVIR_APP_ID);
 }
 
-void SetAppIdentity(QGuiApplication& app) {
-  app.setDesktopFileName(AppId());
-  QIcon icon;
+QList<QImage> AppIconPictures() {
+  QList<QImage> pictures;
   const QDir dir(kIconDir);
   for (const QString& file : dir.entryList(QDir::Files)) {
-    const QPixmap picture = IconPicture(dir.filePath(file));
-    if (!picture.isNull()) icon.addPixmap(picture);
+    QImage picture = IconPicture(dir.filePath(file));
+    if (!picture.isNull()) pictures << std::move(picture);
   }
+  return pictures;
+}
+
+void SetAppIdentity(QGuiApplication& app, const QList<QImage>& icons) {
+  app.setDesktopFileName(AppId());
+  QIcon icon;
+  for (const QImage& picture : icons) icon.addPixmap(QPixmap::fromImage(picture));
   app.setWindowIcon(icon);
 }
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFile>
 #include <cstdio>
+#include <thread>
 
 #include "app/appidentity.h"
 #include "app/language.h"
@@ -33,10 +34,14 @@ int main(int argc, char* argv[]) {
   }
   const bool clearView = line.options.clearView || kvir::RememberedClearView();
   kvir::SchemeSet schemes;
-  // The scheme pictures are decoded while Qt starts and the windows are built.
+  // The scheme pictures are decoded while Qt starts and the windows are built, the icons while Qt
+  // starts.
   schemes.DecodePicturesAhead({.clear = clearView, .zoom = line.options.zoom});
+  QList<QImage> icons;
+  std::jthread iconDecoder([&icons] { icons = kvir::AppIconPictures(); });
   QApplication app(argc, argv);
-  kvir::SetAppIdentity(app);
+  iconDecoder.join();
+  kvir::SetAppIdentity(app, icons);
   kvir::SetLanguage(line.options.language);
   kvir::Tfrm00 frm00(schemes);
   frm00.setTimingHook([&schemes] {

@@ -114,7 +114,7 @@ void Tfrm00::createSelector() {
   cbxSelect_->setInsertPolicy(QComboBox::NoInsert);
   cbxSelect_->setCompleter(nullptr);
   cbxSelect_->setMaxVisibleItems(kSchemeCount);
-  for (int n = 1; n <= kSchemeCount; ++n) cbxSelect_->addItem(QString());
+  for (int n = 1; n <= kSchemeCount; ++n) cbxSelect_->addItem(schemeTitle(n));
   cbxSelect_->setCurrentIndex(0);
   connect(cbxSelect_, &QComboBox::activated, this, &Tfrm00::cbxSelectActivated);
   connect(cbxSelect_->lineEdit(), &QLineEdit::textEdited, this, &Tfrm00::cbxSelectEdited);

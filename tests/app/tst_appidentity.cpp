@@ -2,6 +2,8 @@
 
 #include <QIcon>
 #include <QTest>
+#include <algorithm>
+#include <thread>
 
 #include "app/appidentity.h"
 
@@ -17,6 +19,20 @@ class TestAppIdentity : public QObject {
     QVERIFY(AppId().count('.') >= 2);  // reverse-DNS
     const QList<QSize> sizes = QGuiApplication::windowIcon().availableSizes();
     for (int side : {16, 22, 24, 32, 48, 64, 128, 256}) QVERIFY(sizes.contains(QSize(side, side)));
+  }
+
+  // Decoded on a thread of their own, as start-up does: every embedded size, none left out.
+  void iconPicturesAreEverySizeDecodedAnywhere() {
+    QList<QImage> pictures;
+    std::thread([&pictures] { pictures = AppIconPictures(); }).join();
+    QList<int> sides;
+    for (const QImage& picture : pictures) {
+      QCOMPARE(picture.width(), picture.height());
+      QVERIFY(picture.pixelColor(picture.width() / 2, picture.height() / 2).alpha() > 0);
+      sides << picture.width();
+    }
+    std::sort(sides.begin(), sides.end());
+    QCOMPARE(sides, QList<int>({16, 22, 24, 32, 48, 64, 128, 256}));
   }
 };
 
