@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # Starts the program under Xvfb with --first-paint-exit twenty times (KVIR_STARTUP_RUNS) and prints
 # the median wall time from launch to exit and the peak resident memory (GNU time's "Maximum
-# resident set size"). Runs
-# of the floor, an empty Qt window of the same size that ends after its first paint
-# (bench/kvir-empty-window of the same build), alternate with the program's, and the ratio of the
-# two medians is printed: the start-up goal compares figures of the same run.
+# resident set size"). Runs of the floor, an empty Qt window of the same size that ends after its
+# first paint (bench/kvir-empty-window of the same build), alternate with the program's, and the
+# ratio of the two medians is printed: the start-up goal compares figures of the same run.
 # Usage: bench/startup.sh [PATH_TO_KVIR [PATH_TO_EMPTY_WINDOW]]
 #   (default: build/kvir beside this folder, and bench/kvir-empty-window beside the program)
 set -euo pipefail
