@@ -1,6 +1,7 @@
 #include "schemes/scheme_set.h"
 
-#include "schemes/loaders.h"
+#include <optional>
+
 #include "schemes/panel_geometry.h"
 
 namespace kvir {
@@ -25,19 +26,25 @@ int SchemeSet::element_count() const {
   return total;
 }
 
-void SchemeSet::DecodePicturesAhead(PictureStyle style) {
+namespace {
+
+// Begins decoding every scheme's picture: in `style` at that style's place where one is given,
+// else in the style and at the place each scheme has.
+std::unique_ptr<SchemePictureBatch> BeginPictures(SchemeSet& set,
+                                                  std::optional<PictureStyle> style) {
   std::array<PictureControl, kSchemeCount> places;
   std::array<PictureStyle, kSchemeCount> styles;
   for (int n = 1; n <= kSchemeCount; ++n) {
-    places[n - 1] = scheme(n).picture;
-    PlacePicture(places[n - 1], StyledPictureRect(scheme(n).def(), style));
-    styles[n - 1] = style;
+    const Scheme& scheme = set.scheme(n);
+    styles[n - 1] = style.value_or(scheme.style);
+    places[n - 1] = {scheme.picture.left,   scheme.picture.top, scheme.picture.width,
+                     scheme.picture.height, scheme.picture.Tag, {}};
+    if (style) PlacePicture(places[n - 1], StyledPictureRect(scheme.def(), *style));
   }
-  ahead_ = std::make_unique<SchemePictureBatch>(places, styles);
-  ahead_->Start(PictureHelperThreads());
+  auto batch = std::make_unique<SchemePictureBatch>(places, styles);
+  batch->Start(PictureHelperThreads());
+  return batch;
 }
-
-namespace {
 
 // The pictures begun ahead where every scheme still has the style and place they were begun in,
 // else a batch of the schemes as they are, begun now.
@@ -45,19 +52,14 @@ std::unique_ptr<SchemePictureBatch> SchemePictures(SchemeSet& set) {
   std::unique_ptr<SchemePictureBatch> batch = set.TakePicturesAhead();
   bool suits = batch != nullptr;
   for (int n = 1; suits && n <= kSchemeCount; ++n) suits = batch->Suits(n, set.scheme(n));
-  if (suits) return batch;
-  std::array<PictureControl, kSchemeCount> places;
-  std::array<PictureStyle, kSchemeCount> styles;
-  for (int n = 1; n <= kSchemeCount; ++n) {
-    places[n - 1] = set.scheme(n).picture;
-    styles[n - 1] = set.scheme(n).style;
-  }
-  batch = std::make_unique<SchemePictureBatch>(places, styles);
-  batch->Start(PictureHelperThreads());
-  return batch;
+  return suits ? std::move(batch) : BeginPictures(set, std::nullopt);
 }
 
 }  // namespace
+
+void SchemeSet::DecodePicturesAhead(PictureStyle style) {
+  ahead_ = BeginPictures(*this, style);
+}
 
 void InitSchemes(SchemeSet& set, PanelHost& host) {
   const std::unique_ptr<SchemePictureBatch> pictures = SchemePictures(set);
