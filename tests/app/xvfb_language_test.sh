@@ -48,11 +48,11 @@ help_title_is() {
     # The help button: 75 × 19 at 744, 0 of the client area.
     xdotool mousemove --window "$main" 781 9 click 1
     sleep 0.25
-    help=$(xdotool search --onlyvisible --name "^KVIR - " 2>/dev/null | head -n 1)
+    help=$(visible_windows | awk -F '\t' '$2 ~ /^KVIR - / { print $1; exit }')
     [ -n "$help" ] && break
   done
   [ -n "$help" ] || fail "no help window came up for: $started"
-  got=$(xdotool getwindowname "$help")
+  got=$(window_caption "$help")
   [ "$got" = "$want" ] || fail "help window titled \"$got\", want \"$want\" for: $started"
   stop_kvir
   echo "ok: \"$want\" for:$started"

@@ -45,8 +45,7 @@ echo "ok: Ctrl+S, Enter saved kvir-01-Y1.png, byte for byte kvir-cli render 1 IN
 xdotool windowfocus --sync "$main" || fail "could not give the window the focus"
 sleep 0.3
 xdotool key ctrl+p || fail "xdotool could not type"
-print=$(xdotool search --sync --onlyvisible --name "^Print|Печать" 2>/dev/null | head -n 1)
-[ -n "$print" ] || fail "Ctrl+P opened no print dialog"
+print=$(window_matching "^(Print|Печать)") || fail "Ctrl+P opened no print dialog"
 xdotool windowfocus --sync "$print" 2>/dev/null
 sleep 0.5
 xdotool key Return || fail "xdotool could not type"

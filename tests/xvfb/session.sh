@@ -3,8 +3,8 @@
 # every such test needs: $dir, a temporary folder removed at the end; $out, for the program's
 # output; $pid, for the program's process; a settings folder of its own, so that no setting of the
 # user's (the clear view, a language) reaches the program; Qt's X11 platform; and the functions of
-# fail.sh and window.sh. A test that sets needs_xdotool=1 first is skipped (exit 77) without
-# xdotool.
+# fail.sh and window.sh, with xwininfo in a UTF-8 locale. A test that sets needs_xdotool=1
+# first is skipped (exit 77) without xdotool.
 xvfb_scripts=$(dirname "$0")/../xvfb
 if [ -z "${KVIR_XVFB_INNER:-}" ]; then
   if [ -n "${needs_xdotool:-}" ] && ! command -v xdotool >/dev/null; then
@@ -14,6 +14,9 @@ if [ -z "${KVIR_XVFB_INNER:-}" ]; then
   KVIR_XVFB_INNER=1 exec sh "$xvfb_scripts/with_xvfb.sh" sh "$0" "$@"
 fi
 export QT_QPA_PLATFORM=xcb
+# xwininfo prints captions in the caller's locale: in the POSIX locale of a fresh login it cannot
+# print a Cyrillic one. It alone runs in C.UTF-8; the program keeps the caller's locale.
+xwininfo() { env LC_ALL=C.UTF-8 xwininfo "$@"; }
 dir=$(mktemp -d) || exit 1
 trap 'rm -rf "$dir"' EXIT
 out="$dir/out"

@@ -18,11 +18,38 @@ wait_for_main_window() {
   wait_for_window || fail "no window captioned \"KVIR v1.0\" came up"
 }
 
-# window_named TITLE: prints the first visible window whose caption is exactly TITLE, waiting up
-# to ten seconds for one; fails when none comes. Needs xdotool.
+# Captions are read as the window managers read them, from _NET_WM_NAME in UTF-8 (xwininfo does):
+# the legacy WM_NAME, which xdotool's search reads, holds a Cyrillic caption in an encoding of the
+# program's locale, unreadable in the POSIX locale of a fresh login.
+
+# visible_windows: prints "ID<tab>CAPTION" for every viewable top-level window.
+visible_windows() {
+  xwininfo -root -tree | sed -n 's/^ *\(0x[0-9a-f]*\) "\(.*\)": (.*/\1	\2/p' |
+    while IFS="$(printf '\t')" read -r wid caption; do
+      xwininfo -id "$wid" | grep -q IsViewable && printf '%s\t%s\n' "$wid" "$caption"
+    done
+}
+
+# window_caption ID: prints the caption of window ID.
+window_caption() {
+  xwininfo -id "$1" | sed -n 's/^xwininfo: Window id: [^"]*"\(.*\)"$/\1/p'
+}
+
+# window_matching PATTERN: prints the first visible window whose caption matches the extended
+# regular expression PATTERN, waiting up to ten seconds for one; fails when none comes.
+window_matching() {
+  for _ in $(seq 100); do
+    found=$(visible_windows | awk -F '\t' -v pattern="$1" '$2 ~ pattern { print $1; exit }')
+    [ -n "$found" ] && { echo "$found"; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+# window_named TITLE: as window_matching, for the caption TITLE exactly.
 window_named() {
   for _ in $(seq 100); do
-    found=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1)
+    found=$(visible_windows | awk -F '\t' -v title="$1" '$2 == title { print $1; exit }')
     [ -n "$found" ] && { echo "$found"; return 0; }
     sleep 0.1
   done
