@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test through CTest, twice:
 #   build-test/     Debug with AddressSanitizer and UndefinedBehaviorSanitizer: every test, the
-#                   fuzzer's minute and the leak runs included;
+#                   fuzzer's minute and the leak runs included, but the installed files and the
+#                   Debian package, which are made from the Release build;
 #   build-release/  Release, as users and packagers build it: every test but the fuzzer and the
 #                   leak runs, so that an optimiser-only fault or a Release-only error fails too.
-# Warnings are errors in both. Arguments go to both CTest runs (e.g. -R cli).
+# Warnings are errors in both. CTest runs as many tests at once as there are processors. Arguments
+# go to both CTest runs (e.g. -R cli).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh test
@@ -17,9 +19,11 @@ cmake --build build-release
 
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
+jobs=$(nproc 2>/dev/null || echo 2)
 failed=0
 echo "=== Debug, AddressSanitizer and UndefinedBehaviorSanitizer (build-test/)"
-(cd build-test && ctest --output-on-failure --timeout 600 "$@") || failed=1
+(cd build-test && ctest -j "$jobs" --output-on-failure --timeout 600 -LE package "$@") || failed=1
 echo "=== Release (build-release/)"
-(cd build-release && ctest --output-on-failure --timeout 600 -LE 'fuzz|leak' "$@") || failed=1
+(cd build-release && ctest -j "$jobs" --output-on-failure --timeout 600 -LE 'fuzz|leak' "$@") ||
+  failed=1
 exit "$failed"

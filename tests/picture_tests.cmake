@@ -1,21 +1,20 @@
 # Tests of the PNG codec, the file writer and the embedded resources.
 
-include(GoogleTest)
 
 add_executable(kvir_picture_test "${CMAKE_CURRENT_LIST_DIR}/schemes/picture_test.cc")
 target_link_libraries(kvir_picture_test PRIVATE kvir_picture kvir_resources ZLIB::ZLIB
                                                 GTest::gmock GTest::gtest_main)
-gtest_discover_tests(kvir_picture_test TEST_PREFIX "picture.")
+kvir_add_gtest(kvir_picture_test)
 
 add_executable(kvir_resources_test "${CMAKE_CURRENT_LIST_DIR}/resources_test.cc")
 target_link_libraries(kvir_resources_test PRIVATE kvir_resources GTest::gtest_main)
-gtest_discover_tests(kvir_resources_test TEST_PREFIX "resources.")
+kvir_add_gtest(kvir_resources_test)
 
 add_executable(kvir_output_file_test "${CMAKE_CURRENT_LIST_DIR}/output_file_test.cc")
 target_link_libraries(kvir_output_file_test PRIVATE kvir_output_file GTest::gtest_main)
-gtest_discover_tests(kvir_output_file_test TEST_PREFIX "output_file.")
+kvir_add_gtest(kvir_output_file_test)
 
 add_executable(kvir_small_pictures_test "${CMAKE_CURRENT_LIST_DIR}/tools/small_pictures_test.cc")
 target_link_libraries(kvir_small_pictures_test PRIVATE kvir_small_pictures kvir_schemes
                                                        GTest::gtest_main)
-gtest_discover_tests(kvir_small_pictures_test TEST_PREFIX "small_pictures.")
+kvir_add_gtest(kvir_small_pictures_test)
