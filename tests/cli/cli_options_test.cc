@@ -16,6 +16,7 @@ namespace {
 
 using clitest::CliRun;
 using clitest::Invoke;
+using clitest::TempFolder;
 
 TEST(CliOptions, EnglishListHasSixteenEnglishTitlesWhereverTheOptionStands) {
   for (const char* args : {"--lang en list", "list --lang en", "--lang ru --lang en list"}) {
@@ -81,7 +82,8 @@ Picture ReadPng(const std::string& path) {
 
 // Scheme 10's picture is 256 × 260 at (282, 202); the crop keeps a margin of 12 around it.
 TEST(CliOptions, CropTrimsToThePictureAndTitleAddsAStripAbove) {
-  const std::string dir = ::testing::TempDir();
+  const TempFolder folder;
+  const std::string& dir = folder.path();
   const CliRun full = Invoke({"render", "10", "IN05", "-o", dir + "full.png"});
   const CliRun crop = Invoke({"render", "10", "IN05", "--crop", "-o", dir + "crop.png"});
   const CliRun title = Invoke({"render", "10", "--title", "IN05", "-o", dir + "title.png"});
@@ -104,15 +106,13 @@ TEST(CliOptions, CropTrimsToThePictureAndTitleAddsAStripAbove) {
   }
   EXPECT_NE(std::vector(t.pixels.begin(), t.pixels.end() - c.pixels.size()),
             std::vector(e.pixels.begin(), e.pixels.end() - c.pixels.size()));
-  for (const char* name : {"full.png", "crop.png", "title.png", "en.png"}) {
-    std::filesystem::remove(dir + name);
-  }
 }
 
 // The panel at each zoom has the panel's size scaled, 1640 × 1330 at 200 %, and so do the trimmed
 // and titled renders; at 100 % --zoom changes nothing.
 TEST(CliOptions, ZoomScalesThePanelAndTheTrimmedPicture) {
-  const std::string dir = ::testing::TempDir();
+  const TempFolder folder;
+  const std::string& dir = folder.path();
   const CliRun plain = Invoke({"render", "10", "IN05", "-o", dir + "plain.png"});
   const CliRun at100 = Invoke({"render", "10", "IN05", "--zoom", "100", "-o", dir + "100.png"});
   ASSERT_EQ(plain.status, 0) << plain.err;
@@ -133,9 +133,6 @@ TEST(CliOptions, ZoomScalesThePanelAndTheTrimmedPicture) {
     EXPECT_EQ(p.height, c.height) << zoom;
     EXPECT_EQ(ReadPng(dir + "titled.png").width, c.crop_width + Scaled(kClearLabelColumn, c.zoom))
         << zoom;
-  }
-  for (const char* name : {"plain.png", "100.png", "full.png", "titled.png"}) {
-    std::filesystem::remove(dir + name);
   }
 }
 

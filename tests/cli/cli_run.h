@@ -10,7 +10,9 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -108,5 +110,28 @@ inline CliRun Invoke(const std::string& words) {
   for (std::string word; in >> word;) args.push_back(word);
   return Invoke(args);
 }
+
+/// A folder of the test's own under the test temporary folder, removed with everything in it when
+/// this object goes: tests that run at once never write the same file.
+class TempFolder {
+ public:
+  TempFolder() {
+    std::string pattern = ::testing::TempDir() + "kvir-cli-test-XXXXXX";
+    if (mkdtemp(pattern.data()) != nullptr) path_ = pattern + "/";
+    EXPECT_FALSE(path_.empty()) << "mkdtemp: " << std::strerror(errno);
+  }
+  ~TempFolder() {
+    std::error_code ignored;
+    if (!path_.empty()) std::filesystem::remove_all(path_, ignored);
+  }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  /// The folder's path, ending in '/'.
+  const std::string& path() const { return path_; }
+
+ private:
+  std::string path_;
+};
 
 }  // namespace kvir::clitest

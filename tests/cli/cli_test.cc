@@ -18,6 +18,7 @@ namespace {
 
 using clitest::CliRun;
 using clitest::Invoke;
+using clitest::TempFolder;
 
 bool Contains(const std::vector<std::string>& lines, const std::string& line) {
   return std::find(lines.begin(), lines.end(), line) != lines.end();
@@ -117,7 +118,8 @@ TEST(CliTest, EveryCommandRejectsWhatItDoesNotTake) {
     std::vector<std::string> args;
     const char* message;
   };
-  const std::string file = ::testing::TempDir() + "kvir_extra.png";
+  const TempFolder folder;
+  const std::string file = folder.path() + "kvir_extra.png";
   const Case cases[] = {
       {{"list", "extra"}, "list: лишние аргументы"},
       {{"--help", "extra"}, "--help: лишние аргументы"},
@@ -144,7 +146,8 @@ TEST(CliTest, HelpAndVersion) {
 }
 
 TEST(CliTest, RenderShowsEachLampsValue) {
-  const std::string path = ::testing::TempDir() + "kvir_render.png";
+  const TempFolder folder;
+  const std::string path = folder.path() + "kvir_render.png";
   const CliRun run = Invoke({"render", "1", "IN05", "-o", path});
   ASSERT_EQ(run.status, 0) << run.err;
   std::ifstream file(path, std::ios::binary);
@@ -167,11 +170,11 @@ TEST(CliTest, RenderShowsEachLampsValue) {
       }
     }
   }
-  std::filesystem::remove(path);
 }
 
 TEST(CliTest, RenderToAnUnwritablePathFailsAndLeavesNothing) {
-  const std::string dir = ::testing::TempDir() + "kvir_render_dir";
+  const TempFolder folder;
+  const std::string dir = folder.path() + "kvir_render_dir";
   std::filesystem::create_directories(dir + "/taken.png");
   for (const std::string& target : {dir + "/missing/out.png", dir + "/taken.png"}) {
     const CliRun run = Invoke({"render", "1", "-o", target});
@@ -185,7 +188,6 @@ TEST(CliTest, RenderToAnUnwritablePathFailsAndLeavesNothing) {
   size_t entries = 0;
   for (const auto& e : std::filesystem::directory_iterator(dir)) entries += !e.path().empty();
   EXPECT_EQ(entries, 1u) << "no temporary file is left behind";
-  std::filesystem::remove_all(dir);
 }
 
 }  // namespace
