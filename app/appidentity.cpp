@@ -8,7 +8,7 @@
 #include <QPixmap>
 #include <span>
 
-#include "schemes/picture.h"
+#include "render/picture.h"
 
 // KVIR_APP_ID is defined by dist/CMakeLists.txt, which also names the installed files after it.
 

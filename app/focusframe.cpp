@@ -2,7 +2,7 @@
 
 #include <QPainter>
 
-#include "schemes/zoom.h"
+#include "render/zoom.h"
 
 namespace kvir {
 

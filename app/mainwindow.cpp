@@ -25,7 +25,7 @@
 #include "app/timingoffer.h"
 #include "app/truthtablewindow.h"
 #include "app/zoom.h"
-#include "schemes/panel_geometry.h"
+#include "render/panel_geometry.h"
 #include "schemes/scheme_texts.h"
 #include "timing/timing.h"
 

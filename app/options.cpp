@@ -4,7 +4,7 @@
 #include <QCommandLineParser>
 #include <optional>
 
-#include "schemes/zoom.h"
+#include "render/zoom.h"
 
 namespace kvir {
 namespace {

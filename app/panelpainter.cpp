@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <span>
 
-#include "schemes/panel_geometry.h"
+#include "render/panel_geometry.h"
 
 namespace kvir {
 namespace {

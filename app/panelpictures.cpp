@@ -18,10 +18,10 @@
 
 #include "app/language.h"
 #include "app/panelpainter.h"
-#include "schemes/handout.h"
-#include "schemes/output_file.h"
-#include "schemes/panel_image.h"
-#include "schemes/picture.h"
+#include "io/output_file.h"
+#include "render/handout.h"
+#include "render/panel_image.h"
+#include "render/picture.h"
 #include "schemes/scheme_texts.h"
 
 namespace kvir {

@@ -5,7 +5,7 @@
 
 #include "app/schemepanel.h"
 #include "app/zoom.h"
-#include "schemes/loaders.h"
+#include "render/loaders.h"
 
 namespace kvir {
 namespace {

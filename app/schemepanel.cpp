@@ -13,7 +13,7 @@
 #include "app/keyboard.h"
 #include "app/panelmode.h"
 #include "app/panelpainter.h"
-#include "schemes/panel_geometry.h"
+#include "render/panel_geometry.h"
 
 namespace kvir {
 namespace {

@@ -6,8 +6,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "render/zoom.h"
 #include "schemes/schemes.h"
-#include "schemes/zoom.h"
 
 namespace kvir {
 

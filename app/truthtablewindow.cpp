@@ -20,7 +20,7 @@
 
 #include "app/mainwindow.h"
 #include "app/truthtablemodel.h"
-#include "schemes/output_file.h"
+#include "io/output_file.h"
 #include "schemes/reached_rows.h"
 #include "schemes/truth_table.h"
 

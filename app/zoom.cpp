@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "schemes/zoom.h"
+#include "render/zoom.h"
 
 namespace kvir {
 

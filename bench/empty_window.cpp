@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QWidget>
 
-#include "schemes/panel_geometry.h"
+#include "render/panel_geometry.h"
 
 namespace {
 

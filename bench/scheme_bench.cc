@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "bench/bare_decode.h"
-#include "resources/resources.h"
+#include "render/resources.h"
 #include "schemes/scheme_set.h"
 
 namespace kvir::bench {

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "cli/args.h"
-#include "schemes/zoom.h"
+#include "render/zoom.h"
 
 namespace kvir {
 namespace {

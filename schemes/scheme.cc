@@ -6,7 +6,7 @@
 
 #include "core/arity.h"
 #include "core/routes.h"
-#include "schemes/loaders.h"
+#include "render/loaders.h"
 
 namespace kvir {
 namespace {

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "core/se.h"
-#include "schemes/picture.h"
-#include "schemes/picture_style.h"
+#include "render/picture.h"
+#include "render/picture_style.h"
 #include "schemes/scheme_def.h"
 
 namespace kvir {

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "schemes/panel_geometry.h"
+#include "render/panel_geometry.h"
 
 namespace kvir {
 

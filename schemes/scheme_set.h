@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "schemes/scheme_pictures.h"
+#include "render/scheme_pictures.h"
 #include "schemes/schemes.h"
 
 namespace kvir {

@@ -1,7 +1,7 @@
 // The file writer called in-process: the texts it gives for system errors, and a write through
 // /dev/full reported as a value rather than thrown.
 
-#include "schemes/output_file.h"
+#include "io/output_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

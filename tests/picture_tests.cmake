@@ -11,7 +11,7 @@ target_link_libraries(kvir_resources_test PRIVATE kvir_resources GTest::gtest_ma
 kvir_add_gtest(kvir_resources_test)
 
 add_executable(kvir_output_file_test "${CMAKE_CURRENT_LIST_DIR}/output_file_test.cc")
-target_link_libraries(kvir_output_file_test PRIVATE kvir_output_file GTest::gtest_main)
+target_link_libraries(kvir_output_file_test PRIVATE kvir_io GTest::gtest_main)
 kvir_add_gtest(kvir_output_file_test)
 
 add_executable(kvir_small_pictures_test "${CMAKE_CURRENT_LIST_DIR}/tools/small_pictures_test.cc")

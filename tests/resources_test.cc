@@ -1,4 +1,4 @@
-#include "resources/resources.h"
+#include "render/resources.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 // The placeholder squares that the scheme pictures carry under their indicators.
 
-#include "schemes/picture.h"
+#include "render/picture.h"
 #include "schemes/scheme.h"
 
 namespace kvir {

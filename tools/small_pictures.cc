@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "schemes/zoom.h"
+#include "render/zoom.h"
 
 namespace kvir {
 namespace {

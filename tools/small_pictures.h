@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "schemes/picture.h"
-#include "schemes/zoom.h"
+#include "render/picture.h"
+#include "render/zoom.h"
 
 namespace kvir {
 

@@ -20,8 +20,8 @@
 #include "app/mainwindow.h"
 #include "app/panelactions.h"
 #include "app/schemepanel.h"
-#include "resources/resources.h"
-#include "schemes/loaders.h"
+#include "render/loaders.h"
+#include "render/resources.h"
 
 namespace kvir::apptest {
 

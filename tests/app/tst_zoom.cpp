@@ -22,7 +22,7 @@
 #include "app/panelpainter.h"
 #include "app/panelpictures.h"
 #include "app/quizmode.h"
-#include "schemes/panel_geometry.h"
+#include "render/panel_geometry.h"
 #include "tests/app/app_test_util.h"
 
 using namespace kvir;

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "schemes/picture.h"
+#include "render/picture.h"
 #include "tests/app/x11_grab.h"
 
 namespace {

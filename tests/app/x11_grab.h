@@ -9,7 +9,7 @@
 #include <iterator>
 #include <vector>
 
-#include "schemes/picture.h"
+#include "render/picture.h"
 
 namespace kvir {
 

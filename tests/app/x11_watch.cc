@@ -12,7 +12,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "schemes/picture.h"
+#include "render/picture.h"
 #include "tests/app/x11_grab.h"
 
 int main(int argc, char** argv) {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "schemes/picture.h"
+#include "render/picture.h"
 #include "tests/cli/cli_run.h"
 
 namespace kvir {

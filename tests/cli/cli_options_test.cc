@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "schemes/picture.h"
-#include "schemes/picture_style.h"
+#include "render/picture.h"
+#include "render/picture_style.h"
 #include "tests/cli/cli_run.h"
 
 namespace kvir {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "resources/resources.h"
-#include "schemes/picture.h"
+#include "render/picture.h"
+#include "render/resources.h"
 #include "tests/cli/cli_run.h"
 
 namespace kvir {

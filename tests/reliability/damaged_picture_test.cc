@@ -10,8 +10,8 @@
 #include <iostream>
 #include <string>
 
-#include "resources/resources.h"
-#include "schemes/loaders.h"
+#include "render/loaders.h"
+#include "render/resources.h"
 
 namespace kvir {
 namespace {

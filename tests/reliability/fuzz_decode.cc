@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <span>
 
-#include "schemes/picture.h"
+#include "render/picture.h"
 
 namespace {
 

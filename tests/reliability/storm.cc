@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "schemes/loaders.h"
+#include "render/loaders.h"
 #include "tests/reliability/reference_model.h"
 
 namespace kvir::reliability {

@@ -18,8 +18,8 @@
 #include "app/inputbuttonview.h"
 #include "app/mainwindow.h"
 #include "app/schemepanel.h"
-#include "resources/resources.h"
-#include "schemes/loaders.h"
+#include "render/loaders.h"
+#include "render/resources.h"
 #include "tests/reliability/reference_model.h"
 
 namespace kvir {

@@ -9,7 +9,7 @@
 
 #include "core/chips.h"
 #include "core/gates.h"
-#include "schemes/loaders.h"
+#include "render/loaders.h"
 #include "tests/schemes/scheme_test_util.h"
 
 namespace kvir {

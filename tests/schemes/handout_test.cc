@@ -1,10 +1,10 @@
 // Trimming the panel for handouts and setting the title strip above it.
 
-#include "schemes/handout.h"
+#include "render/handout.h"
 
 #include <gtest/gtest.h>
 
-#include "schemes/panel_geometry.h"
+#include "render/panel_geometry.h"
 #include "schemes/schemes.h"
 #include "tests/schemes/scheme_test_util.h"
 

@@ -1,16 +1,16 @@
 // The clear view in the model: which resource each picture comes from in each style, that every
 // clear-view picture is embedded at its size, and what a press and a change of style show.
 
-#include "schemes/picture_style.h"
+#include "render/picture_style.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 
-#include "schemes/handout.h"
-#include "schemes/loaders.h"
-#include "schemes/panel_geometry.h"
+#include "render/handout.h"
+#include "render/loaders.h"
+#include "render/panel_geometry.h"
 #include "tests/schemes/scheme_test_util.h"
 
 namespace kvir {

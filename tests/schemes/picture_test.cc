@@ -1,4 +1,4 @@
-#include "schemes/picture.h"
+#include "render/picture.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -12,7 +12,7 @@
 #include <iterator>
 #include <random>
 
-#include "resources/resources.h"
+#include "render/resources.h"
 
 namespace kvir {
 namespace {

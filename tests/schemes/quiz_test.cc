@@ -8,8 +8,8 @@
 #include <map>
 #include <set>
 
-#include "resources/resources.h"
-#include "schemes/loaders.h"
+#include "render/loaders.h"
+#include "render/resources.h"
 #include "tests/schemes/scheme_test_util.h"
 
 namespace kvir {

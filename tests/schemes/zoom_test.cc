@@ -1,16 +1,16 @@
 // The zoom levels in the model: scaling, stepping and reading a level, and a scheme pressed and
 // composed at each zoom with the pictures of that zoom at their scaled places.
 
-#include "schemes/zoom.h"
+#include "render/zoom.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <string>
 
-#include "schemes/loaders.h"
-#include "schemes/panel_geometry.h"
-#include "schemes/panel_image.h"
+#include "render/loaders.h"
+#include "render/panel_geometry.h"
+#include "render/panel_image.h"
 #include "tests/schemes/scheme_test_util.h"
 
 namespace kvir {

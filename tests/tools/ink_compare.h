@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "schemes/picture.h"
+#include "render/picture.h"
 
 namespace kvir {
 

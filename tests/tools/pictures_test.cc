@@ -10,8 +10,8 @@
 #include <functional>
 #include <vector>
 
-#include "resources/resources.h"
-#include "schemes/loaders.h"
+#include "render/loaders.h"
+#include "render/resources.h"
 #include "schemes/schemes.h"
 #include "tests/tools/ink_compare.h"
 #include "tools/artwork/canvas.h"

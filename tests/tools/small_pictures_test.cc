@@ -9,8 +9,8 @@
 #include <array>
 #include <cctype>
 
-#include "resources/resources.h"
-#include "schemes/loaders.h"
+#include "render/loaders.h"
+#include "render/resources.h"
 
 namespace kvir {
 namespace {

@@ -6,8 +6,8 @@
 #include <ostream>
 #include <string>
 
-#include "schemes/handout.h"
-#include "schemes/loaders.h"
+#include "render/handout.h"
+#include "render/loaders.h"
 #include "schemes/schemes.h"
 #include "tests/tools/ink_compare.h"
 #include "tools/artwork/title_strip.h"

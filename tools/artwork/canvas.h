@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "schemes/picture.h"
+#include "render/picture.h"
 #include "schemes/scheme.h"
 
 namespace kvir::art {

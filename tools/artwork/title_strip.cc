@@ -6,7 +6,7 @@
 #include <QPainter>
 #include <QString>
 
-#include "schemes/handout.h"
+#include "render/handout.h"
 #include "tools/artwork/canvas.h"
 
 namespace kvir::art {

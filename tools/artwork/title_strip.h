@@ -5,7 +5,7 @@
 #include <QRect>
 #include <vector>
 
-#include "schemes/picture.h"
+#include "render/picture.h"
 #include "schemes/scheme.h"
 #include "schemes/scheme_texts.h"
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "schemes/picture.h"
+#include "render/picture.h"
 
 namespace kvir::art {
 

@@ -1,4 +1,4 @@
-#include "schemes/zoom.h"
+#include "render/zoom.h"
 
 #include <algorithm>
 #include <charconv>

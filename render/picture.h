@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "schemes/pixel_allocator.h"
+#include "render/pixel_allocator.h"
 
 namespace kvir {
 
@@ -47,7 +47,7 @@ void DecodePng(std::span<const uint8_t> bytes, std::string_view what, const Pict
 /// Encodes `picture` as an 8-bit RGB or RGBA PNG with no ancillary chunks.
 std::vector<uint8_t> EncodePng(const Picture& picture);
 
-/// Writes `picture` to `path` as PNG through WriteOutputFile (schemes/output_file.h): a regular
+/// Writes `picture` to `path` as PNG through WriteOutputFile (io/output_file.h): a regular
 /// file is replaced atomically, a device or FIFO written in place. Throws PictureError naming the
 /// path and the cause.
 void WritePngFile(const Picture& picture, const std::string& path);

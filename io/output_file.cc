@@ -1,4 +1,4 @@
-#include "schemes/output_file.h"
+#include "io/output_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

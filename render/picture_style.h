@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "resources/resources.h"
+#include "render/resources.h"
+#include "render/zoom.h"
 #include "schemes/scheme_def.h"
-#include "schemes/zoom.h"
 
 namespace kvir {
 

@@ -3,7 +3,7 @@
 
 #include <span>
 
-#include "resources/resources.h"
+#include "render/resources.h"
 
 namespace kvir {
 

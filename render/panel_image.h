@@ -1,8 +1,8 @@
 #pragma once
 // The panel as the student sees it, drawn without a window.
 
-#include "schemes/panel_geometry.h"
-#include "schemes/picture.h"
+#include "render/panel_geometry.h"
+#include "render/picture.h"
 #include "schemes/scheme.h"
 
 namespace kvir {

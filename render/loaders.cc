@@ -1,8 +1,8 @@
-#include "schemes/loaders.h"
+#include "render/loaders.h"
 
 #include <charconv>
 
-#include "resources/resources.h"
+#include "render/resources.h"
 
 namespace kvir {
 namespace {

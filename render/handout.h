@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "schemes/picture.h"
+#include "render/picture.h"
 #include "schemes/scheme.h"
 #include "schemes/scheme_texts.h"
 

@@ -2,7 +2,7 @@
 // The panel every scheme is drawn on, and where the main window places it: right under the
 // scheme list, filling the window's width.
 
-#include "schemes/zoom.h"
+#include "render/zoom.h"
 
 namespace kvir {
 

@@ -1,12 +1,12 @@
-#include "schemes/handout.h"
+#include "render/handout.h"
 
 #include <algorithm>
 #include <cstring>
 #include <stdexcept>
 
-#include "schemes/loaders.h"
+#include "render/loaders.h"
+#include "render/panel_geometry.h"
 #include "schemes/names.h"
-#include "schemes/panel_geometry.h"
 
 namespace kvir {
 

@@ -1,8 +1,8 @@
-#include "schemes/scheme_pictures.h"
+#include "render/scheme_pictures.h"
 
 #include <algorithm>
 
-#include "schemes/loaders.h"
+#include "render/loaders.h"
 
 namespace kvir {
 

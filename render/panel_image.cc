@@ -1,4 +1,4 @@
-#include "schemes/panel_image.h"
+#include "render/panel_image.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "resources/resources.h"
+#include "render/resources.h"
 
 #include <algorithm>
 
-#include "resources/embedded.h"
+#include "render/embedded.h"
 
 namespace kvir {
 

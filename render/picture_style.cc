@@ -1,4 +1,4 @@
-#include "schemes/picture_style.h"
+#include "render/picture_style.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,4 +1,4 @@
-#include "schemes/picture.h"
+#include "render/picture.h"
 
 #include <png.h>
 
@@ -9,7 +9,7 @@
 #include <cstring>
 #include <new>
 
-#include "schemes/output_file.h"
+#include "io/output_file.h"
 
 // libpng reports errors by longjmp to the frame that called setjmp. Every function here that calls
 // setjmp holds only plain data and owns nothing, so a jump skips no destructor; the png structs

@@ -1,4 +1,4 @@
-#include "schemes/pixel_allocator.h"
+#include "render/pixel_allocator.h"
 
 #include <sys/mman.h>
 
