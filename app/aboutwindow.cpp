@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/language.h"
-#include "schemes/scheme_texts.h"
+#include "circuit/scheme_texts.h"
 
 namespace kvir {
 namespace {

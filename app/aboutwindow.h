@@ -9,7 +9,7 @@ class QPlainTextEdit;
 namespace kvir {
 
 /// frmAbout: a window beside the main window, not modal, with the title of the scheme shown and
-/// its text about it (schemes/scheme_texts.h) in the program's language. It follows each change
+/// its text about it (circuit/scheme_texts.h) in the program's language. It follows each change
 /// of scheme and of language while it is open.
 class TfrmAbout : public QDialog {
   Q_OBJECT

@@ -8,8 +8,8 @@
 #include "app/language.h"
 #include "app/pictureview.h"
 #include "app/schemepanel.h"
-#include "schemes/legend_words.h"
-#include "schemes/panel_overlay.h"
+#include "circuit/legend_words.h"
+#include "learning/panel_overlay.h"
 
 namespace kvir {
 namespace {

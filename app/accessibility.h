@@ -4,7 +4,7 @@
 #include <QList>
 #include <QString>
 
-#include "schemes/scheme.h"
+#include "circuit/scheme.h"
 
 namespace kvir {
 

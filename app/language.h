@@ -6,7 +6,7 @@
 #include <QString>
 #include <optional>
 
-#include "schemes/language.h"
+#include "circuit/language.h"
 
 namespace kvir {
 

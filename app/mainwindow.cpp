@@ -25,8 +25,8 @@
 #include "app/timingoffer.h"
 #include "app/truthtablewindow.h"
 #include "app/zoom.h"
+#include "circuit/scheme_texts.h"
 #include "render/panel_geometry.h"
-#include "schemes/scheme_texts.h"
 #include "timing/timing.h"
 
 namespace kvir {

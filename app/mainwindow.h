@@ -8,9 +8,9 @@
 #include <string>
 
 #include "app/options.h"
+#include "circuit/scheme_set.h"
+#include "learning/reached_rows.h"
 #include "render/zoom.h"
-#include "schemes/reached_rows.h"
-#include "schemes/scheme_set.h"
 
 class QComboBox;
 class QPushButton;

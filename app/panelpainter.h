@@ -4,8 +4,8 @@
 #include <QImage>
 #include <QRegion>
 
-#include "schemes/panel_overlay.h"
-#include "schemes/scheme.h"
+#include "circuit/scheme.h"
+#include "learning/panel_overlay.h"
 
 class QPainter;
 

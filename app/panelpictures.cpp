@@ -18,11 +18,11 @@
 
 #include "app/language.h"
 #include "app/panelpainter.h"
+#include "circuit/scheme_texts.h"
 #include "io/output_file.h"
 #include "render/handout.h"
 #include "render/panel_image.h"
 #include "render/picture.h"
-#include "schemes/scheme_texts.h"
 
 namespace kvir {
 namespace {

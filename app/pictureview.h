@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "schemes/scheme.h"
+#include "circuit/scheme.h"
 
 namespace kvir {
 

@@ -10,7 +10,7 @@
 #include <random>
 
 #include "app/panelmode.h"
-#include "schemes/quiz.h"
+#include "learning/quiz.h"
 
 class QLabel;
 

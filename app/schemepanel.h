@@ -6,8 +6,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "circuit/schemes.h"
 #include "render/zoom.h"
-#include "schemes/schemes.h"
 
 namespace kvir {
 

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "app/panelmode.h"
-#include "schemes/press_replay.h"
+#include "learning/press_replay.h"
 
 namespace kvir {
 

@@ -5,7 +5,7 @@
 #include <QFont>
 #include <algorithm>
 
-#include "schemes/reached_rows.h"
+#include "learning/reached_rows.h"
 
 namespace kvir {
 namespace {

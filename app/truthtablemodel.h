@@ -5,7 +5,7 @@
 #include <QAbstractTableModel>
 #include <vector>
 
-#include "schemes/truth_table_view.h"
+#include "learning/truth_table_view.h"
 
 namespace kvir {
 

@@ -21,8 +21,8 @@
 #include "app/mainwindow.h"
 #include "app/truthtablemodel.h"
 #include "io/output_file.h"
-#include "schemes/reached_rows.h"
-#include "schemes/truth_table.h"
+#include "learning/reached_rows.h"
+#include "learning/truth_table.h"
 
 namespace kvir {
 namespace {

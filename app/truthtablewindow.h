@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "schemes/schemes.h"
-#include "schemes/truth_table_view.h"
+#include "circuit/schemes.h"
+#include "learning/truth_table_view.h"
 
 class QAction;
 class QCheckBox;

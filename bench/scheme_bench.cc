@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "bench/bare_decode.h"
+#include "circuit/scheme_set.h"
 #include "render/resources.h"
-#include "schemes/scheme_set.h"
 
 namespace kvir::bench {
 namespace {

@@ -1,6 +1,6 @@
 #include "cli/args.h"
 
-#include "schemes/schemes.h"
+#include "circuit/schemes.h"
 
 namespace kvir {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "schemes/scheme.h"
+#include "circuit/scheme.h"
 
 namespace kvir {
 

@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "circuit/scheme_texts.h"
+#include "circuit/schemes.h"
 #include "cli/args.h"
 #include "cli/legend.h"
 #include "cli/options.h"
@@ -17,8 +19,6 @@
 #include "render/handout.h"
 #include "render/loaders.h"
 #include "render/panel_image.h"
-#include "schemes/scheme_texts.h"
-#include "schemes/schemes.h"
 
 namespace kvir {
 namespace {

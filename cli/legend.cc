@@ -1,8 +1,8 @@
 #include "cli/legend.h"
 
-#include "schemes/legend_words.h"
-#include "schemes/schemes.h"
-#include "schemes/truth_table_view.h"
+#include "circuit/legend_words.h"
+#include "circuit/schemes.h"
+#include "learning/truth_table_view.h"
 
 namespace kvir {
 

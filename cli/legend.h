@@ -3,7 +3,7 @@
 
 #include <ostream>
 
-#include "schemes/scheme_texts.h"
+#include "circuit/scheme_texts.h"
 
 namespace kvir {
 
@@ -12,7 +12,7 @@ namespace kvir {
 void PrintLegend(int n, Language language, std::ostream& out);
 
 /// `kvir-cli table N --labels` (separator ' ') and `--csv` (','): the header of labels, then the
-/// rows of StudentView (schemes/truth_table_view.h).
+/// rows of StudentView (learning/truth_table_view.h).
 void PrintStudentTable(int n, char separator, std::ostream& out);
 
 }  // namespace kvir

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "schemes/scheme_texts.h"
+#include "circuit/scheme_texts.h"
 
 namespace kvir {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "schemes/scheme_set.h"
+#include "circuit/scheme_set.h"
 
 namespace kvir {
 

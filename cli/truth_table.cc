@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "schemes/truth_table.h"
+#include "learning/truth_table.h"
 
 namespace kvir {
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "schemes/language.h"
+#include "circuit/language.h"
 
 namespace kvir {
 

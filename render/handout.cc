@@ -4,9 +4,9 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "circuit/names.h"
 #include "render/loaders.h"
 #include "render/panel_geometry.h"
-#include "schemes/names.h"
 
 namespace kvir {
 

@@ -3,9 +3,9 @@
 
 #include <string>
 
+#include "circuit/scheme.h"
+#include "circuit/scheme_texts.h"
 #include "render/picture.h"
-#include "schemes/scheme.h"
-#include "schemes/scheme_texts.h"
 
 namespace kvir {
 

@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "schemes/scheme.h"
+#include "circuit/scheme.h"
 
 namespace kvir {
 

@@ -1,9 +1,9 @@
 #pragma once
 // The panel as the student sees it, drawn without a window.
 
+#include "circuit/scheme.h"
 #include "render/panel_geometry.h"
 #include "render/picture.h"
-#include "schemes/scheme.h"
 
 namespace kvir {
 

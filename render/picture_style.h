@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
+#include "circuit/scheme_def.h"
 #include "render/resources.h"
 #include "render/zoom.h"
-#include "schemes/scheme_def.h"
 
 namespace kvir {
 

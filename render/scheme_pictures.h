@@ -9,7 +9,7 @@
 #include <thread>
 #include <vector>
 
-#include "schemes/schemes.h"
+#include "circuit/schemes.h"
 
 namespace kvir {
 

@@ -15,6 +15,6 @@ target_link_libraries(kvir_output_file_test PRIVATE kvir_io GTest::gtest_main)
 kvir_add_gtest(kvir_output_file_test)
 
 add_executable(kvir_small_pictures_test "${CMAKE_CURRENT_LIST_DIR}/tools/small_pictures_test.cc")
-target_link_libraries(kvir_small_pictures_test PRIVATE kvir_small_pictures kvir_schemes
+target_link_libraries(kvir_small_pictures_test PRIVATE kvir_small_pictures kvir_render
                                                        GTest::gtest_main)
 kvir_add_gtest(kvir_small_pictures_test)

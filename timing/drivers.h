@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "schemes/scheme_set.h"
+#include "circuit/scheme_set.h"
 #include "timing/timing.h"
 
 namespace kvir {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <exception>
 
-#include "schemes/names.h"
+#include "circuit/names.h"
 
 namespace kvir {
 

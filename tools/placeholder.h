@@ -1,8 +1,8 @@
 #pragma once
 // The placeholder squares that the scheme pictures carry under their indicators.
 
+#include "circuit/scheme.h"
 #include "render/picture.h"
-#include "schemes/scheme.h"
 
 namespace kvir {
 

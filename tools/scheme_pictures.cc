@@ -11,7 +11,7 @@
 #include <string>
 #include <utility>
 
-#include "schemes/schemes.h"
+#include "circuit/schemes.h"
 #include "tools/artwork/canvas.h"
 #include "tools/artwork/title_strip.h"
 

@@ -9,7 +9,7 @@
 
 #include "app/aboutwindow.h"
 #include "app/language.h"
-#include "schemes/scheme_texts.h"
+#include "circuit/scheme_texts.h"
 #include "tests/app/app_test_util.h"
 
 using namespace kvir;

@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string_view>
 
-#include "schemes/names.h"
+#include "circuit/names.h"
 
 namespace kvir::reference {
 namespace {

@@ -7,8 +7,8 @@
 
 #include <set>
 
-#include "schemes/names.h"
-#include "schemes/scheme_set.h"
+#include "circuit/names.h"
+#include "circuit/scheme_set.h"
 #include "tests/schemes/scheme_test_util.h"
 
 namespace kvir::reference {

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "schemes/scheme_set.h"
+#include "circuit/scheme_set.h"
 
 namespace kvir::reliability {
 

@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "schemes/names.h"
-#include "schemes/scheme_set.h"
+#include "circuit/names.h"
+#include "circuit/scheme_set.h"
 #include "tests/schemes/scheme_test_util.h"
 
 namespace kvir {

@@ -11,7 +11,7 @@
 #include <tuple>
 #include <vector>
 
-#include "schemes/gate_schemes.h"
+#include "circuit/gate_schemes.h"
 #include "tests/schemes/scheme_test_util.h"
 
 namespace kvir {
@@ -20,7 +20,7 @@ namespace {
 using testing::BuiltSchemes;
 using testing::StepRecorder;
 
-/// A scheme on gates as the tests see it: its row of schemes/gate_schemes.h and what follows.
+/// A scheme on gates as the tests see it: its row of circuit/gate_schemes.h and what follows.
 struct GateScheme {
   int number;
   bool decoder;

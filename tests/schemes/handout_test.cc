@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "circuit/schemes.h"
 #include "render/panel_geometry.h"
-#include "schemes/schemes.h"
 #include "tests/schemes/scheme_test_util.h"
 
 namespace kvir {

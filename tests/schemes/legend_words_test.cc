@@ -1,12 +1,12 @@
 // The words of the legend.
 
-#include "schemes/legend_words.h"
+#include "circuit/legend_words.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "schemes/schemes.h"
+#include "circuit/schemes.h"
 
 namespace kvir {
 namespace {

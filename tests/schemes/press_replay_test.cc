@@ -1,7 +1,7 @@
 // A press replayed stage by stage: the stages read from the press engine's steps, and what the
 // panel shows at each of them.
 
-#include "schemes/press_replay.h"
+#include "learning/press_replay.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // "Проверь себя" without a window: questions drawn from the truth tables, the lamps they hide,
 // and the checking of the guesses.
 
-#include "schemes/quiz.h"
+#include "learning/quiz.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The rows a student has reached since selecting a scheme, and the rows left when the switched-off
 // ones are hidden, over all sixteen schemes.
 
-#include "schemes/reached_rows.h"
+#include "learning/reached_rows.h"
 
 #include <gtest/gtest.h>
 

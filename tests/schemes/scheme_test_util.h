@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "schemes/names.h"
-#include "schemes/scheme_set.h"
+#include "circuit/names.h"
+#include "circuit/scheme_set.h"
 
 namespace kvir::testing {
 

@@ -1,6 +1,6 @@
 // The titles and about-texts of the sixteen schemes in both languages.
 
-#include "schemes/scheme_texts.h"
+#include "circuit/scheme_texts.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <cctype>
 #include <string>
 
-#include "schemes/schemes.h"
-#include "schemes/truth_table.h"
+#include "circuit/schemes.h"
+#include "learning/truth_table.h"
 
 namespace kvir {
 namespace {

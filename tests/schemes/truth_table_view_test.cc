@@ -1,6 +1,6 @@
 // The truth table as a student reads it, checked over all sixteen schemes.
 
-#include "schemes/truth_table_view.h"
+#include "learning/truth_table_view.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include <map>
 #include <string>
 
-#include "schemes/scheme_set.h"
-#include "schemes/schemes.h"
+#include "circuit/scheme_set.h"
+#include "circuit/schemes.h"
 
 namespace kvir {
 namespace {

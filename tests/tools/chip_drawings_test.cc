@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "schemes/schemes.h"
+#include "circuit/schemes.h"
 #include "tools/artwork/canvas.h"
 #include "tools/artwork/draw_chips_parts.h"
 #include "tools/placeholder.h"

@@ -10,9 +10,9 @@
 #include <functional>
 #include <vector>
 
+#include "circuit/schemes.h"
 #include "render/loaders.h"
 #include "render/resources.h"
-#include "schemes/schemes.h"
 #include "tests/tools/ink_compare.h"
 #include "tools/artwork/canvas.h"
 #include "tools/placeholder.h"

@@ -6,9 +6,9 @@
 #include <ostream>
 #include <string>
 
+#include "circuit/schemes.h"
 #include "render/handout.h"
 #include "render/loaders.h"
-#include "schemes/schemes.h"
 #include "tests/tools/ink_compare.h"
 #include "tools/artwork/title_strip.h"
 

@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
+#include "circuit/scheme.h"
 #include "render/picture.h"
-#include "schemes/scheme.h"
 
 namespace kvir::art {
 

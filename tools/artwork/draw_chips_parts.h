@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "schemes/chip_pins.h"
+#include "circuit/chip_pins.h"
 #include "tools/artwork/canvas.h"
 
 namespace kvir::art {

@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "schemes/gate_schemes.h"
+#include "circuit/gate_schemes.h"
 #include "tools/artwork/draw_decoders_parts.h"
 #include "tools/artwork/drawings.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "schemes/gate_schemes.h"
+#include "circuit/gate_schemes.h"
 #include "tools/artwork/canvas.h"
 
 namespace kvir::art::decoders {

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "schemes/gate_schemes.h"
+#include "circuit/gate_schemes.h"
 #include "tools/artwork/draw_encoders_parts.h"
 #include "tools/artwork/drawings.h"
 

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "schemes/gate_schemes.h"
+#include "circuit/gate_schemes.h"
 #include "tools/artwork/canvas.h"
 
 namespace kvir::art::encoder {

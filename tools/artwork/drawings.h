@@ -5,7 +5,7 @@
 
 namespace kvir::art {
 
-/// Schemes 01 … 05 and 06 … 09, each drawn from its row in schemes/gate_schemes.h.
+/// Schemes 01 … 05 and 06 … 09, each drawn from its row in circuit/gate_schemes.h.
 void DrawGateEncoder(Canvas& c);
 void DrawGateDecoder(Canvas& c);
 void DrawScheme10(Canvas& c);

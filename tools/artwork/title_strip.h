@@ -5,9 +5,9 @@
 #include <QRect>
 #include <vector>
 
+#include "circuit/scheme.h"
+#include "circuit/scheme_texts.h"
 #include "render/picture.h"
-#include "schemes/scheme.h"
-#include "schemes/scheme_texts.h"
 
 namespace kvir::art {
 

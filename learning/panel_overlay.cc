@@ -1,4 +1,4 @@
-#include "schemes/panel_overlay.h"
+#include "learning/panel_overlay.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 // Schemes 01 … 09 generated from their rows in gate_schemes.h.
 
-#include "schemes/gate_schemes.h"
+#include "circuit/gate_schemes.h"
 
-#include "schemes/schemes.h"
+#include "circuit/schemes.h"
 
 namespace kvir {
 namespace {

@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
+#include "circuit/scheme_def.h"
 #include "core/se.h"
 #include "render/picture.h"
 #include "render/picture_style.h"
-#include "schemes/scheme_def.h"
 
 namespace kvir {
 

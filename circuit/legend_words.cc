@@ -1,4 +1,4 @@
-#include "schemes/legend_words.h"
+#include "circuit/legend_words.h"
 
 #include <array>
 

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "schemes/language.h"
+#include "circuit/language.h"
 
 namespace kvir {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "schemes/scheme.h"
-#include "schemes/truth_table_view.h"
+#include "circuit/scheme.h"
+#include "learning/truth_table_view.h"
 
 namespace kvir {
 

@@ -1,4 +1,4 @@
-#include "schemes/scheme_set.h"
+#include "circuit/scheme_set.h"
 
 #include <optional>
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "schemes/schemes.h"
+#include "circuit/schemes.h"
 
 namespace kvir {
 

@@ -6,8 +6,8 @@
 #include <functional>
 #include <vector>
 
-#include "schemes/panel_overlay.h"
-#include "schemes/scheme.h"
+#include "circuit/scheme.h"
+#include "learning/panel_overlay.h"
 
 namespace kvir {
 

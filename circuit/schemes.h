@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "schemes/scheme.h"
+#include "circuit/scheme.h"
 
 namespace kvir {
 

@@ -1,4 +1,4 @@
-#include "schemes/scheme.h"
+#include "circuit/scheme.h"
 
 #include <algorithm>
 #include <stdexcept>

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "schemes/scheme.h"
-#include "schemes/scheme_texts.h"
+#include "circuit/scheme.h"
+#include "circuit/scheme_texts.h"
 
 namespace kvir {
 

@@ -1,4 +1,4 @@
-#include "schemes/names.h"
+#include "circuit/names.h"
 
 #include <stdexcept>
 

@@ -1,4 +1,4 @@
-#include "schemes/language.h"
+#include "circuit/language.h"
 
 namespace kvir {
 

@@ -2,13 +2,13 @@
 // order: what the scheme does; its inputs and their roles; the small circles; what a student
 // should see; the shape of its truth table (as `kvir-cli table N --labels` prints it).
 
-#include "schemes/scheme_texts.h"
+#include "circuit/scheme_texts.h"
 
 #include <array>
 #include <stdexcept>
 #include <string>
 
-#include "schemes/schemes.h"
+#include "circuit/schemes.h"
 
 namespace kvir {
 namespace {

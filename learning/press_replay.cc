@@ -1,4 +1,4 @@
-#include "schemes/press_replay.h"
+#include "learning/press_replay.h"
 
 namespace kvir {
 

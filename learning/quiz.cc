@@ -1,4 +1,4 @@
-#include "schemes/quiz.h"
+#include "learning/quiz.h"
 
 #include <algorithm>
 #include <stdexcept>

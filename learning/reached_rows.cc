@@ -1,4 +1,4 @@
-#include "schemes/reached_rows.h"
+#include "learning/reached_rows.h"
 
 #include <algorithm>
 

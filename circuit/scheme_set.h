@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
+#include "circuit/schemes.h"
 #include "render/scheme_pictures.h"
-#include "schemes/schemes.h"
 
 namespace kvir {
 

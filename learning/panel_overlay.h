@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "schemes/scheme.h"
+#include "circuit/scheme.h"
 
 namespace kvir {
 

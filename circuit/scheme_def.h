@@ -6,9 +6,9 @@
 #include <span>
 #include <string_view>
 
+#include "circuit/chip_pins.h"
+#include "circuit/names.h"
 #include "core/se.h"
-#include "schemes/chip_pins.h"
-#include "schemes/names.h"
 
 namespace kvir {
 

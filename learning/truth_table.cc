@@ -1,9 +1,9 @@
-#include "schemes/truth_table.h"
+#include "learning/truth_table.h"
 
 #include <algorithm>
 #include <stdexcept>
 
-#include "schemes/scheme_set.h"
+#include "circuit/scheme_set.h"
 
 namespace kvir {
 namespace {

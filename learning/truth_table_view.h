@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "schemes/scheme.h"
-#include "schemes/truth_table.h"
+#include "circuit/scheme.h"
+#include "learning/truth_table.h"
 
 namespace kvir {
 

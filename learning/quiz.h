@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "schemes/panel_overlay.h"
-#include "schemes/scheme.h"
-#include "schemes/schemes.h"
-#include "schemes/truth_table.h"
+#include "circuit/scheme.h"
+#include "circuit/schemes.h"
+#include "learning/panel_overlay.h"
+#include "learning/truth_table.h"
 
 namespace kvir {
 

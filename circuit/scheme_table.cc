@@ -1,4 +1,4 @@
-#include "schemes/schemes.h"
+#include "circuit/schemes.h"
 
 namespace kvir {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "circuit/schemes.h"
 #include "core/chips.h"
 #include "core/gates.h"
 #include "core/routes.h"
-#include "schemes/schemes.h"
 
 namespace kvir {
 namespace {

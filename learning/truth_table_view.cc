@@ -1,12 +1,12 @@
-#include "schemes/truth_table_view.h"
+#include "learning/truth_table_view.h"
 
 #include <algorithm>
 #include <array>
 #include <map>
 #include <stdexcept>
 
-#include "schemes/names.h"
-#include "schemes/schemes.h"
+#include "circuit/names.h"
+#include "circuit/schemes.h"
 
 namespace kvir {
 namespace {
