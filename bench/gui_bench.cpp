@@ -11,9 +11,9 @@
 #include <QPaintEvent>
 #include <QRegion>
 
-#include "app/inputbuttonview.h"
-#include "app/mainwindow.h"
-#include "app/schemepanel.h"
+#include "app/panel/inputbuttonview.h"
+#include "app/panel/schemepanel.h"
+#include "app/shell/mainwindow.h"
 
 namespace kvir::bench {
 namespace {

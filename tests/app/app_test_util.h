@@ -17,9 +17,9 @@
 #include <QTimer>
 #include <vector>
 
-#include "app/mainwindow.h"
-#include "app/panelactions.h"
-#include "app/schemepanel.h"
+#include "app/panel/panelactions.h"
+#include "app/panel/schemepanel.h"
+#include "app/shell/mainwindow.h"
 #include "render/loaders.h"
 #include "render/resources.h"
 

@@ -7,8 +7,8 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include "app/aboutwindow.h"
-#include "app/language.h"
+#include "app/shell/language.h"
+#include "app/windows/aboutwindow.h"
 #include "circuit/scheme_texts.h"
 #include "tests/app/app_test_util.h"
 

@@ -6,7 +6,7 @@
 #include <QAccessibleValueInterface>
 #include <QTest>
 
-#include "app/language.h"
+#include "app/shell/language.h"
 #include "tests/app/app_test_util.h"
 
 using namespace kvir;

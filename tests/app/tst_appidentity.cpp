@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <thread>
 
-#include "app/appidentity.h"
+#include "app/shell/appidentity.h"
 
 using namespace kvir;
 

@@ -9,9 +9,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/options.h"
-#include "app/panelactions.h"
-#include "app/settings.h"
+#include "app/panel/panelactions.h"
+#include "app/shell/options.h"
+#include "app/shell/settings.h"
 #include "tests/app/app_test_util.h"
 
 using namespace kvir;

@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/helpwindow.h"
+#include "app/windows/helpwindow.h"
 #include "tests/app/app_test_util.h"
 
 using namespace kvir;

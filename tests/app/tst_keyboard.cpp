@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/focusframe.h"
-#include "app/inputbuttonview.h"
-#include "app/panelpainter.h"
+#include "app/panel/focusframe.h"
+#include "app/panel/inputbuttonview.h"
+#include "app/panel/panelpainter.h"
 #include "tests/app/app_test_util.h"
 
 using namespace kvir;

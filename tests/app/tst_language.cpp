@@ -17,9 +17,9 @@
 #include <QXmlStreamReader>
 #include <memory>
 
-#include "app/helpwindow.h"
-#include "app/language.h"
-#include "app/options.h"
+#include "app/shell/language.h"
+#include "app/shell/options.h"
+#include "app/windows/helpwindow.h"
 #include "tests/app/app_test_util.h"
 
 using namespace kvir;

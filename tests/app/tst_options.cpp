@@ -3,7 +3,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include "app/options.h"
+#include "app/shell/options.h"
 
 using namespace kvir;
 

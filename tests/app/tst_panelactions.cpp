@@ -6,8 +6,8 @@
 #include <QMenu>
 #include <QTest>
 
-#include "app/helpwindow.h"
-#include "app/panelactions.h"
+#include "app/panel/panelactions.h"
+#include "app/windows/helpwindow.h"
 #include "tests/app/app_test_util.h"
 
 using namespace kvir;

@@ -12,10 +12,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/language.h"
-#include "app/panelactions.h"
-#include "app/panelpainter.h"
-#include "app/panelpictures.h"
+#include "app/panel/panelactions.h"
+#include "app/panel/panelpainter.h"
+#include "app/shell/language.h"
+#include "app/windows/panelpictures.h"
 #include "tests/app/app_test_util.h"
 
 using namespace kvir;

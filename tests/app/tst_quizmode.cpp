@@ -6,9 +6,9 @@
 #include <QLabel>
 #include <QTest>
 
-#include "app/inputbuttonview.h"
-#include "app/panelactions.h"
-#include "app/quizmode.h"
+#include "app/modes/quizmode.h"
+#include "app/panel/inputbuttonview.h"
+#include "app/panel/panelactions.h"
 #include "tests/app/app_test_util.h"
 
 using namespace kvir;

@@ -7,7 +7,7 @@
 #include <QTest>
 #include <stdexcept>
 
-#include "app/inputbuttonview.h"
+#include "app/panel/inputbuttonview.h"
 #include "tests/app/app_test_util.h"
 
 using namespace kvir;

@@ -3,10 +3,10 @@
 
 #include <QTest>
 
-#include "app/inputbuttonview.h"
-#include "app/panelactions.h"
-#include "app/panelpainter.h"
-#include "app/stepmode.h"
+#include "app/modes/stepmode.h"
+#include "app/panel/inputbuttonview.h"
+#include "app/panel/panelactions.h"
+#include "app/panel/panelpainter.h"
 #include "tests/app/app_test_util.h"
 
 using namespace kvir;

@@ -18,8 +18,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/truthtablemodel.h"
-#include "app/truthtablewindow.h"
+#include "app/windows/truthtablemodel.h"
+#include "app/windows/truthtablewindow.h"
 #include "tests/app/app_test_util.h"
 
 using namespace kvir;

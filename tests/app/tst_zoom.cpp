@@ -16,12 +16,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/focusframe.h"
-#include "app/learningmodes.h"
-#include "app/panelactions.h"
-#include "app/panelpainter.h"
-#include "app/panelpictures.h"
-#include "app/quizmode.h"
+#include "app/modes/learningmodes.h"
+#include "app/modes/quizmode.h"
+#include "app/panel/focusframe.h"
+#include "app/panel/panelactions.h"
+#include "app/panel/panelpainter.h"
+#include "app/windows/panelpictures.h"
 #include "render/panel_geometry.h"
 #include "tests/app/app_test_util.h"
 

@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "app/mainwindow.h"
+#include "app/shell/mainwindow.h"
 
 namespace {
 

@@ -15,9 +15,9 @@
 #include <iostream>
 #include <random>
 
-#include "app/inputbuttonview.h"
-#include "app/mainwindow.h"
-#include "app/schemepanel.h"
+#include "app/panel/inputbuttonview.h"
+#include "app/panel/schemepanel.h"
+#include "app/shell/mainwindow.h"
 #include "render/loaders.h"
 #include "render/resources.h"
 #include "tests/reliability/reference_model.h"

@@ -1,0 +1,49 @@
+#pragma once
+// "Пошагово": each press shown stage by stage, in the order the press engine runs it.
+
+#include <QObject>
+#include <QTimer>
+#include <memory>
+
+#include "app/panel/panelmode.h"
+#include "learning/press_replay.h"
+
+namespace kvir {
+
+/// Makes each press at once in the model and replays it on the panel: first the panel as it was,
+/// then stage after stage on a timer, each stage's indicators taking their new pictures together
+/// inside a marker, and at the end the panel as the model holds it. One replay at a time: a new
+/// press, a change of scheme (finish) or the mode's end first finishes the one running.
+class StepMode : public QObject, public PanelMode {
+  Q_OBJECT
+
+ public:
+  explicit StepMode(QObject* parent);
+
+  void press(SchemePanel& panel, Indicator& clicked) override;
+  void clickLamp(SchemePanel&, const Indicator&) override {}
+
+  /// Ends the replay running, if any: its panel shows the model.
+  void finish();
+  /// Shows the next stage at once and starts the wait for the one after afresh.
+  void nextStage();
+  /// Waits longer between stages (up to 2 s).
+  void slower();
+  /// Waits less between stages (down to 60 ms).
+  void faster();
+
+  /// The wait between stages now, in milliseconds: 250 at first.
+  int interval() const;
+  /// Whether a replay is running.
+  bool replaying() const { return replay_ != nullptr; }
+
+ private:
+  void advance();
+
+  QTimer timer_;
+  size_t speed_;
+  SchemePanel* panel_ = nullptr;
+  std::unique_ptr<PressReplay> replay_;
+};
+
+}  // namespace kvir

@@ -1,0 +1,209 @@
+#include "app/panel/schemepanel.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QTransform>
+#include <exception>
+
+#include "app/panel/accessibility.h"
+#include "app/panel/focusframe.h"
+#include "app/panel/inputbuttonview.h"
+#include "app/panel/keyboard.h"
+#include "app/panel/panelmode.h"
+#include "app/panel/panelpainter.h"
+#include "render/panel_geometry.h"
+
+namespace kvir {
+namespace {
+
+QRect ToQRect(const PictureRect& rect) {
+  return QRect(rect.left, rect.top, rect.width, rect.height);
+}
+
+QString TwoDigits(int n) {
+  return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
+// The union of many rectangles, merged pairwise: added one by one to a growing region they cost
+// the square of their number, a noticeable part of start-up for the 820 indicators.
+QRegion UnionOf(const QList<QRect>& rects) {
+  QList<QRegion> regions(rects.begin(), rects.end());
+  while (regions.size() > 1) {
+    QList<QRegion> merged;
+    merged.reserve(regions.size() / 2 + 1);
+    for (qsizetype i = 0; i + 1 < regions.size(); i += 2) {
+      merged << regions[i].united(regions[i + 1]);
+    }
+    if (regions.size() % 2 != 0) merged << regions.back();
+    regions = std::move(merged);
+  }
+  return regions.isEmpty() ? QRegion() : regions.front();
+}
+
+}  // namespace
+
+SchemePanel::SchemePanel(Scheme& scheme, PressProc press, QWidget* parent)
+    : QWidget(parent), scheme_(scheme), press_(press) {
+  InstallIndicatorAccessibility();
+  setObjectName(QStringLiteral("pnl") + TwoDigits(scheme.number()));
+  setGeometry(0, 0, kPanelWidth, kPanelHeight);
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+  setAttribute(Qt::WA_OpaquePaintEvent);  // PaintPanel paints every pixel, white included
+
+  picture_ = new PictureView(scheme.picture.picture, nullptr, this);
+  picture_->setObjectName(QStringLiteral("Scheme") + TwoDigits(scheme.number()));
+  placePicture();
+  views_ << picture_;
+
+  for (Indicator& indicator : scheme.indicators()) addIndicator(indicator);
+  tabOrder_ = InReadingOrder(tabOrder_);
+}
+
+void SchemePanel::setZoom(int zoom) {
+  zoom_ = zoom;
+  resize(PanelWidth(zoom), PanelHeight(zoom));
+  areasKnown_ = false;
+  for (qsizetype i = 1; i < views_.size(); ++i) placeIndicator(*views_[i]);
+  showStyle();
+}
+
+void SchemePanel::placeIndicator(PictureView& view) {
+  const Indicator& indicator = *view.indicator();
+  view.setGeometry(ToQRect(IndicatorPlace(indicator, zoom_)));
+  if (focusFrame_ != nullptr && view.hasFocus()) focusFrame_->ring(&view, zoom_);
+}
+
+// Qt takes the focus from a focused button while it destroys the panel's QWidget part: by then
+// the panel must no longer hear of it.
+SchemePanel::~SchemePanel() {
+  for (QWidget* button : tabOrder_) disconnect(button, nullptr, this, nullptr);
+}
+
+void SchemePanel::addIndicator(Indicator& indicator) {
+  PictureView* view = nullptr;
+  if (indicator.is_button) {
+    auto* button = new InputButtonView(indicator, this);
+    connect(button, &InputButtonView::pressed, this, [this, &indicator] { press(indicator); });
+    connect(button, &InputButtonView::focusChanged, this,
+            [this, button](bool focused) { showFocusOn(button, focused); });
+    tabOrder_ << button;
+    view = button;
+  } else {
+    view = new PictureView(indicator.shown, &indicator, this);
+  }
+  view->setObjectName(QString::fromStdString(indicator.name));
+  placeIndicator(*view);
+  views_ << view;
+}
+
+void SchemePanel::press(Indicator& clicked) {
+  if (mode_ != nullptr) {
+    mode_->press(*this, clicked);
+    return;
+  }
+  runPress(clicked);
+  showModel();
+}
+
+bool SchemePanel::runPress(Indicator& clicked) {
+  try {
+    press_(scheme_, clicked);
+    emit pressShown();
+    return true;
+  } catch (const std::exception& error) {
+    emit modelFailed(QString::fromUtf8(error.what()));
+    return false;
+  }
+}
+
+// The areas are worked out when first repainted: a panel that is never shown never needs them.
+void SchemePanel::knowAreas() {
+  if (areasKnown_) return;
+  QList<QRect> indicators;
+  QList<QRect> markers;
+  for (qsizetype i = 1; i < views_.size(); ++i) {
+    indicators << views_[i]->geometry();
+    markers << MarkerPlace(*views_[i]->indicator(), zoom_);
+  }
+  indicatorArea_ = UnionOf(indicators);
+  markerArea_ = UnionOf(markers);
+  areasKnown_ = true;
+}
+
+void SchemePanel::showOverlay() {
+  knowAreas();
+  update(markerArea_);
+  AnnounceLevels(views_);  // a question may have hidden or revealed levels
+}
+
+// One update of the panel over all its indicators: Qt then sums no dirty areas of its own, and
+// the panel paints every picture in a single pass.
+void SchemePanel::showModel() {
+  knowAreas();
+  update(indicatorArea_);
+  AnnounceLevels(views_);
+}
+
+void SchemePanel::showStyle() {
+  placePicture();
+  update();
+}
+
+void SchemePanel::placePicture() {
+  const PictureStyle layout = {.clear = scheme_.style.clear, .zoom = zoom_};
+  picture_->setGeometry(ToQRect(StyledPictureRect(scheme_.def(), layout)));
+}
+
+// The pictures may be drawn at a higher zoom than the panel's, for a screen of more device pixels
+// per pixel: they are then painted at the panel's size, one picture pixel to a device pixel.
+void SchemePanel::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  const int pictureZoom = scheme_.style.zoom;
+  if (pictureZoom == zoom_) {
+    PaintPanel(painter, scheme_, event->region(), overlay_);
+    return;
+  }
+  const qreal scale = qreal(zoom_) / pictureZoom;
+  painter.scale(scale, scale);
+  PaintPanel(painter, scheme_, QTransform::fromScale(1 / scale, 1 / scale).map(event->region()),
+             overlay_);
+}
+
+void SchemePanel::keyPressEvent(QKeyEvent* event) {
+  QWidget* focused = focusWidget();
+  QWidget* target =
+      tabOrder_.contains(focused) ? ArrowTarget(tabOrder_, focused, event->key()) : nullptr;
+  if (target == nullptr) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  target->setFocus(Qt::OtherFocusReason);
+}
+
+// Lamps let the mouse through to the panel: a left click on one goes to the mode, if any.
+void SchemePanel::mousePressEvent(QMouseEvent* event) {
+  if (mode_ == nullptr || event->button() != Qt::LeftButton) {
+    QWidget::mousePressEvent(event);
+    return;
+  }
+  const QPoint at = event->position().toPoint();
+  for (const Indicator& indicator : scheme_.indicators()) {
+    if (!indicator.is_button && ToQRect(IndicatorPlace(indicator, zoom_)).contains(at)) {
+      event->accept();
+      mode_->clickLamp(*this, indicator);
+      return;
+    }
+  }
+  QWidget::mousePressEvent(event);
+}
+
+void SchemePanel::showFocusOn(InputButtonView* button, bool focused) {
+  if (focusFrame_ == nullptr) focusFrame_ = new FocusFrame(this);
+  focusFrame_->ring(focused ? button : nullptr, zoom_);
+}
+
+}  // namespace kvir

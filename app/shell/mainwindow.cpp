@@ -1,0 +1,506 @@
+#include "app/shell/mainwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
+#include <exception>
+
+#include "app/modes/learningmodes.h"
+#include "app/panel/keyboard.h"
+#include "app/panel/panelactions.h"
+#include "app/panel/schemepanel.h"
+#include "app/shell/language.h"
+#include "app/shell/settings.h"
+#include "app/shell/timingoffer.h"
+#include "app/shell/zoom.h"
+#include "app/windows/aboutwindow.h"
+#include "app/windows/helpwindow.h"
+#include "app/windows/panelpictures.h"
+#include "app/windows/truthtablewindow.h"
+#include "circuit/scheme_texts.h"
+#include "render/panel_geometry.h"
+#include "timing/timing.h"
+
+namespace kvir {
+namespace {
+
+constexpr int kWindowWidth = kPanelWidth;
+constexpr int kWindowHeight = kPanelTop + kPanelHeight;
+// The places of the list, the help button and the timing button at 100 %, and the font's size.
+constexpr QRect kSelectorPlace(0, 0, 744, 21);
+constexpr QRect kHelpButtonPlace(744, 0, 75, 19);
+constexpr QRect kTimingButtonPlace(10, 10, 75, 25);
+constexpr qreal kFontPoints = 8;
+
+constexpr Qt::WindowFlags kMainFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                       Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                       Qt::WindowCloseButtonHint;
+
+QString TwoDigits(int n) {
+  return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
+
+// The list's title of scheme n in the program's current language.
+QString ListTitle(int n) {
+  const std::string_view title = SchemeTitle(n, CurrentLanguage());
+  return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
+}
+
+// A white panel that stays empty: the background of the scheme area.
+QWidget* CreateSchemeBackground(QWidget* parent) {
+  auto* pnl00 = new QWidget(parent);
+  pnl00->setObjectName(QStringLiteral("pnl00"));
+  pnl00->setGeometry(0, kPanelTop, kPanelWidth, kPanelHeight);
+  pnl00->setAutoFillBackground(true);
+  return pnl00;
+}
+
+}  // namespace
+
+Tfrm00::Tfrm00(SchemeSet& schemes, InitProc init, QWidget* parent)
+    : QWidget(parent, kMainFlags), schemes_(schemes), init_(init) {
+  setObjectName(QStringLiteral("frm00"));
+  setWindowTitle(QStringLiteral("KVIR v1.0"));
+  setFont(QFont(QStringLiteral("MS Sans Serif"), kFontPoints));
+  setFixedSize(kWindowWidth, kWindowHeight);
+  QPalette white = palette();
+  white.setColor(QPalette::Window, Qt::white);
+  setPalette(white);
+  setAutoFillBackground(true);
+
+  background_ = CreateSchemeBackground(this);
+  createSelector();
+  createSchemeWindows();
+  createTimingButton();
+  createActions();
+  retranslate();
+}
+
+void Tfrm00::retranslate() {
+  // Text typed into the list that names no scheme stays, as the empty scheme area does.
+  const QString typed = cbxSelect_->currentText();
+  const bool namesItem = typed == cbxSelect_->itemText(cbxSelect_->currentIndex());
+  for (int n = 1; n <= kSchemeCount; ++n) {
+    cbxSelect_->setItemText(n - 1, schemeTitle(n));
+  }
+  if (!namesItem) cbxSelect_->setEditText(typed);
+  btnHelp_->setText(tr("Помощь"));
+  actions_->retranslate();
+  modes_->retranslate();
+}
+
+void Tfrm00::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QWidget::changeEvent(event);
+}
+
+void Tfrm00::createSelector() {
+  cbxSelect_ = new QComboBox(this);
+  cbxSelect_->setObjectName(QStringLiteral("cbxSelect"));
+  cbxSelect_->setGeometry(kSelectorPlace);
+  // As setEditable(true) does, but without building the drop-down list's popup before it is
+  // first opened: a noticeable part of start-up.
+  auto* typing = new QLineEdit(cbxSelect_);
+  typing->setPalette(cbxSelect_->palette());
+  cbxSelect_->setLineEdit(typing);
+  cbxSelect_->setInsertPolicy(QComboBox::NoInsert);
+  cbxSelect_->setCompleter(nullptr);
+  cbxSelect_->setMaxVisibleItems(kSchemeCount);
+  for (int n = 1; n <= kSchemeCount; ++n) cbxSelect_->addItem(schemeTitle(n));
+  cbxSelect_->setCurrentIndex(0);
+  connect(cbxSelect_, &QComboBox::activated, this, &Tfrm00::cbxSelectActivated);
+  connect(cbxSelect_->lineEdit(), &QLineEdit::textEdited, this, &Tfrm00::cbxSelectEdited);
+  cbxSelect_->installEventFilter(this);
+  cbxSelect_->lineEdit()->installEventFilter(this);
+
+  btnHelp_ = new QPushButton(this);
+  btnHelp_->setObjectName(QStringLiteral("btnHelp"));
+  btnHelp_->setGeometry(kHelpButtonPlace);
+  connect(btnHelp_, &QPushButton::clicked, this, &Tfrm00::btnHelpClick);
+}
+
+// Each scheme window is a hidden child that holds its panel while the panel is not shown. Scheme
+// 1's panel is made now, as it is shown first; the others when first wanted: their 770 views are
+// a noticeable part of start-up, and a session may never show most of them.
+void Tfrm00::createSchemeWindows() {
+  for (int n = 1; n <= kSchemeCount; ++n) {
+    auto* window = new QWidget(this);
+    window->setObjectName(QStringLiteral("frm") + TwoDigits(n));
+    window->hide();
+    schemeWindows_[n - 1] = window;
+  }
+  makePanel(1);
+}
+
+SchemePanel* Tfrm00::panel(int n) {
+  SchemePanel* made = panels_.at(n - 1);
+  return made != nullptr ? made : makePanel(n);
+}
+
+SchemePanel* Tfrm00::makePanel(int n) {
+  auto* panel =
+      new SchemePanel(schemes_.scheme(n), kSchemeTable[n - 1].press, schemeWindows_[n - 1]);
+  connect(panel, &SchemePanel::modelFailed, this, &Tfrm00::reportModelFailure);
+  connect(panel, &SchemePanel::pressShown, this, &Tfrm00::recordPress);
+  panels_[n - 1] = panel;
+  if (zoom_ != kPlainZoom) panel->setZoom(zoom_);
+  if (actions_ != nullptr) actions_->attach(panel);
+  if (modes_ != nullptr) modes_->adopt(*panel);
+  return panel;
+}
+
+void Tfrm00::createTimingButton() {
+  btnTiming_ = new QPushButton(QStringLiteral("Timing"), panels_[0]);
+  btnTiming_->setObjectName(QStringLiteral("btnTiming"));
+  btnTiming_->setGeometry(kTimingButtonPlace);
+  btnTiming_->hide();
+  connect(btnTiming_, &QPushButton::clicked, this, &Tfrm00::btnTimingClick);
+}
+
+void Tfrm00::createActions() {
+  actions_ = new PanelActions(this);
+  actions_->bind(PanelAction::kHelp, [this] { btnHelpClick(); });
+  actions_->bind(PanelAction::kTruthTable, [this] { showTruthTable(); });
+  actions_->bind(PanelAction::kAboutScheme, [this] { aboutWindow()->showBeside(); });
+  pictures_ = new PanelPictures(this);
+  actions_->bind(PanelAction::kCopyPicture, [this] {
+    withShownScheme([this](const Scheme& scheme) { pictures_->copy(scheme); });
+  });
+  actions_->bind(PanelAction::kSavePicture, [this] {
+    withShownScheme([this](const Scheme& scheme) { pictures_->save(scheme); });
+  });
+  actions_->bind(PanelAction::kPrintPicture, [this] {
+    withShownScheme([this](const Scheme& scheme) { pictures_->print(scheme); });
+  });
+  actions_->bind(PanelAction::kLanguage, [] {
+    SwitchLanguage(CurrentLanguage() == Language::kEnglish ? Language::kRussian
+                                                           : Language::kEnglish);
+  });
+  actions_->bindSwitch(PanelAction::kClearView, [this](bool on) {
+    setClearView(on);
+    RememberClearView(on);
+  });
+  actions_->bind(PanelAction::kZoomIn, [this] { setZoom(StepZoom(zoom_, 1)); });
+  actions_->bind(PanelAction::kZoomOut, [this] { setZoom(StepZoom(zoom_, -1)); });
+  actions_->bind(PanelAction::kZoomReset, [this] { setZoom(kPlainZoom); });
+  actions_->attach(panels_[0]);
+  modes_ = new LearningModes(*actions_, panels_, this);
+  connect(modes_, &LearningModes::modelFailed, this, &Tfrm00::reportModelFailure);
+}
+
+void Tfrm00::startLearningMode(LearningMode mode) {
+  modes_->start(mode);
+}
+
+Scheme* Tfrm00::shownSchemeModel() const {
+  return shown_ == 0 ? nullptr : &panels_[shown_ - 1]->scheme();
+}
+
+void Tfrm00::withShownScheme(const std::function<void(const Scheme&)>& run) {
+  if (const Scheme* scheme = shownSchemeModel()) run(*scheme);
+}
+
+void Tfrm00::setClearView(bool on) {
+  QAction* toggle = actions_->action(PanelAction::kClearView);
+  {
+    const QSignalBlocker quiet(toggle);
+    toggle->setChecked(on);
+  }
+  if (on == clearView_) return;
+  clearView_ = on;
+  applyStyle();
+}
+
+// The pictures of the style and zoom asked for: the panels keep the window's zoom, their
+// pictures may be drawn at a higher one for the screen.
+void Tfrm00::applyStyle() {
+  if (failed_) return;
+  try {
+    SetPictureStyle(schemes_,
+                    {.clear = clearView_, .zoom = PictureZoom(zoom_, devicePixelRatioF())});
+  } catch (const std::exception& error) {
+    reportModelFailure(QString::fromUtf8(error.what()));
+  }
+  for (SchemePanel* panel : panels_) {
+    if (panel != nullptr) panel->setZoom(zoom_);
+  }
+  modes_->restyle();
+}
+
+void Tfrm00::setZoom(int percent) {
+  if (percent == zoom_ || !IsZoomLevel(percent)) return;
+  zoom_ = percent;
+  QFont font = this->font();
+  font.setPointSizeF(kFontPoints * zoom_ / kPlainZoom);
+  setFont(font);
+  cbxSelect_->setGeometry(Zoomed(kSelectorPlace, zoom_));
+  btnHelp_->setGeometry(Zoomed(kHelpButtonPlace, zoom_));
+  btnTiming_->setGeometry(Zoomed(kTimingButtonPlace, zoom_));
+  applyStyle();
+  fitToScreen();
+}
+
+int Tfrm00::panelTop() const {
+  return Scaled(kPanelTop, zoom_);
+}
+
+QWidget* Tfrm00::panelHost() {
+  if (scrollArea_ != nullptr && !scrollArea_->isHidden()) return scrollArea_->widget();
+  return this;
+}
+
+// The window at the size of its zoom where the screen has room for it, else as large as the
+// screen allows with the scheme area scrolling; moved as little as it takes to stay on the screen.
+void Tfrm00::fitToScreen() {
+  const QSize wanted(PanelWidth(zoom_), panelTop() + PanelHeight(zoom_));
+  const QScreen* desktop = screen();
+  const QRect available = desktop != nullptr ? desktop->availableGeometry() : QRect();
+  const QSize frame = frameGeometry().size() - geometry().size();
+  const WindowFit fit = zoom_ == kPlainZoom || available.isEmpty()
+                            ? WindowFit{wanted, false}
+                            : FitWindow(wanted, available.size() - frame);
+  background_->setGeometry(0, panelTop(), fit.size.width(), fit.size.height() - panelTop());
+  useScrollArea(fit.scrolls, QRect(QPoint(0, panelTop()), fit.size - QSize(0, panelTop())));
+  setFixedSize(fit.size);
+  if (!available.isEmpty() && zoom_ != kPlainZoom) {
+    move(KeptOnScreen(frameGeometry(), available).topLeft());
+  }
+}
+
+// The scrolling scheme area is made the first time the window does not fit, and hidden while it
+// does: the shown panel moves between it and the window.
+void Tfrm00::useScrollArea(bool scrolls, const QRect& area) {
+  if (scrolls && scrollArea_ == nullptr) {
+    scrollArea_ = new QScrollArea(this);
+    scrollArea_->setObjectName(QStringLiteral("schemeArea"));
+    scrollArea_->setFrameShape(QFrame::NoFrame);
+    scrollArea_->setWidget(new QWidget);
+    scrollArea_->widget()->setAutoFillBackground(true);
+    // The keyboard's focus brings its input button into view.
+    connect(qApp, &QApplication::focusChanged, scrollArea_, [this](QWidget*, QWidget* now) {
+      if (now != nullptr && scrollArea_->isVisible() && scrollArea_->widget()->isAncestorOf(now)) {
+        scrollArea_->ensureWidgetVisible(now);
+      }
+    });
+  }
+  SchemePanel* shown = shown_ == 0 ? nullptr : panels_[shown_ - 1];
+  if (scrollArea_ == nullptr) {
+    if (shown != nullptr) shown->move(0, panelTop());
+    return;
+  }
+  scrollArea_->setGeometry(area);
+  scrollArea_->widget()->resize(PanelWidth(zoom_), PanelHeight(zoom_));
+  scrollArea_->setVisible(scrolls);
+  if (shown != nullptr) {
+    const int n = shown_;
+    placeShownPanel(n);
+  }
+}
+
+void Tfrm00::ReturnPanel(int n) {
+  SchemePanel* panel = panels_.at(n - 1);
+  if (shown_ == n) setShown(0);
+  if (panel == nullptr || panel->parentWidget() == schemeWindows_[n - 1]) return;
+  panel->setParent(schemeWindows_[n - 1]);
+  panel->move(0, 0);
+}
+
+void Tfrm00::PlacePanel(int n, int left, int top) {
+  panel(n)->showModel();
+  if (zoom_ == kPlainZoom) {
+    placePanelAt(n, this, QPoint(left, top));
+  } else {
+    placeShownPanel(n);
+  }
+  setShown(n);
+  modes_->afterModelChange();
+}
+
+// A zoomed window places the panel under its list, or in its scrolling scheme area.
+void Tfrm00::placeShownPanel(int n) {
+  QWidget* host = panelHost();
+  placePanelAt(n, host, QPoint(0, host == this ? panelTop() : 0));
+}
+
+void Tfrm00::placePanelAt(int n, QWidget* host, const QPoint& at) {
+  SchemePanel* panel = panels_.at(n - 1);
+  panel->setParent(host);
+  panel->move(at);
+  panel->raise();
+  panel->show();
+}
+
+void Tfrm00::setShown(int n) {
+  shown_ = n;
+  if (frmAbout_ != nullptr) frmAbout_->setScheme(n);
+}
+
+void Tfrm00::showEvent(QShowEvent* event) {
+  if (!initialized_) {
+    initialized_ = true;
+    if (QScreen* desktop = screen()) {
+      setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(),
+                                      desktop->availableGeometry()));
+    }
+    // On a screen of more device pixels per pixel the pictures are drawn at a higher zoom.
+    if (PictureZoom(zoom_, devicePixelRatioF()) != schemes_.scheme(1).style.zoom) applyStyle();
+    try {
+      init_(schemes_, *this);
+      restartReached();
+      btnTiming_->setVisible(TimingBenchmarkOffered(QCoreApplication::applicationDirPath()));
+    } catch (const std::exception& error) {
+      reportModelFailure(QString::fromUtf8(error.what()));
+    }
+  }
+  QWidget::showEvent(event);
+}
+
+void Tfrm00::paintEvent(QPaintEvent* event) {
+  QWidget::paintEvent(event);
+  if (!quitAfterFirstPaint_ || painted_ || failed_) return;
+  painted_ = true;
+  // Queued, so that it runs once this paint pass has finished and reached the screen.
+  QMetaObject::invokeMethod(
+      qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+}
+
+bool Tfrm00::focusNextPrevChild(bool next) {
+  QList<QWidget*> chain = {cbxSelect_, btnHelp_, btnTiming_};
+  for (SchemePanel* panel : panels_) {
+    if (panel != nullptr && panel->parentWidget() == panelHost() && panel->isVisible()) {
+      chain += panel->tabOrder();
+    }
+  }
+  QWidget* target = NextInChain(chain, focusWidget(), next);
+  if (target == nullptr) return QWidget::focusNextPrevChild(next);
+  target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  return true;
+}
+
+// The list's text field takes Ctrl+C for its own text before any shortcut sees it; in this
+// window Ctrl+C copies the picture, there too.
+bool Tfrm00::eventFilter(QObject* watched, QEvent* event) {
+  const bool key = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+  if (!key || !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+    return QWidget::eventFilter(watched, event);
+  }
+  if (event->type() == QEvent::KeyPress) actions_->action(PanelAction::kCopyPicture)->trigger();
+  event->accept();
+  return true;
+}
+
+void Tfrm00::cbxSelectActivated(int index) {
+  select(index + 1);
+}
+
+// Typed text that names an item selects that item; any other text empties the scheme area.
+void Tfrm00::cbxSelectEdited(const QString& text) {
+  const int index = cbxSelect_->findText(text);
+  if (index >= 0 && index != cbxSelect_->currentIndex()) {
+    const QSignalBlocker quiet(cbxSelect_);
+    cbxSelect_->setCurrentIndex(index);
+  }
+  select(index + 1);
+}
+
+void Tfrm00::select(int n) {
+  if (failed_) return;
+  modes_->beforeModelChange();
+  try {
+    SelectScheme(schemes_, *this, static_cast<uint8_t>(n));
+    restartReached();
+  } catch (const std::exception& error) {
+    reportModelFailure(QString::fromUtf8(error.what()));
+  }
+}
+
+void Tfrm00::restartReached() {
+  if (shown_ != 0) {
+    reached_.Restart(schemes_.scheme(shown_));
+  } else {
+    reached_ = ReachedStates();
+  }
+  emit schemeSelected();
+}
+
+void Tfrm00::recordPress() {
+  if (shown_ == 0) return;
+  reached_.Record(schemes_.scheme(shown_));
+  emit pressShown();
+}
+
+void Tfrm00::showTruthTable() {
+  if (frmTruthTable_ == nullptr) frmTruthTable_ = new TfrmTruthTable(*this);
+  frmTruthTable_->open();
+}
+
+QString Tfrm00::schemeTitle(int n) {
+  return ListTitle(n);
+}
+
+// The two windows are made when first wanted: most sessions never open them, and their texts'
+// layout is a noticeable part of start-up.
+TfrmHelp* Tfrm00::helpWindow() {
+  if (frmHelp_ == nullptr) frmHelp_ = new TfrmHelp(this);
+  return frmHelp_;
+}
+
+TfrmAbout* Tfrm00::aboutWindow() {
+  if (frmAbout_ == nullptr) {
+    frmAbout_ = new TfrmAbout(this);
+    frmAbout_->setScheme(shown_);
+  }
+  return frmAbout_;
+}
+
+void Tfrm00::btnHelpClick() {
+  helpWindow()->exec();
+}
+
+void Tfrm00::btnTimingClick() {
+  if (!timingHook_) return;
+  modes_->beforeModelChange();
+  std::string error;
+  try {
+    error = timingHook_();
+  } catch (const std::exception& thrown) {
+    error = thrown.what();
+  }
+  for (SchemePanel* panel : panels_) {
+    if (panel != nullptr) panel->showModel();
+  }
+  recordPress();  // the run leaves the schemes it times in their selection state
+  modes_->afterModelChange();
+  if (error.empty()) {
+    QMessageBox::information(
+        this, windowTitle(),
+        QString::fromLatin1(kTimingCompleteText.data(),
+                            static_cast<qsizetype>(kTimingCompleteText.size())));
+  } else {
+    QMessageBox::critical(this, windowTitle(), QString::fromStdString(error));
+  }
+}
+
+// The model is broken (a damaged picture): say why, then end the program with exit code 1.
+// Queued, so that it also works before the event loop has started.
+void Tfrm00::reportModelFailure(const QString& message) {
+  if (failed_) return;
+  failed_ = true;
+  QMetaObject::invokeMethod(
+      this,
+      [this, message] {
+        QMessageBox::critical(this, windowTitle(), message);
+        QCoreApplication::exit(1);
+      },
+      Qt::QueuedConnection);
+}
+
+}  // namespace kvir

@@ -1,0 +1,158 @@
+#pragma once
+// The main window: the scheme list, the help button and the scheme area below them.
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <string>
+
+#include "app/shell/options.h"
+#include "circuit/scheme_set.h"
+#include "learning/reached_rows.h"
+#include "render/zoom.h"
+
+class QComboBox;
+class QPushButton;
+class QScrollArea;
+
+namespace kvir {
+
+class LearningModes;
+class PanelActions;
+class PanelPictures;
+class SchemePanel;
+class TfrmAbout;
+class TfrmHelp;
+class TfrmTruthTable;
+
+/// frm00: "KVIR v1.0", a fixed white 820 × 688 client area (at 100 %, scaled with the zoom)
+/// centred on the screen when first shown. Owns the sixteen hidden scheme windows frm01 … frm16
+/// with their panels, and the help window. Builds the schemes when first shown and places the
+/// selected scheme's panel at 0, 23.
+class Tfrm00 : public QWidget, public PanelHost {
+  Q_OBJECT
+
+ public:
+  /// Start-up of the schemes: InitSchemes, or a stand-in.
+  using InitProc = void (*)(SchemeSet& set, PanelHost& host);
+  /// Runs the timing benchmark; returns an empty string on success, else the failure's message.
+  using TimingHook = std::function<std::string()>;
+
+  /// The window over `schemes`, which outlive it; `init` runs once, at the first showing.
+  explicit Tfrm00(SchemeSet& schemes, InitProc init = InitSchemes, QWidget* parent = nullptr);
+
+  void ReturnPanel(int n) override;
+  void PlacePanel(int n, int left, int top) override;
+
+  /// What btnTiming runs.
+  void setTimingHook(TimingHook hook) { timingHook_ = std::move(hook); }
+  /// Ends the program with exit code 0 right after the window's first complete paint.
+  void setQuitAfterFirstPaint(bool quit) { quitAfterFirstPaint_ = quit; }
+  /// Shows every scheme in the clear view (on) or plainly, without changing any level, and ticks
+  /// its switch to match. The switch calls it too, and remembers the choice.
+  void setClearView(bool on);
+
+  /// Scales the whole window to `percent`, one of kZoomLevels (others change nothing): the list,
+  /// the buttons and the panels, each picture drawn for that zoom. The window grows or shrinks
+  /// to fit and stays on the screen; where the screen is too small, the scheme area scrolls.
+  void setZoom(int percent);
+  int zoom() const { return zoom_; }
+
+  /// Switches the learning mode `mode` on, as its action would.
+  void startLearningMode(LearningMode mode);
+
+  SchemeSet& schemes() const { return schemes_; }
+  /// The scheme whose panel is in the window, 0 for none.
+  int shownScheme() const { return shown_; }
+  /// The input states set on the shown scheme since it was selected.
+  const ReachedStates& reachedStates() const { return reached_; }
+  /// Scheme n's title as the list shows it.
+  static QString schemeTitle(int n);
+  /// The shown scheme's model, or null while the scheme area is empty.
+  Scheme* shownSchemeModel() const;
+  /// Scheme n's panel pnlNN, made when first wanted.
+  SchemePanel* panel(int n);
+  /// The help window frmHelp and the window "О схеме" frmAbout, made when first wanted.
+  TfrmHelp* helpWindow();
+  TfrmAbout* aboutWindow();
+
+ signals:
+  /// A scheme has been selected (or the scheme area emptied), again or anew.
+  void schemeSelected();
+  /// A press on the shown scheme is on the screen.
+  void pressShown();
+
+ public slots:
+  /// Runs the timing hook and reports its outcome in a message box.
+  void btnTimingClick();
+  /// Opens the truth-table window, or raises it.
+  void showTruthTable();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  /// Tab and Shift+Tab: the list, the help button, then the shown scheme's input buttons.
+  bool focusNextPrevChild(bool next) override;
+  /// Ctrl+C copies the picture while the list's text field has the focus too.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private slots:
+  void cbxSelectActivated(int index);
+  void cbxSelectEdited(const QString& text);
+  void btnHelpClick();
+  void reportModelFailure(const QString& message);
+
+ private:
+  void createSelector();
+  void createSchemeWindows();
+  SchemePanel* makePanel(int n);
+  void createTimingButton();
+  /// The list's titles and the button's text in the current language.
+  void retranslate();
+  void createActions();
+  /// Runs `run` on the shown scheme, if any.
+  void withShownScheme(const std::function<void(const Scheme&)>& run);
+  void select(int n);
+  /// Starts the record of reached states over on the scheme just selected.
+  void restartReached();
+  void recordPress();
+  /// Notes that scheme n (0: none) is the one shown now.
+  void setShown(int n);
+  void applyStyle();
+  void fitToScreen();
+  void useScrollArea(bool scrolls, const QRect& area);
+  /// Where the shown panel lives: the window, or its scrolling scheme area.
+  QWidget* panelHost();
+  int panelTop() const;
+  void placeShownPanel(int n);
+  void placePanelAt(int n, QWidget* host, const QPoint& at);
+
+  SchemeSet& schemes_;
+  InitProc init_;
+  TimingHook timingHook_;
+  std::array<QWidget*, kSchemeCount> schemeWindows_{};
+  std::array<SchemePanel*, kSchemeCount> panels_{};  ///< null until made
+  QComboBox* cbxSelect_ = nullptr;
+  QPushButton* btnHelp_ = nullptr;
+  QPushButton* btnTiming_ = nullptr;
+  QWidget* background_ = nullptr;      ///< pnl00
+  QScrollArea* scrollArea_ = nullptr;  ///< made when a zoomed window first cannot fit the screen
+  int zoom_ = kPlainZoom;
+  bool clearView_ = false;
+  TfrmHelp* frmHelp_ = nullptr;              ///< made when first wanted
+  TfrmTruthTable* frmTruthTable_ = nullptr;  ///< made when first opened
+  TfrmAbout* frmAbout_ = nullptr;            ///< made when first wanted
+  PanelActions* actions_ = nullptr;
+  PanelPictures* pictures_ = nullptr;
+  int shown_ = 0;
+  ReachedStates reached_;
+  LearningModes* modes_ = nullptr;
+  bool initialized_ = false;
+  bool failed_ = false;
+  bool quitAfterFirstPaint_ = false;
+  bool painted_ = false;
+};
+
+}  // namespace kvir

@@ -1,0 +1,108 @@
+#include "app/windows/helpwindow.h"
+
+#include <QEvent>
+#include <QFontMetricsF>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <QStyle>
+
+namespace kvir {
+namespace {
+
+// Blanks at line ends belong to the text.
+QString HelpText() {
+  return TfrmHelp::tr(
+      "Выбор схемы осуществляется в раскрывающемся \n"
+      "списке, расположенном слева от кнопки \"Помощь\".\n"
+      "\n"
+      "В схемах с шифраторами в результате однократного \n"
+      "нажатия кнопки устанавливается бит входа, \n"
+      "соответствующего нажатой кнопке, и сбрасывает \n"
+      "все остальные биты входов в начальное значение.\n"
+      "\n"
+      "В схемах с дешифраторами нажатие кнопки \n"
+      "производит инверсию бита входа, соответствующего \n"
+      "нажатой кнопке. ");
+}
+
+constexpr qreal kSmallestTextSize = 6;  // points
+
+// The text is laid out for a font in which every line fits the memo's width. Where a wider font
+// stands in for it, a smaller size keeps each line on one row and all of them in view.
+void FitFontToText(QPlainTextEdit* memo) {
+  const QStringList lines = memo->toPlainText().split(QLatin1Char('\n'));
+  const qreal border = 2 * (memo->frameWidth() + memo->document()->documentMargin());
+  const qreal width = memo->width() - border - memo->cursorWidth();
+  const qreal height = memo->height() - border;
+  QFont font = memo->font();
+  for (qreal size = font.pointSizeF(); size > kSmallestTextSize; size -= 0.5) {
+    font.setPointSizeF(size);
+    const QFontMetricsF metrics(font);
+    qreal widest = 0;
+    for (const QString& line : lines) widest = qMax(widest, metrics.horizontalAdvance(line));
+    if (widest <= width && metrics.lineSpacing() * lines.size() <= height) break;
+  }
+  memo->setFont(font);
+}
+
+constexpr Qt::WindowFlags kHelpFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                       Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                                       Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint;
+
+}  // namespace
+
+TfrmHelp::TfrmHelp(QWidget* parent)
+    : QDialog(parent, kHelpFlags),
+      memHelp_(new QPlainTextEdit(this)),
+      btnOK_(new QPushButton(QStringLiteral("OK"), this)) {
+  setObjectName(QStringLiteral("frmHelp"));
+  setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+  setFixedSize(281, 181);
+
+  memHelp_->setObjectName(QStringLiteral("memHelp"));
+  memHelp_->setGeometry(0, 0, 281, 153);
+  memHelp_->setReadOnly(true);
+  memHelp_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  memHelp_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  retranslate();
+
+  btnOK_->setObjectName(QStringLiteral("btnOK"));
+  btnOK_->setGeometry(93, 156, 95, 25);
+  btnOK_->setDefault(true);
+  connect(btnOK_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void TfrmHelp::retranslate() {
+  setWindowTitle(tr("KVIR - Помощь"));
+  memHelp_->setPlainText(HelpText());
+  memHelp_->setFont(font());  // the size fitted to the text before is no guide for this one
+  fitted_ = false;
+  if (isVisible()) fitText();
+}
+
+// The size is fitted when the text is first shown: the fonts' metrics cost a noticeable part of
+// start-up, and most sessions never open the help.
+void TfrmHelp::fitText() {
+  if (fitted_) return;
+  FitFontToText(memHelp_);
+  fitted_ = true;
+}
+
+void TfrmHelp::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QDialog::changeEvent(event);
+}
+
+// Centred on the main window's client area every time; QDialog's own placement guesses at frame
+// sizes and lands off centre where there is no window manager.
+void TfrmHelp::showEvent(QShowEvent* event) {
+  if (parentWidget() != nullptr) {
+    const QRect over = parentWidget()->window()->geometry();
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), over));
+  }
+  fitText();
+  QDialog::showEvent(event);
+}
+
+}  // namespace kvir

@@ -1,0 +1,279 @@
+#include "app/windows/truthtablewindow.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTableView>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <span>
+
+#include "app/shell/mainwindow.h"
+#include "app/windows/truthtablemodel.h"
+#include "io/output_file.h"
+#include "learning/reached_rows.h"
+#include "learning/truth_table.h"
+
+namespace kvir {
+namespace {
+
+constexpr int kFirstHeight = 560;
+constexpr int kResizeSampleRows = 8;
+constexpr int kRowPadding = 6;  // every cell is one digit: the labels set the widths
+
+std::span<const uint8_t> Bytes(const std::string& text) {
+  return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
+}
+
+}  // namespace
+
+QRect PlaceBeside(const QRect& main, const QSize& size, const QRect& available) {
+  const QSize fitted = size.boundedTo(available.size());
+  int left = main.right() + 1;
+  if (left + fitted.width() - 1 > available.right()) {
+    const int onLeft = main.left() - fitted.width();
+    left = onLeft >= available.left() ? onLeft : available.right() + 1 - fitted.width();
+  }
+  const int top = std::clamp(main.top(), available.top(), available.bottom() + 1 - fitted.height());
+  return {QPoint(left, top), fitted};
+}
+
+TfrmTruthTable::TfrmTruthTable(Tfrm00& main) : QWidget(&main, Qt::Window), main_(main) {
+  setObjectName(QStringLiteral("frmTruthTable"));
+  createWidgets();
+  retranslate();
+  connect(&main, &Tfrm00::schemeSelected, this, &TfrmTruthTable::followSelection);
+  connect(&main, &Tfrm00::pressShown, this, &TfrmTruthTable::followPress);
+}
+
+// The tables go before the child widgets, which may still ask the model about them.
+TfrmTruthTable::~TfrmTruthTable() {
+  model_->setTable(nullptr, {});
+}
+
+void TfrmTruthTable::createWidgets() {
+  lblTitle_ = new QLabel(this);
+  lblTitle_->setObjectName(QStringLiteral("lblTitle"));
+  lblTitle_->setWordWrap(true);
+
+  model_ = new TruthTableModel(this);
+  tblTruth_ = new QTableView(this);
+  tblTruth_->setObjectName(QStringLiteral("tblTruth"));
+  tblTruth_->setModel(model_);
+  tblTruth_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  tblTruth_->setSelectionMode(QAbstractItemView::NoSelection);
+  tblTruth_->horizontalHeader()->setResizeContentsPrecision(kResizeSampleRows);
+  tblTruth_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  tblTruth_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + kRowPadding);
+
+  lblCount_ = new QLabel(this);
+  lblCount_->setObjectName(QStringLiteral("lblCount"));
+  chkHideOff_ = new QCheckBox(this);
+  chkHideOff_->setObjectName(QStringLiteral("chkHideOff"));
+  connect(chkHideOff_, &QCheckBox::toggled, this, &TfrmTruthTable::hideSwitchedOff);
+  btnSave_ = new QPushButton(this);
+  btnSave_->setObjectName(QStringLiteral("btnSave"));
+  connect(btnSave_, &QPushButton::clicked, this, &TfrmTruthTable::saveAs);
+
+  actCopy_ = new QAction(this);
+  actCopy_->setObjectName(QStringLiteral("actCopy"));
+  actCopy_->setShortcut(QKeySequence::Copy);
+  actCopy_->setShortcutContext(Qt::WindowShortcut);
+  connect(actCopy_, &QAction::triggered, this, &TfrmTruthTable::copyTable);
+  addAction(actCopy_);
+
+  lblCount_->setWordWrap(true);
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(chkHideOff_);
+  bottom->addStretch(1);
+  bottom->addWidget(btnSave_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(lblTitle_);
+  layout->addWidget(tblTruth_, 1);
+  layout->addWidget(lblCount_);
+  layout->addLayout(bottom);
+}
+
+void TfrmTruthTable::retranslate() {
+  setWindowTitle(tr("Таблица истинности"));
+  chkHideOff_->setText(tr("Скрыть строки, где схема выключена"));
+  btnSave_->setText(tr("Сохранить…"));
+  actCopy_->setText(tr("Копировать таблицу"));
+  lblTitle_->setText(scheme_ ? Tfrm00::schemeTitle(scheme_) : QString());
+  showCount();
+}
+
+void TfrmTruthTable::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::LanguageChange) retranslate();
+  QWidget::changeEvent(event);
+}
+
+void TfrmTruthTable::open() {
+  if (stale_) refresh();
+  if (!placed_) {
+    placed_ = true;
+    fitBesideMain();
+  }
+  show();
+  raise();
+  activateWindow();
+}
+
+void TfrmTruthTable::showEvent(QShowEvent* event) {
+  if (stale_) refresh();
+  QWidget::showEvent(event);
+}
+
+// The width that shows every column of the table without scrolling sideways.
+int TfrmTruthTable::wantedWidth() const {
+  const int tableWidth = tblTruth_->verticalHeader()->sizeHint().width() +
+                         tblTruth_->horizontalHeader()->length() + 2 * tblTruth_->frameWidth() +
+                         tblTruth_->verticalScrollBar()->sizeHint().width();
+  const QMargins margins = layout()->contentsMargins();
+  return std::max(tableWidth + margins.left() + margins.right(), sizeHint().width());
+}
+
+// A wider table (another scheme) widens the window where it stands, as far as its screen allows;
+// a narrower one leaves it as the student has it.
+void TfrmTruthTable::growToTable() {
+  const int wanted = wantedWidth();
+  if (!placed_ || wanted <= width()) return;
+  QScreen* screen = this->screen();
+  const int room = screen ? screen->availableGeometry().right() - geometry().left() + 1 : wanted;
+  resize(std::max(width(), std::min(wanted, room)), height());
+}
+
+// As wide as the table wants, as high as the main window, beside it on its screen.
+void TfrmTruthTable::fitBesideMain() {
+  ensurePolished();
+  const QRect frame = main_.frameGeometry();
+  const QMargins decoration(
+      main_.geometry().left() - frame.left(), main_.geometry().top() - frame.top(),
+      frame.right() - main_.geometry().right(), frame.bottom() - main_.geometry().bottom());
+  const QSize wanted(wantedWidth(), std::max(kFirstHeight, main_.height()));
+  QScreen* screen = main_.screen();
+  const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(), wanted);
+  const QRect outer =
+      PlaceBeside(frame, wanted.grownBy(decoration), available).marginsRemoved(decoration);
+  // move() places the frame, resize() sizes what lies inside it.
+  resize(outer.size());
+  move(outer.topLeft() - QPoint(decoration.left(), decoration.top()));
+}
+
+const TruthTableView* TfrmTruthTable::viewOf(int n) {
+  std::unique_ptr<TruthTableView>& view = views_.at(n - 1);
+  if (!view) {
+    view = std::make_unique<TruthTableView>(
+        StudentView(main_.schemes().scheme(n), ComputeTruthTable(n)));
+  }
+  return view.get();
+}
+
+// While hidden the window only notes that it must catch up when shown again.
+void TfrmTruthTable::followSelection() {
+  if (isVisible()) {
+    refresh();
+  } else {
+    stale_ = true;
+  }
+}
+
+void TfrmTruthTable::refresh() {
+  stale_ = false;
+  scheme_ = main_.shownScheme();
+  const TruthTableView* view = scheme_ ? viewOf(scheme_) : nullptr;
+  model_->setTable(view, view ? main_.reachedStates().RowsReached(*view) : std::vector<bool>());
+  tblTruth_->resizeColumnsToContents();
+  growToTable();
+  // A scheme without enables shows the switch off and greyed; the choice waits for the next
+  // scheme that has them.
+  const bool offered = view && CanHideSwitchedOff(*view);
+  const QSignalBlocker quiet(chkHideOff_);
+  chkHideOff_->setEnabled(offered);
+  chkHideOff_->setChecked(offered && hideOff_);
+  btnSave_->setEnabled(view != nullptr);
+  lblTitle_->setText(scheme_ ? Tfrm00::schemeTitle(scheme_) : QString());
+  showCurrent();
+}
+
+void TfrmTruthTable::followPress() {
+  if (!isVisible()) {
+    stale_ = true;
+    return;
+  }
+  showCurrent();
+}
+
+void TfrmTruthTable::hideSwitchedOff(bool hide) {
+  hideOff_ = hide;
+  model_->hideSwitchedOff(hide);
+  showCurrent();
+}
+
+void TfrmTruthTable::showCurrent() {
+  const TruthTableView* view = scheme_ ? viewOf(scheme_) : nullptr;
+  model_->setCurrent(view ? CurrentRow(*view, main_.schemes().scheme(scheme_)) : -1);
+  const int shown = model_->shownRowOf(model_->currentRow());
+  if (shown >= 0) {
+    // The keyboard's place in the table follows, so that the arrow keys start from there.
+    tblTruth_->setCurrentIndex(model_->index(shown, 0));
+    tblTruth_->scrollTo(model_->index(shown, 0), QAbstractItemView::EnsureVisible);
+  }
+  showCount();
+}
+
+void TfrmTruthTable::showCount() {
+  if (scheme_ == 0) {
+    lblCount_->clear();
+    return;
+  }
+  QString count = tr("пройдено %1 из %2").arg(model_->reachedShown()).arg(model_->rowCount());
+  if (model_->hiddenCount() > 0) {
+    count += tr(", скрыто строк, где схема выключена: %1").arg(model_->hiddenCount());
+    if (model_->currentRow() >= 0 && model_->shownRowOf(model_->currentRow()) < 0) {
+      count += tr("; сейчас схема выключена");
+    }
+  }
+  lblCount_->setText(count);
+}
+
+std::string TfrmTruthTable::tableText(char separator) const {
+  return scheme_ ? FormatTable(*views_.at(scheme_ - 1), separator) : std::string();
+}
+
+void TfrmTruthTable::copyTable() {
+  if (scheme_ == 0) return;
+  QGuiApplication::clipboard()->setText(QString::fromStdString(tableText('\t')));
+}
+
+void TfrmTruthTable::saveAs() {
+  if (scheme_ == 0) return;
+  const QString suggested =
+      QStringLiteral("kvir-table-%1.csv").arg(scheme_, 2, 10, QLatin1Char('0'));
+  const QString path = QFileDialog::getSaveFileName(this, tr("Сохранить таблицу истинности"),
+                                                    suggested, tr("Таблицы CSV (*.csv)"));
+  if (!path.isEmpty()) save(path);
+}
+
+bool TfrmTruthTable::save(const QString& path) {
+  const FileStatus status =
+      WriteOutputFile(QFile::encodeName(path).toStdString(), Bytes(tableText(',')));
+  if (status.ok()) return true;
+  QMessageBox box(QMessageBox::Critical, windowTitle(), tr("Таблица не сохранена."),
+                  QMessageBox::Ok, this);
+  box.setInformativeText(QString::fromStdString(status.message()));
+  box.exec();
+  return false;
+}
+
+}  // namespace kvir
