@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/schemes/scheme_test_util.h"
+#include "tests/circuit/scheme_test_util.h"
 
 namespace kvir {
 namespace {

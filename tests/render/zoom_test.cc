@@ -11,7 +11,7 @@
 #include "render/loaders.h"
 #include "render/panel_geometry.h"
 #include "render/panel_image.h"
-#include "tests/schemes/scheme_test_util.h"
+#include "tests/circuit/scheme_test_util.h"
 
 namespace kvir {
 namespace {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "circuit/gate_schemes.h"
-#include "tests/schemes/scheme_test_util.h"
+#include "tests/circuit/scheme_test_util.h"
 
 namespace kvir {
 namespace {

@@ -10,7 +10,7 @@
 #include "core/chips.h"
 #include "core/gates.h"
 #include "render/loaders.h"
-#include "tests/schemes/scheme_test_util.h"
+#include "tests/circuit/scheme_test_util.h"
 
 namespace kvir {
 namespace {

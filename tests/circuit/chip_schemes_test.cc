@@ -14,7 +14,7 @@
 
 #include "circuit/names.h"
 #include "circuit/scheme_set.h"
-#include "tests/schemes/scheme_test_util.h"
+#include "tests/circuit/scheme_test_util.h"
 
 namespace kvir {
 namespace {

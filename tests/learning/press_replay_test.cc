@@ -8,7 +8,7 @@
 #include <numeric>
 #include <set>
 
-#include "tests/schemes/scheme_test_util.h"
+#include "tests/circuit/scheme_test_util.h"
 
 namespace kvir {
 namespace {

@@ -9,7 +9,7 @@
 #include <map>
 #include <set>
 
-#include "tests/schemes/scheme_test_util.h"
+#include "tests/circuit/scheme_test_util.h"
 
 namespace kvir {
 namespace {

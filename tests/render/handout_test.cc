@@ -6,7 +6,7 @@
 
 #include "circuit/schemes.h"
 #include "render/panel_geometry.h"
-#include "tests/schemes/scheme_test_util.h"
+#include "tests/circuit/scheme_test_util.h"
 
 namespace kvir {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "render/loaders.h"
 #include "render/resources.h"
-#include "tests/schemes/scheme_test_util.h"
+#include "tests/circuit/scheme_test_util.h"
 
 namespace kvir {
 namespace {
