@@ -1,12 +1,12 @@
 #pragma once
-// The languages of the program's texts. Russian is the default everywhere.
+// The languages of the program's texts (core/language.h) and how a command line names them.
 
 #include <optional>
 #include <string_view>
 
-namespace kvir {
+#include "core/language.h"
 
-enum class Language { kRussian, kEnglish };
+namespace kvir {
 
 /// "ru" or "en"; nothing for any other text.
 std::optional<Language> ParseLanguage(std::string_view code);

@@ -15,6 +15,7 @@
 #include "cli/options.h"
 #include "cli/session.h"
 #include "cli/truth_table.h"
+#include "io/error_texts.h"
 #include "io/output_file.h"
 #include "render/handout.h"
 #include "render/loaders.h"
@@ -152,7 +153,7 @@ void Render(const CommandLine& line, std::ostream& out) {
   const std::vector<uint8_t> png = EncodePng(RenderedPicture(session.scheme(), line));
   if (path == kStandardOutputName) out.flush();  // whatever is buffered goes first
   const FileStatus status = WriteOutputFile(path, png);
-  if (!status.ok()) throw std::runtime_error(status.message());
+  if (!status.ok()) throw std::runtime_error(FileStatusMessage(status, line.language));
   if (path != kStandardOutputName) out << path << '\n';
 }
 

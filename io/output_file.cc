@@ -14,44 +14,8 @@ namespace {
 constexpr int kMaxLinkHops = 40;  // as the kernel allows in one path
 constexpr int kTemporaryNameTries = 100;
 
-struct ErrorText {
-  int error;
-  const char* russian;
-  const char* english;
-};
-
-constexpr ErrorText kErrorTexts[] = {
-    {ENOENT, "нет такого файла или каталога", "no such file or directory"},
-    {EACCES, "отказано в доступе", "permission denied"},
-    {EPERM, "операция не позволена", "operation not permitted"},
-    {ENOSPC, "нет места на устройстве", "no space left on device"},
-    {EDQUOT, "превышена дисковая квота", "disk quota exceeded"},
-    {EISDIR, "это каталог", "is a directory"},
-    {ENOTDIR, "часть пути не является каталогом", "a part of the path is not a directory"},
-    {EROFS, "файловая система только для чтения", "read-only file system"},
-    {EIO, "ошибка ввода-вывода", "input/output error"},
-    {EEXIST, "файл уже существует", "file exists"},
-    {ENAMETOOLONG, "слишком длинное имя файла", "file name too long"},
-    {ELOOP, "слишком много символических ссылок", "too many symbolic links"},
-    {EFBIG, "файл слишком велик", "file too large"},
-    {EPIPE, "канал закрыт читающей стороной", "broken pipe"},
-    {ENXIO, "нет такого устройства или адреса", "no such device or address"},
-    {ENODEV, "нет такого устройства", "no such device"},
-    {EBUSY, "устройство или ресурс занято", "device or resource busy"},
-    {ETXTBSY, "файл занят", "text file busy"},
-    {EMFILE, "слишком много открытых файлов", "too many open files"},
-    {ENFILE, "слишком много открытых файлов в системе", "too many open files in system"},
-    {EINVAL, "недопустимый аргумент", "invalid argument"},
-    {EBADF, "неверный дескриптор файла", "bad file descriptor"},
-    {EXDEV, "файлы на разных устройствах", "invalid cross-device link"},
-    {ENOMEM, "не хватает памяти", "out of memory"},
-};
-
-FileStatus Failure(const std::string& path, std::string_view action, int error) {
-  std::string message = "Не удалось записать ";
-  message.append(path).append(": ");
-  if (!action.empty()) message.append(action).append(": ");
-  return FileStatus::Error(message.append(SystemErrorText(error)), error);
+FileStatus Failure(const std::string& path, FileStep step, int error) {
+  return FileStatus::Failed(step, error, path);
 }
 
 /// Writes all of `bytes` to `fd`; 0 or the errno of the failure.
@@ -76,26 +40,26 @@ FileStatus ResolveLinks(const std::string& path, std::string& resolved) {
   for (int hop = 0; hop < kMaxLinkHops; ++hop) {
     struct stat info;
     if (lstat(resolved.c_str(), &info) != 0) {
-      return errno == ENOENT ? FileStatus::Ok() : Failure(path, "", errno);
+      return errno == ENOENT ? FileStatus::Ok() : Failure(path, FileStep::kPath, errno);
     }
     if (!S_ISLNK(info.st_mode)) return FileStatus::Ok();
     std::string target(static_cast<size_t>(info.st_size > 0 ? info.st_size : 4096), '\0');
     const ssize_t length = readlink(resolved.c_str(), target.data(), target.size());
-    if (length < 0) return Failure(path, "не читается символическая ссылка", errno);
+    if (length < 0) return Failure(path, FileStep::kReadLink, errno);
     target.resize(static_cast<size_t>(length));
     resolved = target.starts_with('/') ? target : DirectoryOf(resolved) + target;
   }
-  return Failure(path, "", ELOOP);
+  return Failure(path, FileStep::kPath, ELOOP);
 }
 
 FileStatus WriteInPlace(const std::string& target, std::span<const uint8_t> bytes,
                         const std::string& path) {
   const int fd = open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
-  if (fd < 0) return Failure(path, "не открывается", errno);
+  if (fd < 0) return Failure(path, FileStep::kOpen, errno);
   const int error = WriteAll(fd, bytes);
   const int closed = close(fd) == 0 ? 0 : errno;
-  if (error != 0) return Failure(path, "ошибка записи", error);
-  if (closed != 0) return Failure(path, "ошибка закрытия", closed);
+  if (error != 0) return Failure(path, FileStep::kWrite, error);
+  if (closed != 0) return Failure(path, FileStep::kClose, closed);
   return FileStatus::Ok();
 }
 
@@ -125,9 +89,9 @@ class TemporaryFile {
 
   FileStatus Write(std::span<const uint8_t> bytes, const std::string& path) {
     if (const int error = WriteAll(fd_, bytes); error != 0) {
-      return Failure(path, "ошибка записи", error);
+      return Failure(path, FileStep::kWrite, error);
     }
-    if (fsync(fd_) != 0) return Failure(path, "ошибка fsync", errno);
+    if (fsync(fd_) != 0) return Failure(path, FileStep::kSync, errno);
     return FileStatus::Ok();
   }
 
@@ -135,9 +99,9 @@ class TemporaryFile {
   FileStatus Commit(const std::string& target, const std::string& path) {
     const int fd = fd_;
     fd_ = -1;
-    if (close(fd) != 0) return Failure(path, "ошибка закрытия", errno);
+    if (close(fd) != 0) return Failure(path, FileStep::kClose, errno);
     if (std::rename(path_.c_str(), target.c_str()) != 0) {
-      return Failure(path, "не переименовывается временный файл", errno);
+      return Failure(path, FileStep::kRename, errno);
     }
     remove_ = false;
     return FileStatus::Ok();
@@ -153,31 +117,23 @@ class TemporaryFile {
 FileStatus ReplaceAtomically(const std::string& target, std::span<const uint8_t> bytes,
                              const std::string& path) {
   TemporaryFile file(target);
-  if (file.error() != 0) return Failure(path, "не создаётся временный файл", file.error());
+  if (file.error() != 0) return Failure(path, FileStep::kCreateTemporary, file.error());
   FileStatus status = file.Write(bytes, path);
   return status.ok() ? file.Commit(target, path) : status;
 }
 
 }  // namespace
 
-std::string SystemErrorText(int error, Language language) {
-  const bool english = language == Language::kEnglish;
-  for (const ErrorText& known : kErrorTexts) {
-    if (known.error == error) return english ? known.english : known.russian;
-  }
-  return (english ? "system error " : "системная ошибка ") + std::to_string(error);
-}
-
 FileStatus WriteOutputFile(const std::string& path, std::span<const uint8_t> bytes) {
   if (path == kStandardOutputName) {
     const int error = WriteAll(STDOUT_FILENO, bytes);
-    return error == 0 ? FileStatus::Ok() : Failure("стандартный вывод", "", error);
+    return error == 0 ? FileStatus::Ok() : Failure(path, FileStep::kWrite, error);
   }
   std::string target;
   if (FileStatus status = ResolveLinks(path, target); !status.ok()) return status;
   struct stat info;
   if (stat(target.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-    if (S_ISDIR(info.st_mode)) return Failure(path, "", EISDIR);
+    if (S_ISDIR(info.st_mode)) return Failure(path, FileStep::kPath, EISDIR);
     return WriteInPlace(target, bytes, path);
   }
   return ReplaceAtomically(target, bytes, path);

@@ -11,41 +11,54 @@
 #include <span>
 #include <string>
 #include <string_view>
-
-#include "circuit/language.h"
+#include <utility>
 
 namespace kvir {
 
 /// The name that stands for the standard output.
 inline constexpr std::string_view kStandardOutputName = "-";
 
-/// The outcome of a write: ok, or a one-line Russian message naming the file and the cause, and
-/// the cause's system error number (errno).
+/// The step of a write that failed.
+enum class FileStep {
+  kNone,             ///< nothing failed
+  kPath,             ///< the path itself: a part of it, a loop of links, a directory at its end
+  kReadLink,         ///< reading a symbolic link on the way
+  kOpen,             ///< opening a device or FIFO to write in place
+  kCreateTemporary,  ///< creating the temporary file beside the target
+  kWrite,            ///< writing the bytes (to the standard output too)
+  kSync,             ///< flushing the temporary file to the disk
+  kClose,            ///< closing the file
+  kRename,           ///< renaming the temporary file over the target
+};
+
+/// The outcome of a write: ok, or the step that failed, its system error number (errno) and the
+/// path the write was asked for. The words for it are in io/error_texts.h, in either language.
 class FileStatus {
  public:
   static FileStatus Ok() { return FileStatus(); }
-  static FileStatus Error(std::string message, int error) {
-    return FileStatus(std::move(message), error);
+  static FileStatus Failed(FileStep step, int error, std::string path) {
+    return FileStatus(step, error, std::move(path));
   }
 
-  bool ok() const { return message_.empty(); }
-  /// Empty when ok.
-  const std::string& message() const { return message_; }
+  bool ok() const { return step_ == FileStep::kNone; }
+  /// kNone when ok.
+  FileStep step() const { return step_; }
   /// 0 when ok.
   int error() const { return error_; }
+  /// The path as the caller gave it ("-" for the standard output); empty when ok.
+  const std::string& path() const { return path_; }
 
  private:
   FileStatus() = default;
-  FileStatus(std::string message, int error) : message_(std::move(message)), error_(error) {}
+  FileStatus(FileStep step, int error, std::string path)
+      : step_(step), error_(error), path_(std::move(path)) {}
 
-  std::string message_;
+  FileStep step_ = FileStep::kNone;
   int error_ = 0;
+  std::string path_;
 };
 
 /// Writes all of `bytes` to `path` as described above. New files get mode 0666 less the umask.
 [[nodiscard]] FileStatus WriteOutputFile(const std::string& path, std::span<const uint8_t> bytes);
-
-/// The text for a system error number (errno) in `language`, for messages shown to the user.
-std::string SystemErrorText(int error, Language language = Language::kRussian);
 
 }  // namespace kvir

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <new>
 
+#include "io/error_texts.h"
 #include "io/output_file.h"
 
 // libpng reports errors by longjmp to the frame that called setjmp. Every function here that calls
@@ -280,7 +281,7 @@ void WritePngFile(const Picture& picture, const std::string& path) {
     throw PictureError("Не удалось записать " + path + ": " + error.what());
   }
   if (const FileStatus status = WriteOutputFile(path, bytes); !status.ok()) {
-    throw PictureError(status.message());
+    throw PictureError(FileStatusMessage(status));
   }
 }
 

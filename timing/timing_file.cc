@@ -4,7 +4,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
-#include <system_error>
+
+#include "io/error_texts.h"
 
 namespace kvir {
 
@@ -15,34 +16,12 @@ std::string Quoted(const std::string& path) {
   return "«" + path + "»";
 }
 
-}  // namespace
-
-std::string DescribeFileError(int err) {
-  switch (err) {
-    case ENOENT:
-      return "файл не найден";
-    case EACCES:
-    case EPERM:
-      return "доступ запрещён";
-    case EISDIR:
-      return "на месте файла находится каталог";
-    case ENOTDIR:
-      return "часть пути не является каталогом";
-    case ENOSPC:
-      return "нет места на устройстве";
-    case EDQUOT:
-      return "превышена дисковая квота";
-    case EFBIG:
-      return "превышен допустимый размер файла";
-    case EROFS:
-      return "файловая система доступна только для чтения";
-    case EIO:
-      return "ошибка ввода-вывода";
-    default:
-      return "системная ошибка " + std::to_string(err) + " (" +
-             std::generic_category().message(err) + ")";
-  }
+/// The reason for the system error `err`, in the words the file writer uses too.
+std::string Reason(int err) {
+  return SystemErrorText(err, Language::kRussian);
 }
+
+}  // namespace
 
 TimingFile::~TimingFile() {
   if (fd_ >= 0) ::close(fd_);
@@ -54,15 +33,14 @@ TimingResult TimingFile::Open() {
   } while (fd_ < 0 && errno == EINTR);
   if (fd_ < 0) {
     if (errno == ENOENT) return {"Файл " + Quoted(path_) + " не найден."};
-    return {"Не удалось открыть файл " + Quoted(path_) + ": " + DescribeFileError(errno) + "."};
+    return {"Не удалось открыть файл " + Quoted(path_) + ": " + Reason(errno) + "."};
   }
   struct stat status {};
   if (::fstat(fd_, &status) != 0) {
     const int err = errno;
     ::close(fd_);
     fd_ = -1;
-    return {"Не удалось узнать размер файла " + Quoted(path_) + ": " + DescribeFileError(err) +
-            "."};
+    return {"Не удалось узнать размер файла " + Quoted(path_) + ": " + Reason(err) + "."};
   }
   size_at_open_ = status.st_size;
   return {};
@@ -81,14 +59,14 @@ TimingResult TimingFile::Append(std::string_view bytes) {
 
 TimingResult TimingFile::FailAppend(int err, size_t written) {
   const std::string failure =
-      "Не удалось записать в файл " + Quoted(path_) + ": " + DescribeFileError(err) + ".";
+      "Не удалось записать в файл " + Quoted(path_) + ": " + Reason(err) + ".";
   if (written == 0) return {failure + " Файл не изменён."};
   int result;
   do {
     result = ::ftruncate(fd_, size_at_open_);
   } while (result != 0 && errno == EINTR);
   if (result != 0) {
-    return {failure + " Вернуть файлу прежний размер не удалось (" + DescribeFileError(errno) +
+    return {failure + " Вернуть файлу прежний размер не удалось (" + Reason(errno) +
             "), в конце файла осталась неполная запись."};
   }
   return {failure + " Файл не изменён."};
@@ -99,7 +77,7 @@ TimingResult TimingFile::Close() {
   const int fd = fd_;
   fd_ = -1;
   if (::close(fd) != 0 && errno != EINTR) {
-    return {"Не удалось закрыть файл " + Quoted(path_) + ": " + DescribeFileError(errno) + "."};
+    return {"Не удалось закрыть файл " + Quoted(path_) + ": " + Reason(errno) + "."};
   }
   return {};
 }

@@ -42,7 +42,4 @@ class TimingFile {
   off_t size_at_open_ = 0;
 };
 
-/// A short Russian description of the system error `err` ("нет места на устройстве").
-std::string DescribeFileError(int err);
-
 }  // namespace kvir

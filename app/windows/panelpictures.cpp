@@ -19,6 +19,7 @@
 #include "app/panel/panelpainter.h"
 #include "app/shell/language.h"
 #include "circuit/scheme_texts.h"
+#include "io/error_texts.h"
 #include "io/output_file.h"
 #include "render/handout.h"
 #include "render/panel_image.h"

@@ -18,8 +18,10 @@
 #include <algorithm>
 #include <span>
 
+#include "app/shell/language.h"
 #include "app/shell/mainwindow.h"
 #include "app/windows/truthtablemodel.h"
+#include "io/error_texts.h"
 #include "io/output_file.h"
 #include "learning/reached_rows.h"
 #include "learning/truth_table.h"
@@ -271,7 +273,7 @@ bool TfrmTruthTable::save(const QString& path) {
   if (status.ok()) return true;
   QMessageBox box(QMessageBox::Critical, windowTitle(), tr("Таблица не сохранена."),
                   QMessageBox::Ok, this);
-  box.setInformativeText(QString::fromStdString(status.message()));
+  box.setInformativeText(QString::fromStdString(FileStatusMessage(status, CurrentLanguage())));
   box.exec();
   return false;
 }

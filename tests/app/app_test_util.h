@@ -159,6 +159,7 @@ class PressCounter : public PressObserver {
 struct MessageSeen : QObject {
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QString text;
+  QString details;  ///< the informative text under it
 };
 
 inline void CloseNextMessageBox(MessageSeen& seen) {
@@ -167,6 +168,7 @@ inline void CloseNextMessageBox(MessageSeen& seen) {
     if (box == nullptr) return CloseNextMessageBox(seen);
     seen.icon = box->icon();
     seen.text = box->text();
+    seen.details = box->informativeText();
     box->accept();
   });
 }

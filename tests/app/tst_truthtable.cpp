@@ -18,6 +18,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "app/shell/language.h"
 #include "app/windows/truthtablemodel.h"
 #include "app/windows/truthtablewindow.h"
 #include "tests/app/app_test_util.h"
@@ -293,12 +294,35 @@ void TestTruthTable::saveWritesTheCsv() {
 
 void TestTruthTable::failingSaveSaysSoAndLeavesNoFile_data() {
   QTest::addColumn<QString>("where");
-  QTest::newRow("read-only directory") << QStringLiteral("locked/table.csv");
-  QTest::newRow("a file taken for a directory") << QStringLiteral("plain/table.csv");
+  QTest::addColumn<Language>("language");
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QString>("details");  // %1: the path
+  const QString ru = QStringLiteral("Таблица не сохранена.");
+  const QString en = QStringLiteral("The table was not saved.");
+  QTest::newRow("read-only directory")
+      << QStringLiteral("locked/table.csv") << Language::kRussian << ru
+      << QStringLiteral("Не удалось записать %1: не создаётся временный файл: отказано в доступе");
+  QTest::newRow("a file taken for a directory")
+      << QStringLiteral("plain/table.csv") << Language::kRussian << ru
+      << QStringLiteral("Не удалось записать %1: часть пути не является каталогом");
+  QTest::newRow("read-only directory, in English")
+      << QStringLiteral("locked/table.csv") << Language::kEnglish << en
+      << QStringLiteral("Could not write %1: cannot create a temporary file: permission denied");
+  QTest::newRow("a file taken for a directory, in English")
+      << QStringLiteral("plain/table.csv") << Language::kEnglish << en
+      << QStringLiteral("Could not write %1: a part of the path is not a directory");
+  QTest::newRow("a missing directory, in English")
+      << QStringLiteral("missing/table.csv") << Language::kEnglish << en
+      << QStringLiteral(
+             "Could not write %1: cannot create a temporary file: "
+             "no such file or directory");
 }
 
 void TestTruthTable::failingSaveSaysSoAndLeavesNoFile() {
   QFETCH(QString, where);
+  QFETCH(Language, language);
+  QFETCH(QString, text);
+  QFETCH(QString, details);
   QTemporaryDir dir;
   QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("locked")));
   QFile plain(dir.filePath(QStringLiteral("plain")));
@@ -310,11 +334,16 @@ void TestTruthTable::failingSaveSaysSoAndLeavesNoFile() {
   }
   OpenTable open(1);
   QVERIFY(open.tableShown);
+  SetLanguage(language);
   MessageSeen seen;
   CloseNextMessageBox(seen);
-  QVERIFY(!open.table->save(dir.filePath(where)));
+  const bool saved = open.table->save(dir.filePath(where));
+  SetLanguage(Language::kRussian);
+  QVERIFY(!saved);
   QCOMPARE(seen.icon, QMessageBox::Critical);
-  QCOMPARE(seen.text, QStringLiteral("Таблица не сохранена."));
+  QCOMPARE(seen.text, text);
+  // The reason comes in the window's language too, from the file writer's own words.
+  QCOMPARE(seen.details, details.arg(dir.filePath(where)));
   QCOMPARE(QDir(dir.filePath(QStringLiteral("locked")))
                .entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden),
            QStringList());

@@ -192,6 +192,26 @@ TEST_F(RenderOutputTest, FailuresExitOneWithARussianCauseAndChangeNothing) {
   EXPECT_EQ(Entries(dir_), (std::vector<std::string>{"locked", "taken.png"}));
 }
 
+// --lang en words the same failures in English; the path stays as given.
+TEST_F(RenderOutputTest, FailuresUnderLangEnAreWordedInEnglish) {
+  fs::create_directory(dir_ / "taken.png");
+  const struct {
+    std::string target;
+    const char* cause;
+  } cases[] = {
+      {"/dev/full", "write error: no space left on device"},
+      {(dir_ / "missing" / "out.png").string(),
+       "cannot create a temporary file: no such file or directory"},
+      {(dir_ / "taken.png").string(), "is a directory"},
+  };
+  for (const auto& c : cases) {
+    const CliRun run = Invoke({"--lang", "en", "render", "3", "IN02", "-o", c.target});
+    EXPECT_EQ(run.status, 1) << c.target;
+    EXPECT_EQ(run.err, "kvir-cli: Could not write " + c.target + ": " + c.cause + "\n");
+  }
+  EXPECT_EQ(Entries(dir_), (std::vector<std::string>{"taken.png"}));
+}
+
 TEST_F(RenderOutputTest, TheExtensionDecidesTheTypeAndOthersAreRefused) {
   struct Case {
     const char* name;

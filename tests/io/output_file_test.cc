@@ -1,7 +1,9 @@
-// The file writer called in-process: the texts it gives for system errors, and a write through
+// The file writer called in-process: the texts for system errors, and a write through
 // /dev/full reported as a value rather than thrown.
 
 #include "io/output_file.h"
+
+#include "io/error_texts.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -52,7 +54,7 @@ TEST(WriteOutputFile, ReportsAFullDeviceAsAValueAndLeavesTheDevice) {
   const std::vector<uint8_t> bytes(4096, 0x55);
   const FileStatus status = WriteOutputFile("/dev/full", bytes);
   EXPECT_FALSE(status.ok());
-  EXPECT_EQ(status.message(),
+  EXPECT_EQ(FileStatusMessage(status),
             "Не удалось записать /dev/full: ошибка записи: нет места на устройстве");
   EXPECT_EQ(status.error(), ENOSPC);
   struct stat info;

@@ -4,7 +4,8 @@ set(fuzz_binary ${CMAKE_CURRENT_BINARY_DIR}/kvir-fuzz-decode)
 set(fuzz_corpus ${CMAKE_CURRENT_BINARY_DIR}/fuzz_corpus)
 set(fuzz_sources ${here}/fuzz_decode.cc ${PROJECT_SOURCE_DIR}/render/picture.cc
                  ${PROJECT_SOURCE_DIR}/render/pixel_allocator.cc
-                 ${PROJECT_SOURCE_DIR}/io/output_file.cc)
+                 ${PROJECT_SOURCE_DIR}/io/output_file.cc
+                 ${PROJECT_SOURCE_DIR}/io/error_texts.cc)
 set(fuzz_warning_flags -Wall -Wextra -Wpedantic)
 if(KVIR_WERROR)
   list(APPEND fuzz_warning_flags -Werror)

@@ -193,7 +193,7 @@ TEST_F(TimingRunTest, Failure_AppendsNothingAndNamesTheFileAndTheCause) {
   } kCases[] = {
       {"missing file", Fault::kMissingFile, "не найден", false},
       {"directory in its place", Fault::kDirectory, "каталог", false},
-      {"read-only file", Fault::kReadOnlyFile, "доступ запрещён", false},
+      {"read-only file", Fault::kReadOnlyFile, "отказано в доступе", false},
       {"driver throws", Fault::kDriverThrows, "картинка повреждена", true},
   };
   for (const auto& c : kCases) {
@@ -259,7 +259,7 @@ TEST_F(TimingRunTest, Failure_WriteFailingPartWayLeavesEarlierContentsOnly) {
   }
   EXPECT_FALSE(result.ok());
   EXPECT_NE(result.error.find(path_), std::string::npos) << result.error;
-  EXPECT_NE(result.error.find("размер файла"), std::string::npos) << result.error;
+  EXPECT_NE(result.error.find("файл слишком велик"), std::string::npos) << result.error;
   EXPECT_EQ(ReadAll(path_), kEarlier);
 }
 
