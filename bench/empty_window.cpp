@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QWidget>
 
-#include "render/panel_geometry.h"
+#include "app/shell/window_layout.h"
 
 namespace {
 
@@ -30,7 +30,7 @@ class EmptyWindow : public QWidget {
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   EmptyWindow window;
-  window.setFixedSize(kvir::kPanelWidth, kvir::kPanelTop + kvir::kPanelHeight);
+  window.setFixedSize(kvir::kWindowWidth, kvir::kWindowHeight);
   window.show();
   return QApplication::exec();
 }

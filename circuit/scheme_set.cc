@@ -2,16 +2,14 @@
 
 #include <optional>
 
-#include "render/panel_geometry.h"
-
 namespace kvir {
 
-void HeadlessHost::ReturnPanel(int n) {
-  if (placed_ == n) placed_ = 0;
+void HeadlessHost::ReturnScheme(int n) {
+  if (shown_ == n) shown_ = 0;
 }
 
-void HeadlessHost::PlacePanel(int n, int, int) {
-  placed_ = n;
+void HeadlessHost::ShowScheme(int n) {
+  shown_ = n;
 }
 
 SchemeSet::SchemeSet() {
@@ -61,7 +59,7 @@ void SchemeSet::DecodePicturesAhead(PictureStyle style) {
   ahead_ = BeginPictures(*this, style);
 }
 
-void InitSchemes(SchemeSet& set, PanelHost& host) {
+void InitSchemes(SchemeSet& set, SchemeHost& host) {
   const std::unique_ptr<SchemePictureBatch> pictures = SchemePictures(set);
   pictures->Finish();
   for (int n = 1; n <= kSchemeCount; ++n) {
@@ -72,13 +70,13 @@ void InitSchemes(SchemeSet& set, PanelHost& host) {
   SelectScheme(set, host, 1);
 }
 
-void SelectScheme(SchemeSet& set, PanelHost& host, uint8_t n) {
-  for (int i = 1; i <= kSchemeCount; ++i) host.ReturnPanel(i);
+void SelectScheme(SchemeSet& set, SchemeHost& host, uint8_t n) {
+  for (int i = 1; i <= kSchemeCount; ++i) host.ReturnScheme(i);
   if (n < 1 || n > kSchemeCount) return;
   Scheme& scheme = set.scheme(n);
   ApplyInitialInputs(scheme);
   kSchemeTable[n - 1].press(scheme, scheme.indicators()[scheme.start]);
-  host.PlacePanel(n, 0, kPanelTop);
+  host.ShowScheme(n);
 }
 
 void SetPictureStyle(SchemeSet& set, PictureStyle style) {

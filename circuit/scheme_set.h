@@ -11,25 +11,26 @@
 
 namespace kvir {
 
-/// Where the panels live: the program reparents widgets, the tools and tests record the calls.
-class PanelHost {
+/// Where the schemes are shown. The program keeps one scheme in sight at a time and the others
+/// each in a place of its own; the tools and the tests only record the calls.
+class SchemeHost {
  public:
-  virtual ~PanelHost() = default;
-  /// Scheme n's panel goes back to its own hidden window.
-  virtual void ReturnPanel(int n) = 0;
-  /// Scheme n's panel goes into the main window at (left, top), over everything else.
-  virtual void PlacePanel(int n, int left, int top) = 0;
+  virtual ~SchemeHost() = default;
+  /// Scheme n goes back to its own place, out of sight.
+  virtual void ReturnScheme(int n) = 0;
+  /// Scheme n is the one in sight, over everything else.
+  virtual void ShowScheme(int n) = 0;
 };
 
-/// A host that only remembers which panel is placed.
-class HeadlessHost : public PanelHost {
+/// A host that only remembers which scheme is shown.
+class HeadlessHost : public SchemeHost {
  public:
-  void ReturnPanel(int n) override;
-  void PlacePanel(int n, int left, int top) override;
-  int placed() const { return placed_; }  ///< 0 when the scheme area is empty
+  void ReturnScheme(int n) override;
+  void ShowScheme(int n) override;
+  int shown() const { return shown_; }  ///< 0 when no scheme is shown
 
  private:
-  int placed_ = 0;
+  int shown_ = 0;
 };
 
 class SchemeSet {
@@ -56,11 +57,12 @@ class SchemeSet {
 };
 
 /// Start-up: each scheme's picture and netlist, then scheme 1.
-void InitSchemes(SchemeSet& set, PanelHost& host);
+void InitSchemes(SchemeSet& set, SchemeHost& host);
 
-/// Returns every panel; for n in 1 … 16 sets scheme n's initial inputs, presses its starting
-/// button while hidden, then places the panel at left 0, top 23. Any other n leaves it empty.
-void SelectScheme(SchemeSet& set, PanelHost& host, uint8_t n);
+/// Returns every scheme to its own place, 1 to 16; for n in 1 … 16 then sets scheme n's initial
+/// inputs, presses its starting button while it is out of sight, and only then shows it. Any
+/// other n leaves no scheme shown.
+void SelectScheme(SchemeSet& set, SchemeHost& host, uint8_t n);
 
 /// Gives every scheme's pictures the look of `style` (Restyle); no cell changes.
 void SetPictureStyle(SchemeSet& set, PictureStyle style);

@@ -1,17 +1,16 @@
 #pragma once
-// The panel every scheme is drawn on, and where the main window places it: right under the
-// scheme list, filling the window's width.
+// The size of the panel every scheme is drawn on: the picture composed of the scheme's picture
+// and its indicators. Where a window puts that picture is the window's own business.
 
 #include "render/zoom.h"
 
 namespace kvir {
 
+/// The panel picture's size at 100 %.
 inline constexpr int kPanelWidth = 820;
 inline constexpr int kPanelHeight = 665;
-/// The panel's top in the main window: the height of the scheme list above it.
-inline constexpr int kPanelTop = 23;
 
-/// The panel's size at `zoom` percent.
+/// The panel picture's size at `zoom` percent.
 constexpr int PanelWidth(int zoom) {
   return Scaled(kPanelWidth, zoom);
 }

@@ -20,20 +20,18 @@
 #include "app/shell/language.h"
 #include "app/shell/settings.h"
 #include "app/shell/timingoffer.h"
+#include "app/shell/window_layout.h"
 #include "app/shell/zoom.h"
 #include "app/windows/aboutwindow.h"
 #include "app/windows/helpwindow.h"
 #include "app/windows/panelpictures.h"
 #include "app/windows/truthtablewindow.h"
 #include "circuit/scheme_texts.h"
-#include "render/panel_geometry.h"
 #include "timing/timing.h"
 
 namespace kvir {
 namespace {
 
-constexpr int kWindowWidth = kPanelWidth;
-constexpr int kWindowHeight = kPanelTop + kPanelHeight;
 // The places of the list, the help button and the timing button at 100 %, and the font's size.
 constexpr QRect kSelectorPlace(0, 0, 744, 21);
 constexpr QRect kHelpButtonPlace(744, 0, 75, 19);
@@ -305,7 +303,7 @@ void Tfrm00::useScrollArea(bool scrolls, const QRect& area) {
   }
 }
 
-void Tfrm00::ReturnPanel(int n) {
+void Tfrm00::ReturnScheme(int n) {
   SchemePanel* panel = panels_.at(n - 1);
   if (shown_ == n) setShown(0);
   if (panel == nullptr || panel->parentWidget() == schemeWindows_[n - 1]) return;
@@ -313,10 +311,10 @@ void Tfrm00::ReturnPanel(int n) {
   panel->move(0, 0);
 }
 
-void Tfrm00::PlacePanel(int n, int left, int top) {
+void Tfrm00::ShowScheme(int n) {
   panel(n)->showModel();
   if (zoom_ == kPlainZoom) {
-    placePanelAt(n, this, QPoint(left, top));
+    placePanelAt(n, this, QPoint(0, kPanelTop));
   } else {
     placeShownPanel(n);
   }

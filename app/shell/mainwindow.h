@@ -28,22 +28,26 @@ class TfrmTruthTable;
 
 /// frm00: "KVIR v1.0", a fixed white 820 × 688 client area (at 100 %, scaled with the zoom)
 /// centred on the screen when first shown. Owns the sixteen hidden scheme windows frm01 … frm16
-/// with their panels, and the help window. Builds the schemes when first shown and places the
-/// selected scheme's panel at 0, 23.
-class Tfrm00 : public QWidget, public PanelHost {
+/// with their panels, and the help window. Builds the schemes when first shown. As the schemes'
+/// host it keeps each panel in its scheme's hidden window, and puts the shown scheme's panel
+/// under the list (see window_layout.h).
+class Tfrm00 : public QWidget, public SchemeHost {
   Q_OBJECT
 
  public:
   /// Start-up of the schemes: InitSchemes, or a stand-in.
-  using InitProc = void (*)(SchemeSet& set, PanelHost& host);
+  using InitProc = void (*)(SchemeSet& set, SchemeHost& host);
   /// Runs the timing benchmark; returns an empty string on success, else the failure's message.
   using TimingHook = std::function<std::string()>;
 
   /// The window over `schemes`, which outlive it; `init` runs once, at the first showing.
   explicit Tfrm00(SchemeSet& schemes, InitProc init = InitSchemes, QWidget* parent = nullptr);
 
-  void ReturnPanel(int n) override;
-  void PlacePanel(int n, int left, int top) override;
+  /// Scheme n's panel goes back into its own hidden window.
+  void ReturnScheme(int n) override;
+  /// Scheme n's panel goes into the window under the list, or into the scrolling scheme area
+  /// where the zoomed window needs one, over everything else.
+  void ShowScheme(int n) override;
 
   /// What btnTiming runs.
   void setTimingHook(TimingHook hook) { timingHook_ = std::move(hook); }

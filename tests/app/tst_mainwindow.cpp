@@ -109,7 +109,7 @@ class TimingFile {
   QString target_;
 };
 
-void DamagedPictureAtStartUp(SchemeSet&, PanelHost&) {
+void DamagedPictureAtStartUp(SchemeSet&, SchemeHost&) {
   throw PictureError("SCHEME05PNG: повреждённые данные");
 }
 

@@ -21,8 +21,8 @@
 #include "app/panel/focusframe.h"
 #include "app/panel/panelactions.h"
 #include "app/panel/panelpainter.h"
+#include "app/shell/window_layout.h"
 #include "app/windows/panelpictures.h"
-#include "render/panel_geometry.h"
 #include "tests/app/app_test_util.h"
 
 using namespace kvir;

@@ -486,9 +486,9 @@ TEST_F(ChipSchemes, SelectionRestoresTheInitialState) {
     // Every button once: scheme 10 is left with IN07 pressed and IN08 released.
     Press(c.scheme, s.def().buttons);
     Select(c.scheme == 10 ? 11 : 10);
-    EXPECT_EQ(built_.host.placed(), c.scheme == 10 ? 11 : 10);
+    EXPECT_EQ(built_.host.shown(), c.scheme == 10 ? 11 : 10);
     Select(c.scheme);
-    EXPECT_EQ(built_.host.placed(), c.scheme);
+    EXPECT_EQ(built_.host.shown(), c.scheme);
     ExpectInitialState(s, c);
     Press(c.scheme, s.def().start);
     Select(c.scheme);

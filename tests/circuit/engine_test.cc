@@ -284,26 +284,60 @@ TEST_P(EverySchemeTest, SelectingAgainRestoresTheInitialState) {
   }
 }
 
+// Notes each call with how many steps the scheme's recorder had seen by then.
+class StepCountingHost : public SchemeHost {
+ public:
+  explicit StepCountingHost(const StepRecorder& recorder) : recorder_(recorder) {}
+  void ReturnScheme(int n) override { Note("return", n); }
+  void ShowScheme(int n) override { Note("show", n); }
+  std::vector<std::string> calls;
+
+ private:
+  void Note(const char* what, int n) {
+    calls.push_back(std::string(what) + " " + std::to_string(n) + " after " +
+                    std::to_string(recorder_.steps.size()));
+  }
+  const StepRecorder& recorder_;
+};
+
+// The starting press runs while no scheme is shown: after every scheme is returned, and wholly
+// before the chosen one is shown, even when it was the one shown already.
+TEST_P(EverySchemeTest, StartingPressRunsOutOfSight) {
+  built.Select(GetParam());
+  for (uint16_t b : scheme().buttons) {
+    kSchemeTable[GetParam() - 1].press(scheme(), scheme().indicators()[b]);
+  }
+  StepRecorder rec;
+  scheme().observer = &rec;
+  StepCountingHost host(rec);
+  SelectScheme(built.set, host, static_cast<uint8_t>(GetParam()));
+  scheme().observer = nullptr;
+  ASSERT_FALSE(rec.steps.empty());
+  std::vector<std::string> expected;
+  for (int i = 1; i <= kSchemeCount; ++i)
+    expected.push_back("return " + std::to_string(i) + " after 0");
+  expected.push_back("show " + std::to_string(GetParam()) + " after " +
+                     std::to_string(rec.steps.size()));
+  EXPECT_EQ(host.calls, expected);
+}
+
 INSTANTIATE_TEST_SUITE_P(AllSixteen, EverySchemeTest, ::testing::Range(1, kSchemeCount + 1));
 
-class RecordingHost : public PanelHost {
+class RecordingHost : public SchemeHost {
  public:
-  void ReturnPanel(int n) override { calls.push_back("return " + std::to_string(n)); }
-  void PlacePanel(int n, int left, int top) override {
-    calls.push_back("place " + std::to_string(n) + " at " + std::to_string(left) + "," +
-                    std::to_string(top));
-  }
+  void ReturnScheme(int n) override { calls.push_back("return " + std::to_string(n)); }
+  void ShowScheme(int n) override { calls.push_back("show " + std::to_string(n)); }
   std::vector<std::string> calls;
 };
 
-TEST(SelectSchemeTest, ReturnsEveryPanelThenPlacesTheChosenOne) {
+TEST(SelectSchemeTest, ReturnsEverySchemeThenShowsTheChosenOne) {
   testing::BuiltSchemes built;
   for (int n : {0, 1, 7, 16, 17, 255}) {
     RecordingHost host;
     SelectScheme(built.set, host, static_cast<uint8_t>(n));
     std::vector<std::string> expected;
     for (int i = 1; i <= kSchemeCount; ++i) expected.push_back("return " + std::to_string(i));
-    if (n >= 1 && n <= 16) expected.push_back("place " + std::to_string(n) + " at 0,23");
+    if (n >= 1 && n <= 16) expected.push_back("show " + std::to_string(n));
     EXPECT_EQ(host.calls, expected) << n;
   }
 }
@@ -421,7 +455,7 @@ TEST(InitSchemesTest, BuildsEverySchemeAndShowsSchemeOne) {
   SchemeSet set;
   HeadlessHost host;
   InitSchemes(set, host);
-  EXPECT_EQ(host.placed(), 1);
+  EXPECT_EQ(host.shown(), 1);
   EXPECT_EQ(set.element_count(), 137);
   EXPECT_FALSE(set.scheme(16).picture.picture.empty());
 }
@@ -445,7 +479,7 @@ TEST(InitSchemesTest, FailsOnTheFirstUnsuitablePictureInSchemeOrder) {
     for (int n = 1; n <= kSchemeCount; ++n) {
       EXPECT_EQ(set.scheme(n).elements.empty(), n >= first) << "scheme " << n;
     }
-    EXPECT_EQ(host.placed(), 0);
+    EXPECT_EQ(host.shown(), 0);
   }
 }
 

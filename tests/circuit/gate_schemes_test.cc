@@ -245,7 +245,7 @@ TEST_P(GateSchemeTest, PressRedrawsEachLampRightAfterTheRunThatWroteIt) {
 
 TEST_P(GateSchemeTest, SelectionShowsTheInitialStateWhateverWasSetBefore) {
   Scheme& s = Select();
-  EXPECT_EQ(built.host.placed(), c().number);
+  EXPECT_EQ(built.host.shown(), c().number);
   ExpectState(s, c(), 0);
   std::string dirty = IndicatorName("IN", ButtonCount(c()) - 1);
   if (c().decoder) {
@@ -258,13 +258,13 @@ TEST_P(GateSchemeTest, SelectionShowsTheInitialStateWhateverWasSetBefore) {
   Press(dirty);
   const int other = c().number == 1 ? 2 : 1;
   built.Select(other);
-  EXPECT_EQ(built.host.placed(), other);
+  EXPECT_EQ(built.host.shown(), other);
   ForgetShownPictures(s);
   StepRecorder rec;
   s.observer = &rec;
   Select();
   s.observer = nullptr;
-  EXPECT_EQ(built.host.placed(), c().number);
+  EXPECT_EQ(built.host.shown(), c().number);
   EXPECT_EQ(Draws(rec), c().redraws);
   ExpectState(s, c(), 0);
 }

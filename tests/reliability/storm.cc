@@ -96,7 +96,7 @@ class Storm {
     current_ = 1;
     InitSchemes(set_, host_);
     ++report_.selections;
-    ExpectPlaced(1);
+    ExpectShown(1);
     CheckAll();
   }
 
@@ -109,7 +109,7 @@ class Storm {
     ++report_.selections;
     current_ = valid ? n : 0;
     if (valid) buttons_[n - 1] = reference::ButtonsAfterSelection(n);
-    ExpectPlaced(current_);
+    ExpectShown(current_);
     CheckAll();
   }
 
@@ -134,9 +134,9 @@ class Storm {
     for (Indicator& ind : set_.scheme(n).indicators()) ind.shown_resource = {};
   }
 
-  void ExpectPlaced(int n) {
-    if (host_.placed() != n) {
-      throw Fault{"panel " + std::to_string(host_.placed()) + " is placed, not " +
+  void ExpectShown(int n) {
+    if (host_.shown() != n) {
+      throw Fault{"scheme " + std::to_string(host_.shown()) + " is shown, not " +
                   std::to_string(n)};
     }
   }
@@ -215,7 +215,7 @@ class Storm {
   std::array<std::vector<ptrdiff_t>, kSchemeCount> button_index_;
   std::array<reference::Levels, kSchemeCount> buttons_;  ///< empty until first selected
   std::array<std::unordered_map<uint32_t, std::vector<int8_t>>, kSchemeCount> expected_;
-  int current_ = 0;  ///< the placed scheme, 0 for none
+  int current_ = 0;  ///< the shown scheme, 0 for none
   std::string last_action_;
   StormReport report_;
 };

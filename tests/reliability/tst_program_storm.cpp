@@ -54,12 +54,12 @@ class WatchedWindow : public Tfrm00 {
  public:
   using Tfrm00::Tfrm00;
 
-  void ReturnPanel(int n) override {
+  void ReturnScheme(int n) override {
     if (n == 1) placed = 0;
-    Tfrm00::ReturnPanel(n);
+    Tfrm00::ReturnScheme(n);
   }
-  void PlacePanel(int n, int left, int top) override {
-    Tfrm00::PlacePanel(n, left, top);
+  void ShowScheme(int n) override {
+    Tfrm00::ShowScheme(n);
     placed = n;
     buttons[n - 1] = reference::ButtonsAfterSelection(n);
   }

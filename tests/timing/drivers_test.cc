@@ -141,7 +141,7 @@ TEST_F(TimingBesideTest, Run_AppendsOneBlockAndLeavesSchemeOneShowingY0Pressed) 
   for (const char* out : {"OUT00", "OUT01", "OUT02"}) {
     EXPECT_EQ(scheme.At(out).shown_resource, "BIT0PNG") << out;
   }
-  EXPECT_EQ(host_.placed(), 1);
+  EXPECT_EQ(host_.shown(), 1);
 }
 
 TEST_F(TimingBesideTest, Run_AfterTheFileWasRemovedOrTheSchemesFreedAppendsNothing) {
