@@ -126,7 +126,7 @@ void Tfrm00::createSelector() {
 }
 
 // Each scheme window is a hidden child that holds its panel while the panel is not shown. Scheme
-// 1's panel is made now, as it is shown first; the others when first wanted: their 770 views are
+// 1's panel is made now, as it is shown first; the others when first wanted: their 789 views are
 // a noticeable part of start-up, and a session may never show most of them.
 void Tfrm00::createSchemeWindows() {
   for (int n = 1; n <= kSchemeCount; ++n) {
