@@ -35,26 +35,24 @@ window_caption() {
   xwininfo -id "$1" | sed -n 's/^xwininfo: Window id: [^"]*"\(.*\)"$/\1/p'
 }
 
-# window_matching PATTERN: prints the first visible window whose caption matches the extended
-# regular expression PATTERN, waiting up to ten seconds for one; fails when none comes.
-window_matching() {
+# first_window CONDITION VALUE: prints the first visible window whose caption ($2 in the awk
+# CONDITION) meets CONDITION with `value` set to VALUE, waiting up to ten seconds for one; fails
+# when none comes.
+first_window() {
   for _ in $(seq 100); do
-    found=$(visible_windows | awk -F '\t' -v pattern="$1" '$2 ~ pattern { print $1; exit }')
+    found=$(visible_windows | awk -F '\t' -v value="$2" "$1 { print \$1; exit }")
     [ -n "$found" ] && { echo "$found"; return 0; }
     sleep 0.1
   done
   return 1
 }
 
-# window_named TITLE: as window_matching, for the caption TITLE exactly.
-window_named() {
-  for _ in $(seq 100); do
-    found=$(visible_windows | awk -F '\t' -v title="$1" '$2 == title { print $1; exit }')
-    [ -n "$found" ] && { echo "$found"; return 0; }
-    sleep 0.1
-  done
-  return 1
-}
+# window_matching PATTERN: the first visible window whose caption matches the extended regular
+# expression PATTERN, as first_window finds it.
+window_matching() { first_window '$2 ~ value' "$1"; }
+
+# window_named TITLE: the first visible window captioned TITLE exactly, as first_window finds it.
+window_named() { first_window '$2 == value' "$1"; }
 
 # shows_at LEFT TOP PICTURE: waits up to five seconds until window $id shows the PNG file PICTURE
 # with its top left corner at LEFT, TOP, comparing with the program $compare; prints the last
