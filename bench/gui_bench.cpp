@@ -43,11 +43,12 @@ class PaintCounter : public QObject {
 /// The program's main window over its schemes, shown as the program shows it. Both live until
 /// the process ends.
 struct ShownProgram {
-  ShownProgram() : window(new Tfrm00(schemes)) {
+  ShownProgram() : window(new Tfrm00(schemes, pictures)) {
     window->show();
     QCoreApplication::processEvents();
   }
   SchemeSet schemes;
+  PanelPictureSet pictures{schemes};
   Tfrm00* window;
 };
 

@@ -6,7 +6,6 @@
 
 #include "core/arity.h"
 #include "core/routes.h"
-#include "render/loaders.h"
 
 namespace kvir {
 namespace {
@@ -234,16 +233,27 @@ bool IsButtonName(std::string_view name) {
   return name.starts_with("IN");
 }
 
-void PlacePicture(PictureControl& control, const PictureRect& rect) {
-  control.left = rect.left;
-  control.top = rect.top;
-  control.width = rect.width;
-  control.height = rect.height;
+uint16_t IndexIn(const Scheme& scheme, const Indicator& indicator) {
+  return static_cast<uint16_t>(&indicator - scheme.indicators().data());
+}
+
+AttachedObserver::AttachedObserver(Scheme& scheme) : scheme_(scheme), previous_(scheme.observer) {
+  scheme_.observer = this;
+}
+
+AttachedObserver::~AttachedObserver() {
+  scheme_.observer = previous_;
+}
+
+void AttachedObserver::OnExecute(int element_number) {
+  if (previous_ != nullptr) previous_->OnExecute(element_number);
+}
+
+void AttachedObserver::OnDraw(const Indicator& indicator) {
+  if (previous_ != nullptr) previous_->OnDraw(indicator);
 }
 
 Scheme::Scheme(const SchemeDef& def) : def_(&def) {
-  PlacePicture(picture, def.picture);
-  picture.Tag = def.number;
   std::vector<Indicator> placed = PlaceIndicators(def);
   indicator_count_ = placed.size();
   indicators_ = std::make_unique<Indicator[]>(indicator_count_);
@@ -313,7 +323,6 @@ void Press(Scheme& scheme, Indicator& clicked) {
   PressObserver* observer = scheme.observer;
   InputStep(scheme, clicked);
   for (uint16_t b : scheme.buttons) {
-    LoadButtonPicture(indicators[b], scheme.style);
     if (observer) observer->OnDraw(indicators[b]);
   }
   for (const CompiledStep& step : scheme.steps) {
@@ -322,7 +331,6 @@ void Press(Scheme& scheme, Indicator& clicked) {
       if (observer) observer->OnExecute(e);
     }
     for (uint16_t d : step.draw) {
-      LoadBitPicture(indicators[d], scheme.style);
       if (observer) observer->OnDraw(indicators[d]);
     }
   }
@@ -334,16 +342,6 @@ void Evaluate(Scheme& scheme) {
 
 void ApplyInitialInputs(Scheme& scheme) {
   for (const auto& [index, value] : scheme.initial) scheme.indicators()[index].Tag = value;
-}
-
-void Restyle(Scheme& scheme, PictureStyle style) {
-  scheme.style = style;
-  PlacePicture(scheme.picture, StyledPictureRect(scheme.def(), style));
-  if (!scheme.picture.picture.empty()) LoadSchemePicture(scheme.picture, style);
-  for (Indicator& ind : scheme.indicators()) {
-    if (ind.shown.empty()) continue;
-    ind.is_button ? LoadButtonPicture(ind, style) : LoadBitPicture(ind, style);
-  }
 }
 
 }  // namespace kvir

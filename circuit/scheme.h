@@ -1,5 +1,5 @@
 #pragma once
-// A scheme at run time: its picture control, indicators and elements, and the press engine.
+// A scheme at run time: its indicators and elements, and the press engine.
 
 #include <cstdint>
 #include <memory>
@@ -10,20 +10,16 @@
 
 #include "circuit/scheme_def.h"
 #include "core/se.h"
-#include "render/picture.h"
-#include "render/picture_style.h"
 
 namespace kvir {
 
-/// A 24 × 24 picture control over the scheme picture showing the level of one cell.
+/// One indicator over the scheme picture: a button or a lamp showing the level of one cell.
 struct Indicator {
   std::string name;
   int left = 0;  ///< on the panel at 100 %
   int top = 0;
-  bool is_button = false;           ///< the IN family; every other name is a lamp
-  int32_t Tag = 0;                  ///< the signal cell
-  Picture shown;                    ///< empty until the first redraw
-  std::string_view shown_resource;  ///< the resource `shown` was decoded from
+  bool is_button = false;  ///< the IN family; every other name is a lamp
+  int32_t Tag = 0;         ///< the signal cell
   // What it is, for the legend; the press never reads these.
   std::string label;  ///< what the drawing prints beside it: "Y3", "X1", "S", "E2", "4"
   Role role = Role::kOutput;
@@ -36,25 +32,11 @@ inline bool ShowsSelectedOutput(const Indicator& ind) {
   return ind.active == (ind.Tag == 0 ? ActiveLevel::kLow : ActiveLevel::kHigh);
 }
 
-/// Where the indicator's picture lies on its panel at `zoom` percent.
-inline PictureRect IndicatorPlace(const Indicator& ind, int zoom) {
-  const auto scaled = [zoom](int length) { return static_cast<int16_t>(Scaled(length, zoom)); };
-  const auto side = static_cast<int16_t>(IndicatorSide(zoom));
-  return {scaled(ind.left), scaled(ind.top), side, side};
-}
-
 /// Whether a name belongs to an input button.
 bool IsButtonName(std::string_view name);
 
-/// The scheme picture control; its Tag is the scheme number.
-struct PictureControl {
-  int left = 0, top = 0;  ///< on the panel at the scheme's zoom (StyledPictureRect)
-  int width = 0, height = 0;
-  int32_t Tag = 0;
-  Picture picture;
-};
-
-/// Receives each step of a press: an element executed, an indicator redrawn.
+/// Receives each step of a press: an element executed, an indicator redrawn. A redraw is where
+/// whoever shows the scheme gives the indicator the picture of its cell's level.
 class PressObserver {
  public:
   virtual ~PressObserver() = default;
@@ -98,17 +80,13 @@ class Scheme {
   std::span<Indicator> indicators() { return {indicators_.get(), indicator_count_}; }
   std::span<const Indicator> indicators() const { return {indicators_.get(), indicator_count_}; }
 
-  PictureControl picture;
   std::vector<std::unique_ptr<TSE>> elements;  ///< creation order
   std::vector<uint16_t> buttons;               ///< input buttons, redraw order
   std::vector<CompiledStep> steps;
   std::vector<std::pair<uint16_t, int32_t>> initial;
   uint16_t start = 0;
-  int toggle = -1;  ///< index of the toggling button in kOneHotWithToggle mode
-  PressObserver* observer = nullptr;
-  /// The look of its pictures; changed only through Restyle, which keeps the picture control's
-  /// place and size in step.
-  PictureStyle style;
+  int toggle = -1;                    ///< index of the toggling button in kOneHotWithToggle mode
+  PressObserver* observer = nullptr;  ///< see AttachedObserver
 
  private:
   const SchemeDef* def_;
@@ -132,12 +110,28 @@ void Evaluate(Scheme& scheme);
 /// Writes the scheme's initial input cells, in order, without redrawing.
 void ApplyInitialInputs(Scheme& scheme);
 
-/// Gives the picture control the place and size of `rect`.
-void PlacePicture(PictureControl& control, const PictureRect& rect);
+/// The index of `indicator` in `scheme`'s stacking order; `indicator` must be one of its own.
+uint16_t IndexIn(const Scheme& scheme, const Indicator& indicator);
 
-/// Gives the scheme's pictures the look of `style`: the picture control takes the style's place
-/// and size, and what is already shown is shown again in the new style, the scheme picture and
-/// every indicator at the level of its cell. No cell changes.
-void Restyle(Scheme& scheme, PictureStyle style);
+/// An observer that hears one scheme's presses from its construction to its destruction, and
+/// passes every step on to the observer the scheme had before, after its own work. Observers of
+/// one scheme must end in the reverse order of their start; the scheme must outlive them.
+class AttachedObserver : public PressObserver {
+ public:
+  explicit AttachedObserver(Scheme& scheme);
+  AttachedObserver(const AttachedObserver&) = delete;
+  AttachedObserver& operator=(const AttachedObserver&) = delete;
+  ~AttachedObserver() override;
+
+  void OnExecute(int element_number) override;
+  void OnDraw(const Indicator& indicator) override;
+
+ protected:
+  Scheme& scheme() const { return scheme_; }
+
+ private:
+  Scheme& scheme_;
+  PressObserver* previous_;
+};
 
 }  // namespace kvir

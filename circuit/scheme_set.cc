@@ -1,7 +1,5 @@
 #include "circuit/scheme_set.h"
 
-#include <optional>
-
 namespace kvir {
 
 void HeadlessHost::ReturnScheme(int n) {
@@ -24,47 +22,9 @@ int SchemeSet::element_count() const {
   return total;
 }
 
-namespace {
-
-// Begins decoding every scheme's picture: in `style` at that style's place where one is given,
-// else in the style and at the place each scheme has.
-std::unique_ptr<SchemePictureBatch> BeginPictures(SchemeSet& set,
-                                                  std::optional<PictureStyle> style) {
-  std::array<PictureControl, kSchemeCount> places;
-  std::array<PictureStyle, kSchemeCount> styles;
-  for (int n = 1; n <= kSchemeCount; ++n) {
-    const Scheme& scheme = set.scheme(n);
-    styles[n - 1] = style.value_or(scheme.style);
-    places[n - 1] = {scheme.picture.left,   scheme.picture.top, scheme.picture.width,
-                     scheme.picture.height, scheme.picture.Tag, {}};
-    if (style) PlacePicture(places[n - 1], StyledPictureRect(scheme.def(), *style));
-  }
-  auto batch = std::make_unique<SchemePictureBatch>(places, styles);
-  batch->Start(PictureHelperThreads());
-  return batch;
-}
-
-// The pictures begun ahead where every scheme still has the style and place they were begun in,
-// else a batch of the schemes as they are, begun now.
-std::unique_ptr<SchemePictureBatch> SchemePictures(SchemeSet& set) {
-  std::unique_ptr<SchemePictureBatch> batch = set.TakePicturesAhead();
-  bool suits = batch != nullptr;
-  for (int n = 1; suits && n <= kSchemeCount; ++n) suits = batch->Suits(n, set.scheme(n));
-  return suits ? std::move(batch) : BeginPictures(set, std::nullopt);
-}
-
-}  // namespace
-
-void SchemeSet::DecodePicturesAhead(PictureStyle style) {
-  ahead_ = BeginPictures(*this, style);
-}
-
 void InitSchemes(SchemeSet& set, SchemeHost& host) {
-  const std::unique_ptr<SchemePictureBatch> pictures = SchemePictures(set);
-  pictures->Finish();
   for (int n = 1; n <= kSchemeCount; ++n) {
-    if (pictures->failure(n)) std::rethrow_exception(pictures->failure(n));
-    set.scheme(n).picture.picture = std::move(pictures->picture(n).picture);
+    host.PrepareScheme(n);
     kSchemeTable[n - 1].build(set.scheme(n));
   }
   SelectScheme(set, host, 1);
@@ -77,10 +37,6 @@ void SelectScheme(SchemeSet& set, SchemeHost& host, uint8_t n) {
   ApplyInitialInputs(scheme);
   kSchemeTable[n - 1].press(scheme, scheme.indicators()[scheme.start]);
   host.ShowScheme(n);
-}
-
-void SetPictureStyle(SchemeSet& set, PictureStyle style) {
-  for (int n = 1; n <= kSchemeCount; ++n) Restyle(set.scheme(n), style);
 }
 
 int FreeSchemes(SchemeSet& set) {

@@ -7,7 +7,6 @@
 #include <string>
 
 #include "circuit/schemes.h"
-#include "render/scheme_pictures.h"
 
 namespace kvir {
 
@@ -20,6 +19,8 @@ class SchemeHost {
   virtual void ReturnScheme(int n) = 0;
   /// Scheme n is the one in sight, over everything else.
   virtual void ShowScheme(int n) = 0;
+  /// Start-up is about to build scheme n: whatever shows it makes ready now (its picture).
+  virtual void PrepareScheme(int /*n*/) {}
 };
 
 /// A host that only remembers which scheme is shown.
@@ -35,7 +36,7 @@ class HeadlessHost : public SchemeHost {
 
 class SchemeSet {
  public:
-  /// Creates the sixteen scheme windows: indicators with cells 0, no pictures, no elements.
+  /// Creates the sixteen schemes: indicators with cells 0, no elements.
   SchemeSet();
   SchemeSet(const SchemeSet&) = delete;
   SchemeSet& operator=(const SchemeSet&) = delete;
@@ -44,28 +45,18 @@ class SchemeSet {
   Scheme& scheme(int n) { return *schemes_.at(n - 1); }
   int element_count() const;
 
-  /// Begins decoding every scheme's picture in `style` on threads of their own while the caller
-  /// goes on, for InitSchemes to take. It decodes afresh those whose scheme has by then another
-  /// style.
-  void DecodePicturesAhead(PictureStyle style);
-  /// The pictures begun by DecodePicturesAhead, or nothing; the set keeps them no longer.
-  std::unique_ptr<SchemePictureBatch> TakePicturesAhead() { return std::move(ahead_); }
-
  private:
   std::array<std::unique_ptr<Scheme>, kSchemeCount> schemes_;
-  std::unique_ptr<SchemePictureBatch> ahead_;
 };
 
-/// Start-up: each scheme's picture and netlist, then scheme 1.
+/// Start-up: each scheme made ready by the host (its picture) and its netlist built, in scheme
+/// order, then scheme 1 selected.
 void InitSchemes(SchemeSet& set, SchemeHost& host);
 
 /// Returns every scheme to its own place, 1 to 16; for n in 1 … 16 then sets scheme n's initial
 /// inputs, presses its starting button while it is out of sight, and only then shows it. Any
 /// other n leaves no scheme shown.
 void SelectScheme(SchemeSet& set, SchemeHost& host, uint8_t n);
-
-/// Gives every scheme's pictures the look of `style` (Restyle); no cell changes.
-void SetPictureStyle(SchemeSet& set, PictureStyle style);
 
 /// Destroys every element, scheme 1 to 16, each in creation order; returns how many. A press on
 /// a freed scheme throws.

@@ -72,12 +72,17 @@ const std::string& Called(const Indicator& ind, bool labels) {
   return labels && !ind.label.empty() ? ind.label : ind.name;
 }
 
+// The resource the indicator's picture was last decoded from.
+std::string_view ShownResource(const SchemeSession& session, const Indicator& ind) {
+  return session.pictures().shown_resource(IndexIn(session.pictures().scheme(), ind));
+}
+
 void State(const Args& args, bool labels, std::ostream& out) {
   SchemeSession session(ParseSchemeNumber(args[1]), Buttons(args));
   for (const auto& step : session.last_press().steps) {
     if (step.drawn == nullptr) continue;
     out << Called(*step.drawn, labels) << ' ' << step.drawn->Tag << ' '
-        << step.drawn->shown_resource << '\n';
+        << ShownResource(session, *step.drawn) << '\n';
   }
 }
 
@@ -87,7 +92,8 @@ void Trace(const Args& args, bool labels, std::ostream& out) {
     if (step.drawn == nullptr) {
       out << "exec " << step.element << '\n';
     } else {
-      out << "draw " << Called(*step.drawn, labels) << ' ' << step.drawn->shown_resource << '\n';
+      out << "draw " << Called(*step.drawn, labels) << ' ' << ShownResource(session, *step.drawn)
+          << '\n';
     }
   }
 }
@@ -133,13 +139,13 @@ std::string TakeOutputPath(Args& args) {
 }
 
 // The picture a render writes: the whole panel, or trimmed, or trimmed under its title.
-Picture RenderedPicture(const Scheme& scheme, const CommandLine& line) {
-  const Picture panel = ComposePanel(scheme);
+Picture RenderedPicture(const PanelPictures& pictures, const CommandLine& line) {
+  const Picture panel = ComposePanel(pictures);
   const bool title = line.Has("--title");
   if (!title && !line.Has("--crop")) return panel;
-  const Picture cropped = Crop(panel, CropRect(scheme));
+  const Picture cropped = Crop(panel, CropRect(pictures));
   if (!title) return cropped;
-  return StackAbove(LoadTitlePicture(scheme, line.language), cropped);
+  return StackAbove(LoadTitlePicture(pictures, line.language), cropped);
 }
 
 void Render(const CommandLine& line, std::ostream& out) {
@@ -149,8 +155,8 @@ void Render(const CommandLine& line, std::ostream& out) {
   const PictureStyle style = {.clear = line.Has("--clear-view"),
                               .zoom = line.zoom.value_or(kPlainZoom)};
   SchemeSession session(ParseSchemeNumber(args[1]), Buttons(args), style);
-  LoadSchemePicture(session.scheme().picture, style);
-  const std::vector<uint8_t> png = EncodePng(RenderedPicture(session.scheme(), line));
+  session.LoadSchemePicture();
+  const std::vector<uint8_t> png = EncodePng(RenderedPicture(session.pictures(), line));
   if (path == kStandardOutputName) out.flush();  // whatever is buffered goes first
   const FileStatus status = WriteOutputFile(path, png);
   if (!status.ok()) throw std::runtime_error(FileStatusMessage(status, line.language));

@@ -5,19 +5,16 @@
 namespace kvir {
 
 SchemeSession::SchemeSession(int n, const std::vector<std::string>& buttons, PictureStyle style)
-    : n_(n) {
+    : n_(n), pictures_(set_.scheme(n), style), recorder_(set_.scheme(n)) {
   Scheme& s = scheme();
   const std::vector<std::string> names = ResolveButtons(s, buttons);
-  Restyle(s, style);
   kSchemeTable[n - 1].build(s);
-  s.observer = &recorder_;
   recorder_.Start();
   SelectScheme(set_, host_, static_cast<uint8_t>(n));
   for (const std::string& name : names) Press(s.At(name));
 }
 
 SchemeSession::~SchemeSession() {
-  scheme().observer = nullptr;
   FreeSchemes(set_);
 }
 

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "circuit/scheme.h"
-#include "learning/panel_overlay.h"
 
 namespace kvir {
 
@@ -19,14 +18,10 @@ struct PressStage {
 };
 
 /// Cuts the steps the press engine reports into stages: an element run after a redraw begins the
-/// next stage. Hears `scheme`'s presses from construction to destruction, and passes every step on
-/// to the observer the scheme had before; `scheme` must outlive the recorder.
-class StageRecorder : public PressObserver {
+/// next stage. Hears `scheme`'s presses from construction to destruction (AttachedObserver).
+class StageRecorder : public AttachedObserver {
  public:
-  explicit StageRecorder(Scheme& scheme);
-  StageRecorder(const StageRecorder&) = delete;
-  StageRecorder& operator=(const StageRecorder&) = delete;
-  ~StageRecorder() override;
+  explicit StageRecorder(Scheme& scheme) : AttachedObserver(scheme) {}
 
   void OnExecute(int element_number) override;
   void OnDraw(const Indicator& indicator) override;
@@ -34,20 +29,18 @@ class StageRecorder : public PressObserver {
   const std::vector<PressStage>& stages() const { return stages_; }
 
  private:
-  Scheme& scheme_;
-  PressObserver* previous_;
   std::vector<PressStage> stages_;
 };
 
-/// One press replayed: made in the model when the replay is made, shown on the panel one stage
-/// at a time. First every indicator keeps the picture it showed before the press; each Advance
-/// gives the next stage's indicators their new pictures and marks them; the Advance after the
-/// last stage ends the replay, and the panel is the model's again.
+/// One press replayed: made in the model when the replay is made, shown one stage at a time.
+/// At first every indicator the press redrew still waits for its stage; each Advance shows the
+/// next stage, whose indicators are marked; the Advance after the last stage ends the replay, and
+/// the panel is the model's again. Whoever shows the replay keeps what a waiting indicator showed
+/// before the press.
 class PressReplay {
  public:
-  /// Keeps the pictures `scheme` shows, then calls `press`, which presses the scheme once, and
-  /// records its stages. The replay is finished at once when the press reports no step (it
-  /// failed before reaching the engine).
+  /// Calls `press`, which presses `scheme` once, and records its stages. The replay is finished
+  /// at once when the press reports no step (it failed before reaching the engine).
   PressReplay(Scheme& scheme, const std::function<void()>& press);
 
   const std::vector<PressStage>& stages() const { return stages_; }
@@ -60,17 +53,16 @@ class PressReplay {
   /// Ends the replay at once.
   void Finish();
 
-  /// What the panel shows now over the model: the old pictures of the indicators whose stage has
-  /// not come yet, and the marker on the stage shown last. Empty once finished.
-  const PanelOverlay& overlay() const { return overlay_; }
+  /// The indicators whose stage has not come yet, by index in stacking order: they still show
+  /// what they showed before the press. Empty once finished.
+  std::vector<uint16_t> Waiting() const;
+  /// The indicators of the stage shown last, to be marked. Empty before the first and once
+  /// finished.
+  std::vector<uint16_t> Marked() const;
 
  private:
-  void Update();
-
-  std::vector<Picture> before_;
   std::vector<PressStage> stages_;
   size_t shown_ = 0;
-  PanelOverlay overlay_;
 };
 
 }  // namespace kvir

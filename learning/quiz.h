@@ -11,7 +11,6 @@
 
 #include "circuit/scheme.h"
 #include "circuit/schemes.h"
-#include "learning/panel_overlay.h"
 #include "learning/truth_table.h"
 
 namespace kvir {

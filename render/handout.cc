@@ -10,9 +10,9 @@
 
 namespace kvir {
 
-PictureRect CropRect(const Scheme& scheme) {
-  const PictureControl& p = scheme.picture;
-  const int zoom = scheme.style.zoom;
+PictureRect CropRect(const PanelPictures& pictures) {
+  const PictureControl& p = pictures.picture();
+  const int zoom = pictures.style().zoom;
   const int margin = Scaled(kCropMargin, zoom);
   const int left = std::max(0, p.left - margin);
   const int top = std::max(0, p.top - margin);
@@ -53,11 +53,11 @@ std::string TitlePictureName(int n, Language language) {
   return "TITLE" + IndicatorNumber(n) + (language == Language::kEnglish ? "EN" : "RU") + "PNG";
 }
 
-Picture LoadTitlePicture(const Scheme& scheme, Language language) {
+Picture LoadTitlePicture(const PanelPictures& pictures, Language language) {
   Picture strip;
-  const PictureShape shape = {CropRect(scheme).width, 0, 4, true};
-  const std::string name = TitlePictureName(scheme.number(), language);
-  LoadResourcePicture(name, shape, strip, scheme.style);
+  const PictureShape shape = {CropRect(pictures).width, 0, 4, true};
+  const std::string name = TitlePictureName(pictures.scheme().number(), language);
+  LoadResourcePicture(name, shape, strip, pictures.style());
   if (strip.width != shape.width) {
     throw PictureError(name + ": " + std::to_string(strip.width) + " pixels wide, not " +
                        std::to_string(shape.width));

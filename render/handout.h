@@ -5,6 +5,7 @@
 
 #include "circuit/scheme.h"
 #include "circuit/scheme_texts.h"
+#include "render/panel_pictures.h"
 #include "render/picture.h"
 
 namespace kvir {
@@ -13,8 +14,8 @@ namespace kvir {
 inline constexpr int kCropMargin = 12;
 
 /// The part of the panel a trimmed picture keeps: the scheme picture and kCropMargin around it,
-/// within the panel, in panel pixels at the scheme's zoom.
-PictureRect CropRect(const Scheme& scheme);
+/// within the panel, in panel pixels at the pictures' zoom.
+PictureRect CropRect(const PanelPictures& pictures);
 
 /// The `rect` part of `picture`, which must lie inside it.
 Picture Crop(const Picture& picture, const PictureRect& rect);
@@ -25,8 +26,8 @@ Picture StackAbove(const Picture& top, const Picture& bottom);
 /// The resource of scheme n's title strip: "TITLE07RUPNG", "TITLE07ENPNG".
 std::string TitlePictureName(int n, Language language);
 
-/// The scheme's title strip in its style, as wide as CropRect, decoded as RGB.
-Picture LoadTitlePicture(const Scheme& scheme, Language language);
+/// The scheme's title strip in the pictures' style, as wide as CropRect, decoded as RGB.
+Picture LoadTitlePicture(const PanelPictures& pictures, Language language);
 
 /// The name a saved picture of the scheme's present state is offered under: "kvir-", the
 /// two-digit scheme number, then "-" and the label of each pressed input button in the scheme's

@@ -31,14 +31,6 @@ ResourceName IndicatorPicture(const Indicator& image, bool button, PictureStyle 
   return ResourceName(button ? "BUTTON" : framed ? "ACTIVE" : "BIT", image.Tag, 1);
 }
 
-void LoadIndicatorPicture(Indicator& image, bool button, PictureStyle style) {
-  const int side = IndicatorSide(style.zoom);
-  const PictureShape shape{side, side, button ? 4 : 3};
-  image.shown_resource = {};
-  image.shown_resource =
-      LoadResourcePicture(IndicatorPicture(image, button, style).view(), shape, image.shown, style);
-}
-
 }  // namespace
 
 std::string SchemePictureName(int32_t tag) {
@@ -71,12 +63,11 @@ void LoadSchemePicture(PictureControl& image, PictureStyle style) {
   LoadResourcePicture(name.view(), {image.width, image.height, 4, true}, image.picture, style);
 }
 
-void LoadButtonPicture(Indicator& image, PictureStyle style) {
-  LoadIndicatorPicture(image, true, style);
-}
-
-void LoadBitPicture(Indicator& image, PictureStyle style) {
-  LoadIndicatorPicture(image, false, style);
+std::string_view LoadIndicatorPicture(const Indicator& image, Picture& out, PictureStyle style) {
+  const int side = IndicatorSide(style.zoom);
+  const PictureShape shape{side, side, image.is_button ? 4 : 3};
+  return LoadResourcePicture(IndicatorPicture(image, image.is_button, style).view(), shape, out,
+                             style);
 }
 
 const Resource* ShownResource(const Indicator& image, PictureStyle style) {

@@ -1,9 +1,9 @@
 #pragma once
-// Picture loaders: each call decodes the named embedded PNG afresh into the control's own copy.
+// Picture loaders: each call decodes the named embedded PNG afresh into the caller's picture.
 
 #include <string_view>
 
-#include "circuit/scheme.h"
+#include "render/picture_style.h"
 
 namespace kvir {
 
@@ -19,11 +19,11 @@ std::string ActivePictureName(int32_t cell);
 /// Loads the scheme picture named by the control's Tag in `style`, of the control's size (the
 /// style's, StyledPictureRect).
 void LoadSchemePicture(PictureControl& image, PictureStyle style = {});
-/// Loads the button picture for the indicator's cell in `style`.
-void LoadButtonPicture(Indicator& image, PictureStyle style = {});
-/// Loads the bit picture for the indicator's cell in `style`; in the clear view a decoder output
-/// that the cell selects shows the framed ACTIVE picture instead.
-void LoadBitPicture(Indicator& image, PictureStyle style = {});
+/// Decodes into `out` the picture a redraw gives the indicator for its cell in `style`: a button
+/// picture for an input button, a bit picture for a lamp (in the clear view a decoder output that
+/// the cell selects shows the framed ACTIVE picture instead). Returns the decoded resource's name.
+std::string_view LoadIndicatorPicture(const Indicator& image, Picture& out,
+                                      PictureStyle style = {});
 
 /// The resource a redraw of the indicator decodes for its cell in `style`, by its kind: what it
 /// shows after a press.

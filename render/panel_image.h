@@ -1,15 +1,51 @@
 #pragma once
-// The panel as the student sees it, drawn without a window.
+// The one compositor of a scheme's panel: the window paints it, copies, saves and prints it, and
+// `kvir-cli render` writes it.
 
-#include "circuit/scheme.h"
+#include <cstdint>
+#include <span>
+
 #include "render/panel_geometry.h"
+#include "render/panel_overlay.h"
+#include "render/panel_pictures.h"
 #include "render/picture.h"
 
 namespace kvir {
 
-/// A white 820 × 665 RGB picture (at 100 %; scaled to the scheme's zoom) with the scheme picture at
-/// its place and every indicator's shown picture over it in stacking order; indicators never drawn
-/// show what lies beneath.
-Picture ComposePanel(const Scheme& scheme);
+struct Rgb {
+  uint8_t red, green, blue;
+};
+
+/// The marker that frames the indicators of a stage: orange, one pixel outside an indicator and
+/// two inside (at 100 %, scaled with the zoom), over the edge of its picture, so that markers of
+/// neighbours never overlap.
+inline constexpr int kMarkerOutside = 1;
+inline constexpr int kMarkerInside = 2;
+inline constexpr Rgb kMarkerColour = {255, 140, 0};
+inline constexpr Rgb kPanelWhite = {255, 255, 255};
+
+/// Where the marker of `indicator` lies at `zoom`: its place widened by kMarkerOutside.
+PictureRect MarkerPlace(const Indicator& indicator, int zoom);
+
+/// Where the compositor's layers go, in panel pixels at the pictures' zoom.
+class PanelCanvas {
+ public:
+  virtual ~PanelCanvas() = default;
+  virtual void Fill(const PictureRect& area, Rgb colour) = 0;
+  /// Puts the `part` of `picture` (in the picture's own pixels) with its top left at (left, top).
+  virtual void Put(const Picture& picture, const PictureRect& part, int left, int top) = 0;
+};
+
+/// Composes the parts of the panel within `region` (rectangles that do not overlap) onto
+/// `canvas`, each part once from beneath: white where no picture lies, the scheme picture where no
+/// indicator covers it, then each indicator's shown picture in stacking order (whole, wherever it
+/// meets the region; indicators never drawn show what lies beneath), then the overlay's markers
+/// within the region. With an `overlay`, its pictures take the place of the indicators' own.
+void ComposePanel(const PanelPictures& pictures, const PanelOverlay* overlay,
+                  std::span<const PictureRect> region, PanelCanvas& canvas);
+
+/// The whole panel: a white 820 × 665 RGB picture (at 100 %; scaled to the pictures' zoom),
+/// composed as above, pictures with alpha blended over what lies beneath.
+Picture ComposePanel(const PanelPictures& pictures, const PanelOverlay* overlay = nullptr);
 
 }  // namespace kvir

@@ -63,4 +63,11 @@ PictureRect StyledPictureRect(const SchemeDef& def, PictureStyle style) {
   return {scaled(rect.left), scaled(rect.top), scaled(rect.width), scaled(rect.height)};
 }
 
+void PlacePicture(PictureControl& control, const PictureRect& rect) {
+  control.left = rect.left;
+  control.top = rect.top;
+  control.width = rect.width;
+  control.height = rect.height;
+}
+
 }  // namespace kvir

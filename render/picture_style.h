@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "circuit/scheme_def.h"
+#include "circuit/scheme.h"
+#include "render/picture.h"
 #include "render/resources.h"
 #include "render/zoom.h"
 
@@ -49,5 +50,23 @@ PictureRect StyledPictureRect(const SchemeDef& def, PictureStyle style);
 constexpr int IndicatorSide(int zoom) {
   return Scaled(24, zoom);
 }
+
+/// Where the indicator's picture lies on its panel at `zoom` percent.
+inline PictureRect IndicatorPlace(const Indicator& ind, int zoom) {
+  const auto scaled = [zoom](int length) { return static_cast<int16_t>(Scaled(length, zoom)); };
+  const auto side = static_cast<int16_t>(IndicatorSide(zoom));
+  return {scaled(ind.left), scaled(ind.top), side, side};
+}
+
+/// The scheme picture control; its Tag is the scheme number.
+struct PictureControl {
+  int left = 0, top = 0;  ///< on the panel at the pictures' zoom (StyledPictureRect)
+  int width = 0, height = 0;
+  int32_t Tag = 0;
+  Picture picture;
+};
+
+/// Gives the picture control the place and size of `rect`.
+void PlacePicture(PictureControl& control, const PictureRect& rect);
 
 }  // namespace kvir

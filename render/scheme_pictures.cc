@@ -6,9 +6,13 @@
 
 namespace kvir {
 
-SchemePictureBatch::SchemePictureBatch(const std::array<PictureControl, kSchemeCount>& places,
-                                       const std::array<PictureStyle, kSchemeCount>& styles)
-    : pictures_(places), styles_(styles) {}
+SchemePictureBatch::SchemePictureBatch(PictureStyle style) : style_(style) {
+  for (int n = 1; n <= kSchemeCount; ++n) {
+    PictureControl& control = pictures_[n - 1];
+    PlacePicture(control, StyledPictureRect(*kSchemeTable[n - 1].def, style));
+    control.Tag = n;
+  }
+}
 
 SchemePictureBatch::~SchemePictureBatch() {
   next_ = kSchemeCount + 1;
@@ -24,17 +28,10 @@ void SchemePictureBatch::Finish() {
   threads_.clear();  // joins them: every decode has ended
 }
 
-bool SchemePictureBatch::Suits(int n, const Scheme& scheme) const {
-  const PictureControl& decoded = pictures_.at(n - 1);
-  const PictureControl& wanted = scheme.picture;
-  return styles_.at(n - 1) == scheme.style && decoded.Tag == wanted.Tag &&
-         decoded.width == wanted.width && decoded.height == wanted.height;
-}
-
 void SchemePictureBatch::Decode() {
   for (int n = next_++; n <= kSchemeCount; n = next_++) {
     try {
-      LoadSchemePicture(pictures_[n - 1], styles_[n - 1]);
+      LoadSchemePicture(pictures_[n - 1], style_);
     } catch (...) {
       failures_[n - 1] = std::current_exception();
     }

@@ -10,16 +10,16 @@
 #include <vector>
 
 #include "circuit/schemes.h"
+#include "render/picture_style.h"
 
 namespace kvir {
 
-/// Decodes scheme n's picture (n = 1 … 16) in a style of its own, at the place its control gives.
-/// Each decode has its own libpng state and writes only its own picture, so the pixels are those
-/// of decoding them in turn; a failure is kept for its scheme, to be raised in scheme order.
+/// Decodes every scheme's picture (n = 1 … 16) in one style, at the style's size. Each decode has
+/// its own libpng state and writes only its own picture, so the pixels are those of decoding them
+/// in turn; a failure is kept for its scheme, to be raised in scheme order.
 class SchemePictureBatch {
  public:
-  SchemePictureBatch(const std::array<PictureControl, kSchemeCount>& places,
-                     const std::array<PictureStyle, kSchemeCount>& styles);
+  explicit SchemePictureBatch(PictureStyle style);
   /// Stops the threads after the pictures they are decoding and waits for them.
   ~SchemePictureBatch();
   SchemePictureBatch(const SchemePictureBatch&) = delete;
@@ -30,8 +30,7 @@ class SchemePictureBatch {
   /// Decodes on the calling thread the pictures no thread has begun, then waits for the threads.
   void Finish();
 
-  /// Whether scheme n's picture is decoded at the place and in the style the scheme now has.
-  bool Suits(int n, const Scheme& scheme) const;
+  PictureStyle style() const { return style_; }
   PictureControl& picture(int n) { return pictures_.at(n - 1); }
   const std::exception_ptr& failure(int n) const { return failures_.at(n - 1); }
 
@@ -39,7 +38,7 @@ class SchemePictureBatch {
   void Decode();
 
   std::array<PictureControl, kSchemeCount> pictures_;
-  std::array<PictureStyle, kSchemeCount> styles_;
+  PictureStyle style_;
   std::array<std::exception_ptr, kSchemeCount> failures_;
   std::atomic<int> next_{1};
   std::vector<std::jthread> threads_;

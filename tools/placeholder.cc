@@ -80,22 +80,24 @@ void DrawPlaceholder(Picture& picture, int x, int y, bool button, int zoom) {
   }
 }
 
-void DrawPlaceholders(const Scheme& scheme, Picture& p) {
+void DrawPlaceholders(const PanelPictures& shown, Picture& p) {
+  const Scheme& scheme = shown.scheme();
+  const int zoom = shown.style().zoom;
   for (const Indicator& ind : scheme.indicators()) {
-    const int x = PictureX(scheme, ind);
-    const int y = PictureY(scheme, ind);
-    const int side = Scaled(kPlaceholderSide, scheme.style.zoom);
+    const int x = PictureX(shown, ind);
+    const int y = PictureY(shown, ind);
+    const int side = Scaled(kPlaceholderSide, zoom);
     if (x < 0 || y < 0 || x + side > p.width || y + side > p.height) {
       throw std::out_of_range("indicator " + ind.name + " of scheme " +
                               std::to_string(scheme.number()) + " lies off its picture");
     }
-    DrawPlaceholder(p, x, y, ind.is_button, scheme.style.zoom);
+    DrawPlaceholder(p, x, y, ind.is_button, zoom);
   }
 }
 
-Picture DrawPlaceholderScheme(const Scheme& scheme) {
-  Picture p = BlankPicture(scheme.picture.width, scheme.picture.height);
-  DrawPlaceholders(scheme, p);
+Picture DrawPlaceholderScheme(const PanelPictures& shown) {
+  Picture p = BlankPicture(shown.picture().width, shown.picture().height);
+  DrawPlaceholders(shown, p);
   return p;
 }
 

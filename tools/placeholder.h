@@ -1,7 +1,7 @@
 #pragma once
 // The placeholder squares that the scheme pictures carry under their indicators.
 
-#include "circuit/scheme.h"
+#include "render/panel_pictures.h"
 #include "render/picture.h"
 
 namespace kvir {
@@ -15,20 +15,20 @@ void DrawPlaceholder(Picture& picture, int x, int y, bool button, int zoom = kPl
 /// A white, fully opaque RGBA picture of `width` × `height`.
 Picture BlankPicture(int width, int height);
 
-/// Where an indicator lies on its scheme picture, at the scheme's zoom.
-inline int PictureX(const Scheme& s, const Indicator& ind) {
-  return IndicatorPlace(ind, s.style.zoom).left - s.picture.left;
+/// Where an indicator lies on the scheme picture `shown` shows, at its zoom.
+inline int PictureX(const PanelPictures& shown, const Indicator& ind) {
+  return IndicatorPlace(ind, shown.style().zoom).left - shown.picture().left;
 }
-inline int PictureY(const Scheme& s, const Indicator& ind) {
-  return IndicatorPlace(ind, s.style.zoom).top - s.picture.top;
+inline int PictureY(const PanelPictures& shown, const Indicator& ind) {
+  return IndicatorPlace(ind, shown.style().zoom).top - shown.picture().top;
 }
 
-/// Draws the placeholder of every indicator of `scheme` on its picture `picture`.
-/// Throws std::out_of_range when an indicator does not lie wholly on the picture.
-void DrawPlaceholders(const Scheme& scheme, Picture& picture);
+/// Draws the placeholder of every indicator of the scheme `shown` shows on its picture `picture`,
+/// in its style. Throws std::out_of_range when an indicator does not lie wholly on the picture.
+void DrawPlaceholders(const PanelPictures& shown, Picture& picture);
 
-/// A blank scheme picture of the scheme's size with a placeholder under every indicator.
+/// A blank scheme picture of the style's size with a placeholder under every indicator.
 /// Throws std::out_of_range when an indicator does not lie wholly on the picture.
-Picture DrawPlaceholderScheme(const Scheme& scheme);
+Picture DrawPlaceholderScheme(const PanelPictures& shown);
 
 }  // namespace kvir

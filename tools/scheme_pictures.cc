@@ -20,15 +20,15 @@ namespace {
 // Scheme n's picture and title strips in `style`, named with the style's suffix.
 void DrawScheme(int n, kvir::PictureStyle style, const std::string& dir) {
   kvir::Scheme scheme(*kvir::kSchemeTable[n - 1].def);
-  kvir::Restyle(scheme, style);
+  const kvir::PanelPictures shown(scheme, style);
   const std::string number = kvir::IndicatorNumber(n);
   std::string suffix(kvir::StyleSuffix(style));
   for (char& c : suffix) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  kvir::WritePngFile(kvir::art::DrawSchemePicture(scheme),
+  kvir::WritePngFile(kvir::art::DrawSchemePicture(shown),
                      dir + "/scheme" + number + suffix + ".png");
   for (const auto& [language, code] :
        {std::pair{kvir::Language::kRussian, "ru"}, std::pair{kvir::Language::kEnglish, "en"}}) {
-    kvir::WritePngFile(kvir::art::DrawTitleStrip(scheme, language).picture,
+    kvir::WritePngFile(kvir::art::DrawTitleStrip(shown, language).picture,
                        dir + "/title" + number + code + suffix + ".png");
   }
 }

@@ -194,7 +194,7 @@ a button Timing: it times schemes 1-9 and appends the results to that file
     </message>
 </context>
 <context>
-    <name>kvir::PanelPictures</name>
+    <name>kvir::PanelExport</name>
     <message>
         <source>Сохранить рисунок схемы</source>
         <translation>Save the scheme&apos;s picture</translation>

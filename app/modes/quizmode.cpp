@@ -42,7 +42,7 @@ const TruthTable& QuizMode::tableOf(int n) {
 }
 
 void QuizMode::ask(SchemePanel& panel) {
-  if (!loadCards(panel.scheme().style.zoom)) return;
+  if (!loadCards(panel.pictures().style().zoom)) return;
   Scheme& scheme = panel.scheme();
   try {
     const TruthTable& table = tableOf(scheme.number());
@@ -88,7 +88,7 @@ void QuizMode::hideOn(SchemePanel& panel) {
 
 void QuizMode::restyle() {
   if (panel_ == nullptr || !question_) return;
-  if (!loadCards(panel_->scheme().style.zoom)) return;
+  if (!loadCards(panel_->pictures().style().zoom)) return;
   if (label_ != nullptr) label_->setGeometry(Zoomed(kLabelPlace, panel_->zoom()));
   show();
 }

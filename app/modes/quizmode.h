@@ -11,6 +11,7 @@
 
 #include "app/panel/panelmode.h"
 #include "learning/quiz.h"
+#include "render/panel_overlay.h"
 
 class QLabel;
 

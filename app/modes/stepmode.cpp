@@ -23,6 +23,11 @@ int StepMode::interval() const {
 
 void StepMode::press(SchemePanel& panel, Indicator& clicked) {
   finish();
+  const PanelPictures& pictures = panel.pictures();
+  before_.clear();
+  for (size_t i = 0; i < panel.scheme().indicators().size(); ++i) {
+    before_.push_back(pictures.shown(i));
+  }
   bool pressed = false;
   replay_ = std::make_unique<PressReplay>(
       panel.scheme(), [&panel, &clicked, &pressed] { pressed = panel.runPress(clicked); });
@@ -32,8 +37,8 @@ void StepMode::press(SchemePanel& panel, Indicator& clicked) {
     return;
   }
   panel_ = &panel;
-  panel.setOverlay(&replay_->overlay());
-  panel.showOverlay();
+  panel.setOverlay(&overlay_);
+  showStage();
   timer_.start(interval());
 }
 
@@ -45,6 +50,8 @@ void StepMode::finish() {
   panel_->showModel();
   replay_.reset();
   panel_ = nullptr;
+  before_.clear();
+  overlay_ = {};
 }
 
 void StepMode::advance() {
@@ -54,6 +61,13 @@ void StepMode::advance() {
     finish();
     return;
   }
+  showStage();
+}
+
+void StepMode::showStage() {
+  overlay_.pictures.assign(before_.size(), nullptr);
+  for (uint16_t i : replay_->Waiting()) overlay_.pictures[i] = &before_[i];
+  overlay_.marked = replay_->Marked();
   panel_->showOverlay();
 }
 

@@ -4,9 +4,11 @@
 #include <QObject>
 #include <QTimer>
 #include <memory>
+#include <vector>
 
 #include "app/panel/panelmode.h"
 #include "learning/press_replay.h"
+#include "render/panel_overlay.h"
 
 namespace kvir {
 
@@ -39,11 +41,16 @@ class StepMode : public QObject, public PanelMode {
 
  private:
   void advance();
+  /// The overlay of the replay's present stage: the pictures from before the press where an
+  /// indicator's stage has not come, the marker on the stage shown last.
+  void showStage();
 
   QTimer timer_;
   size_t speed_;
   SchemePanel* panel_ = nullptr;
   std::unique_ptr<PressReplay> replay_;
+  std::vector<Picture> before_;  ///< what each indicator showed before the replayed press
+  PanelOverlay overlay_;
 };
 
 }  // namespace kvir

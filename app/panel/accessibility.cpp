@@ -9,7 +9,7 @@
 #include "app/panel/schemepanel.h"
 #include "app/shell/language.h"
 #include "circuit/legend_words.h"
-#include "learning/panel_overlay.h"
+#include "render/panel_overlay.h"
 
 namespace kvir {
 namespace {

@@ -6,8 +6,9 @@
 
 namespace kvir {
 
-InputButtonView::InputButtonView(const Indicator& indicator, QWidget* parent)
-    : PictureView(indicator.shown, &indicator, parent) {
+InputButtonView::InputButtonView(const Picture& picture, const Indicator& indicator,
+                                 QWidget* parent)
+    : PictureView(picture, &indicator, parent) {
   setFocusPolicy(Qt::TabFocus);
 }
 

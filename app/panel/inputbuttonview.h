@@ -14,8 +14,8 @@ class InputButtonView : public PictureView {
   Q_OBJECT
 
  public:
-  /// The view of `indicator`'s button, which outlives it.
-  explicit InputButtonView(const Indicator& indicator, QWidget* parent);
+  /// The view of `indicator`'s button showing `picture`; both outlive it.
+  InputButtonView(const Picture& picture, const Indicator& indicator, QWidget* parent);
 
   /// One press, as from the mouse.
   void click() { emit pressed(); }

@@ -1,37 +1,27 @@
 #include "app/panel/panelpainter.h"
 
 #include <QPainter>
-#include <span>
-
-#include "render/panel_geometry.h"
+#include <vector>
 
 namespace kvir {
 namespace {
 
-// Where `shown` lies on a panel whose pictures are drawn at `zoom`.
-QRect PlaceOf(const Indicator& indicator, const Picture& shown, int zoom) {
-  const PictureRect place = IndicatorPlace(indicator, zoom);
-  return QRect(place.left, place.top, shown.width, shown.height);
-}
+// The compositor's layers drawn by a QPainter, which clips them to the region being painted.
+class PainterCanvas : public PanelCanvas {
+ public:
+  explicit PainterCanvas(QPainter& painter) : painter_(painter) {}
 
-// Whether `part` lies wholly under one indicator that shows a picture, which paints over it.
-bool UnderShownIndicator(const Scheme& scheme, const PanelOverlay* overlay, const QRect& part) {
-  const std::span<const Indicator> indicators = scheme.indicators();
-  for (size_t i = 0; i < indicators.size(); ++i) {
-    const Picture& shown = ShownPicture(scheme, overlay, i);
-    if (!shown.empty() && PlaceOf(indicators[i], shown, scheme.style.zoom).contains(part)) {
-      return true;
-    }
+  void Fill(const PictureRect& area, Rgb colour) override {
+    painter_.fillRect(ToQRect(area), QColor(colour.red, colour.green, colour.blue));
   }
-  return false;
-}
 
-void PaintMarker(QPainter& painter, const Indicator& indicator, int zoom) {
-  const QRect outer = MarkerPlace(indicator, zoom);
-  const int width = Scaled(kMarkerOutside + kMarkerInside, zoom);
-  const QRegion ring = QRegion(outer).subtracted(outer.adjusted(width, width, -width, -width));
-  for (const QRect& part : ring) painter.fillRect(part, QColor::fromRgb(kMarkerColour));
-}
+  void Put(const Picture& picture, const PictureRect& part, int left, int top) override {
+    painter_.drawImage(QPoint(left, top), ImageOver(picture, ToQRect(part)));
+  }
+
+ private:
+  QPainter& painter_;
+};
 
 }  // namespace
 
@@ -44,50 +34,22 @@ QImage ImageOver(const Picture& picture, const QRect& part) {
                 format);
 }
 
-// Each part of the region is painted once, from beneath: white where no picture lies, the scheme
-// picture where no indicator covers it, each part from its own view of the pixels so that no more
-// than those parts is ever converted for the screen. After a press the region is the indicators'
-// places: only the indicators are drawn.
-void PaintPanel(QPainter& painter, const Scheme& scheme, const QRegion& region,
+void PaintPanel(QPainter& painter, const PanelPictures& pictures, const QRegion& region,
                 const PanelOverlay* overlay) {
-  const PictureControl& control = scheme.picture;
-  const QRect bounds =
-      control.picture.empty()
-          ? QRect()
-          : QRect(control.left, control.top, control.picture.width, control.picture.height);
-  for (const QRect& dirty : region) {
-    if (UnderShownIndicator(scheme, overlay, dirty)) continue;
-    for (const QRect& white : QRegion(dirty).subtracted(bounds)) painter.fillRect(white, Qt::white);
-    const QRect part = dirty & bounds;
-    if (part.isEmpty()) continue;
-    painter.drawImage(part.topLeft(),
-                      ImageOver(control.picture, part.translated(-bounds.topLeft())));
+  std::vector<PictureRect> rects;
+  for (const QRect& r : region) {
+    rects.push_back({static_cast<int16_t>(r.x()), static_cast<int16_t>(r.y()),
+                     static_cast<int16_t>(r.width()), static_cast<int16_t>(r.height())});
   }
-  const std::span<const Indicator> indicators = scheme.indicators();
-  for (size_t i = 0; i < indicators.size(); ++i) {
-    const Picture& shown = ShownPicture(scheme, overlay, i);
-    if (shown.empty()) continue;
-    const QRect place = PlaceOf(indicators[i], shown, scheme.style.zoom);
-    if (region.intersects(place)) painter.drawImage(place.topLeft(), ImageOver(shown));
-  }
-  if (overlay == nullptr) return;
-  painter.setClipRegion(region);
-  for (uint16_t i : overlay->marked) PaintMarker(painter, indicators[i], scheme.style.zoom);
+  PainterCanvas canvas(painter);
+  ComposePanel(pictures, overlay, rects, canvas);
 }
 
-QImage PanelImage(const Scheme& scheme, const PanelOverlay* overlay) {
-  const int zoom = scheme.style.zoom;
-  QImage image(PanelWidth(zoom), PanelHeight(zoom), QImage::Format_RGB32);
-  QPainter painter(&image);
-  PaintPanel(painter, scheme, QRegion(image.rect()), overlay);
-  return image;
-}
-
-QRect MarkerPlace(const Indicator& indicator, int zoom) {
-  const PictureRect place = IndicatorPlace(indicator, zoom);
-  const int outside = Scaled(kMarkerOutside, zoom);
-  return QRect(place.left, place.top, place.width, place.height)
-      .adjusted(-outside, -outside, outside, outside);
+QImage PanelImage(const PanelPictures& pictures, const PanelOverlay* overlay) {
+  const Picture panel = ComposePanel(pictures, overlay);
+  return QImage(panel.pixels.data(), panel.width, panel.height, panel.stride(),
+                QImage::Format_RGB888)
+      .convertToFormat(QImage::Format_RGB32);
 }
 
 }  // namespace kvir

@@ -1,11 +1,11 @@
 #pragma once
-// Painting a scheme panel from the model: the picture and every indicator's shown picture.
+// The panel's compositor on a QPainter, for the window's paint; and the panel as a QImage, for
+// copying and printing.
 
 #include <QImage>
 #include <QRegion>
 
-#include "circuit/scheme.h"
-#include "learning/panel_overlay.h"
+#include "render/panel_image.h"
 
 class QPainter;
 
@@ -17,27 +17,17 @@ namespace kvir {
 /// ignored.
 QImage ImageOver(const Picture& picture, const QRect& part = QRect());
 
-/// Paints the parts of the panel of `scheme` within `region` (panel coordinates at the zoom of
-/// the scheme's pictures) onto a white
-/// background: the scheme picture, then each indicator's shown picture in stacking order.
-/// Indicators never drawn show what lies beneath. With an `overlay`, its pictures take the place
-/// of the indicators' own and its marked indicators are framed by the marker.
-void PaintPanel(QPainter& painter, const Scheme& scheme, const QRegion& region,
+/// Paints the parts of the panel within `region` (panel coordinates at the zoom of the pictures)
+/// as ComposePanel composes them, each picture drawn from its own pixels without a copy.
+void PaintPanel(QPainter& painter, const PanelPictures& pictures, const QRegion& region,
                 const PanelOverlay* overlay = nullptr);
 
-/// The whole 820 × 665 panel of `scheme` (scaled to its pictures' zoom) as the model holds it,
-/// white beneath: what the window shows without the keyboard focus frame, and what `kvir-cli
-/// render` writes. With an `overlay`, what the window shows under it.
-QImage PanelImage(const Scheme& scheme, const PanelOverlay* overlay = nullptr);
+/// The whole panel as ComposePanel composes it (what `kvir-cli render` writes), as a QImage of its
+/// own. With an `overlay`, what the window shows under it.
+QImage PanelImage(const PanelPictures& pictures, const PanelOverlay* overlay = nullptr);
 
-/// The marker that frames the indicators of a stage: orange, one pixel outside an indicator and
-/// two inside (at 100 %, scaled with the zoom), over the edge of its picture, so that markers of
-/// neighbours never overlap.
-inline constexpr int kMarkerOutside = 1;
-inline constexpr int kMarkerInside = 2;
-inline constexpr QRgb kMarkerColour = qRgb(255, 140, 0);
-
-/// Where the marker of `indicator` lies at `zoom`: its place widened by kMarkerOutside.
-QRect MarkerPlace(const Indicator& indicator, int zoom = kPlainZoom);
+inline QRect ToQRect(const PictureRect& rect) {
+  return QRect(rect.left, rect.top, rect.width, rect.height);
+}
 
 }  // namespace kvir

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include "circuit/scheme.h"
+#include "render/picture.h"
 
 namespace kvir {
 

@@ -18,10 +18,6 @@
 namespace kvir {
 namespace {
 
-QRect ToQRect(const PictureRect& rect) {
-  return QRect(rect.left, rect.top, rect.width, rect.height);
-}
-
 QString TwoDigits(int n) {
   return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }
@@ -44,8 +40,9 @@ QRegion UnionOf(const QList<QRect>& rects) {
 
 }  // namespace
 
-SchemePanel::SchemePanel(Scheme& scheme, PressProc press, QWidget* parent)
-    : QWidget(parent), scheme_(scheme), press_(press) {
+SchemePanel::SchemePanel(PanelPictures& pictures, PressProc press, QWidget* parent)
+    : QWidget(parent), pictures_(pictures), press_(press) {
+  Scheme& scheme = pictures.scheme();
   InstallIndicatorAccessibility();
   setObjectName(QStringLiteral("pnl") + TwoDigits(scheme.number()));
   setGeometry(0, 0, kPanelWidth, kPanelHeight);
@@ -54,7 +51,7 @@ SchemePanel::SchemePanel(Scheme& scheme, PressProc press, QWidget* parent)
   setPalette(white);
   setAttribute(Qt::WA_OpaquePaintEvent);  // PaintPanel paints every pixel, white included
 
-  picture_ = new PictureView(scheme.picture.picture, nullptr, this);
+  picture_ = new PictureView(pictures.picture().picture, nullptr, this);
   picture_->setObjectName(QStringLiteral("Scheme") + TwoDigits(scheme.number()));
   placePicture();
   views_ << picture_;
@@ -86,14 +83,15 @@ SchemePanel::~SchemePanel() {
 void SchemePanel::addIndicator(Indicator& indicator) {
   PictureView* view = nullptr;
   if (indicator.is_button) {
-    auto* button = new InputButtonView(indicator, this);
+    auto* button =
+        new InputButtonView(pictures_.shown(IndexIn(scheme(), indicator)), indicator, this);
     connect(button, &InputButtonView::pressed, this, [this, &indicator] { press(indicator); });
     connect(button, &InputButtonView::focusChanged, this,
             [this, button](bool focused) { showFocusOn(button, focused); });
     tabOrder_ << button;
     view = button;
   } else {
-    view = new PictureView(indicator.shown, &indicator, this);
+    view = new PictureView(pictures_.shown(IndexIn(scheme(), indicator)), &indicator, this);
   }
   view->setObjectName(QString::fromStdString(indicator.name));
   placeIndicator(*view);
@@ -111,7 +109,7 @@ void SchemePanel::press(Indicator& clicked) {
 
 bool SchemePanel::runPress(Indicator& clicked) {
   try {
-    press_(scheme_, clicked);
+    press_(scheme(), clicked);
     emit pressShown();
     return true;
   } catch (const std::exception& error) {
@@ -127,7 +125,7 @@ void SchemePanel::knowAreas() {
   QList<QRect> markers;
   for (qsizetype i = 1; i < views_.size(); ++i) {
     indicators << views_[i]->geometry();
-    markers << MarkerPlace(*views_[i]->indicator(), zoom_);
+    markers << ToQRect(MarkerPlace(*views_[i]->indicator(), zoom_));
   }
   indicatorArea_ = UnionOf(indicators);
   markerArea_ = UnionOf(markers);
@@ -154,22 +152,22 @@ void SchemePanel::showStyle() {
 }
 
 void SchemePanel::placePicture() {
-  const PictureStyle layout = {.clear = scheme_.style.clear, .zoom = zoom_};
-  picture_->setGeometry(ToQRect(StyledPictureRect(scheme_.def(), layout)));
+  const PictureStyle layout = {.clear = pictures_.style().clear, .zoom = zoom_};
+  picture_->setGeometry(ToQRect(StyledPictureRect(scheme().def(), layout)));
 }
 
 // The pictures may be drawn at a higher zoom than the panel's, for a screen of more device pixels
 // per pixel: they are then painted at the panel's size, one picture pixel to a device pixel.
 void SchemePanel::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  const int pictureZoom = scheme_.style.zoom;
+  const int pictureZoom = pictures_.style().zoom;
   if (pictureZoom == zoom_) {
-    PaintPanel(painter, scheme_, event->region(), overlay_);
+    PaintPanel(painter, pictures_, event->region(), overlay_);
     return;
   }
   const qreal scale = qreal(zoom_) / pictureZoom;
   painter.scale(scale, scale);
-  PaintPanel(painter, scheme_, QTransform::fromScale(1 / scale, 1 / scale).map(event->region()),
+  PaintPanel(painter, pictures_, QTransform::fromScale(1 / scale, 1 / scale).map(event->region()),
              overlay_);
 }
 
@@ -191,7 +189,7 @@ void SchemePanel::mousePressEvent(QMouseEvent* event) {
     return;
   }
   const QPoint at = event->position().toPoint();
-  for (const Indicator& indicator : scheme_.indicators()) {
+  for (const Indicator& indicator : scheme().indicators()) {
     if (!indicator.is_button && ToQRect(IndicatorPlace(indicator, zoom_)).contains(at)) {
       event->accept();
       mode_->clickLamp(*this, indicator);

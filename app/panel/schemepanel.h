@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "circuit/schemes.h"
+#include "render/panel_pictures.h"
 #include "render/zoom.h"
 
 namespace kvir {
@@ -28,11 +29,13 @@ class SchemePanel : public QWidget {
   Q_OBJECT
 
  public:
-  /// The panel of `scheme`, pressed through `press`; both outlive the panel.
-  SchemePanel(Scheme& scheme, PressProc press, QWidget* parent);
+  /// The panel of the scheme `pictures` show, pressed through `press`; both outlive the panel.
+  SchemePanel(PanelPictures& pictures, PressProc press, QWidget* parent);
   ~SchemePanel() override;
 
-  Scheme& scheme() const { return scheme_; }
+  Scheme& scheme() const { return pictures_.scheme(); }
+  /// What the panel paints.
+  const PanelPictures& pictures() const { return pictures_; }
   /// The scheme's press procedure, as the panel runs it.
   PressProc pressProc() const { return press_; }
 
@@ -85,7 +88,7 @@ class SchemePanel : public QWidget {
   void press(Indicator& clicked);
   void showFocusOn(InputButtonView* button, bool focused);
 
-  Scheme& scheme_;
+  PanelPictures& pictures_;
   PressProc press_;
   QList<PictureView*> views_;  ///< the scheme picture, then the indicators
   PictureView* picture_ = nullptr;

@@ -34,16 +34,17 @@ int main(int argc, char* argv[]) {
   }
   const bool clearView = line.options.clearView || kvir::RememberedClearView();
   kvir::SchemeSet schemes;
+  kvir::PanelPictureSet pictures(schemes, {.clear = clearView, .zoom = line.options.zoom});
   // The scheme pictures are decoded while Qt starts and the windows are built, the icons while Qt
   // starts.
-  schemes.DecodePicturesAhead({.clear = clearView, .zoom = line.options.zoom});
+  pictures.DecodeAhead();
   QList<QImage> icons;
   std::jthread iconDecoder([&icons] { icons = kvir::AppIconPictures(); });
   QApplication app(argc, argv);
   iconDecoder.join();
   kvir::SetAppIdentity(app, icons);
   kvir::SetLanguage(line.options.language);
-  kvir::Tfrm00 frm00(schemes);
+  kvir::Tfrm00 frm00(schemes, pictures);
   frm00.setTimingHook([&schemes] {
     kvir::SystemTimingClock clock;
     const std::string dir = QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString();

@@ -24,7 +24,7 @@
 #include "app/shell/zoom.h"
 #include "app/windows/aboutwindow.h"
 #include "app/windows/helpwindow.h"
-#include "app/windows/panelpictures.h"
+#include "app/windows/panelexport.h"
 #include "app/windows/truthtablewindow.h"
 #include "circuit/scheme_texts.h"
 #include "timing/timing.h"
@@ -63,8 +63,8 @@ QWidget* CreateSchemeBackground(QWidget* parent) {
 
 }  // namespace
 
-Tfrm00::Tfrm00(SchemeSet& schemes, InitProc init, QWidget* parent)
-    : QWidget(parent, kMainFlags), schemes_(schemes), init_(init) {
+Tfrm00::Tfrm00(SchemeSet& schemes, PanelPictureSet& pictures, InitProc init, QWidget* parent)
+    : QWidget(parent, kMainFlags), schemes_(schemes), pictureSet_(pictures), init_(init) {
   setObjectName(QStringLiteral("frm00"));
   setWindowTitle(QStringLiteral("KVIR v1.0"));
   setFont(QFont(QStringLiteral("MS Sans Serif"), kFontPoints));
@@ -145,7 +145,7 @@ SchemePanel* Tfrm00::panel(int n) {
 
 SchemePanel* Tfrm00::makePanel(int n) {
   auto* panel =
-      new SchemePanel(schemes_.scheme(n), kSchemeTable[n - 1].press, schemeWindows_[n - 1]);
+      new SchemePanel(pictureSet_.pictures(n), kSchemeTable[n - 1].press, schemeWindows_[n - 1]);
   connect(panel, &SchemePanel::modelFailed, this, &Tfrm00::reportModelFailure);
   connect(panel, &SchemePanel::pressShown, this, &Tfrm00::recordPress);
   panels_[n - 1] = panel;
@@ -168,15 +168,15 @@ void Tfrm00::createActions() {
   actions_->bind(PanelAction::kHelp, [this] { btnHelpClick(); });
   actions_->bind(PanelAction::kTruthTable, [this] { showTruthTable(); });
   actions_->bind(PanelAction::kAboutScheme, [this] { aboutWindow()->showBeside(); });
-  pictures_ = new PanelPictures(this);
+  pictures_ = new PanelExport(this);
   actions_->bind(PanelAction::kCopyPicture, [this] {
-    withShownScheme([this](const Scheme& scheme) { pictures_->copy(scheme); });
+    withShownScheme([this](const PanelPictures& panel) { pictures_->copy(panel); });
   });
   actions_->bind(PanelAction::kSavePicture, [this] {
-    withShownScheme([this](const Scheme& scheme) { pictures_->save(scheme); });
+    withShownScheme([this](const PanelPictures& panel) { pictures_->save(panel); });
   });
   actions_->bind(PanelAction::kPrintPicture, [this] {
-    withShownScheme([this](const Scheme& scheme) { pictures_->print(scheme); });
+    withShownScheme([this](const PanelPictures& panel) { pictures_->print(panel); });
   });
   actions_->bind(PanelAction::kLanguage, [] {
     SwitchLanguage(CurrentLanguage() == Language::kEnglish ? Language::kRussian
@@ -202,8 +202,8 @@ Scheme* Tfrm00::shownSchemeModel() const {
   return shown_ == 0 ? nullptr : &panels_[shown_ - 1]->scheme();
 }
 
-void Tfrm00::withShownScheme(const std::function<void(const Scheme&)>& run) {
-  if (const Scheme* scheme = shownSchemeModel()) run(*scheme);
+void Tfrm00::withShownScheme(const std::function<void(const PanelPictures&)>& run) {
+  if (shownSchemeModel() != nullptr) run(pictureSet_.pictures(shown_));
 }
 
 void Tfrm00::setClearView(bool on) {
@@ -222,8 +222,7 @@ void Tfrm00::setClearView(bool on) {
 void Tfrm00::applyStyle() {
   if (failed_) return;
   try {
-    SetPictureStyle(schemes_,
-                    {.clear = clearView_, .zoom = PictureZoom(zoom_, devicePixelRatioF())});
+    pictureSet_.Restyle({.clear = clearView_, .zoom = PictureZoom(zoom_, devicePixelRatioF())});
   } catch (const std::exception& error) {
     reportModelFailure(QString::fromUtf8(error.what()));
   }
@@ -311,6 +310,10 @@ void Tfrm00::ReturnScheme(int n) {
   panel->move(0, 0);
 }
 
+void Tfrm00::PrepareScheme(int n) {
+  pictureSet_.LoadSchemePicture(n);
+}
+
 void Tfrm00::ShowScheme(int n) {
   panel(n)->showModel();
   if (zoom_ == kPlainZoom) {
@@ -349,7 +352,7 @@ void Tfrm00::showEvent(QShowEvent* event) {
                                       desktop->availableGeometry()));
     }
     // On a screen of more device pixels per pixel the pictures are drawn at a higher zoom.
-    if (PictureZoom(zoom_, devicePixelRatioF()) != schemes_.scheme(1).style.zoom) applyStyle();
+    if (PictureZoom(zoom_, devicePixelRatioF()) != pictureSet_.style().zoom) applyStyle();
     try {
       init_(schemes_, *this);
       restartReached();

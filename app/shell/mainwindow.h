@@ -10,6 +10,7 @@
 #include "app/shell/options.h"
 #include "circuit/scheme_set.h"
 #include "learning/reached_rows.h"
+#include "render/panel_pictures.h"
 #include "render/zoom.h"
 
 class QComboBox;
@@ -20,7 +21,7 @@ namespace kvir {
 
 class LearningModes;
 class PanelActions;
-class PanelPictures;
+class PanelExport;
 class SchemePanel;
 class TfrmAbout;
 class TfrmHelp;
@@ -40,14 +41,18 @@ class Tfrm00 : public QWidget, public SchemeHost {
   /// Runs the timing benchmark; returns an empty string on success, else the failure's message.
   using TimingHook = std::function<std::string()>;
 
-  /// The window over `schemes`, which outlive it; `init` runs once, at the first showing.
-  explicit Tfrm00(SchemeSet& schemes, InitProc init = InitSchemes, QWidget* parent = nullptr);
+  /// The window over `schemes` and their `pictures`, which outlive it; `init` runs once, at the
+  /// first showing.
+  Tfrm00(SchemeSet& schemes, PanelPictureSet& pictures, InitProc init = InitSchemes,
+         QWidget* parent = nullptr);
 
   /// Scheme n's panel goes back into its own hidden window.
   void ReturnScheme(int n) override;
   /// Scheme n's panel goes into the window under the list, or into the scrolling scheme area
   /// where the zoomed window needs one, over everything else.
   void ShowScheme(int n) override;
+  /// Scheme n's picture is decoded (or taken from those decoded ahead).
+  void PrepareScheme(int n) override;
 
   /// What btnTiming runs.
   void setTimingHook(TimingHook hook) { timingHook_ = std::move(hook); }
@@ -67,6 +72,7 @@ class Tfrm00 : public QWidget, public SchemeHost {
   void startLearningMode(LearningMode mode);
 
   SchemeSet& schemes() const { return schemes_; }
+  PanelPictureSet& pictures() const { return pictureSet_; }
   /// The scheme whose panel is in the window, 0 for none.
   int shownScheme() const { return shown_; }
   /// The input states set on the shown scheme since it was selected.
@@ -117,7 +123,7 @@ class Tfrm00 : public QWidget, public SchemeHost {
   void retranslate();
   void createActions();
   /// Runs `run` on the shown scheme, if any.
-  void withShownScheme(const std::function<void(const Scheme&)>& run);
+  void withShownScheme(const std::function<void(const PanelPictures&)>& run);
   void select(int n);
   /// Starts the record of reached states over on the scheme just selected.
   void restartReached();
@@ -134,6 +140,7 @@ class Tfrm00 : public QWidget, public SchemeHost {
   void placePanelAt(int n, QWidget* host, const QPoint& at);
 
   SchemeSet& schemes_;
+  PanelPictureSet& pictureSet_;
   InitProc init_;
   TimingHook timingHook_;
   std::array<QWidget*, kSchemeCount> schemeWindows_{};
@@ -149,7 +156,7 @@ class Tfrm00 : public QWidget, public SchemeHost {
   TfrmTruthTable* frmTruthTable_ = nullptr;  ///< made when first opened
   TfrmAbout* frmAbout_ = nullptr;            ///< made when first wanted
   PanelActions* actions_ = nullptr;
-  PanelPictures* pictures_ = nullptr;
+  PanelExport* pictures_ = nullptr;
   int shown_ = 0;
   ReachedStates reached_;
   LearningModes* modes_ = nullptr;

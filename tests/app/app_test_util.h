@@ -33,7 +33,7 @@ inline QString TwoDigits(int n) {
 
 /// The main window over its own schemes, shown and exposed, scheme 1 selected.
 struct ShownMainWindow {
-  explicit ShownMainWindow(Tfrm00::InitProc init = InitSchemes) : window(set, init) {
+  explicit ShownMainWindow(Tfrm00::InitProc init = InitSchemes) : window(set, pictures, init) {
     window.show();
     exposed = QTest::qWaitForWindowExposed(&window);
   }
@@ -69,7 +69,11 @@ struct ShownMainWindow {
     return placed;
   }
 
+  /// What scheme n's panel paints.
+  const PanelPictures& shown(int n) const { return pictures.pictures(n); }
+
   SchemeSet set;
+  PanelPictureSet pictures{set};
   Tfrm00 window;
   bool exposed = false;
 };
@@ -122,8 +126,8 @@ inline QImage ExpectedPanel(const Scheme& scheme) {
   QImage image(kSchemeArea.size(), QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
-  painter.drawImage(scheme.picture.left, scheme.picture.top,
-                    ResourceImage(SchemePictureName(scheme.number())));
+  const PictureRect place = StyledPictureRect(scheme.def(), {});
+  painter.drawImage(place.left, place.top, ResourceImage(SchemePictureName(scheme.number())));
   for (const Indicator& ind : scheme.indicators()) {
     const std::string name = ind.is_button ? ButtonPictureName(ind.Tag) : BitPictureName(ind.Tag);
     painter.drawImage(ind.left, ind.top, ResourceImage(name));
@@ -137,20 +141,18 @@ inline QImage ShownSchemeArea(QWidget& window) {
 }
 
 /// Counts the presses of a scheme while it lives: each press redraws every input button once.
-class PressCounter : public PressObserver {
+class PressCounter : public AttachedObserver {
  public:
   explicit PressCounter(Scheme& scheme)
-      : scheme_(scheme), first_button_(&scheme.indicators()[scheme.buttons.front()]) {
-    scheme_.observer = this;
+      : AttachedObserver(scheme), first_button_(&scheme.indicators()[scheme.buttons.front()]) {}
+  void OnDraw(const Indicator& ind) override {
+    presses += &ind == first_button_ ? 1 : 0;
+    AttachedObserver::OnDraw(ind);
   }
-  ~PressCounter() override { scheme_.observer = nullptr; }
-  void OnExecute(int) override {}
-  void OnDraw(const Indicator& ind) override { presses += &ind == first_button_ ? 1 : 0; }
 
   int presses = 0;
 
  private:
-  Scheme& scheme_;
   const Indicator* first_button_;
 };
 

@@ -41,7 +41,8 @@ void TestAccessibility::panelListsEveryIndicator_data() {
 void TestAccessibility::panelListsEveryIndicator() {
   QFETCH(int, scheme);
   SchemeSet set;
-  SchemePanel panel(set.scheme(scheme), kSchemeTable[scheme - 1].press, nullptr);
+  PanelPictures pictures(set.scheme(scheme));
+  SchemePanel panel(pictures, kSchemeTable[scheme - 1].press, nullptr);
   QAccessibleInterface* whole = QAccessible::queryAccessibleInterface(&panel);
   QVERIFY(whole != nullptr);
   const std::span<const Indicator> indicators = std::as_const(set.scheme(scheme)).indicators();

@@ -127,7 +127,7 @@ void TestClearView::switchShowsTheCliRender() {
   QVERIFY(ClearViewAction(shown)->isChecked());
   QTRY_COMPARE(ShownSchemeArea(shown.window), clear);
   QCOMPARE(Cells(shown.set.scheme(scheme)), cells);
-  const PictureControl& control = shown.set.scheme(scheme).picture;
+  const PictureControl& control = shown.shown(scheme).picture();
   QCOMPARE(shown.panel(scheme)
                ->findChild<QWidget*>(QStringLiteral("Scheme") + TwoDigits(scheme))
                ->geometry(),
@@ -177,7 +177,8 @@ void TestClearView::commandLineStartsInTheClearView() {
   QVERIFY(!ParseCommandLine({"kvir"}).options.clearView);
   QVERIFY(ProgramHelp().contains(QStringLiteral("--clear-view")));
   SchemeSet set;
-  Tfrm00 window(set);
+  PanelPictureSet pictures(set);
+  Tfrm00 window(set, pictures);
   window.setClearView(true);
   window.show();
   QVERIFY(QTest::qWaitForWindowExposed(&window));

@@ -61,7 +61,7 @@ void TestKeyboard::focusStartsOnTheListWithoutFrame() {
   QVERIFY(shown.activate());
   QTRY_COMPARE(FocusedName(), QStringLiteral("cbxSelect"));
   QCOMPARE(shown.window.findChild<FocusFrame*>(), nullptr);
-  QCOMPARE(ShownSchemeArea(shown.window), PanelImage(shown.set.scheme(1)));
+  QCOMPARE(ShownSchemeArea(shown.window), PanelImage(shown.shown(1)));
 }
 
 void TestKeyboard::keysMoveTheFocus_data() {
@@ -155,12 +155,12 @@ void TestKeyboard::tabTabDownSpacePressesY1() {
     const Indicator* ind = const_cast<Scheme&>(model).Find(fields[0].toStdString());
     QVERIFY2(ind != nullptr, line.constData());
     QCOMPARE(QByteArray::number(ind->Tag), fields[1]);
-    QCOMPARE(QByteArray(ind->shown_resource.data(), qsizetype(ind->shown_resource.size())),
-             fields[2]);
+    const std::string_view resource = shown.shown(1).shown_resource(IndexIn(model, *ind));
+    QCOMPARE(QByteArray(resource.data(), qsizetype(resource.size())), fields[2]);
   }
   const QImage render = CliRender(1, {"IN01"});
   QVERIFY(!render.isNull());
-  QCOMPARE(PanelImage(model), render);
+  QCOMPARE(PanelImage(shown.shown(1)), render);
 
   const QWidget* y1 = shown.panel(1)->findChild<QWidget*>(QStringLiteral("IN01"));
   const QRect ring = y1->geometry().adjusted(-FocusFrame::kWidth, -FocusFrame::kWidth,
@@ -183,7 +183,7 @@ void TestKeyboard::mouseNeverTakesTheFocus() {
   QTest::mouseClick(shown.panel(1)->findChild<QWidget*>(QStringLiteral("IN03")), Qt::LeftButton);
   QCOMPARE(FocusedName(), QStringLiteral("cbxSelect"));
   QCOMPARE(shown.window.findChild<FocusFrame*>(), nullptr);
-  QTRY_COMPARE(ShownSchemeArea(shown.window), PanelImage(shown.set.scheme(1)));
+  QTRY_COMPARE(ShownSchemeArea(shown.window), PanelImage(shown.shown(1)));
 }
 
 QTEST_MAIN(TestKeyboard)

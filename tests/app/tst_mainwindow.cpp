@@ -315,7 +315,8 @@ void TestMainWindow::closingEndsTheLoopBeforeTheModelIsFreed() {
 // Shown and run as the program's entry does, before any event has been handled.
 void TestMainWindow::damagedPictureEndsWithExitCodeOne() {
   SchemeSet set;
-  Tfrm00 window(set, DamagedPictureAtStartUp);
+  PanelPictureSet pictures(set);
+  Tfrm00 window(set, pictures, DamagedPictureAtStartUp);
   window.show();
   MessageSeen seen;
   CloseNextMessageBox(seen);

@@ -75,8 +75,10 @@ void TestSchemePanel::panelHoldsPictureThenIndicators() {
   QFETCH(int, scheme);
   SchemeSet set;
   Scheme& model = set.scheme(scheme);
-  LoadSchemePicture(model.picture);
-  SchemePanel panel(model, kSchemeTable[scheme - 1].press, nullptr);
+  PanelPictures pictures(model);
+  pictures.LoadSchemePicture();
+  const PictureControl& control = pictures.picture();
+  SchemePanel panel(pictures, kSchemeTable[scheme - 1].press, nullptr);
 
   QCOMPARE(panel.objectName(), QStringLiteral("pnl") + TwoDigits(scheme));
   QCOMPARE(panel.size(), QSize(820, 665));
@@ -84,8 +86,7 @@ void TestSchemePanel::panelHoldsPictureThenIndicators() {
   QCOMPARE(children.size(), qsizetype(model.indicators().size() + 1));
   auto* picture = qobject_cast<QWidget*>(children.front());
   QCOMPARE(picture->objectName(), QStringLiteral("Scheme") + TwoDigits(scheme));
-  QCOMPARE(picture->geometry(),
-           QRect(model.picture.left, model.picture.top, model.picture.width, model.picture.height));
+  QCOMPARE(picture->geometry(), QRect(control.left, control.top, control.width, control.height));
   for (size_t i = 0; i < model.indicators().size(); ++i) {
     const Indicator& ind = model.indicators()[i];
     auto* view = qobject_cast<QWidget*>(children[qsizetype(i) + 1]);
@@ -232,7 +233,8 @@ void TestSchemePanel::pressPaintsEachIndicatorOnce() {
 // A press that fails in the model (a damaged picture) is reported, not thrown through Qt.
 void TestSchemePanel::failedPressIsReported() {
   SchemeSet set;
-  SchemePanel panel(set.scheme(1), ThrowingPress, nullptr);
+  PanelPictures pictures(set.scheme(1));
+  SchemePanel panel(pictures, ThrowingPress, nullptr);
   panel.show();
   QVERIFY(QTest::qWaitForWindowExposed(&panel));
   QSignalSpy failures(&panel, &SchemePanel::modelFailed);

@@ -22,7 +22,7 @@
 #include "app/panel/panelactions.h"
 #include "app/panel/panelpainter.h"
 #include "app/shell/window_layout.h"
-#include "app/windows/panelpictures.h"
+#include "app/windows/panelexport.h"
 #include "tests/app/app_test_util.h"
 
 using namespace kvir;
@@ -93,7 +93,7 @@ void TestZoom::keysStepThroughTheLevels() {
     QCOMPARE(shown.window.size(), WindowSizeAt(zoom));
     QCOMPARE(shown.panel(1)->size(), QSize(PanelWidth(zoom), PanelHeight(zoom)));
     QCOMPARE(shown.panel(1)->pos(), QPoint(0, Scaled(kPanelTop, zoom)));
-    QCOMPARE(shown.set.scheme(1).style.zoom, zoom);
+    QCOMPARE(shown.shown(1).style().zoom, zoom);
     const auto* list = shown.window.findChild<QComboBox*>(QStringLiteral("cbxSelect"));
     const auto* help = shown.window.findChild<QPushButton*>(QStringLiteral("btnHelp"));
     QCOMPARE(list->geometry(), QRect(0, 0, Scaled(744, zoom), Scaled(21, zoom)));
@@ -167,7 +167,7 @@ void TestZoom::denseScreenShowsThePicturesOfTwiceTheZoom() {
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
   if (shown.window.devicePixelRatioF() != 2) QSKIP("a screen of device pixel ratio 2 only");
-  QCOMPARE(shown.set.scheme(1).style.zoom, 200);
+  QCOMPARE(shown.shown(1).style().zoom, 200);
   QCOMPARE(shown.window.size(), QSize(820, 688));
   QCOMPARE(shown.panel(1)->size(), QSize(820, 665));
   const QImage panel = Grab(shown.panel(1));
@@ -176,7 +176,7 @@ void TestZoom::denseScreenShowsThePicturesOfTwiceTheZoom() {
   // At 150 % the pictures are drawn at 300 %; the panel's 997.5 pixels of height are rounded to
   // 998, which leaves a white row of device pixels below the 300 % panel's 1995.
   shown.window.setZoom(150);
-  QCOMPARE(shown.set.scheme(1).style.zoom, 300);
+  QCOMPARE(shown.shown(1).style().zoom, 300);
   const QImage dense = Grab(shown.panel(1));
   QCOMPARE(dense.size(), QSize(2460, 1996));
   QCOMPARE(dense.copy(0, 0, 2460, 1995),
@@ -195,7 +195,7 @@ void TestZoom::focusFrameScalesAndStaysOutOfPictures() {
   QCOMPARE(button->size(), QSize(60, 60));
   const int width = Scaled(FocusFrame::kWidth, 250);
   QCOMPARE(frame->geometry(), button->geometry().adjusted(-width, -width, width, width));
-  QCOMPARE(PanelImage(shown.set.scheme(1)),
+  QCOMPARE(PanelImage(shown.shown(1)),
            CliRender({QStringLiteral("--zoom"), QStringLiteral("250")}));
   // The frame follows a change of zoom.
   shown.window.setZoom(150);
@@ -209,6 +209,7 @@ void TestZoom::stepAndQuizWorkAt200() {
   shown.window.setZoom(200);
   SchemePanel* panel = shown.panel(1);
   Scheme& scheme = shown.set.scheme(1);
+  const PanelPictures& pictures = shown.shown(1);
 
   shown.window.startLearningMode(LearningMode::kQuiz);
   QVERIFY(panel->overlay() != nullptr);
@@ -225,13 +226,13 @@ void TestZoom::stepAndQuizWorkAt200() {
   QVERIFY(panel->rect().contains(label->geometry()));
   QCOMPARE(label->geometry().topLeft(), QPoint(16, 1148));
   label->hide();  // the panel beneath the label's text
-  QCOMPARE(Grab(panel), PanelImage(scheme, &overlay));
+  QCOMPARE(Grab(panel), PanelImage(pictures, &overlay));
   // A change of zoom during the question brings its cards along.
   shown.window.setZoom(150);
   for (const Picture* card : panel->overlay()->pictures) {
     if (card != nullptr) QCOMPARE(card->width, 36);
   }
-  QCOMPARE(Grab(panel), PanelImage(scheme, panel->overlay()));
+  QCOMPARE(Grab(panel), PanelImage(pictures, panel->overlay()));
   label->show();
   shown.window.setZoom(200);
 
@@ -242,11 +243,12 @@ void TestZoom::stepAndQuizWorkAt200() {
   QTRY_VERIFY(panel->overlay() != nullptr && !panel->overlay()->marked.empty());
   panel->findChild<FocusFrame*>(QStringLiteral("focusFrame"))->hide();  // the panel beneath it
   const QImage staged = Grab(panel);
-  QCOMPARE(staged, PanelImage(scheme, panel->overlay()));
+  QCOMPARE(staged, PanelImage(pictures, panel->overlay()));
   const Indicator& marked = scheme.indicators()[panel->overlay()->marked.front()];
-  const QRect ring = MarkerPlace(marked, 200);
+  const QRect ring = ToQRect(MarkerPlace(marked, 200));
   QCOMPARE(ring.size(), QSize(52, 52));
-  QCOMPARE(staged.pixel(ring.topLeft()), kMarkerColour);
+  QCOMPARE(staged.pixel(ring.topLeft()),
+           qRgb(kMarkerColour.red, kMarkerColour.green, kMarkerColour.blue));
 }
 
 void TestZoom::truthTableAndAboutFollowAt200() {
@@ -273,8 +275,8 @@ void TestZoom::savedPictureIsTheRenderAtTheZoom() {
   shown.window.setZoom(250);
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("saved.png"));
-  auto* pictures = shown.window.findChild<PanelPictures*>();
-  QVERIFY(pictures->saveTo(shown.set.scheme(1), path));
+  auto* pictures = shown.window.findChild<PanelExport*>();
+  QVERIFY(pictures->saveTo(shown.shown(1), path));
   QFile saved(path);
   QVERIFY(saved.open(QIODevice::ReadOnly));
   QCOMPARE(saved.readAll(),

@@ -39,8 +39,9 @@ std::string PictureFor(const Indicator& ind) {
 
 /// Whether every indicator has been redrawn with the picture of its current cell.
 void ExpectShownMatchesCells(Scheme& s) {
+  const PanelPictures& shown = testing::ShownOn(s);
   for (const Indicator& ind : s.indicators()) {
-    EXPECT_EQ(ind.shown_resource, PictureFor(ind)) << ind.name;
+    EXPECT_EQ(shown.shown_resource(IndexIn(s, ind)), PictureFor(ind)) << ind.name;
   }
 }
 
@@ -518,9 +519,9 @@ TEST_F(ChipSchemes, EveryPressRunsEachElementOnceAndRedrawsEachIndicatorOnce) {
     for (const std::string& button : ExpandNames(s.def().buttons)) {
       SCOPED_TRACE(button);
       StepRecorder recorder;
-      s.observer = &recorder;
+      recorder.Attach(s);
       Press(c.scheme, button);
-      s.observer = nullptr;
+      recorder.Detach();
       std::vector<std::string> executed;
       std::map<std::string, int> drawn;
       for (const std::string& step : recorder.steps) {
@@ -563,7 +564,7 @@ TEST_F(ChipSchemes, PressingAButtonTwiceRestoresTheScheme) {
 TEST_F(ChipSchemes, IndicatorsLieApartOnTheirPicture) {
   for (int n = 10; n <= 16; ++n) {
     Scheme& s = built_.set.scheme(n);
-    const PictureControl& p = s.picture;
+    const PictureControl& p = built_.Shown(s).picture();
     EXPECT_EQ(p.Tag, n);
     std::set<std::string> names;
     for (size_t i = 0; i < s.indicators().size(); ++i) {

@@ -1,4 +1,4 @@
-// The generic machinery every scheme shares: name lists, loaders, the press cycle, selection.
+// The generic machinery every scheme shares: name lists, the press cycle, selection, start-up.
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,6 @@
 
 #include "core/chips.h"
 #include "core/gates.h"
-#include "render/loaders.h"
 #include "tests/circuit/scheme_test_util.h"
 
 namespace kvir {
@@ -76,40 +75,6 @@ TEST(NameListTest, NumbersHaveTwoDigits) {
   EXPECT_EQ(NameList("IN").Add(9).view(), "IN09");
 }
 
-TEST(LoaderTest, FormsResourceNames) {
-  EXPECT_EQ(SchemePictureName(9), "SCHEME09PNG");
-  EXPECT_EQ(SchemePictureName(10), "SCHEME10PNG");
-  EXPECT_EQ(ButtonPictureName(1), "BUTTON1PNG");
-  EXPECT_EQ(BitPictureName(0), "BIT0PNG");
-}
-
-TEST(LoaderTest, CellOutsideZeroOneNamesTheMissingResource) {
-  Indicator lamp;
-  lamp.Tag = 2;
-  try {
-    LoadBitPicture(lamp);
-    FAIL() << "expected an exception";
-  } catch (const PictureError& e) {
-    EXPECT_NE(std::string(e.what()).find("BIT2PNG"), std::string::npos) << e.what();
-  }
-  EXPECT_TRUE(lamp.shown.empty());
-  EXPECT_TRUE(lamp.shown_resource.empty());
-}
-
-TEST(LoaderTest, IndicatorKeepsItsOwnCopy) {
-  Indicator a, b;
-  LoadBitPicture(a);
-  b.Tag = 1;
-  LoadBitPicture(b);
-  EXPECT_EQ(a.shown_resource, "BIT0PNG");
-  EXPECT_EQ(b.shown_resource, "BIT1PNG");
-  EXPECT_NE(a.shown.pixels, b.shown.pixels);
-  a.shown.pixels[0] ^= 0xFF;
-  Indicator c;
-  LoadBitPicture(c);
-  EXPECT_NE(a.shown.pixels, c.shown.pixels) << "a decode must not share storage";
-}
-
 constexpr int kOneTop[] = {0};
 
 // A two-input AND scheme, small enough to follow by hand.
@@ -133,8 +98,7 @@ TEST(PressCycleTest, TogglesRedrawsButtonsThenExecutesAndRedrawsLamps) {
   Scheme s(kTiny);
   BuildNetlist(s);
   StepRecorder rec;
-  s.observer = &rec;
-  EXPECT_TRUE(s.At("OUT00").shown.empty()) << "nothing is shown before the first redraw";
+  rec.Attach(s);
   ApplyInitialInputs(s);
   Press(s, s.At("IN01"));  // 1 1 -> 1 0
   EXPECT_EQ(rec.steps, (std::vector<std::string>{"draw IN00 BUTTON1PNG", "draw IN01 BUTTON0PNG",
@@ -142,8 +106,6 @@ TEST(PressCycleTest, TogglesRedrawsButtonsThenExecutesAndRedrawsLamps) {
   rec.steps.clear();
   Press(s, s.At("IN01"));
   EXPECT_EQ(rec.steps.back(), "draw OUT00 BIT1PNG");
-  EXPECT_EQ(s.At("OUT00").shown.channels, 3);
-  EXPECT_EQ(s.At("IN00").shown.channels, 4);
 }
 
 TEST(PressCycleTest, OneHotClearsEveryButtonAndSetsThePressedOne) {
@@ -240,7 +202,7 @@ TEST_P(EverySchemeTest, NetlistIsInTopologicalOrder) {
 
 TEST_P(EverySchemeTest, EveryPressRedrawsEachIndicatorOnceAndRunsEachElementOnce) {
   StepRecorder rec;
-  scheme().observer = &rec;
+  rec.Attach(scheme());
   built.Select(GetParam());
   for (uint16_t b : scheme().buttons) {
     rec.steps.clear();
@@ -267,7 +229,7 @@ TEST_P(EverySchemeTest, EveryPressRedrawsEachIndicatorOnceAndRunsEachElementOnce
       EXPECT_TRUE(ind.Tag == 0 || ind.Tag == 1) << ind.name;
     }
   }
-  scheme().observer = nullptr;
+  rec.Detach();
 }
 
 TEST_P(EverySchemeTest, SelectingAgainRestoresTheInitialState) {
@@ -308,10 +270,10 @@ TEST_P(EverySchemeTest, StartingPressRunsOutOfSight) {
     kSchemeTable[GetParam() - 1].press(scheme(), scheme().indicators()[b]);
   }
   StepRecorder rec;
-  scheme().observer = &rec;
+  rec.Attach(scheme());
   StepCountingHost host(rec);
   SelectScheme(built.set, host, static_cast<uint8_t>(GetParam()));
-  scheme().observer = nullptr;
+  rec.Detach();
   ASSERT_FALSE(rec.steps.empty());
   std::vector<std::string> expected;
   for (int i = 1; i <= kSchemeCount; ++i)
@@ -451,93 +413,37 @@ TEST(BuildCheckTest, MalformedDefinitionsNameSchemeAndPlace) {
   }
 }
 
-TEST(InitSchemesTest, BuildsEverySchemeAndShowsSchemeOne) {
+// A host that notes each call, to show the order of start-up.
+class CallLog : public SchemeHost {
+ public:
+  void ReturnScheme(int n) override { calls.push_back("return " + std::to_string(n)); }
+  void ShowScheme(int n) override { calls.push_back("show " + std::to_string(n)); }
+  void PrepareScheme(int n) override { calls.push_back("prepare " + std::to_string(n)); }
+  std::vector<std::string> calls;
+};
+
+// Start-up makes each scheme ready, then builds it, in scheme order; then it selects scheme 1.
+TEST(InitSchemesTest, PreparesAndBuildsEachSchemeInOrderThenShowsSchemeOne) {
   SchemeSet set;
-  HeadlessHost host;
+  std::vector<std::string> built_before;
+  struct Host : CallLog {
+    SchemeSet* set = nullptr;
+    std::vector<std::string>* built = nullptr;
+    void PrepareScheme(int n) override {
+      CallLog::PrepareScheme(n);
+      if (set->scheme(n).built()) built->push_back(std::to_string(n));
+    }
+  } host;
+  host.set = &set;
+  host.built = &built_before;
   InitSchemes(set, host);
-  EXPECT_EQ(host.shown(), 1);
+  EXPECT_TRUE(built_before.empty()) << "a scheme was built before it was prepared";
+  std::vector<std::string> want;
+  for (int n = 1; n <= kSchemeCount; ++n) want.push_back("prepare " + std::to_string(n));
+  for (int n = 1; n <= kSchemeCount; ++n) want.push_back("return " + std::to_string(n));
+  want.push_back("show 1");
+  EXPECT_EQ(host.calls, want);
   EXPECT_EQ(set.element_count(), 137);
-  EXPECT_FALSE(set.scheme(16).picture.picture.empty());
-}
-
-// The pictures are decoded side by side, but a start-up that meets unsuitable pictures fails as
-// one in scheme order would: on the first of them, with the schemes before it built and none
-// after it.
-TEST(InitSchemesTest, FailsOnTheFirstUnsuitablePictureInSchemeOrder) {
-  for (const int first : {1, 7, 15}) {
-    SchemeSet set;
-    HeadlessHost host;
-    for (const int n : {first, 16}) ++set.scheme(n).picture.width;
-    char name[16];
-    std::snprintf(name, sizeof name, "SCHEME%02dPNG", first);
-    try {
-      InitSchemes(set, host);
-      ADD_FAILURE() << "scheme " << first << "'s picture was accepted";
-    } catch (const PictureError& error) {
-      EXPECT_NE(std::string(error.what()).find(name), std::string::npos) << error.what();
-    }
-    for (int n = 1; n <= kSchemeCount; ++n) {
-      EXPECT_EQ(set.scheme(n).elements.empty(), n >= first) << "scheme " << n;
-    }
-    EXPECT_EQ(host.shown(), 0);
-  }
-}
-
-// Pictures begun ahead are the pictures InitSchemes decodes itself, in whichever style the schemes
-// have when it runs: the one they were begun in, or another set since.
-TEST(InitSchemesTest, TakesPicturesDecodedAheadOnlyInTheSchemesOwnStyle) {
-  const PictureStyle clear150 = {.clear = true, .zoom = 150};
-  struct Case {
-    PictureStyle ahead;
-    PictureStyle schemes;  ///< set between the start of the decode and InitSchemes
-  };
-  for (const Case& c :
-       {Case{{}, {}}, Case{clear150, clear150}, Case{clear150, {}}, Case{{}, clear150}}) {
-    SchemeSet fresh;
-    SetPictureStyle(fresh, c.schemes);
-    HeadlessHost host;
-    InitSchemes(fresh, host);
-
-    SchemeSet ahead;
-    ahead.DecodePicturesAhead(c.ahead);
-    SetPictureStyle(ahead, c.schemes);
-    InitSchemes(ahead, host);
-    for (int n = 1; n <= kSchemeCount; ++n) {
-      const Picture& want = fresh.scheme(n).picture.picture;
-      const Picture& got = ahead.scheme(n).picture.picture;
-      ASSERT_FALSE(got.empty()) << "scheme " << n;
-      EXPECT_EQ(got.width, want.width) << "scheme " << n;
-      EXPECT_EQ(got.height, want.height) << "scheme " << n;
-      EXPECT_TRUE(got.pixels == want.pixels) << "scheme " << n;
-    }
-    EXPECT_EQ(ahead.element_count(), 137);
-    EXPECT_EQ(ahead.TakePicturesAhead(), nullptr);  // taken by InitSchemes
-  }
-}
-
-// A set destroyed while its pictures are still being decoded ahead waits for the decoders.
-TEST(InitSchemesTest, ASetLeftBeforeItsPicturesAreTakenEndsCleanly) {
-  for (int i = 0; i < 3; ++i) {
-    SchemeSet set;
-    set.DecodePicturesAhead({.zoom = 300});
-  }
-}
-
-// Begun ahead too, a start-up that meets an unsuitable picture fails on the first in scheme order.
-TEST(InitSchemesTest, AnUnsuitablePictureBegunAheadStillFailsInSchemeOrder) {
-  SchemeSet set;
-  HeadlessHost host;
-  set.DecodePicturesAhead({});
-  for (const int n : {9, 12}) ++set.scheme(n).picture.width;
-  try {
-    InitSchemes(set, host);
-    ADD_FAILURE() << "scheme 9's picture was accepted";
-  } catch (const PictureError& error) {
-    EXPECT_NE(std::string(error.what()).find("SCHEME09PNG"), std::string::npos) << error.what();
-  }
-  for (int n = 1; n <= kSchemeCount; ++n) {
-    EXPECT_EQ(set.scheme(n).elements.empty(), n >= 9) << "scheme " << n;
-  }
 }
 
 }  // namespace

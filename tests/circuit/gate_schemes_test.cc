@@ -1,6 +1,7 @@
 // Schemes 01–09, the encoders and decoders on gates, driven through their press procedures.
 
 #include <gtest/gtest.h>
+#include <optional>
 
 #include <algorithm>
 #include <cstdlib>
@@ -67,11 +68,14 @@ int ButtonCount(const GateScheme& c) {
 }
 
 void ExpectShownMatchesCells(const Scheme& s) {
-  for (const Indicator& ind : s.indicators()) {
+  const PanelPictures& shown = testing::ShownOn(s);
+  const std::span<const Indicator> indicators = shown.scheme().indicators();
+  for (size_t i = 0; i < indicators.size(); ++i) {
+    const Indicator& ind = indicators[i];
     const std::string want =
         std::string(ind.is_button ? "BUTTON" : "BIT") + std::to_string(ind.Tag) + "PNG";
-    EXPECT_EQ(ind.shown_resource, want) << ind.name;
-    EXPECT_FALSE(ind.shown.empty()) << ind.name;
+    EXPECT_EQ(shown.shown_resource(i), want) << ind.name;
+    EXPECT_FALSE(shown.shown(i).empty()) << ind.name;
   }
 }
 
@@ -135,17 +139,13 @@ void ExpectState(Scheme& s, const GateScheme& c, int value) {
 using Snapshot = std::vector<std::tuple<int32_t, std::string_view, PixelBytes>>;
 
 Snapshot Take(const Scheme& s) {
+  const PanelPictures& shown = testing::ShownOn(s);
   Snapshot out;
-  for (const Indicator& ind : s.indicators())
-    out.emplace_back(ind.Tag, ind.shown_resource, ind.shown.pixels);
-  return out;
-}
-
-void ForgetShownPictures(Scheme& s) {
-  for (Indicator& ind : s.indicators()) {
-    ind.shown = Picture();
-    ind.shown_resource = {};
+  const std::span<const Indicator> indicators = shown.scheme().indicators();
+  for (size_t i = 0; i < indicators.size(); ++i) {
+    out.emplace_back(indicators[i].Tag, shown.shown_resource(i), shown.shown(i).pixels);
   }
+  return out;
 }
 
 int Draws(const StepRecorder& rec) {
@@ -168,7 +168,7 @@ std::string ParamName(const ::testing::TestParamInfo<GateScheme>& info) {
 
 TEST_P(GateSchemeTest, IndicatorsLieOnThePictureWithoutOverlapping) {
   const Scheme& s = built.set.scheme(c().number);
-  const PictureControl& p = s.picture;
+  const PictureControl& p = built.Shown(s).picture();
   EXPECT_EQ(p.Tag, c().number);
   EXPECT_LE(p.left + p.width, 820);
   EXPECT_LE(p.top + p.height, 665);
@@ -214,9 +214,9 @@ TEST_P(GateSchemeTest, PressRedrawsEachLampRightAfterTheRunThatWroteIt) {
     for (PSignal out : s.elements[e]->FOutputs) writer[out] = static_cast<int>(e) + 1;
   }
   StepRecorder rec;
-  s.observer = &rec;
+  rec.Attach(s);
   Press("IN01");
-  s.observer = nullptr;
+  rec.Detach();
   EXPECT_EQ(Draws(rec), c().redraws);
   std::vector<int> run;
   std::string previous_draw;
@@ -259,11 +259,11 @@ TEST_P(GateSchemeTest, SelectionShowsTheInitialStateWhateverWasSetBefore) {
   const int other = c().number == 1 ? 2 : 1;
   built.Select(other);
   EXPECT_EQ(built.host.shown(), other);
-  ForgetShownPictures(s);
+  const PanelPictures fresh(s);  // shows only what the selection redraws
   StepRecorder rec;
-  s.observer = &rec;
+  rec.Attach(s);
   Select();
-  s.observer = nullptr;
+  rec.Detach();
   EXPECT_EQ(built.host.shown(), c().number);
   EXPECT_EQ(Draws(rec), c().redraws);
   ExpectState(s, c(), 0);
@@ -303,11 +303,12 @@ TEST_P(EncoderTest, PressingThePressedButtonOnlyRedraws) {
   int previous = 0;
   for (int k : {5, 5, 2, last, last, 0, 0}) {
     const Snapshot before = Take(s);
-    if (k == previous) ForgetShownPictures(s);
+    std::optional<PanelPictures> fresh;  // shows only what the press redraws
+    if (k == previous) fresh.emplace(s);
     StepRecorder rec;
-    s.observer = &rec;
+    rec.Attach(s);
     Press(IndicatorName("IN", k));
-    s.observer = nullptr;
+    rec.Detach();
     EXPECT_EQ(Draws(rec), c().redraws);
     ExpectState(s, c(), k);
     if (k == previous) {

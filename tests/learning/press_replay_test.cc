@@ -1,5 +1,5 @@
-// A press replayed stage by stage: the stages read from the press engine's steps, and what the
-// panel shows at each of them.
+// A press replayed stage by stage: the stages read from the press engine's steps, and which
+// indicators wait and which are marked at each of them.
 
 #include "learning/press_replay.h"
 
@@ -63,7 +63,7 @@ TEST_P(EveryPressTest, StagesAreTheEnginesStepsInOrder) {
   Scheme& s = built.Select(n);
   for (uint16_t b : s.buttons) {
     StepRecorder trace;
-    s.observer = &trace;
+    trace.Attach(s);
     std::vector<PressStage> stages;
     {
       StageRecorder recorder(s);
@@ -71,7 +71,7 @@ TEST_P(EveryPressTest, StagesAreTheEnginesStepsInOrder) {
       stages = recorder.stages();
     }
     EXPECT_EQ(s.observer, &trace) << "the recorder gives the observer back";
-    s.observer = nullptr;
+    trace.Detach();
     const std::string where = "scheme " + std::to_string(n) + " " + s.indicators()[b].name;
 
     std::vector<std::string> replayed;
@@ -79,7 +79,7 @@ TEST_P(EveryPressTest, StagesAreTheEnginesStepsInOrder) {
       for (int e : stage.elements) replayed.push_back("exec " + std::to_string(e));
       for (uint16_t i : stage.drawn) {
         const Indicator& ind = s.indicators()[i];
-        replayed.push_back("draw " + ind.name + " " + std::string(ind.shown_resource));
+        replayed.push_back("draw " + ind.name + " " + std::string(built.ShownResource(s, ind)));
       }
     }
     EXPECT_EQ(replayed, trace.steps) << where;
@@ -102,41 +102,33 @@ INSTANTIATE_TEST_SUITE_P(AllSixteen, EveryPressTest, ::testing::Range(1, kScheme
 // Scheme 8 selected, then X3 pressed through a replay.
 struct ReplayOfScheme8 {
   ReplayOfScheme8() : s(built.Select(8)) {
-    for (const Indicator& ind : s.indicators()) before.push_back(ind.shown);
     replay = std::make_unique<PressReplay>(s, [this] { kSchemeTable[7].press(s, s.At("IN03")); });
   }
   BuiltSchemes built;
   Scheme& s;
-  std::vector<Picture> before;
   std::unique_ptr<PressReplay> replay;
 };
 
-// Each indicator shows its old picture until its stage has come, then the model's own.
+// The indicators of the stages not yet shown wait; those of the stage shown last are marked.
 void ExpectShowsStagesUpTo(const ReplayOfScheme8& r, size_t shown) {
-  std::set<uint16_t> reached;
-  for (size_t k = 0; k < shown; ++k) {
-    reached.insert(r.replay->stages()[k].drawn.begin(), r.replay->stages()[k].drawn.end());
+  std::set<uint16_t> waiting;
+  for (size_t k = shown; k < r.replay->stages().size(); ++k) {
+    waiting.insert(r.replay->stages()[k].drawn.begin(), r.replay->stages()[k].drawn.end());
   }
-  const PanelOverlay& overlay = r.replay->overlay();
-  for (uint16_t i = 0; i < r.s.indicators().size(); ++i) {
-    const Picture& shown_picture = ShownPicture(r.s, &overlay, i);
-    const Indicator& ind = r.s.indicators()[i];
-    if (reached.count(i) != 0) {
-      EXPECT_EQ(&shown_picture, &ind.shown) << ind.name << " at stage " << shown;
-    } else {
-      EXPECT_NE(&shown_picture, &ind.shown) << ind.name << " at stage " << shown;
-      EXPECT_EQ(shown_picture.pixels, r.before[i].pixels) << ind.name << " at stage " << shown;
-    }
-  }
+  const std::vector<uint16_t> got = r.replay->Waiting();
+  EXPECT_EQ(std::set<uint16_t>(got.begin(), got.end()), waiting) << "at stage " << shown;
+  EXPECT_EQ(got.size(), waiting.size()) << "an indicator waits twice at stage " << shown;
   const std::vector<uint16_t> marked =
       shown == 0 ? std::vector<uint16_t>() : r.replay->stages()[shown - 1].drawn;
-  EXPECT_EQ(overlay.marked, marked) << "at stage " << shown;
+  EXPECT_EQ(r.replay->Marked(), marked) << "at stage " << shown;
 }
 
-TEST(PressReplayTest, ChangesTheModelAtOnceAndTheShownPicturesStageByStage) {
+TEST(PressReplayTest, ChangesTheModelAtOnceAndShowsItStageByStage) {
   ReplayOfScheme8 r;
   EXPECT_EQ(r.s.At("IN03").Tag, 1) << "the model changes at once";
   ASSERT_EQ(r.replay->stages().size(), 19u);
+  EXPECT_EQ(r.replay->Waiting().size(), r.s.indicators().size())
+      << "every indicator waits at first";
   for (size_t shown = 0; shown <= 19; ++shown) {
     ASSERT_FALSE(r.replay->finished());
     EXPECT_EQ(r.replay->shown(), shown);
@@ -144,8 +136,8 @@ TEST(PressReplayTest, ChangesTheModelAtOnceAndTheShownPicturesStageByStage) {
     r.replay->Advance();
   }
   EXPECT_TRUE(r.replay->finished());
-  EXPECT_TRUE(r.replay->overlay().pictures.empty());
-  EXPECT_TRUE(r.replay->overlay().marked.empty());
+  EXPECT_TRUE(r.replay->Waiting().empty());
+  EXPECT_TRUE(r.replay->Marked().empty());
   r.replay->Advance();
   EXPECT_TRUE(r.replay->finished());
 }
@@ -156,8 +148,8 @@ TEST(PressReplayTest, FinishShowsTheModelFromAnyStage) {
     for (size_t i = 0; i < advances; ++i) r.replay->Advance();
     r.replay->Finish();
     EXPECT_TRUE(r.replay->finished()) << advances;
-    EXPECT_TRUE(r.replay->overlay().pictures.empty()) << advances;
-    EXPECT_TRUE(r.replay->overlay().marked.empty()) << advances;
+    EXPECT_TRUE(r.replay->Waiting().empty()) << advances;
+    EXPECT_TRUE(r.replay->Marked().empty()) << advances;
   }
 }
 
@@ -167,7 +159,7 @@ TEST(PressReplayTest, PressThatFailsBeforeTheEngineIsFinishedAtOnce) {
   const PressReplay replay(s, [] {});
   EXPECT_TRUE(replay.stages().empty());
   EXPECT_TRUE(replay.finished());
-  EXPECT_TRUE(replay.overlay().pictures.empty());
+  EXPECT_TRUE(replay.Waiting().empty());
 }
 
 }  // namespace

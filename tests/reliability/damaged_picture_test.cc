@@ -10,7 +10,9 @@
 #include <iostream>
 #include <string>
 
+#include "circuit/schemes.h"
 #include "render/loaders.h"
+#include "render/panel_pictures.h"
 #include "render/resources.h"
 
 namespace kvir {
@@ -193,15 +195,18 @@ std::string LoadError(const std::function<void()>& load) {
 TEST(DamagedPictures, LoadersNameTheResourceNoPictureAnswersTo) {
   for (const int32_t cell : {2, -1, 1000000}) {
     for (const bool button : {false, true}) {
-      Indicator ind;
+      Scheme scheme(*kSchemeTable[0].def);
+      PanelPictures pictures(scheme);
+      Indicator& ind = scheme.At(button ? "IN01" : "OUT01");
       ind.Tag = 1;
-      button ? LoadButtonPicture(ind) : LoadBitPicture(ind);
+      pictures.OnDraw(ind);
       ind.Tag = cell;
       const std::string name = button ? ButtonPictureName(cell) : BitPictureName(cell);
-      EXPECT_THAT(LoadError([&] { button ? LoadButtonPicture(ind) : LoadBitPicture(ind); }),
-                  HasSubstr(name));
-      EXPECT_TRUE(ind.shown.empty()) << name << ": the old picture is still shown";
-      EXPECT_TRUE(ind.shown_resource.empty()) << name << ": still claims " << ind.shown_resource;
+      EXPECT_THAT(LoadError([&] { pictures.OnDraw(ind); }), HasSubstr(name));
+      const size_t i = IndexIn(scheme, ind);
+      EXPECT_TRUE(pictures.shown(i).empty()) << name << ": the old picture is still shown";
+      EXPECT_TRUE(pictures.shown_resource(i).empty())
+          << name << ": still claims " << pictures.shown_resource(i);
     }
   }
   for (const int32_t tag : {0, 17, -3}) {

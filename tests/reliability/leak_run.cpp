@@ -57,7 +57,8 @@ int DriveEveryScheme(kvir::Tfrm00& window, kvir::SchemeSet& schemes) {
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   kvir::SchemeSet schemes;
-  kvir::Tfrm00 frm00(schemes);
+  kvir::PanelPictureSet pictures(schemes);
+  kvir::Tfrm00 frm00(schemes, pictures);
   frm00.show();
   int presses = -1;
   QTimer::singleShot(0, &frm00, [&] {

@@ -1,6 +1,7 @@
 #pragma once
 // A press storm: a seeded run of random presses and re-selections over all sixteen schemes, each
-// followed by a check of every cell and shown picture against the reference model.
+// followed by a check of every cell and of the picture its last redraw gives it against the
+// reference model.
 
 #include <cstdint>
 #include <functional>

@@ -88,7 +88,7 @@ TEST(PressStorm, CatchesEveryInjectedFault) {
       {"scheme 6's inverter of IN01 does nothing",
        [](SchemeSet& set) { set.scheme(6).elements[2]->FProc = Nothing; }, "scheme 6 BUS04"},
       {"scheme 13's enable inverters write 2 and 3",
-       [](SchemeSet& set) { set.scheme(13).elements[1]->FProc = WritesThree; }, "exception"},
+       [](SchemeSet& set) { set.scheme(13).elements[1]->FProc = WritesThree; }, "scheme 13"},
       {"scheme 14 selects with IN01 at 0",
        [](SchemeSet& set) { set.scheme(14).initial[1].second = 0; }, "scheme 14 IN01"},
       {"scheme 5 forgets IN15 in its press",

@@ -107,6 +107,7 @@ class ProgramStorm : public QObject {
 
   std::mt19937_64 random_{kSeed};
   std::unique_ptr<SchemeSet> set_;
+  std::unique_ptr<PanelPictureSet> pictures_;
   std::unique_ptr<WatchedWindow> window_;
   QComboBox* list_ = nullptr;
   int mouse_events_ = 0;
@@ -136,7 +137,8 @@ void ProgramStorm::randomUserInputKeepsEveryWidgetTrue() {
   std::cout << "program storm: seed " << kSeed << ", " << kMouseEvents << " mouse events, "
             << kListChanges << " list changes" << std::endl;
   set_ = std::make_unique<SchemeSet>();
-  window_ = std::make_unique<WatchedWindow>(*set_);
+  pictures_ = std::make_unique<PanelPictureSet>(*set_);
+  window_ = std::make_unique<WatchedWindow>(*set_, *pictures_);
   window_->show();
   QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
   list_ = window_->findChild<QComboBox*>(QStringLiteral("cbxSelect"));
@@ -158,6 +160,7 @@ void ProgramStorm::randomUserInputKeepsEveryWidgetTrue() {
   for (int n = 1; n <= kSchemeCount; ++n) CheckWidgets(n);
   std::cout << "presses made by mouse events: " << presses_ << ", keys: " << keys_ << std::endl;
   window_.reset();
+  pictures_.reset();
   FreeSchemes(*set_);
 }
 
@@ -347,7 +350,7 @@ void ProgramStorm::CheckWidgets(int n) {
     auto* widget = panel->findChild<QWidget*>(QString::fromStdString(ind.name));
     QVERIFY(widget != nullptr);
     // In the style the window shows now: the storm may have switched the clear view.
-    const std::string name(ShownResource(ind, set_->scheme(n).style)->name);
+    const std::string name(ShownResource(ind, pictures_->style())->name);
     const QImage& want = images_.at(name);
     const QString where =
         QStringLiteral("scheme %1 %2").arg(n).arg(QString::fromStdString(ind.name));

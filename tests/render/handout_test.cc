@@ -13,9 +13,10 @@ namespace {
 
 TEST(Handout, TheCropKeepsThePictureAndItsMarginInsideThePanel) {
   for (int n = 1; n <= kSchemeCount; ++n) {
-    const Scheme s(*kSchemeTable[n - 1].def);
-    const PictureRect r = CropRect(s);
-    const PictureControl& p = s.picture;
+    Scheme s(*kSchemeTable[n - 1].def);
+    const PanelPictures pictures(s);
+    const PictureRect r = CropRect(pictures);
+    const PictureControl& p = pictures.picture();
     EXPECT_EQ(r.left, std::max(0, p.left - kCropMargin)) << n;
     EXPECT_EQ(r.top, std::max(0, p.top - kCropMargin)) << n;
     EXPECT_EQ(r.left + r.width, std::min(kPanelWidth, p.left + p.width + kCropMargin)) << n;
@@ -62,10 +63,11 @@ TEST(Handout, EveryTitleStripIsEmbeddedAsWideAsItsCrop) {
   EXPECT_EQ(TitlePictureName(7, Language::kRussian), "TITLE07RUPNG");
   EXPECT_EQ(TitlePictureName(16, Language::kEnglish), "TITLE16ENPNG");
   for (int n = 1; n <= kSchemeCount; ++n) {
-    const Scheme s(*kSchemeTable[n - 1].def);
+    Scheme s(*kSchemeTable[n - 1].def);
+    const PanelPictures pictures(s);
     for (Language language : {Language::kRussian, Language::kEnglish}) {
-      const Picture strip = LoadTitlePicture(s, language);
-      EXPECT_EQ(strip.width, CropRect(s).width) << n;
+      const Picture strip = LoadTitlePicture(pictures, language);
+      EXPECT_EQ(strip.width, CropRect(pictures).width) << n;
       EXPECT_EQ(strip.channels, 3) << n;
     }
   }

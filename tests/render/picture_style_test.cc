@@ -155,7 +155,7 @@ TEST_P(ClearViewScheme, PicturesAreEmbeddedAtTheirSizeAtEveryZoom) {
     for (const bool clear : {false, true}) {
       const PictureStyle style = {.clear = clear, .zoom = zoom};
       Scheme s(def());
-      Restyle(s, style);
+      PanelPictures p(s, style);
       const PictureRect rect = StyledPictureRect(def(), style);
       const PictureRect plain = StyledPictureRect(def(), {.clear = clear});
       EXPECT_EQ(rect.left, Scaled(plain.left, zoom));
@@ -164,12 +164,12 @@ TEST_P(ClearViewScheme, PicturesAreEmbeddedAtTheirSizeAtEveryZoom) {
       EXPECT_EQ(rect.height, Scaled(plain.height, zoom));
       EXPECT_LE(rect.left + rect.width, PanelWidth(zoom));
       EXPECT_LE(rect.top + rect.height, PanelHeight(zoom));
-      ASSERT_NO_THROW(LoadSchemePicture(s.picture, style)) << zoom;
-      EXPECT_EQ(s.picture.picture.width, rect.width);
+      ASSERT_NO_THROW(p.LoadSchemePicture()) << zoom;
+      EXPECT_EQ(p.picture().picture.width, rect.width);
       for (Language language : {Language::kRussian, Language::kEnglish}) {
         Picture title;
-        ASSERT_NO_THROW(title = LoadTitlePicture(s, language)) << zoom;
-        EXPECT_EQ(title.width, CropRect(s).width);
+        ASSERT_NO_THROW(title = LoadTitlePicture(p, language)) << zoom;
+        EXPECT_EQ(title.width, CropRect(p).width);
       }
     }
   }
@@ -179,10 +179,10 @@ TEST_P(ClearViewScheme, PicturesAreEmbeddedAtTheirSizeAtEveryZoom) {
 // the panel.
 TEST_P(ClearViewScheme, PicturesAreEmbeddedAtTheirSize) {
   Scheme s(def());
-  Restyle(s, kClear);
+  PanelPictures p(s, kClear);
   const PictureRect rect = StyledPictureRect(def(), kClear);
-  EXPECT_EQ(s.picture.left, rect.left);
-  EXPECT_EQ(s.picture.width, rect.width);
+  EXPECT_EQ(p.picture().left, rect.left);
+  EXPECT_EQ(p.picture().width, rect.width);
   EXPECT_GE(rect.left, 0);
   EXPECT_LE(rect.left + rect.width, kPanelWidth);
   const int extra = HasClearSchemePicture(def()) ? kClearLabelColumn : 0;
@@ -190,12 +190,12 @@ TEST_P(ClearViewScheme, PicturesAreEmbeddedAtTheirSize) {
   EXPECT_EQ(rect.width, def().picture.width + extra);
   EXPECT_EQ(rect.top, def().picture.top);
   EXPECT_EQ(rect.height, def().picture.height);
-  ASSERT_NO_THROW(LoadSchemePicture(s.picture, kClear));
-  EXPECT_EQ(s.picture.picture.width, rect.width);
+  ASSERT_NO_THROW(p.LoadSchemePicture());
+  EXPECT_EQ(p.picture().picture.width, rect.width);
   for (Language language : {Language::kRussian, Language::kEnglish}) {
     Picture title;
-    ASSERT_NO_THROW(title = LoadTitlePicture(s, language));
-    EXPECT_EQ(title.width, CropRect(s).width);
+    ASSERT_NO_THROW(title = LoadTitlePicture(p, language));
+    EXPECT_EQ(title.width, CropRect(p).width);
   }
   const PictureRect plain = StyledPictureRect(def(), kPlain);
   EXPECT_EQ(
@@ -207,14 +207,15 @@ TEST_P(ClearViewScheme, PicturesAreEmbeddedAtTheirSize) {
 TEST_P(ClearViewScheme, APressDrawsEveryIndicatorInTheClearView) {
   testing::BuiltSchemes built;
   Scheme& s = built.set.scheme(GetParam());
-  Restyle(s, kClear);
+  PanelPictures& p = built.pictures.pictures(GetParam());
+  p.Restyle(kClear);
   built.Select(GetParam());
   for (const Indicator& ind : s.indicators()) {
     const std::string cell = std::to_string(ind.Tag);
     const std::string expected = ind.is_button              ? "BUTTON" + cell + "_CLEARPNG"
                                  : ShowsSelectedOutput(ind) ? "ACTIVE" + cell + "PNG"
                                                             : "BIT" + cell + "PNG";
-    EXPECT_EQ(ind.shown_resource, expected) << ind.name;
+    EXPECT_EQ(p.shown_resource(IndexIn(s, ind)), expected) << ind.name;
   }
 }
 
@@ -223,36 +224,36 @@ TEST_P(ClearViewScheme, APressDrawsEveryIndicatorInTheClearView) {
 TEST_P(ClearViewScheme, ChangingTheStyleChangesNoLevel) {
   testing::BuiltSchemes built;
   Scheme& s = built.set.scheme(GetParam());
-  LoadSchemePicture(s.picture);
+  PanelPictures& p = built.pictures.pictures(GetParam());
+  p.LoadSchemePicture();
   built.Select(GetParam());
   std::vector<int32_t> cells;
   std::vector<PixelBytes> shown;
-  for (const Indicator& ind : s.indicators()) {
-    cells.push_back(ind.Tag);
-    shown.push_back(ind.shown.pixels);
+  for (size_t i = 0; i < s.indicators().size(); ++i) {
+    cells.push_back(s.indicators()[i].Tag);
+    shown.push_back(p.shown(i).pixels);
   }
-  const PixelBytes picture = s.picture.picture.pixels;
-  SetPictureStyle(built.set, kClear);
-  EXPECT_EQ(s.style, kClear);
-  EXPECT_EQ(s.picture.picture.width, StyledPictureRect(def(), kClear).width);
-  size_t i = 0;
-  for (const Indicator& ind : s.indicators()) {
-    EXPECT_EQ(ind.Tag, cells[i++]) << ind.name;
+  const PixelBytes picture = p.picture().picture.pixels;
+  built.pictures.Restyle(kClear);
+  EXPECT_EQ(p.style(), kClear);
+  EXPECT_EQ(p.picture().picture.width, StyledPictureRect(def(), kClear).width);
+  for (size_t i = 0; i < s.indicators().size(); ++i) {
+    const Indicator& ind = s.indicators()[i];
+    EXPECT_EQ(ind.Tag, cells[i]) << ind.name;
     if (ind.is_button) {
-      EXPECT_NE(ind.shown_resource.find("_CLEAR"), std::string_view::npos) << ind.name;
+      EXPECT_NE(p.shown_resource(i).find("_CLEAR"), std::string_view::npos) << ind.name;
     }
   }
-  SetPictureStyle(built.set, kPlain);
-  EXPECT_EQ(s.picture.picture.pixels, picture);
-  i = 0;
-  for (const Indicator& ind : s.indicators()) {
-    EXPECT_EQ(ind.Tag, cells[i]) << ind.name;
-    EXPECT_EQ(ind.shown.pixels, shown[i++]) << ind.name;
+  built.pictures.Restyle(kPlain);
+  EXPECT_EQ(p.picture().picture.pixels, picture);
+  for (size_t i = 0; i < s.indicators().size(); ++i) {
+    EXPECT_EQ(s.indicators()[i].Tag, cells[i]) << s.indicators()[i].name;
+    EXPECT_EQ(p.shown(i).pixels, shown[i]) << s.indicators()[i].name;
   }
   // A scheme never shown keeps nothing to show.
   const int other = GetParam() % kSchemeCount + 1;
-  for (const Indicator& ind : built.set.scheme(other).indicators()) {
-    EXPECT_TRUE(ind.shown.empty()) << other << " " << ind.name;
+  for (size_t i = 0; i < built.set.scheme(other).indicators().size(); ++i) {
+    EXPECT_TRUE(built.pictures.pictures(other).shown(i).empty()) << other << " " << i;
   }
 }
 
@@ -288,12 +289,13 @@ TEST(ClearView, FramesTheOutputsADecoderSelects) {
   for (const FrameCase& c : kFrames) {
     testing::BuiltSchemes built;
     Scheme& s = built.set.scheme(c.scheme);
-    Restyle(s, kClear);
+    PanelPictures& p = built.pictures.pictures(c.scheme);
+    p.Restyle(kClear);
     built.Select(c.scheme);
     built.Press(c.scheme, c.presses);
     std::string framed;
     for (const Indicator& ind : s.indicators()) {
-      if (!ind.shown_resource.starts_with("ACTIVE")) continue;
+      if (!p.shown_resource(IndexIn(s, ind)).starts_with("ACTIVE")) continue;
       framed += (framed.empty() ? "" : " ") + ind.name;
     }
     EXPECT_EQ(framed, c.framed) << "scheme " << c.scheme << " after " << c.presses;

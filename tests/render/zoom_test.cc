@@ -55,10 +55,11 @@ TEST_P(ZoomedScheme, PressAndPanelUseThePicturesOfTheZoom) {
   for (const int zoom : {150, 200, 300}) {
     testing::BuiltSchemes built;
     Scheme& s = built.set.scheme(GetParam());
-    Restyle(s, {.zoom = zoom});
-    LoadSchemePicture(s.picture, s.style);
+    PanelPictures& pictures = built.pictures.pictures(GetParam());
+    pictures.Restyle({.zoom = zoom});
+    pictures.LoadSchemePicture();
     built.Select(GetParam());
-    const Picture panel = ComposePanel(s);
+    const Picture panel = ComposePanel(pictures);
     ASSERT_EQ(panel.width, PanelWidth(zoom));
     ASSERT_EQ(panel.height, PanelHeight(zoom));
     const std::string suffix = "_" + std::to_string(zoom) + "PNG";
@@ -75,17 +76,19 @@ TEST_P(ZoomedScheme, PressAndPanelUseThePicturesOfTheZoom) {
     };
     for (size_t i = 0; i < s.indicators().size(); ++i) {
       const Indicator& ind = s.indicators()[i];
-      ASSERT_TRUE(ind.shown_resource.ends_with(suffix)) << ind.name << " " << ind.shown_resource;
-      ASSERT_EQ(ind.shown.width, IndicatorSide(zoom));
+      const Picture& shown_picture = pictures.shown(i);
+      ASSERT_TRUE(pictures.shown_resource(i).ends_with(suffix))
+          << ind.name << " " << pictures.shown_resource(i);
+      ASSERT_EQ(shown_picture.width, IndicatorSide(zoom));
       const PictureRect place = IndicatorPlace(ind, zoom);
       EXPECT_EQ(place.left, Scaled(ind.left, zoom));
       if (covered(i)) continue;
       // The picture's first and last rows lie at the place, colour for colour.
-      for (const int y : {0, ind.shown.height - 1}) {
-        for (int x = 0; x < ind.shown.width; ++x) {
-          const uint8_t* shown = ind.shown.pixel(x, y);
+      for (const int y : {0, shown_picture.height - 1}) {
+        for (int x = 0; x < shown_picture.width; ++x) {
+          const uint8_t* shown = shown_picture.pixel(x, y);
           const uint8_t* composed = panel.pixel(place.left + x, place.top + y);
-          if (ind.shown.channels == 4 && shown[3] != 0xFF) continue;
+          if (shown_picture.channels == 4 && shown[3] != 0xFF) continue;
           ASSERT_TRUE(std::equal(shown, shown + 3, composed)) << ind.name << " at " << zoom;
         }
       }

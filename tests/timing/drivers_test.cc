@@ -25,7 +25,10 @@ using SchemeState = std::vector<std::pair<int32_t, std::string_view>>;
 
 SchemeState StateOf(Scheme& scheme) {
   SchemeState state;
-  for (const Indicator& ind : scheme.indicators()) state.emplace_back(ind.Tag, ind.shown_resource);
+  const PanelPictures& shown = testing::ShownOn(scheme);
+  for (size_t i = 0; i < scheme.indicators().size(); ++i) {
+    state.emplace_back(scheme.indicators()[i].Tag, shown.shown_resource(i));
+  }
   return state;
 }
 
@@ -39,9 +42,9 @@ std::vector<SchemeState> StatesOf(SchemeSet& set) {
 template <typename Action>
 std::vector<std::string> StepsOf(Scheme& scheme, Action action) {
   StepRecorder recorder;
-  scheme.observer = &recorder;
+  recorder.Attach(scheme);
   action();
-  scheme.observer = nullptr;
+  recorder.Detach();
   return recorder.steps;
 }
 
@@ -68,6 +71,7 @@ TEST(TimingDriversTest, Driver_LeavesItsSchemeInTheSelectionStateWhateverWasPres
 TEST(TimingDriversTest, Driver_OfASchemeWithoutNetlistThrowsInsteadOfPressing) {
   BuiltSchemes built;
   SchemeSet unbuilt;
+  const PanelPictureSet unbuilt_shown(unbuilt);
   FreeSchemes(built.set);
   for (SchemeSet* set : {&unbuilt, &built.set}) {
     const auto drivers = MakeTimingDrivers(*set);
@@ -114,6 +118,7 @@ class TimingBesideTest : public ::testing::Test {
   std::string dir_;
   std::string path_;
   SchemeSet set_;
+  PanelPictureSet pictures_{set_};  ///< what the window would show
   HeadlessHost host_;
   SteppingClock clock_{kStartMs};
 };
@@ -136,11 +141,12 @@ TEST_F(TimingBesideTest, Run_AppendsOneBlockAndLeavesSchemeOneShowingY0Pressed) 
 
   EXPECT_EQ(testing::Cells(scheme, "IN[00..07] OUT02 OUT01 OUT00"),
             testing::Bits("1 0 0 0 0 0 0 0  0 0 0"));
-  EXPECT_EQ(scheme.At("IN00").shown_resource, "BUTTON1PNG");
-  EXPECT_EQ(scheme.At("IN05").shown_resource, "BUTTON0PNG");
-  for (const char* out : {"OUT00", "OUT01", "OUT02"}) {
-    EXPECT_EQ(scheme.At(out).shown_resource, "BIT0PNG") << out;
-  }
+  const auto shown = [&](const char* name) {
+    return pictures_.pictures(1).shown_resource(IndexIn(scheme, scheme.At(name)));
+  };
+  EXPECT_EQ(shown("IN00"), "BUTTON1PNG");
+  EXPECT_EQ(shown("IN05"), "BUTTON0PNG");
+  for (const char* out : {"OUT00", "OUT01", "OUT02"}) EXPECT_EQ(shown(out), "BIT0PNG") << out;
   EXPECT_EQ(host_.shown(), 1);
 }
 

@@ -45,9 +45,10 @@ int StrayPixelsAround(const Picture& p, int x, int y) {
 class ChipDrawingTest : public ::testing::TestWithParam<int> {};
 
 TEST_P(ChipDrawingTest, ButtonsDriveAWireAndLampsAreFedByOne) {
-  const Scheme s(*kSchemeTable[GetParam() - 1].def);
+  Scheme scheme(*kSchemeTable[GetParam() - 1].def);
+  const PanelPictures s(scheme);
   const Picture p = art::DrawSchemePicture(s);
-  for (const Indicator& ind : s.indicators()) {
+  for (const Indicator& ind : scheme.indicators()) {
     const int x = PictureX(s, ind);
     const int centre = PictureY(s, ind) + kHalf;
     if (ind.is_button) {
@@ -59,9 +60,10 @@ TEST_P(ChipDrawingTest, ButtonsDriveAWireAndLampsAreFedByOne) {
 }
 
 TEST_P(ChipDrawingTest, SchemeOutputsLeadOutOfThePicture) {
-  const Scheme s(*kSchemeTable[GetParam() - 1].def);
+  Scheme scheme(*kSchemeTable[GetParam() - 1].def);
+  const PanelPictures s(scheme);
   const Picture p = art::DrawSchemePicture(s);
-  for (const Indicator& ind : s.indicators()) {
+  for (const Indicator& ind : scheme.indicators()) {
     if (!ind.name.starts_with("OUT")) continue;
     EXPECT_TRUE(WireAt(p, PictureX(s, ind) + kPlaceholderSide, PictureY(s, ind) + kHalf))
         << ind.name;
@@ -69,9 +71,10 @@ TEST_P(ChipDrawingTest, SchemeOutputsLeadOutOfThePicture) {
 }
 
 TEST_P(ChipDrawingTest, NothingButWiresTouchesASquare) {
-  const Scheme s(*kSchemeTable[GetParam() - 1].def);
+  Scheme scheme(*kSchemeTable[GetParam() - 1].def);
+  const PanelPictures s(scheme);
   const Picture p = art::DrawSchemePicture(s);
-  for (const Indicator& ind : s.indicators()) {
+  for (const Indicator& ind : scheme.indicators()) {
     EXPECT_EQ(StrayPixelsAround(p, PictureX(s, ind), PictureY(s, ind)), 0) << ind.name;
   }
 }

@@ -20,10 +20,10 @@
 namespace kvir {
 namespace {
 
-Picture Committed(const Scheme& s) {
+Picture Committed(const PanelPictures& s) {
   Picture p;
-  LoadResourcePicture(SchemePictureName(s.number()), {s.picture.width, s.picture.height, 4}, p,
-                      s.style);
+  LoadResourcePicture(SchemePictureName(s.scheme().number()),
+                      {s.picture().width, s.picture().height, 4}, p, s.style());
   return p;
 }
 
@@ -66,20 +66,20 @@ std::vector<PictureCase> AllPictures() {
 
 class SchemePictureTest : public ::testing::TestWithParam<PictureCase> {
  protected:
-  SchemePictureTest() : s(*kSchemeTable[GetParam().scheme - 1].def) {
-    Restyle(s, GetParam().style);
-  }
-  Scheme s;
+  SchemePictureTest()
+      : scheme(*kSchemeTable[GetParam().scheme - 1].def), s(scheme, GetParam().style) {}
+  Scheme scheme;
+  PanelPictures s;  ///< the scheme in the style of the case
 };
 
 TEST_P(SchemePictureTest, IsOpaqueRgbaOfItsSizeWithEverySquareInPlace) {
   const Picture p = Committed(s);
   ASSERT_EQ(p.channels, 4);
   for (size_t i = 3; i < p.pixels.size(); i += 4) ASSERT_EQ(p.pixels[i], 0xFF) << "pixel " << i / 4;
-  const int zoom = s.style.zoom;
+  const int zoom = s.style().zoom;
   const std::vector<uint8_t> k = Expected(true, zoom), l = Expected(false, zoom);
   ASSERT_NE(k, l);
-  for (const Indicator& ind : s.indicators()) {
+  for (const Indicator& ind : scheme.indicators()) {
     EXPECT_EQ(Block(p, PictureX(s, ind), PictureY(s, ind), zoom), ind.is_button ? k : l)
         << ind.name;
   }
@@ -113,7 +113,7 @@ struct Drawn {
   std::vector<QRect> text_areas;
 };
 
-Drawn Draw(const Scheme& s) {
+Drawn Draw(const PanelPictures& s) {
   art::Canvas canvas(s);
   art::DrawCircuit(canvas);
   Drawn drawn;
@@ -138,8 +138,8 @@ TEST_P(SchemePictureTest, IsWhatTheGeneratorDrawsFromTheTables) {
 
 // The tolerance lets a rasteriser's shift through and nothing else.
 TEST(TextComparison, AcceptsAShiftedRasterAndRejectsChangedDrawing) {
-  const Scheme s(*kSchemeTable[0].def);
-  const Drawn drawn = Draw(s);
+  Scheme scheme(*kSchemeTable[0].def);
+  const Drawn drawn = Draw(PanelPictures(scheme));
   const QRect label = drawn.text_areas.front();
   struct Case {
     const char* what;

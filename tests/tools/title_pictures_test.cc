@@ -28,15 +28,15 @@ void PrintTo(const StripCase& c, std::ostream* out) {
 
 class TitleStripTest : public ::testing::TestWithParam<StripCase> {};
 
-Picture Committed(const Scheme& s, Language language) {
+Picture Committed(const PanelPictures& s, Language language) {
   Picture p;
-  LoadResourcePicture(TitlePictureName(s.number(), language), {0, 0, 4}, p, s.style);
+  LoadResourcePicture(TitlePictureName(s.scheme().number(), language), {0, 0, 4}, p, s.style());
   return p;
 }
 
 TEST_P(TitleStripTest, IsWhatTheGeneratorDrawsAndFitsTheTrimmedPanel) {
-  Scheme s(*kSchemeTable[GetParam().scheme - 1].def);
-  Restyle(s, GetParam().style);
+  Scheme scheme(*kSchemeTable[GetParam().scheme - 1].def);
+  const PanelPictures s(scheme, GetParam().style);
   const art::TitleStrip drawn = art::DrawTitleStrip(s, GetParam().language);
   const Picture committed = Committed(s, GetParam().language);
   EXPECT_EQ(committed.width, CropRect(s).width);

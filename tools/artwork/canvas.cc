@@ -9,15 +9,15 @@
 
 namespace kvir::art {
 
-Canvas::Canvas(const Scheme& scheme)
-    : scheme_(scheme),
-      image_(scheme.picture.width, scheme.picture.height, QImage::Format_RGBA8888) {
+Canvas::Canvas(const PanelPictures& shown)
+    : shown_(shown),
+      image_(shown.picture().width, shown.picture().height, QImage::Format_RGBA8888) {
   image_.fill(Qt::white);
   painter_ = std::make_unique<QPainter>(&image_);
   painter_->setRenderHint(QPainter::Antialiasing);
   painter_->setRenderHint(QPainter::TextAntialiasing);
   // Drawn in panel coordinates at 100 %: the scale maps them onto the picture at its zoom.
-  painter_->translate(-scheme.picture.left, -scheme.picture.top);
+  painter_->translate(-shown.picture().left, -shown.picture().top);
   painter_->scale(Zoom(), Zoom());
   QPen pen(Qt::black, kWire);
   pen.setCapStyle(Qt::FlatCap);
@@ -28,16 +28,16 @@ Canvas::Canvas(const Scheme& scheme)
 Canvas::~Canvas() = default;
 
 QRectF Canvas::Box(std::string_view indicator) const {
-  const Indicator& ind = scheme_.At(indicator);
+  const Indicator& ind = scheme().At(indicator);
   return QRectF(ind.left, ind.top, kPlaceholderSide, kPlaceholderSide);
 }
 
 qreal Canvas::Zoom() const {
-  return scheme_.style.zoom / 100.0;
+  return shown_.style().zoom / 100.0;
 }
 
 QPointF Canvas::ToImage(QPointF panel) const {
-  return panel * Zoom() - QPointF(scheme_.picture.left, scheme_.picture.top);
+  return panel * Zoom() - QPointF(shown_.picture().left, shown_.picture().top);
 }
 
 void Canvas::Line(QPointF a, QPointF b) {
@@ -108,7 +108,7 @@ void Canvas::Bar(QPointF a, QPointF b, qreal width) {
 Picture Canvas::Finish() {
   painter_.reset();
   Picture picture = ToPicture(image_);
-  DrawPlaceholders(scheme_, picture);
+  DrawPlaceholders(shown_, picture);
   return picture;
 }
 
@@ -130,11 +130,11 @@ Picture ToPicture(const QImage& image) {
 void DrawCircuit(Canvas& canvas) {
   const Scheme& scheme = canvas.scheme();
   if (DrawProc draw = SchemeDrawing(scheme.number())) draw(canvas);
-  if (scheme.style.clear && HasClearSchemePicture(scheme.def())) LabelButtons(canvas);
+  if (canvas.shown().style().clear && HasClearSchemePicture(scheme.def())) LabelButtons(canvas);
 }
 
-Picture DrawSchemePicture(const Scheme& scheme) {
-  Canvas canvas(scheme);
+Picture DrawSchemePicture(const PanelPictures& shown) {
+  Canvas canvas(shown);
   DrawCircuit(canvas);
   return canvas.Finish();
 }

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "circuit/scheme.h"
+#include "render/panel_pictures.h"
 #include "render/picture.h"
 
 namespace kvir::art {
@@ -29,18 +29,20 @@ inline constexpr qreal kSymbolPixels = 16.0;
 
 class Canvas {
  public:
-  explicit Canvas(const Scheme& scheme);
+  explicit Canvas(const PanelPictures& shown);
   ~Canvas();
   Canvas(const Canvas&) = delete;
   Canvas& operator=(const Canvas&) = delete;
 
-  const Scheme& scheme() const { return scheme_; }
+  const Scheme& scheme() const { return shown_.scheme(); }
+  /// The scheme in the style and at the place of the picture drawn.
+  const PanelPictures& shown() const { return shown_; }
 
   /// The 24 × 24 square of an indicator, in panel coordinates; throws when it does not exist.
   QRectF Box(std::string_view indicator) const;
   /// What the drawing prints beside an indicator; throws when it does not exist.
   QString Label(std::string_view indicator) const {
-    return QString::fromStdString(scheme_.At(indicator).label);
+    return QString::fromStdString(scheme().At(indicator).label);
   }
   QPointF Left(std::string_view indicator) const { return LeftOf(Box(indicator)); }
   QPointF Right(std::string_view indicator) const { return RightOf(Box(indicator)); }
@@ -82,7 +84,7 @@ class Canvas {
   qreal Zoom() const;
   QPointF ToImage(QPointF panel) const;
 
-  const Scheme& scheme_;
+  const PanelPictures& shown_;
   QImage image_;
   std::unique_ptr<QPainter> painter_;
   std::vector<QRect> text_areas_;
@@ -103,6 +105,6 @@ void DrawCircuit(Canvas& canvas);
 
 /// The finished picture of `scheme` in its style: its drawing, in the clear view with every
 /// button labelled, plus the placeholders.
-Picture DrawSchemePicture(const Scheme& scheme);
+Picture DrawSchemePicture(const PanelPictures& shown);
 
 }  // namespace kvir::art

@@ -78,7 +78,7 @@ void DrawBars(Canvas& c, const DecoderArt& art, const std::vector<Reach>& reach)
     DrawBusPath(c, bar);
     return;
   }
-  const qreal feed = c.scheme().picture.top + kFeedDrop;
+  const qreal feed = c.shown().picture().top + kFeedDrop;
   const std::array<QPointF, 4> outer = {
       QPointF(x[0], reach[0].bottom), {x[0], feed}, {x[last], feed}, {x[last], reach[last].bottom}};
   DrawBusPath(c, outer);

@@ -11,9 +11,10 @@
 
 namespace kvir::art {
 
-TitleStrip DrawTitleStrip(const Scheme& scheme, Language language) {
-  const int zoom = scheme.style.zoom;
-  const int width = CropRect(scheme).width;
+TitleStrip DrawTitleStrip(const PanelPictures& shown, Language language) {
+  const Scheme& scheme = shown.scheme();
+  const int zoom = shown.style().zoom;
+  const int width = CropRect(shown).width;
   const int pixels = Scaled(kTitlePixels, zoom);
   const int margin = Scaled(kCropMargin, zoom);
   QFont font("DejaVu Sans");

@@ -5,8 +5,8 @@
 #include <QRect>
 #include <vector>
 
-#include "circuit/scheme.h"
 #include "circuit/scheme_texts.h"
+#include "render/panel_pictures.h"
 #include "render/picture.h"
 
 namespace kvir::art {
@@ -23,7 +23,7 @@ struct TitleStrip {
   QRect text_area;
 };
 
-/// The title strip of `scheme` in `language`, in the scheme's style.
-TitleStrip DrawTitleStrip(const Scheme& scheme, Language language);
+/// The title strip of the scheme `shown` shows in `language`, in its style.
+TitleStrip DrawTitleStrip(const PanelPictures& shown, Language language);
 
 }  // namespace kvir::art

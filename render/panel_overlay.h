@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "circuit/scheme.h"
+#include "render/panel_pictures.h"
 
 namespace kvir {
 
@@ -24,10 +24,8 @@ struct PanelOverlay {
 /// Whether `overlay` (which may be null) keeps the level of indicator `index` from the student.
 bool Conceals(const PanelOverlay* overlay, uint16_t index);
 
-/// What indicator `index` of `scheme` shows under `overlay` (which may be null).
-const Picture& ShownPicture(const Scheme& scheme, const PanelOverlay* overlay, size_t index);
-
-/// The index of `indicator` in `scheme`'s stacking order; `indicator` must be one of its own.
-uint16_t IndexIn(const Scheme& scheme, const Indicator& indicator);
+/// What indicator `index` of a panel with `pictures` shows under `overlay` (which may be null).
+const Picture& ShownPicture(const PanelPictures& pictures, const PanelOverlay* overlay,
+                            size_t index);
 
 }  // namespace kvir

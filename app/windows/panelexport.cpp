@@ -1,4 +1,4 @@
-#include "app/windows/panelpictures.h"
+#include "app/windows/panelexport.h"
 
 #include <QBuffer>
 #include <QClipboard>
@@ -86,57 +86,57 @@ std::span<const uint8_t> BytesOf(const QByteArray& bytes) {
 
 }  // namespace
 
-PanelPictures::PanelPictures(QWidget* window) : QObject(window), window_(window) {}
+PanelExport::PanelExport(QWidget* window) : QObject(window), window_(window) {}
 
-void PanelPictures::copy(const Scheme& scheme) {
-  QGuiApplication::clipboard()->setImage(PanelImage(scheme));
+void PanelExport::copy(const PanelPictures& panel) {
+  QGuiApplication::clipboard()->setImage(PanelImage(panel));
 }
 
-void PanelPictures::save(const Scheme& scheme) {
+void PanelExport::save(const PanelPictures& panel) {
   QFileDialog dialog(window_, tr("Сохранить рисунок схемы"),
                      QDir(folder_.isEmpty() ? QDir::currentPath() : folder_)
-                         .filePath(FromUtf8(PictureFileName(scheme))),
+                         .filePath(FromUtf8(PictureFileName(panel.scheme()))),
                      tr("Рисунки PNG (*.png)"));
   dialog.setObjectName(QStringLiteral("saveDialog"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QStringLiteral("png"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const QString path = dialog.selectedFiles().front();
-  if (saveTo(scheme, path)) folder_ = QFileInfo(path).absolutePath();
+  if (saveTo(panel, path)) folder_ = QFileInfo(path).absolutePath();
 }
 
 // The same composition and PNG encoder as `kvir-cli render`, through the same file writer.
-bool PanelPictures::saveTo(const Scheme& scheme, const QString& path) {
+bool PanelExport::saveTo(const PanelPictures& panel, const QString& path) {
   if (!IsPictureFileName(QFile::encodeName(path).toStdString())) {
     reportFailure(tr("Рисунок не сохранён в файл «%1»: рисунки сохраняются в формате PNG, "
                      "с расширением .png.")
                       .arg(path));
     return false;
   }
-  const std::vector<uint8_t> png = EncodePng(ComposePanel(scheme));
+  const std::vector<uint8_t> png = EncodePng(ComposePanel(panel));
   const FileStatus status = WriteFile(path, png);
   if (status.ok()) return true;
   reportFailure(tr("Рисунок не сохранён в файл «%1»: %2.").arg(path, Cause(status.error())));
   return false;
 }
 
-void PanelPictures::print(const Scheme& scheme) {
+void PanelExport::print(const PanelPictures& panel) {
   QPrinter printer(QPrinter::HighResolution);
-  printer.setDocName(Title(scheme));
+  printer.setDocName(Title(panel.scheme()));
   QPrintDialog dialog(&printer, window_);
   dialog.setObjectName(QStringLiteral("printDialog"));
   if (dialog.exec() != QDialog::Accepted) return;
-  printOn(scheme, printer);
+  printOn(panel, printer);
 }
 
 // A PDF file is made in memory and then written as a saved picture is, so that a failure leaves
 // no part of it; a printer gets the page directly.
-bool PanelPictures::printOn(const Scheme& scheme, QPrinter& printer) {
-  const QImage panel = PanelImage(scheme);
-  const QString title = Title(scheme);
+bool PanelExport::printOn(const PanelPictures& panel, QPrinter& printer) {
+  const QImage image = PanelImage(panel);
+  const QString title = Title(panel.scheme());
   const QString file = printer.outputFileName();
   if (printer.outputFormat() == QPrinter::PdfFormat && !file.isEmpty()) {
-    const QByteArray pdf = PdfOf(printer, panel, title);
+    const QByteArray pdf = PdfOf(printer, image, title);
     if (pdf.isEmpty()) {
       reportFailure(tr("Рисунок не напечатан в файл «%1».").arg(file));
       return false;
@@ -146,13 +146,13 @@ bool PanelPictures::printOn(const Scheme& scheme, QPrinter& printer) {
     reportFailure(tr("Рисунок не напечатан в файл «%1»: %2.").arg(file, Cause(status.error())));
     return false;
   }
-  if (PaintPage(printer, panel, title) && printer.printerState() != QPrinter::Error) return true;
+  if (PaintPage(printer, image, title) && printer.printerState() != QPrinter::Error) return true;
   reportFailure(
       tr("Рисунок не напечатан: принтер «%1» не принял задание.").arg(printer.printerName()));
   return false;
 }
 
-void PanelPictures::reportFailure(const QString& message) {
+void PanelExport::reportFailure(const QString& message) {
   QMessageBox::critical(window_, window_->windowTitle(), message);
 }
 

@@ -15,7 +15,7 @@
 #include "app/panel/panelactions.h"
 #include "app/panel/panelpainter.h"
 #include "app/shell/language.h"
-#include "app/windows/panelpictures.h"
+#include "app/windows/panelexport.h"
 #include "tests/app/app_test_util.h"
 
 using namespace kvir;
@@ -37,8 +37,8 @@ void TypeKey(QKeySequence::StandardKey key) {
   QTest::keyClick(QApplication::focusWidget(), combination.key(), combination.keyboardModifiers());
 }
 
-PanelPictures* PicturesOf(ShownMainWindow& shown) {
-  return shown.window.findChild<PanelPictures*>();
+PanelExport* PicturesOf(ShownMainWindow& shown) {
+  return shown.window.findChild<PanelExport*>();
 }
 
 // The names in `dir`, to see that a failure left nothing behind.
@@ -59,7 +59,7 @@ void PrintToFile(QPrinter& printer, const QString& path) {
 
 }  // namespace
 
-class TestPanelPictures : public QObject {
+class TestPanelExport : public QObject {
   Q_OBJECT
 
  private slots:
@@ -78,7 +78,7 @@ class TestPanelPictures : public QObject {
 };
 
 // Schemes and presses: a state each family can be in, the starting ones included.
-void TestPanelPictures::states_data() {
+void TestPanelExport::states_data() {
   QTest::addColumn<int>("scheme");
   QTest::addColumn<QStringList>("buttons");
   QTest::addColumn<QString>("fileName");
@@ -91,7 +91,7 @@ void TestPanelPictures::states_data() {
 }
 
 // Ctrl+C typed while the list holds the focus, as it does from the start.
-void TestPanelPictures::copyPutsThePanelOnTheClipboard() {
+void TestPanelExport::copyPutsThePanelOnTheClipboard() {
   QFETCH(int, scheme);
   QFETCH(QStringList, buttons);
   ShownMainWindow shown;
@@ -103,12 +103,12 @@ void TestPanelPictures::copyPutsThePanelOnTheClipboard() {
   TypeKey(QKeySequence::Copy);
   const QImage copied = QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
   const Scheme& model = shown.set.scheme(scheme);
-  QCOMPARE(copied, PanelImage(model));
+  QCOMPARE(copied, PanelImage(shown.shown(scheme)));
   QCOMPARE(copied, ExpectedPanel(model));
 }
 
 // Ctrl+S offers the file name of the state; the file saved is byte for byte the render's.
-void TestPanelPictures::saveWritesTheRender() {
+void TestPanelExport::saveWritesTheRender() {
   QFETCH(int, scheme);
   QFETCH(QStringList, buttons);
   QFETCH(QString, fileName);
@@ -133,7 +133,7 @@ void TestPanelPictures::saveWritesTheRender() {
   QCOMPARE(Contents(path), render);
 }
 
-void TestPanelPictures::failingSaveSaysSoAndLeavesNoFile_data() {
+void TestPanelExport::failingSaveSaysSoAndLeavesNoFile_data() {
   QTest::addColumn<QString>("name");  // in a fresh folder
   QTest::addColumn<Language>("language");
   QTest::addColumn<QString>("cause");
@@ -148,7 +148,7 @@ void TestPanelPictures::failingSaveSaysSoAndLeavesNoFile_data() {
   QTest::newRow("not a PNG name, in English") << "x.jpg" << en << "as PNG";
 }
 
-void TestPanelPictures::failingSaveSaysSoAndLeavesNoFile() {
+void TestPanelExport::failingSaveSaysSoAndLeavesNoFile() {
   QFETCH(QString, name);
   QFETCH(Language, language);
   QFETCH(QString, cause);
@@ -170,7 +170,7 @@ void TestPanelPictures::failingSaveSaysSoAndLeavesNoFile() {
   SetLanguage(language);
   MessageSeen seen;
   CloseNextMessageBox(seen);
-  const bool saved = PicturesOf(shown)->saveTo(shown.set.scheme(1), dir.filePath(name));
+  const bool saved = PicturesOf(shown)->saveTo(shown.shown(1), dir.filePath(name));
   SetLanguage(Language::kRussian);
   QVERIFY(!saved);
   QCOMPARE(seen.icon, QMessageBox::Critical);
@@ -183,14 +183,14 @@ void TestPanelPictures::failingSaveSaysSoAndLeavesNoFile() {
 }
 
 // One page with the picture, written whole.
-void TestPanelPictures::printsToAPdfFile() {
+void TestPanelExport::printsToAPdfFile() {
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
   ShowState(shown, 9, {"IN02"});
   QTemporaryDir dir;
   QPrinter printer;
   PrintToFile(printer, dir.filePath(QStringLiteral("scheme.pdf")));
-  QVERIFY(PicturesOf(shown)->printOn(shown.set.scheme(9), printer));
+  QVERIFY(PicturesOf(shown)->printOn(shown.shown(9), printer));
   const QByteArray pdf = Contents(dir.filePath(QStringLiteral("scheme.pdf")));
   QVERIFY(pdf.startsWith("%PDF-"));
   QVERIFY(pdf.trimmed().endsWith("%%EOF"));
@@ -200,7 +200,7 @@ void TestPanelPictures::printsToAPdfFile() {
   QCOMPARE(Entries(dir), QStringList{QStringLiteral("scheme.pdf")});
 }
 
-void TestPanelPictures::failingPrintSaysSoAndLeavesNoFile_data() {
+void TestPanelExport::failingPrintSaysSoAndLeavesNoFile_data() {
   QTest::addColumn<QString>("name");
   QTest::addColumn<QString>("cause");
   QTest::newRow("a folder") << "folder"
@@ -209,7 +209,7 @@ void TestPanelPictures::failingPrintSaysSoAndLeavesNoFile_data() {
                                        << "нет такого файла или каталога";
 }
 
-void TestPanelPictures::failingPrintSaysSoAndLeavesNoFile() {
+void TestPanelExport::failingPrintSaysSoAndLeavesNoFile() {
   QFETCH(QString, name);
   QFETCH(QString, cause);
   QTemporaryDir dir;
@@ -220,7 +220,7 @@ void TestPanelPictures::failingPrintSaysSoAndLeavesNoFile() {
   PrintToFile(printer, dir.filePath(name));
   MessageSeen seen;
   CloseNextMessageBox(seen);
-  QVERIFY(!PicturesOf(shown)->printOn(shown.set.scheme(1), printer));
+  QVERIFY(!PicturesOf(shown)->printOn(shown.shown(1), printer));
   QCOMPARE(seen.icon, QMessageBox::Critical);
   QVERIFY2(seen.text.contains(dir.filePath(name)) && seen.text.contains(cause),
            qPrintable(seen.text));
@@ -229,7 +229,7 @@ void TestPanelPictures::failingPrintSaysSoAndLeavesNoFile() {
 }
 
 // Ctrl+P asks for the printer first; cancelled, nothing is printed and nothing is said.
-void TestPanelPictures::ctrlPOpensThePrintDialog() {
+void TestPanelExport::ctrlPOpensThePrintDialog() {
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
   QVERIFY(shown.activate());
@@ -244,7 +244,7 @@ void TestPanelPictures::ctrlPOpensThePrintDialog() {
   QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
-void TestPanelPictures::menuListsThePictureActions() {
+void TestPanelExport::menuListsThePictureActions() {
   ShownMainWindow shown;
   QStringList shortcuts;
   for (const QAction* action : shown.window.findChild<QMenu*>("panelMenu")->actions()) {
@@ -255,5 +255,5 @@ void TestPanelPictures::menuListsThePictureActions() {
   }
 }
 
-QTEST_MAIN(TestPanelPictures)
-#include "tst_panelpictures.moc"
+QTEST_MAIN(TestPanelExport)
+#include "tst_panelexport.moc"
