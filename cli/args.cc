@@ -4,14 +4,25 @@
 
 namespace kvir {
 
+std::string SchemeNumberRange() {
+  return "от 1 до " + std::to_string(kSchemeCount);
+}
+
 int ParseSchemeNumber(const std::string& text) {
   const bool digits = !text.empty() && text.size() <= 3 &&
                       text.find_first_not_of("0123456789") == std::string::npos;
   const int n = digits ? std::stoi(text) : 0;
   if (n < 1 || n > kSchemeCount) {
-    throw UsageError("номер схемы «" + text + "» недопустим: ожидается число от 1 до 16");
+    throw UsageError("номер схемы «" + text + "» недопустим: ожидается число " +
+                     SchemeNumberRange());
   }
   return n;
+}
+
+void RequireSchemeNumber(const std::vector<std::string>& words) {
+  if (words.size() < 2) {
+    throw UsageError(words[0] + ": не указан номер схемы: ожидается число " + SchemeNumberRange());
+  }
 }
 
 std::string ButtonList(const Scheme& scheme) {
