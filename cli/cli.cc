@@ -1,16 +1,13 @@
 #include "cli/cli.h"
 
-#include <algorithm>
-#include <array>
 #include <exception>
-#include <filesystem>
-#include <span>
 #include <stdexcept>
 #include <string_view>
 
 #include "circuit/scheme_texts.h"
 #include "circuit/schemes.h"
 #include "cli/args.h"
+#include "cli/command_table.h"
 #include "cli/legend.h"
 #include "cli/options.h"
 #include "cli/session.h"
@@ -25,20 +22,11 @@ namespace kvir {
 namespace {
 
 constexpr std::string_view kVersion = "kvir-cli 1.0";
-constexpr std::string_view kCommands = "list, about, names, state, trace, table, render";
-constexpr std::string_view kUsage =
-    "Использование: kvir-cli [--lang ru|en] КОМАНДА [АРГУМЕНТЫ]\n"
-    "  list                          шестнадцать схем: номер и название\n"
-    "  about N                       о схеме N: что она делает, её входы, что увидеть\n"
-    "                                (то же, что окно «О схеме» программы kvir)\n"
-    "  names N                       легенда схемы N: для каждого индикатора имя, метка,\n"
-    "                                роль, у выводов микросхем — микросхема и вывод\n"
-    "  state N [КНОПКА …]            выбрать схему N, нажать кнопки по очереди и вывести\n"
-    "                                «ИМЯ ЗНАЧЕНИЕ КАРТИНКА» для каждого индикатора\n"
-    "  trace N [КНОПКА …]            шаги последнего нажатия: exec K, draw ИМЯ КАРТИНКА\n"
-    "  table N                       таблица истинности схемы N (кнопки, затем выходы OUT)\n"
-    "  render N [КНОПКА …] -o ФАЙЛ   панель схемы 820 × 665 в файл PNG\n"
-    "N — номер схемы от 1 до 16. КНОПКА — кнопка входа схемы: имя (IN03) или метка,\n"
+constexpr std::string_view kUsageHeader =
+    "Использование: kvir-cli [--lang ru|en] КОМАНДА [АРГУМЕНТЫ]\n";
+// The usage after the commands' lines and the sentence on scheme numbers.
+constexpr std::string_view kUsageTail =
+    "КНОПКА — кнопка входа схемы: имя (IN03) или метка,\n"
     "как на рисунке (Y3), с учётом регистра.\n"
     "Параметры:\n"
     "  --lang ru|en   язык названий схем, легенды и текстов о схемах (по умолчанию ru)\n"
@@ -57,7 +45,8 @@ constexpr std::string_view kUsage =
 
 using Args = std::vector<std::string>;
 
-void List(Language language, std::ostream& out) {
+void List(const Request& request, std::ostream& out) {
+  const Language language = request.line.language;
   for (int n = 1; n <= kSchemeCount; ++n) {
     out << (n < 10 ? "0" : "") << n << ' ' << SchemeTitle(n, language) << '\n';
   }
@@ -77,7 +66,9 @@ std::string_view ShownResource(const SchemeSession& session, const Indicator& in
   return session.pictures().shown_resource(IndexIn(session.pictures().scheme(), ind));
 }
 
-void State(const Args& args, bool labels, std::ostream& out) {
+void State(const Request& request, std::ostream& out) {
+  const Args& args = request.words;
+  const bool labels = request.line.Has("--labels");
   SchemeSession session(ParseSchemeNumber(args[1]), Buttons(args));
   for (const auto& step : session.last_press().steps) {
     if (step.drawn == nullptr) continue;
@@ -86,7 +77,9 @@ void State(const Args& args, bool labels, std::ostream& out) {
   }
 }
 
-void Trace(const Args& args, bool labels, std::ostream& out) {
+void Trace(const Request& request, std::ostream& out) {
+  const Args& args = request.words;
+  const bool labels = request.line.Has("--labels");
   SchemeSession session(ParseSchemeNumber(args[1]), Buttons(args));
   for (const auto& step : session.last_press().steps) {
     if (step.drawn == nullptr) {
@@ -98,44 +91,30 @@ void Trace(const Args& args, bool labels, std::ostream& out) {
   }
 }
 
-// The commands with no argument but the scheme number.
-void SchemeCommand(const CommandLine& line, std::ostream& out) {
-  const Args& args = line.words;
-  if (args.size() > 2) throw UsageError(args[0] + ": лишние аргументы после номера схемы");
-  const int n = ParseSchemeNumber(args[1]);
-  if (args[0] == "about") {
-    out << SchemeTitle(n, line.language) << "\n\n" << AboutScheme(n, line.language);
-  } else if (args[0] == "names") {
-    PrintLegend(n, line.language, out);
-  } else if (line.Has("--csv")) {
+// The scheme number of a command whose operands start with it.
+int SchemeOf(const Request& request) {
+  return ParseSchemeNumber(request.words[1]);
+}
+
+void About(const Request& request, std::ostream& out) {
+  const int n = SchemeOf(request);
+  const Language language = request.line.language;
+  out << SchemeTitle(n, language) << "\n\n" << AboutScheme(n, language);
+}
+
+void Names(const Request& request, std::ostream& out) {
+  PrintLegend(SchemeOf(request), request.line.language, out);
+}
+
+void Table(const Request& request, std::ostream& out) {
+  const int n = SchemeOf(request);
+  if (request.line.Has("--csv")) {
     PrintStudentTable(n, ',', out);
-  } else if (line.Has("--labels")) {
+  } else if (request.line.Has("--labels")) {
     PrintStudentTable(n, ' ', out);
   } else {
     PrintTruthTable(n, out);
   }
-}
-
-void RequireScheme(const Args& args) {
-  if (args.size() < 2) {
-    throw UsageError(args[0] + ": не указан номер схемы: ожидается число от 1 до 16");
-  }
-}
-
-// The file after "-o", taken out of `args`; a bad or missing name is a usage error.
-std::string TakeOutputPath(Args& args) {
-  const auto flag = std::find(args.begin(), args.end(), "-o");
-  if (flag == args.end() || flag + 1 == args.end() || (flag + 1)->empty()) {
-    throw UsageError("render: не указан файл: добавьте -o ФАЙЛ.png");
-  }
-  const std::string path = *(flag + 1);
-  if (!IsPictureFileName(path)) {
-    throw UsageError("render: файл «" + path + "»: тип «" +
-                     std::filesystem::path(path).extension().string() +
-                     "» не поддерживается; поддерживаемые типы: " + std::string(kPictureFileTypes));
-  }
-  args.erase(flag, flag + 2);
-  return path;
 }
 
 // The picture a render writes: the whole panel, or trimmed, or trimmed under its title.
@@ -148,10 +127,10 @@ Picture RenderedPicture(const PanelPictures& pictures, const CommandLine& line) 
   return StackAbove(LoadTitlePicture(pictures, line.language), cropped);
 }
 
-void Render(const CommandLine& line, std::ostream& out) {
-  Args args = line.words;
-  const std::string path = TakeOutputPath(args);
-  RequireScheme(args);
+void Render(const Request& request, std::ostream& out) {
+  const CommandLine& line = request.line;
+  const Args& args = request.words;
+  const std::string& path = request.output_path;
   const PictureStyle style = {.clear = line.Has("--clear-view"),
                               .zoom = line.zoom.value_or(kPlainZoom)};
   SchemeSession session(ParseSchemeNumber(args[1]), Buttons(args), style);
@@ -163,72 +142,60 @@ void Render(const CommandLine& line, std::ostream& out) {
   if (path != kStandardOutputName) out << path << '\n';
 }
 
-// Commands without arguments: anything after the command is an error.
-void RequireNoArguments(const Args& args) {
-  if (args.size() > 1) {
-    throw UsageError(args[0] + ": лишние аргументы: команда не принимает аргументов");
-  }
+void Version(const Request&, std::ostream& out) {
+  out << kVersion << '\n';
 }
 
-// The flags each command takes; a command not listed takes none.
-struct CommandFlags {
-  std::string_view command;
-  std::array<std::string_view, 3> flags;
-};
-constexpr CommandFlags kCommandFlags[] = {
-    {"state", {"--labels"}},
-    {"trace", {"--labels"}},
-    {"table", {"--labels", "--csv"}},
-    {"render", {"--crop", "--title", "--clear-view"}},
+void Help(const Request& request, std::ostream& out);
+
+// Every command: the order here is the order of lists and of the usage.
+constexpr Command kCommands[] = {
+    {.name = "list", .help = "шестнадцать схем: номер и название", .run = List},
+    {.name = "about",
+     .operands = Operands::kScheme,
+     .help = "о схеме N: что она делает, её входы, что увидеть\n"
+             "(то же, что окно «О схеме» программы kvir)",
+     .run = About},
+    {.name = "names",
+     .operands = Operands::kScheme,
+     .help = "легенда схемы N: для каждого индикатора имя, метка,\n"
+             "роль, у выводов микросхем — микросхема и вывод",
+     .run = Names},
+    {.name = "state",
+     .operands = Operands::kSchemeAndButtons,
+     .options = {"--labels"},
+     .help = "выбрать схему N, нажать кнопки по очереди и вывести\n"
+             "«ИМЯ ЗНАЧЕНИЕ КАРТИНКА» для каждого индикатора",
+     .run = State},
+    {.name = "trace",
+     .operands = Operands::kSchemeAndButtons,
+     .options = {"--labels"},
+     .help = "шаги последнего нажатия: exec K, draw ИМЯ КАРТИНКА",
+     .run = Trace},
+    {.name = "table",
+     .operands = Operands::kScheme,
+     .options = {"--labels", "--csv"},
+     .help = "таблица истинности схемы N (кнопки, затем выходы OUT)",
+     .run = Table},
+    {.name = "render",
+     .operands = Operands::kSchemeButtonsAndFile,
+     .options = {"--crop", "--title", "--clear-view", "--zoom"},
+     .help = "панель схемы 820 × 665 в файл PNG",
+     .run = Render},
+    {.name = "--help", .alias = "-h", .run = Help},
+    {.name = "--version", .run = Version},
 };
 
-std::span<const std::string_view> FlagsOf(std::string_view command) {
-  for (const CommandFlags& entry : kCommandFlags) {
-    if (entry.command == command) return entry.flags;
-  }
-  return {};
-}
-
-void Dispatch(const CommandLine& line, std::ostream& out) {
-  const Args& args = line.words;
-  const std::string& command = args[0];
-  RequireOnlyFlags(line, FlagsOf(command));
-  if (line.zoom && command != "render") {
-    throw UsageError(command + ": параметр --zoom не подходит к этой команде");
-  }
-  if (command == "--help" || command == "-h") {
-    RequireNoArguments(args);
-    out << kUsage;
-  } else if (command == "--version") {
-    RequireNoArguments(args);
-    out << kVersion << '\n';
-  } else if (command == "list") {
-    RequireNoArguments(args);
-    List(line.language, out);
-  } else if (command == "render") {
-    Render(line, out);
-  } else if (command == "state" || command == "trace") {
-    RequireScheme(args);
-    (command == "state" ? State : Trace)(args, line.Has("--labels"), out);
-  } else if (command == "about" || command == "names" || command == "table") {
-    RequireScheme(args);
-    SchemeCommand(line, out);
-  } else {
-    throw UsageError("неизвестная команда «" + command + "»; допустимы " + std::string(kCommands) +
-                     ", --help, --version");
-  }
+void Help(const Request&, std::ostream& out) {
+  out << kUsageHeader << CommandUsage(kCommands) << "N — номер схемы " << SchemeNumberRange()
+      << ". " << kUsageTail;
 }
 
 }  // namespace
 
 int RunCli(const Args& args, std::ostream& out, std::ostream& err) {
   try {
-    const CommandLine line = ParseCommandLine(args);
-    if (line.words.empty()) {
-      throw UsageError("не указана команда; допустимы " + std::string(kCommands) +
-                       ", --help, --version");
-    }
-    Dispatch(line, out);
+    RunCommand(kCommands, ParseCommandLine(args), out);
     return 0;
   } catch (const UsageError& e) {
     err << "kvir-cli: " << e.what() << '\n';

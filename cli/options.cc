@@ -10,6 +10,7 @@ namespace kvir {
 namespace {
 
 constexpr std::string_view kLanguageOption = "--lang";
+constexpr std::string_view kZoomOption = "--zoom";
 constexpr std::array<std::string_view, 5> kFlags = {"--labels", "--csv", "--crop", "--title",
                                                     "--clear-view"};
 
@@ -53,7 +54,7 @@ Language TakeLanguage(std::vector<std::string>& args) {
 }
 
 std::optional<int> TakeZoom(std::vector<std::string>& args) {
-  const ValueOption option = {"--zoom", "масштаб", ZoomLevelList()};
+  const ValueOption option = {kZoomOption, "масштаб", ZoomLevelList()};
   return TakeOption(args, option, [](const std::string& text) { return ParseZoomLevel(text); });
 }
 
@@ -73,11 +74,13 @@ CommandLine ParseCommandLine(std::vector<std::string> args) {
   return line;
 }
 
-void RequireOnlyFlags(const CommandLine& line, std::span<const std::string_view> taken) {
-  for (const std::string& flag : line.flags) {
-    if (std::find(taken.begin(), taken.end(), flag) == taken.end()) {
+void RequireOnlyOptions(const CommandLine& line, std::span<const std::string_view> taken) {
+  std::vector<std::string> given = line.flags;
+  if (line.zoom) given.emplace_back(kZoomOption);
+  for (const std::string& option : given) {
+    if (std::find(taken.begin(), taken.end(), option) == taken.end()) {
       const std::string command = line.words.empty() ? std::string("kvir-cli") : line.words[0];
-      throw UsageError(command + ": параметр " + flag + " не подходит к этой команде");
+      throw UsageError(command + ": параметр " + option + " не подходит к этой команде");
     }
   }
 }

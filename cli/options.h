@@ -27,7 +27,8 @@ struct CommandLine {
 /// language or zoom level.
 CommandLine ParseCommandLine(std::vector<std::string> args);
 
-/// Throws UsageError naming the first flag that the command does not take.
-void RequireOnlyFlags(const CommandLine& line, std::span<const std::string_view> taken);
+/// Throws UsageError naming the first option given that the command does not take, of its flags
+/// in order and then "--zoom"; "--lang" goes with every command and is not checked.
+void RequireOnlyOptions(const CommandLine& line, std::span<const std::string_view> taken);
 
 }  // namespace kvir
