@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -143,6 +144,40 @@ TEST(CliTest, EveryCommandRejectsWhatItDoesNotTake) {
 TEST(CliTest, HelpAndVersion) {
   EXPECT_NE(Invoke("--help").out.find("render N"), std::string::npos);
   EXPECT_EQ(Invoke("--version").out, "kvir-cli 1.0\n");
+}
+
+// `line` from its character `column` on, counting UTF-8 characters, not bytes.
+std::string FromCharacter(const std::string& line, int column) {
+  int seen = 0;
+  for (size_t i = 0; i < line.size(); ++i) {
+    const bool starts_character = (line[i] & 0xC0) != 0x80;
+    if (starts_character && seen++ == column) return line.substr(i);
+  }
+  return "";
+}
+
+// The commands the messages list (--help and --version aside) each have usage lines, in that
+// order, and every help text starts at one column although the synopses hold Cyrillic.
+TEST(CliTest, UsageHasEachListedCommandWithItsHelpAtOneColumn) {
+  const std::string err = Invoke("frobnicate").err;
+  std::istringstream listed(err.substr(err.find("допустимы ") + std::strlen("допустимы ")));
+  std::vector<std::string> commands;
+  for (std::string name; std::getline(listed >> std::ws, name, ',');) {
+    if (!name.starts_with("--")) commands.push_back(name);
+  }
+  ASSERT_EQ(commands.size(), 7u) << err;
+  const auto lines = Invoke("--help").lines();
+  std::vector<std::string> described;
+  for (size_t i = 1; i < lines.size() && !lines[i].starts_with("N — "); ++i) {
+    const std::string help = FromCharacter(lines[i], 32);
+    const std::string synopsis = lines[i].substr(0, lines[i].size() - help.size());
+    EXPECT_TRUE(!help.empty() && help[0] != ' ' && synopsis.ends_with(' ')) << lines[i];
+    const size_t name = synopsis.find_first_not_of(' ');
+    if (name != std::string::npos) {
+      described.push_back(synopsis.substr(name, synopsis.find(' ', name) - name));
+    }
+  }
+  EXPECT_EQ(described, commands);
 }
 
 TEST(CliTest, RenderShowsEachLampsValue) {
