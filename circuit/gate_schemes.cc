@@ -21,10 +21,12 @@ struct Rows {
 
 /// What a generator makes of a row: the parts of the scheme's definition that are not in the row.
 struct GateSchemeData {
+  SchemeFamily family = SchemeFamily::kGateEncoder;
   PictureRect picture = {};
   std::string_view buttons;
   InputMode mode = InputMode::kOneHot;
   std::string_view initial;
+  NameList data_by_weight;
   Rows<PlaceRow, 24> places;
   Rows<ElementRow, 4> netlist;
   Rows<PressRow, 4> press;
@@ -44,6 +46,12 @@ constexpr NameList GateInputs(GateKind kind, int gates, int inputs) {
 /// "OUT02": one name.
 constexpr NameList Numbered(std::string_view prefix, int number) {
   return NameList(prefix).Add(number);
+}
+/// "IN02 IN01 IN00": names prefix00 … for `count` numbers, the highest first.
+constexpr NameList Descending(std::string_view prefix, int count) {
+  NameList list;
+  for (int i = count - 1; i >= 0; --i) list.Add(prefix).Add(i).Add(i ? " " : "");
+  return list;
 }
 
 // Encoders ------------------------------------------------------------------------------------
@@ -102,8 +110,9 @@ constexpr GateSchemeData Encoder(const GateSchemeRow& r) {
   const NameList gates = GateInputs(r.gate, r.bits, inputs / 2);
   const NameList stage = Names(nor ? "NOT" : "OUT", r.bits);
   const NameList bus = Names("BUS", inputs);
+  d.data_by_weight = Descending("IN", inputs);  // the input numbered k has weight k
   d.netlist.Add({r.inverted_inputs ? seInvert : seRepeat, Names("IN", inputs), bus});
-  d.netlist.Add({GateRouteProc(r), bus, gates});
+  d.netlist.Add({GateRouteProc(d.family, r), bus, gates});
   d.netlist.Add({GateProc(r.gate), gates, stage, true});
   if (nor) d.netlist.Add({seInvert, stage, Names("OUT", r.bits), true});
   d.press.Add({1, 1, bus});
@@ -153,10 +162,12 @@ constexpr void PlaceDecoder(GateSchemeData& d, GateKind kind, int bits) {
 constexpr GateSchemeData Decoder(const GateSchemeRow& r) {
   const bool three = r.bits == 3;
   GateSchemeData d;
+  d.family = SchemeFamily::kGateDecoder;
   d.picture = three ? PictureRect{200, 4, 420, 657} : PictureRect{0, 0, 820, 665};
   d.buttons = three ? "IN[00..02]" : "IN[00..03]";
   d.mode = InputMode::kToggle;
   d.initial = three ? "IN00=1 IN[01..02]=0" : "IN00=1 IN[01..03]=0";
+  d.data_by_weight = Descending("IN", r.bits);  // input b is the bit of weight 2^b
   PlaceDecoder(d, r.gate, r.bits);
   const int gates = 1 << r.bits;
   const uint8_t b = r.bits;
@@ -173,7 +184,7 @@ constexpr GateSchemeData Decoder(const GateSchemeRow& r) {
   d.netlist.Add({seRepeat, Names("IN", b), true_lines});
   d.netlist.Add({seInvert, Names("IN", b), complements, true});
   // Input 0 of the routing element is unwired: input k is bus line k.
-  d.netlist.Add({GateRouteProc(r), NameList("- ").Add(bus), gate_inputs});
+  d.netlist.Add({GateRouteProc(d.family, r), NameList("- ").Add(bus), gate_inputs});
   d.netlist.Add({GateProc(r.gate), gate_inputs, Names("OUT", gates), true});
   d.press.Add({1, b + 1, bus});
   d.press.Add({b + 2, b + 2, gate_inputs});
@@ -182,8 +193,22 @@ constexpr GateSchemeData Decoder(const GateSchemeRow& r) {
 }
 
 constexpr SchemeDef Define(const GateSchemeRow& r, const GateSchemeData& d) {
-  return {r.number, r.title,          d.picture,      d.places.view(), d.buttons, d.mode,
-          "",       d.netlist.view(), d.press.view(), d.initial,       "IN00"};
+  return {.number = r.number,
+          .family = d.family,
+          .title = r.title,
+          .title_en = r.title_en,
+          .picture = d.picture,
+          .places = d.places.view(),
+          .buttons = d.buttons,
+          .mode = d.mode,
+          .toggle = "",
+          .netlist = d.netlist.view(),
+          .press = d.press.view(),
+          .initial = d.initial,
+          .start = "IN00",
+          .data_by_weight = d.data_by_weight,
+          .about_ru = r.about_ru,
+          .about_en = r.about_en};
 }
 
 template <size_t N, typename Generate>

@@ -1,6 +1,7 @@
 #pragma once
-// The fixed data of one scheme: where its indicators lie and what they are, its elements and its
-// press steps. Written as generators by family (gate_schemes.cc) or as tables (chip_schemes.cc).
+// The fixed data of one scheme, all in one row: its titles and texts, where its indicators lie
+// and what they are, its elements and its press steps, the order of its data inputs. Written as
+// generators by family (gate_schemes.h and .cc) or as tables (chip_schemes.cc).
 
 #include <cstdint>
 #include <span>
@@ -87,9 +88,15 @@ struct PictureRect {
   int16_t height;
 };
 
+/// Where a scheme's definition comes from: the generator of the encoders or of the decoders on
+/// gates, or a table of its own on chips. The drawings go by it.
+enum class SchemeFamily : uint8_t { kGateEncoder, kGateDecoder, kChips };
+
 struct SchemeDef {
   uint8_t number;
-  std::string_view title;
+  SchemeFamily family = SchemeFamily::kChips;
+  std::string_view title;          ///< as the scheme list shows it, in Russian
+  std::string_view title_en = {};  ///< the same in English, numbered alike: "Scheme 01 - …"
   PictureRect picture;
   std::span<const PlaceRow> places;  ///< bottom to top: the stacking order of the panel
   std::string_view buttons;          ///< the input buttons, in redraw order
@@ -97,11 +104,24 @@ struct SchemeDef {
   std::string_view toggle;  ///< the button that toggles in kOneHotWithToggle mode
   std::span<const ElementRow> netlist;
   std::span<const PressRow> press;
-  std::string_view initial;  ///< "IN00=1 IN01=0": cells set, in order, before a selection press
-  std::string_view start;    ///< the button the selection presses
+  /// "IN00=1 IN01=0": cells set, in order, before a selection press. The timing benchmark sets
+  /// them too, without redrawing, before each press it times.
+  std::string_view initial;
+  std::string_view start;  ///< the button the selection and the timing benchmark press
   /// Whether the plain drawing prints each input button's label beside it; where it does not, the
   /// clear view's drawing adds them.
   bool buttons_labelled = true;
+  /// The data inputs, the highest weight first: the order of the truth table's columns for the
+  /// student. An encoder's input numbered k has weight k; a decoder's inputs are its bits, and in
+  /// the cascades the first stage's bits are the higher ones, since they choose which later stage
+  /// works.
+  std::string_view data_by_weight = {};
+  /// What the "О схеме" (about this scheme) window says, in Russian and in English: a few
+  /// paragraphs, one per line, in the order: what the scheme does; its inputs and their roles; the
+  /// small circles; what a student should see; the shape of its truth table (as
+  /// `kvir-cli table N --labels` prints it).
+  std::string_view about_ru = {};
+  std::string_view about_en = {};
 };
 
 /// The number of indicators a place table defines.

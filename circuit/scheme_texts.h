@@ -1,6 +1,7 @@
 #pragma once
 // What the program says about each scheme, in Russian and English: its title and the "О схеме"
-// (about this scheme) text. The texts are data in scheme_texts.cc, one row per scheme.
+// (about this scheme) text. The texts are in each scheme's row: gate_schemes.h holds those of
+// schemes 01 … 09, chip_schemes.cc those of 10 … 16.
 
 #include <string_view>
 

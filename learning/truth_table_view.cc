@@ -1,39 +1,13 @@
 #include "learning/truth_table_view.h"
 
 #include <algorithm>
-#include <array>
 #include <map>
 #include <stdexcept>
 
 #include "circuit/names.h"
-#include "circuit/schemes.h"
 
 namespace kvir {
 namespace {
-
-// The data inputs of each scheme, the highest weight first. Encoders: the input numbered k has
-// weight k. Decoders: the weight of each bit; in the cascades the first stage's bits are the
-// higher ones, since they choose which later stage works.
-// clang-format off
-constexpr std::array<std::string_view, kSchemeCount> kDataByWeight = {
-    "IN07 IN06 IN05 IN04 IN03 IN02 IN01 IN00",                                    // 01
-    "IN07 IN06 IN05 IN04 IN03 IN02 IN01 IN00",                                    // 02
-    "IN15 IN14 IN13 IN12 IN11 IN10 IN09 IN08 IN07 IN06 IN05 IN04 IN03 IN02 IN01 IN00",  // 03
-    "IN15 IN14 IN13 IN12 IN11 IN10 IN09 IN08 IN07 IN06 IN05 IN04 IN03 IN02 IN01 IN00",  // 04
-    "IN15 IN14 IN13 IN12 IN11 IN10 IN09 IN08 IN07 IN06 IN05 IN04 IN03 IN02 IN01 IN00",  // 05
-    "IN02 IN01 IN00",                                                             // 06
-    "IN02 IN01 IN00",                                                             // 07
-    "IN03 IN02 IN01 IN00",                                                        // 08
-    "IN03 IN02 IN01 IN00",                                                        // 09
-    "IN07 IN06 IN05 IN04 IN03 IN02 IN01 IN00",                                    // 10
-    "IN02 IN03",                      // 11: A (weight 2), B (weight 1)
-    "IN[00..02]",                     // 12: bits of weight 4, 2, 1
-    "IN03 IN02 IN01 IN00",            // 13: address pins 4, 3, 2, 1 (weights 8 … 1)
-    "IN[01..06]",                     // 14: bit 1 the highest
-    "IN04 IN03 IN02 IN01 IN08 IN07 IN06 IN05",  // 15: bits 1 and 5 the lowest of their groups
-    "IN[01..10]",                     // 16: bit 1 the highest
-};
-// clang-format on
 
 struct Source {
   ViewColumn column;
@@ -55,7 +29,7 @@ std::vector<Source> Columns(const Scheme& scheme, const TruthTable& table) {
   for (const std::string& name : table.inputs) {
     if (scheme.At(name).role == Role::kEnable) add(name, IndexIn(table.inputs, name));
   }
-  for (const std::string& name : DataInputsByWeight(scheme.number())) {
+  for (const std::string& name : DataInputsByWeight(scheme.def())) {
     add(name, IndexIn(table.inputs, name));
   }
   for (size_t i = 0; i < table.outputs.size(); ++i) add(table.outputs[i], table.inputs.size() + i);
@@ -111,9 +85,8 @@ std::string Field(const std::string& text, char separator) {
 
 }  // namespace
 
-std::vector<std::string> DataInputsByWeight(int n) {
-  if (n < 1 || n > kSchemeCount) throw std::out_of_range("no scheme " + std::to_string(n));
-  return ExpandNames(kDataByWeight[n - 1]);
+std::vector<std::string> DataInputsByWeight(const SchemeDef& def) {
+  return ExpandNames(def.data_by_weight);
 }
 
 TruthTableView StudentView(const Scheme& scheme, const TruthTable& table) {

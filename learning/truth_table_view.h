@@ -29,8 +29,8 @@ struct TruthTableView {
   std::vector<ViewRow> rows;
 };
 
-/// The data inputs of scheme n (1 … 16) from the highest weight to the lowest, by name.
-std::vector<std::string> DataInputsByWeight(int n);
+/// The data inputs of the scheme from the highest weight to the lowest, by name.
+std::vector<std::string> DataInputsByWeight(const SchemeDef& def);
 
 /// The student's view of `table`, the truth table of `scheme`.
 TruthTableView StudentView(const Scheme& scheme, const TruthTable& table);

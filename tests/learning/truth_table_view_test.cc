@@ -168,7 +168,7 @@ TEST(StudentView, DataInputsAreTheButtonsWithTheInputRole) {
       if (scheme.indicators()[b].role == Role::kInput)
         inputs.push_back(scheme.indicators()[b].name);
     }
-    const std::vector<std::string> by_weight = DataInputsByWeight(n);
+    const std::vector<std::string> by_weight = DataInputsByWeight(scheme.def());
     EXPECT_TRUE(
         std::is_permutation(inputs.begin(), inputs.end(), by_weight.begin(), by_weight.end()))
         << "scheme " << n;
