@@ -129,7 +129,7 @@ Picture ToPicture(const QImage& image) {
 
 void DrawCircuit(Canvas& canvas) {
   const Scheme& scheme = canvas.scheme();
-  if (DrawProc draw = SchemeDrawing(scheme.number())) draw(canvas);
+  if (DrawProc draw = SchemeDrawing(scheme.def())) draw(canvas);
   if (canvas.shown().style().clear && HasClearSchemePicture(scheme.def())) LabelButtons(canvas);
 }
 

@@ -93,9 +93,6 @@ class Canvas {
 /// Draws one scheme's circuit on the canvas (everything but the placeholders).
 using DrawProc = void (*)(Canvas& canvas);
 
-/// The drawing of scheme n, 1 … 16.
-DrawProc SchemeDrawing(int n);
-
 /// `image` as an 8-bit RGBA picture, every pixel made fully opaque.
 Picture ToPicture(const QImage& image);
 

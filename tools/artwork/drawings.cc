@@ -1,16 +1,27 @@
 #include "tools/artwork/drawings.h"
 
-#include <array>
-
 namespace kvir::art {
 
-DrawProc SchemeDrawing(int n) {
-  static constexpr std::array<DrawProc, 16> kDrawings = {
-      DrawGateEncoder, DrawGateEncoder, DrawGateEncoder, DrawGateEncoder,
-      DrawGateEncoder, DrawGateDecoder, DrawGateDecoder, DrawGateDecoder,
-      DrawGateDecoder, DrawScheme10,    DrawScheme11,    DrawScheme12,
-      DrawScheme13,    DrawScheme14,    DrawScheme15,    DrawScheme16};
-  return n >= 1 && n <= 16 ? kDrawings[n - 1] : nullptr;
+DrawProc SchemeDrawing(const SchemeDef& def) {
+  struct ChipDrawing {
+    int number;
+    DrawProc draw;
+  };
+  static constexpr ChipDrawing kChipDrawings[] = {
+      {10, DrawScheme10}, {11, DrawScheme11}, {12, DrawScheme12}, {13, DrawScheme13},
+      {14, DrawScheme14}, {15, DrawScheme15}, {16, DrawScheme16}};
+  switch (def.family) {
+    case SchemeFamily::kGateEncoder:
+      return DrawGateEncoder;
+    case SchemeFamily::kGateDecoder:
+      return DrawGateDecoder;
+    case SchemeFamily::kChips:
+      break;
+  }
+  for (const ChipDrawing& drawing : kChipDrawings) {
+    if (drawing.number == def.number) return drawing.draw;
+  }
+  return nullptr;
 }
 
 void LabelButtons(Canvas& c) {

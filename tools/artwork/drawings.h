@@ -5,6 +5,10 @@
 
 namespace kvir::art {
 
+/// The drawing of a scheme: by its family, and a scheme on chips by its number; nullptr for a
+/// scheme that has none.
+DrawProc SchemeDrawing(const SchemeDef& def);
+
 /// Schemes 01 … 05 and 06 … 09, each drawn from its row in circuit/gate_schemes.h.
 void DrawGateEncoder(Canvas& c);
 void DrawGateDecoder(Canvas& c);
