@@ -1,6 +1,6 @@
 #pragma once
 // The nine scheme drivers the timing benchmark calls: schemes 1 … 9 put into their selection
-// state by writing their input cells and pressing IN00.
+// state by writing the input cells their rows list and pressing their starting button, IN00.
 
 #include <array>
 #include <string>
@@ -10,8 +10,9 @@
 
 namespace kvir {
 
-/// Driver n writes the input cells of scheme n that its row lists, in order and without redrawing,
-/// then runs PressSchemeNN with IN00 of scheme n. It neither moves panels nor selects. The drivers
+/// Driver n writes the initial input cells of scheme n (its row's `initial`), in order and
+/// without redrawing, then runs PressSchemeNN with the scheme's starting button (its row's
+/// `start`, IN00 in schemes 1 … 9). It neither moves panels nor selects. The drivers
 /// refer to `set`, which must outlive them; a driver whose scheme has no netlist (not built yet or
 /// already freed) throws std::logic_error instead of pressing.
 std::array<TimingDriver, kTimingSchemeCount> MakeTimingDrivers(SchemeSet& set);
