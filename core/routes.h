@@ -54,13 +54,21 @@ inline constexpr RouteMap<24> kRoute07 = DecoderRoute3(false);
 inline constexpr RouteMap<64> kRoute08 = DecoderRoute4(true);
 inline constexpr RouteMap<64> kRoute09 = DecoderRoute4(false);
 
-/// Four buttons onto the six pins of the dual two-to-four decoder chip.
+// The maps below serve one scheme each, yet they stay here with their procedures: an element's
+// procedure copies through its map, and core/ knows no scheme rows. A scheme's row in
+// circuit/chip_schemes.cc names the procedure in its netlist and the cells it routes; what the
+// copies mean is said here.
+
+/// Four lines onto the six pins of the dual two-to-four decoder chip (seRoute12, scheme 12):
+/// both strobes from line 3, Ē and D from line 0, A and B from lines 1 and 2.
 inline constexpr RouteMap<6> kRoute12 = {3, 0, 1, 2, 3, 0};
 
-/// Scheme 14's bus: the bus outputs, the left chip's inputs and four of the right chip's.
+/// A bus of seven lines, strobe and six bits (seRoute14, scheme 14): onto seven bus outputs, the
+/// six inputs of the first chip and four of the second's.
 inline constexpr RouteMap<17> kRoute14 = {0, 1, 2, 3, 4, 5, 6, 0, 1, 2, 3, 0, 1, 4, 5, 6, 4};
 
-/// Scheme 15's bus: the eight bus lines, then the address pins of both chips.
+/// Eight bits (seRoute15, scheme 15): onto eight bus lines, then the address pins of two chips,
+/// four each.
 inline constexpr RouteMap<16> kRoute15 = {0, 1, 2, 3, 4, 5, 6, 7, 0, 1, 2, 3, 4, 5, 6, 7};
 
 void seRoute01(TPIntArr& inputs, TPIntArr& outputs);
