@@ -44,12 +44,6 @@ SchemeSet& ModelSchemes() {
   return *set;
 }
 
-/// What selecting scheme n does to it, without the panel moves.
-void PressAsSelection(Scheme& scheme) {
-  ApplyInitialInputs(scheme);
-  kSchemeTable[scheme.number() - 1].press(scheme, scheme.indicators()[scheme.start]);
-}
-
 /// Hears which indicators a press redraws, in order.
 class DrawRecorder : public PressObserver {
  public:
@@ -71,9 +65,9 @@ std::vector<FloorDecode> DecodesOfPress(PanelPictures& pictures) {
   DrawRecorder recorder;
   PressObserver* const shown = scheme.observer;
   scheme.observer = &recorder;
-  PressAsSelection(scheme);
+  PressAsSelected(scheme);
   scheme.observer = shown;
-  PressAsSelection(scheme);
+  PressAsSelected(scheme);
   std::vector<FloorDecode> decodes;
   for (const Indicator* indicator : recorder.drawn) {
     const size_t index = IndexIn(scheme, *indicator);
@@ -92,14 +86,14 @@ std::vector<FloorDecode> DecodesOfPress(PanelPictures& pictures) {
 
 void BM_Press(benchmark::State& state) {
   Scheme& scheme = StartedSchemes().set.scheme(static_cast<int>(state.range(0)));
-  for (auto _ : state) PressAsSelection(scheme);
+  for (auto _ : state) PressAsSelected(scheme);
   state.counters["decodes"] = static_cast<double>(scheme.indicators().size());
 }
 
 void BM_PressModel(benchmark::State& state) {
   Scheme& scheme = ModelSchemes().scheme(static_cast<int>(state.range(0)));
   for (auto _ : state) {
-    PressAsSelection(scheme);
+    PressAsSelected(scheme);
     benchmark::ClobberMemory();
   }
 }

@@ -33,10 +33,13 @@ void InitSchemes(SchemeSet& set, SchemeHost& host) {
 void SelectScheme(SchemeSet& set, SchemeHost& host, uint8_t n) {
   for (int i = 1; i <= kSchemeCount; ++i) host.ReturnScheme(i);
   if (n < 1 || n > kSchemeCount) return;
-  Scheme& scheme = set.scheme(n);
-  ApplyInitialInputs(scheme);
-  kSchemeTable[n - 1].press(scheme, scheme.indicators()[scheme.start]);
+  PressAsSelected(set.scheme(n));
   host.ShowScheme(n);
+}
+
+void PressAsSelected(Scheme& scheme) {
+  ApplyInitialInputs(scheme);
+  kSchemeTable[scheme.number() - 1].press(scheme, scheme.indicators()[scheme.start]);
 }
 
 int FreeSchemes(SchemeSet& set) {

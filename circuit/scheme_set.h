@@ -58,6 +58,10 @@ void InitSchemes(SchemeSet& set, SchemeHost& host);
 /// other n leaves no scheme shown.
 void SelectScheme(SchemeSet& set, SchemeHost& host, uint8_t n);
 
+/// What selecting a scheme does to it, out of sight: its initial inputs set, then its press
+/// procedure run on its starting button. Its netlist must be built.
+void PressAsSelected(Scheme& scheme);
+
 /// Destroys every element, scheme 1 to 16, each in creation order; returns how many. A press on
 /// a freed scheme throws.
 int FreeSchemes(SchemeSet& set);

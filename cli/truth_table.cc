@@ -14,10 +14,20 @@ void PrintTruthTable(int n, std::ostream& out) {
     for (const std::string& name : *group) header += (header.empty() ? "" : " ") + name;
   }
   out << header << '\n';
+  std::string line;
   for (const std::vector<int>& row : table.rows) {
-    std::string line;
-    for (int value : row) line += (line.empty() ? "" : " ") + std::to_string(value);
-    out << line << '\n';
+    line.clear();
+    for (int value : row) {
+      if (!line.empty()) line += ' ';
+      // Levels are single digits: appended as characters, without a string each.
+      if (value >= 0 && value <= 9) {
+        line += static_cast<char>('0' + value);
+      } else {
+        line += std::to_string(value);
+      }
+    }
+    line += '\n';
+    out << line;
   }
 }
 

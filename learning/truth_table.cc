@@ -35,18 +35,16 @@ std::vector<std::string> Names(const Column& column) {
   return names;
 }
 
-/// Scheme n selected in a set of its own; each state is reached through its press procedure.
+/// Scheme n alone, pressed as its selection does; each state is reached through its press
+/// procedure.
 class TableRun {
  public:
-  explicit TableRun(int n) : n_(n), scheme_(set_.scheme(n)) {
+  explicit TableRun(int n) : n_(n), scheme_(*kSchemeTable[n - 1].def) {
     kSchemeTable[n - 1].build(scheme_);
-    SelectScheme(set_, host_, static_cast<uint8_t>(n));
+    PressAsSelected(scheme_);
     buttons_ = Buttons(scheme_);
     outputs_ = Outputs(scheme_);
   }
-  TableRun(const TableRun&) = delete;
-  TableRun& operator=(const TableRun&) = delete;
-  ~TableRun() { FreeSchemes(set_); }
 
   Scheme& scheme() { return scheme_; }
   const Column& buttons() const { return buttons_; }
@@ -55,11 +53,12 @@ class TableRun {
   void Press(size_t button) { kSchemeTable[n_ - 1].press(scheme_, *buttons_[button]); }
 
   void Reach(const std::vector<int>& values) {
-    ReachInputs(scheme_, kSchemeTable[n_ - 1].press, Names(buttons_), values);
+    ReachInputs(scheme_, kSchemeTable[n_ - 1].press, buttons_, values);
   }
 
   std::vector<int> Row() const {
     std::vector<int> row;
+    row.reserve(buttons_.size() + outputs_.size());
     for (const Column* group : {&buttons_, &outputs_}) {
       for (const Indicator* ind : *group) row.push_back(ind->Tag);
     }
@@ -68,9 +67,7 @@ class TableRun {
 
  private:
   int n_;
-  SchemeSet set_;
-  HeadlessHost host_;
-  Scheme& scheme_;
+  Scheme scheme_;
   Column buttons_;
   Column outputs_;
 };
@@ -84,8 +81,9 @@ void OneHotRows(TableRun& run, TruthTable& table) {
 
 void ToggleRows(TableRun& run, TruthTable& table) {
   const size_t k = run.buttons().size();
+  table.rows.reserve(size_t{1} << k);
+  std::vector<int> values(k);
   for (unsigned code = 0; code < (1u << k); ++code) {
-    std::vector<int> values(k);
     for (size_t i = 0; i < k; ++i) values[i] = (code >> (k - 1 - i)) & 1;
     run.Reach(values);
     table.rows.push_back(run.Row());
@@ -127,10 +125,10 @@ bool BringsInto(const Scheme& scheme, const std::string& input, int value) {
   return true;
 }
 
-size_t PressedButton(const Scheme& scheme, const std::vector<std::string>& inputs,
+size_t PressedButton(const Scheme& scheme, std::span<Indicator* const> inputs,
                      std::span<const int> values) {
   for (size_t i = 0; i < inputs.size(); ++i) {
-    if (BringsInto(scheme, inputs[i], values[i])) return i;
+    if (BringsInto(scheme, inputs[i]->name, values[i])) return i;
   }
   throw std::invalid_argument("scheme " + std::to_string(scheme.number()) +
                               " cannot reach that state with one press");
@@ -138,12 +136,19 @@ size_t PressedButton(const Scheme& scheme, const std::vector<std::string>& input
 
 }  // namespace
 
-void ReachInputs(Scheme& scheme, PressProc press, const std::vector<std::string>& inputs,
+void ReachInputs(Scheme& scheme, PressProc press, std::span<Indicator* const> inputs,
                  std::span<const int> values) {
   if (values.size() != inputs.size()) throw std::invalid_argument("one value per input needed");
   const size_t pressed = PressedButton(scheme, inputs, values);
-  for (size_t i = 0; i < inputs.size(); ++i) scheme.At(inputs[i]).Tag = values[i] ^ (i == pressed);
-  press(scheme, scheme.At(inputs[pressed]));
+  for (size_t i = 0; i < inputs.size(); ++i) inputs[i]->Tag = values[i] ^ (i == pressed);
+  press(scheme, *inputs[pressed]);
+}
+
+void ReachInputs(Scheme& scheme, PressProc press, const std::vector<std::string>& inputs,
+                 std::span<const int> values) {
+  Column buttons;
+  for (const std::string& name : inputs) buttons.push_back(&scheme.At(name));
+  ReachInputs(scheme, press, buttons, values);
 }
 
 TruthTable ComputeTruthTable(int n) {

@@ -28,5 +28,8 @@ TruthTable ComputeTruthTable(int n);
 /// is 1 on a one-hot scheme, of the toggle on scheme 10, else of the first button.
 void ReachInputs(Scheme& scheme, PressProc press, const std::vector<std::string>& inputs,
                  std::span<const int> values);
+/// The same with the buttons given as indicators of `scheme`.
+void ReachInputs(Scheme& scheme, PressProc press, std::span<Indicator* const> inputs,
+                 std::span<const int> values);
 
 }  // namespace kvir

@@ -6,14 +6,13 @@
 namespace kvir {
 namespace {
 
-TimingDriver MakeDriver(Scheme& scheme, PressProc press) {
-  Indicator& clicked = scheme.indicators()[scheme.start];
-  return [&scheme, &clicked, press] {
+// Driver n presses scheme n as selecting it does.
+TimingDriver MakeDriver(Scheme& scheme) {
+  return [&scheme] {
     if (!scheme.built()) {
       throw std::logic_error("схема " + std::to_string(scheme.number()) + " не построена");
     }
-    ApplyInitialInputs(scheme);
-    press(scheme, clicked);
+    PressAsSelected(scheme);
   };
 }
 
@@ -22,7 +21,7 @@ TimingDriver MakeDriver(Scheme& scheme, PressProc press) {
 std::array<TimingDriver, kTimingSchemeCount> MakeTimingDrivers(SchemeSet& set) {
   std::array<TimingDriver, kTimingSchemeCount> drivers;
   for (size_t i = 0; i < drivers.size(); ++i) {
-    drivers[i] = MakeDriver(set.scheme(static_cast<int>(i) + 1), kSchemeTable[i].press);
+    drivers[i] = MakeDriver(set.scheme(static_cast<int>(i) + 1));
   }
   return drivers;
 }
