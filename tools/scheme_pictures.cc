@@ -3,17 +3,14 @@
 // schemes that the clear view draws anew, also scheme10_clear.png … and title10ru_clear.png …;
 // and all of them at every other zoom level: scheme01_150.png, title10ru_clear_300.png ….
 
-#include <QGuiApplication>
 #include <cctype>
-#include <cstdio>
-#include <cstdlib>
-#include <exception>
 #include <string>
 #include <utility>
 
 #include "circuit/schemes.h"
 #include "tools/artwork/canvas.h"
 #include "tools/artwork/title_strip.h"
+#include "tools/offscreen_tool.h"
 
 namespace {
 
@@ -36,24 +33,14 @@ void DrawScheme(int n, kvir::PictureStyle style, const std::string& dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: %s DIR\n", argv[0]);
-    return 2;
-  }
-  setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  QGuiApplication app(argc, argv);
-  try {
+  return kvir::art::RunOffscreenTool(argc, argv, [](const std::string& dir) {
     for (const int zoom : kvir::kZoomLevels) {
       for (int n = 1; n <= kvir::kSchemeCount; ++n) {
-        DrawScheme(n, {.zoom = zoom}, argv[1]);
+        DrawScheme(n, {.zoom = zoom}, dir);
         if (kvir::HasClearSchemePicture(*kvir::kSchemeTable[n - 1].def)) {
-          DrawScheme(n, {.clear = true, .zoom = zoom}, argv[1]);
+          DrawScheme(n, {.clear = true, .zoom = zoom}, dir);
         }
       }
     }
-  } catch (const std::exception& e) {
-    std::fprintf(stderr, "%s\n", e.what());
-    return 1;
-  }
-  return 0;
+  });
 }
