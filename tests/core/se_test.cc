@@ -14,32 +14,31 @@
 namespace kvir {
 namespace {
 
-int g_calls = 0;
-const TPIntArr* g_seen_inputs = nullptr;
-const TPIntArr* g_seen_outputs = nullptr;
-
-void CountingProc(TPIntArr& inputs, TPIntArr& outputs) {
-  ++g_calls;
-  g_seen_inputs = &inputs;
-  g_seen_outputs = &outputs;
+void CountingProc(TPIntArr&, TPIntArr& outputs) {
+  ++*outputs[0];
 }
 
-TEST(SchemeElement, ArraysHaveTheGivenLengthsAndStartNull) {
-  for (auto [inputs, outputs] : {std::pair{8, 12}, {0, 0}, {255, 255}, {0, 255}}) {
-    TSE se(static_cast<uint8_t>(inputs), static_cast<uint8_t>(outputs), seRepeat);
-    EXPECT_EQ(se.FInputs, TPIntArr(inputs, nullptr));
-    EXPECT_EQ(se.FOutputs, TPIntArr(outputs, nullptr));
-    EXPECT_EQ(se.FProc, &seRepeat);
+// An element reads the cells its inputs refer to when it runs, not when it is wired, and each
+// Execute runs its procedure once.
+TEST(SchemeElement, ExecuteReadsTheCellsAsTheyAreThen) {
+  int32_t a = 0, b = 0, out = 7;
+  TSE gate(2, 1, seOr);
+  gate.FInputs = {&a, &b};
+  gate.FOutputs = {&out};
+  const struct { int32_t a, b, want; } rows[] = {{0, 0, 0}, {1, 0, 1}, {0, 1, 1}, {0, 0, 0}};
+  for (const auto& row : rows) {
+    a = row.a;
+    b = row.b;
+    gate.Execute();
+    EXPECT_EQ(out, row.want) << row.a << " " << row.b;
   }
-}
-
-TEST(SchemeElement, ExecuteCallsTheProcedureOnceWithItsOwnArrays) {
-  g_calls = 0;
-  TSE se(2, 3, CountingProc);
-  se.Execute();
-  EXPECT_EQ(g_calls, 1);
-  EXPECT_EQ(g_seen_inputs, &se.FInputs);
-  EXPECT_EQ(g_seen_outputs, &se.FOutputs);
+  int32_t runs = 0;
+  TSE counter(0, 1, CountingProc);
+  counter.FOutputs = {&runs};
+  for (int i = 1; i <= 3; ++i) {
+    counter.Execute();
+    EXPECT_EQ(runs, i);
+  }
 }
 
 // The arity table is what keeps a procedure from reading past its element's references.
