@@ -1,24 +1,33 @@
 #pragma once
-// Helpers for the program's Qt tests: a shown main window, the scheme on screen, and what the
-// screen must show, worked out from the model's cells with Qt's own PNG decoder.
+// Helpers for the program's Qt tests: a shown main window and the test class that starts each
+// test function with one, the user's ways into the scheme list, the scheme on screen, and what
+// the screen must show, worked out from the model's cells with Qt's own PNG decoder.
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QObject>
 #include <QPainter>
 #include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <memory>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/panel/panelactions.h"
 #include "app/panel/schemepanel.h"
+#include "app/shell/language.h"
 #include "app/shell/mainwindow.h"
 #include "render/loaders.h"
 #include "render/resources.h"
@@ -44,11 +53,13 @@ struct ShownMainWindow {
   }
   /// Scheme n's panel, made now if it was not yet.
   SchemePanel* panel(int n) { return window.panel(n); }
+  /// The scheme list.
+  QComboBox* list() const { return window.findChild<QComboBox*>(QStringLiteral("cbxSelect")); }
   /// Selects scheme n through the list, as a user choosing its item would.
   void choose(int n) {
-    auto* list = window.findChild<QComboBox*>(QStringLiteral("cbxSelect"));
-    list->setCurrentIndex(n - 1);
-    emit list->activated(n - 1);
+    QComboBox* schemes = list();
+    schemes->setCurrentIndex(n - 1);
+    emit schemes->activated(n - 1);
   }
   /// The window's action of that row of kPanelActions.
   QAction* action(PanelAction action) const {
@@ -78,6 +89,75 @@ struct ShownMainWindow {
   bool exposed = false;
 };
 
+/// Base of a test class whose test functions start with the main window shown: init() makes a
+/// fresh ShownMainWindow and checks that it is exposed, cleanup() destroys it, and shown() is it
+/// in between. The test functions named to the constructor make a window of their own, or need
+/// none, and get none from here. A derived class's own cleanup() calls this one first, so that
+/// the window goes before anything else is undone, as it went at the end of the test function.
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit MainWindowTest(QStringList ownWindow = {}) : ownWindow_(std::move(ownWindow)) {}
+
+ protected:
+  ShownMainWindow& shown() {
+    Q_ASSERT(shown_ != nullptr);
+    return *shown_;
+  }
+
+ protected slots:
+  void init() {
+    shown_.reset();
+    for (const QString& name : ownWindow_) {
+      QVERIFY2(metaObject()->indexOfSlot(qPrintable(name + QStringLiteral("()"))) >= 0,
+               qPrintable(QStringLiteral("no test function ") + name));
+    }
+    if (ownWindow_.contains(QLatin1String(QTest::currentTestFunction()))) return;
+    shown_ = std::make_unique<ShownMainWindow>();
+    QVERIFY(shown_->exposed);
+  }
+  void cleanup() { shown_.reset(); }
+
+ private:
+  QStringList ownWindow_;
+  std::unique_ptr<ShownMainWindow> shown_;
+};
+
+/// Scheme n's title as the list shows it in Russian.
+inline QString Title(int n) {
+  const std::string_view title = kSchemeTable[n - 1].def->title;
+  return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
+}
+
+/// Opens the list and clicks item `index` in it.
+inline void ChooseWithMouse(QComboBox* list, int index) {
+  list->showPopup();
+  QAbstractItemView* view = list->view();
+  QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+  const QModelIndex item = view->model()->index(index, 0);
+  view->scrollTo(item);
+  QTest::qWait(QApplication::doubleClickInterval());
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
+  QTRY_VERIFY(!view->isVisible());
+}
+
+/// Types `text` into `widget` key by key; QTest::keyClicks takes Latin-1 only.
+inline void TypeText(QWidget* widget, const QString& text) {
+  for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, c, {});
+}
+
+/// Closes the open menu, if any: a right click off the input buttons opens the panel's.
+inline void CloseMenu() {
+  if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
+}
+
+/// Switches the language, then lets the posted QEvent::LanguageChange reach every window.
+inline void Switch(Language language) {
+  SetLanguage(language);
+  QCoreApplication::processEvents();
+}
+
 #ifdef KVIR_CLI
 /// What `kvir-cli ARGS…` prints; empty when it fails.
 inline QByteArray RunCli(const QStringList& arguments) {
@@ -87,14 +167,19 @@ inline QByteArray RunCli(const QStringList& arguments) {
   return cli.readAllStandardOutput();
 }
 
-/// The PNG file `kvir-cli render N BUTTONS… -o FILE` writes; empty when it fails.
-inline QByteArray CliRenderPng(int n, const QStringList& buttons) {
+/// The PNG file `kvir-cli render N ARGUMENTS… -o FILE` writes; empty when it fails.
+inline QByteArray CliRenderPng(int n, const QStringList& arguments) {
   QTemporaryDir dir;
   const QString file = dir.filePath(QStringLiteral("render.png"));
-  RunCli(QStringList{QStringLiteral("render"), QString::number(n)} + buttons +
+  RunCli(QStringList{QStringLiteral("render"), QString::number(n)} + arguments +
          QStringList{QStringLiteral("-o"), file});
   QFile png(file);
   return png.open(QIODevice::ReadOnly) ? png.readAll() : QByteArray();
+}
+
+/// `kvir-cli render N ARGUMENTS…` decoded; null when the tool failed.
+inline QImage CliRenderImage(int n, const QStringList& arguments) {
+  return QImage::fromData(CliRenderPng(n, arguments), "PNG").convertToFormat(QImage::Format_RGB32);
 }
 #endif
 
@@ -115,7 +200,7 @@ inline std::vector<int32_t> SelectedCells(int n) {
 }
 
 /// The embedded picture `name`, decoded by Qt.
-inline QImage ResourceImage(const std::string& name) {
+inline QImage ResourceImage(std::string_view name) {
   const Resource* resource = FindResource(name);
   if (resource == nullptr) return {};
   return QImage::fromData(resource->bytes.data(), static_cast<int>(resource->bytes.size()), "PNG");

@@ -37,19 +37,20 @@ void ExpectScheme(TfrmAbout* about, int n, Language language) {
   QCOMPARE(Shown(about, "memAbout").split(QStringLiteral("\n\n")), paragraphs);
 }
 
-// Switches, then lets the posted QEvent::LanguageChange reach every window.
-void Switch(Language language) {
-  SetLanguage(language);
-  QCoreApplication::processEvents();
-}
-
 }  // namespace
 
-class TestAboutWindow : public QObject {
+class TestAboutWindow : public MainWindowTest {
   Q_OBJECT
 
+ public:
+  // The language is switched before the window is made.
+  TestAboutWindow() : MainWindowTest({"shiftF1OpensTheShownScheme"}) {}
+
  private slots:
-  void cleanup() { Switch(Language::kRussian); }
+  void cleanup() {
+    MainWindowTest::cleanup();
+    Switch(Language::kRussian);
+  }
   void shiftF1OpensTheShownScheme_data();
   void shiftF1OpensTheShownScheme();
   void menuRowOpensIt();
@@ -87,32 +88,28 @@ void TestAboutWindow::shiftF1OpensTheShownScheme() {
 }
 
 void TestAboutWindow::menuRowOpensIt() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
   QAction* row = nullptr;
-  for (QAction* action : shown.window.findChild<QMenu*>(QStringLiteral("panelMenu"))->actions()) {
+  for (QAction* action : shown().window.findChild<QMenu*>(QStringLiteral("panelMenu"))->actions()) {
     if (action->text() == QStringLiteral("О схеме")) row = action;
   }
   QVERIFY(row != nullptr);
   QCOMPARE(row->shortcut(), QKeySequence(QStringLiteral("Shift+F1")));
   row->trigger();
-  QVERIFY(AboutOf(shown)->isVisible());
-  ExpectScheme(AboutOf(shown), 1, Language::kRussian);
+  QVERIFY(AboutOf(shown())->isVisible());
+  ExpectScheme(AboutOf(shown()), 1, Language::kRussian);
 }
 
 // While open, it follows the list and the language switch both ways; a press changes nothing.
 void TestAboutWindow::followsTheSchemeAndTheLanguage() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  TfrmAbout* about = AboutOf(shown);
+  TfrmAbout* about = AboutOf(shown());
   about->showBeside();
-  shown.choose(13);
+  shown().choose(13);
   ExpectScheme(about, 13, Language::kRussian);
-  QTest::mouseClick(shown.panel(13)->findChild<QWidget*>(QStringLiteral("IN02")), Qt::LeftButton);
+  QTest::mouseClick(shown().panel(13)->findChild<QWidget*>(QStringLiteral("IN02")), Qt::LeftButton);
   ExpectScheme(about, 13, Language::kRussian);
   Switch(Language::kEnglish);
   ExpectScheme(about, 13, Language::kEnglish);
-  shown.choose(4);
+  shown().choose(4);
   ExpectScheme(about, 4, Language::kEnglish);
   Switch(Language::kRussian);
   ExpectScheme(about, 4, Language::kRussian);
@@ -120,12 +117,9 @@ void TestAboutWindow::followsTheSchemeAndTheLanguage() {
 
 // Text typed into the list that names no scheme empties the scheme area: nothing to explain.
 void TestAboutWindow::saysSoWhenNoSchemeIsShown() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  auto* list = shown.window.findChild<QComboBox*>(QStringLiteral("cbxSelect"));
-  QTest::keyClicks(list->lineEdit(), QStringLiteral("x"));
-  QCOMPARE(shown.placedScheme(), 0);
-  TfrmAbout* about = AboutOf(shown);
+  QTest::keyClicks(shown().list()->lineEdit(), QStringLiteral("x"));
+  QCOMPARE(shown().placedScheme(), 0);
+  TfrmAbout* about = AboutOf(shown());
   QCOMPARE(about->scheme(), 0);
   QCOMPARE(Shown(about, "memAbout"), QStringLiteral("Схема не выбрана."));
   QCOMPARE(Shown(about, "lblTitle"), QString());

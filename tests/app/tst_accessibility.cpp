@@ -20,8 +20,12 @@ QAccessibleInterface* Accessible(SchemePanel* panel, const QString& name) {
 
 }  // namespace
 
-class TestAccessibility : public QObject {
+class TestAccessibility : public MainWindowTest {
   Q_OBJECT
+
+ public:
+  // A panel of its own, without the window.
+  TestAccessibility() : MainWindowTest({"panelListsEveryIndicator"}) {}
 
  private slots:
   void panelListsEveryIndicator_data();
@@ -94,9 +98,7 @@ void TestAccessibility::indicatorsSpeakNameAndLevel() {
   QFETCH(QString, name);
   QFETCH(int, value);
 
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  SchemePanel* panel = shown.panel(1);
+  SchemePanel* panel = shown().panel(1);
   if (!press.isEmpty()) QTest::mousePress(panel->findChild<QWidget*>(press), Qt::LeftButton);
   QAccessibleInterface* speaker = Accessible(panel, indicator);
   QVERIFY(speaker != nullptr);
@@ -107,10 +109,8 @@ void TestAccessibility::indicatorsSpeakNameAndLevel() {
 
 // A screen reader's press action is one press, as a click.
 void TestAccessibility::pressActionPresses() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  SchemePanel* panel = shown.panel(1);
-  PressCounter counter(shown.set.scheme(1));
+  SchemePanel* panel = shown().panel(1);
+  PressCounter counter(shown().set.scheme(1));
   QAccessibleInterface* y5 = Accessible(panel, QStringLiteral("IN05"));
   QVERIFY(y5->actionInterface() != nullptr);
   QVERIFY(y5->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
@@ -123,11 +123,9 @@ void TestAccessibility::pressActionPresses() {
 }
 
 void TestAccessibility::englishWhenTheProgramSpeaksEnglish() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
   SetLanguage(Language::kEnglish);
   const QString english =
-      Accessible(shown.panel(1), QStringLiteral("OUT01"))->text(QAccessible::Name);
+      Accessible(shown().panel(1), QStringLiteral("OUT01"))->text(QAccessible::Name);
   SetLanguage(Language::kRussian);
   QCOMPARE(english, QStringLiteral("X1, output, 0"));
 }

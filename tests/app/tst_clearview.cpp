@@ -5,7 +5,6 @@
 #include <QAction>
 #include <QComboBox>
 #include <QMenu>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,15 +19,9 @@ using namespace kvir::apptest;
 namespace {
 
 /// `kvir-cli render N BUTTONS… [--clear-view]` decoded; null when the tool failed.
-QImage CliRender(int n, const QStringList& buttons, bool clear) {
-  QTemporaryDir dir;
-  const QString file = dir.filePath(QStringLiteral("render.png"));
-  QStringList arguments = QStringList{QStringLiteral("render"), QString::number(n)} + buttons;
-  if (clear) arguments << QStringLiteral("--clear-view");
-  QProcess cli;
-  cli.start(QStringLiteral(KVIR_CLI), arguments + QStringList{QStringLiteral("-o"), file});
-  if (!cli.waitForFinished(30000) || cli.exitCode() != 0) return {};
-  return QImage(file).convertToFormat(QImage::Format_RGB32);
+QImage CliRender(int n, QStringList buttons, bool clear) {
+  if (clear) buttons << QStringLiteral("--clear-view");
+  return CliRenderImage(n, buttons);
 }
 
 QAction* ClearViewAction(ShownMainWindow& shown) {
@@ -56,8 +49,12 @@ void Toggle(ShownMainWindow& shown, bool fromMenu) {
 
 }  // namespace
 
-class TestClearView : public QObject {
+class TestClearView : public MainWindowTest {
   Q_OBJECT
+
+ public:
+  // Windows of their own: one after another, or one started in the clear view.
+  TestClearView() : MainWindowTest({"choiceRemembered", "commandLineStartsInTheClearView"}) {}
 
  private slots:
   void initTestCase();
@@ -80,18 +77,17 @@ void TestClearView::initTestCase() {
 }
 
 void TestClearView::cleanup() {
+  MainWindowTest::cleanup();
   QFile::remove(settingsDir_.filePath(QStringLiteral("kvir/kvir.conf")));
 }
 
 void TestClearView::switchIsInTheMenuUnticked() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  QAction* action = ClearViewAction(shown);
+  QAction* action = ClearViewAction(shown());
   QVERIFY(action != nullptr);
   QVERIFY(action->isCheckable());
   QVERIFY(!action->isChecked());
   QCOMPARE(action->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+V")));
-  QCOMPARE(ShownSchemeArea(shown.window), CliRender(1, {}, false));
+  QCOMPARE(ShownSchemeArea(shown().window), CliRender(1, {}, false));
 }
 
 void TestClearView::switchShowsTheCliRender_data() {
@@ -111,44 +107,41 @@ void TestClearView::switchShowsTheCliRender() {
   QFETCH(QStringList, buttons);
   QFETCH(bool, fromMenu);
 
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  QVERIFY(shown.activate());
-  shown.choose(scheme);
-  PressButtons(shown, scheme, buttons);
-  const std::vector<int32_t> cells = Cells(shown.set.scheme(scheme));
+  QVERIFY(shown().activate());
+  shown().choose(scheme);
+  PressButtons(shown(), scheme, buttons);
+  const std::vector<int32_t> cells = Cells(shown().set.scheme(scheme));
   const QImage plain = CliRender(scheme, buttons, false);
   const QImage clear = CliRender(scheme, buttons, true);
   QVERIFY(!clear.isNull());
   QVERIFY(plain != clear);
-  QTRY_COMPARE(ShownSchemeArea(shown.window), plain);
+  QTRY_COMPARE(ShownSchemeArea(shown().window), plain);
 
-  Toggle(shown, fromMenu);
-  QVERIFY(ClearViewAction(shown)->isChecked());
-  QTRY_COMPARE(ShownSchemeArea(shown.window), clear);
-  QCOMPARE(Cells(shown.set.scheme(scheme)), cells);
-  const PictureControl& control = shown.shown(scheme).picture();
-  QCOMPARE(shown.panel(scheme)
+  Toggle(shown(), fromMenu);
+  QVERIFY(ClearViewAction(shown())->isChecked());
+  QTRY_COMPARE(ShownSchemeArea(shown().window), clear);
+  QCOMPARE(Cells(shown().set.scheme(scheme)), cells);
+  const PictureControl& control = shown().shown(scheme).picture();
+  QCOMPARE(shown()
+               .panel(scheme)
                ->findChild<QWidget*>(QStringLiteral("Scheme") + TwoDigits(scheme))
                ->geometry(),
            QRect(control.left, control.top, control.width, control.height));
 
-  Toggle(shown, fromMenu);
-  QVERIFY(!ClearViewAction(shown)->isChecked());
-  QTRY_COMPARE(ShownSchemeArea(shown.window), plain);
-  QCOMPARE(Cells(shown.set.scheme(scheme)), cells);
+  Toggle(shown(), fromMenu);
+  QVERIFY(!ClearViewAction(shown())->isChecked());
+  QTRY_COMPARE(ShownSchemeArea(shown().window), plain);
+  QCOMPARE(Cells(shown().set.scheme(scheme)), cells);
 }
 
 // Presses and a change of scheme keep the clear view.
 void TestClearView::pressesInTheClearViewShowTheCliRender() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  ClearViewAction(shown)->trigger();
-  QTest::mouseClick(shown.panel(1)->findChild<QWidget*>(QStringLiteral("IN02")), Qt::LeftButton);
-  QTRY_COMPARE(ShownSchemeArea(shown.window), CliRender(1, {"IN02"}, true));
-  shown.choose(11);
-  QTest::mouseClick(shown.panel(11)->findChild<QWidget*>(QStringLiteral("IN03")), Qt::LeftButton);
-  QTRY_COMPARE(ShownSchemeArea(shown.window), CliRender(11, {"IN03"}, true));
+  ClearViewAction(shown())->trigger();
+  QTest::mouseClick(shown().panel(1)->findChild<QWidget*>(QStringLiteral("IN02")), Qt::LeftButton);
+  QTRY_COMPARE(ShownSchemeArea(shown().window), CliRender(1, {"IN02"}, true));
+  shown().choose(11);
+  QTest::mouseClick(shown().panel(11)->findChild<QWidget*>(QStringLiteral("IN03")), Qt::LeftButton);
+  QTRY_COMPARE(ShownSchemeArea(shown().window), CliRender(11, {"IN03"}, true));
 }
 
 void TestClearView::choiceRemembered() {

@@ -59,7 +59,7 @@ QPointF OffCentre(const QRect& inner, const QRect& outer) {
 
 }  // namespace
 
-class TestHelpWindow : public QObject {
+class TestHelpWindow : public MainWindowTest {
   Q_OBJECT
 
  private slots:
@@ -72,8 +72,7 @@ class TestHelpWindow : public QObject {
 };
 
 void TestHelpWindow::textIsTheElevenLines() {
-  ShownMainWindow shown;
-  auto* memo = HelpWindow(shown)->findChild<QPlainTextEdit*>(QStringLiteral("memHelp"));
+  auto* memo = HelpWindow(shown())->findChild<QPlainTextEdit*>(QStringLiteral("memHelp"));
   QCOMPARE(memo->toPlainText().split(QLatin1Char('\n')), kHelpLines);
   QVERIFY(memo->isReadOnly());
   QCOMPARE(memo->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
@@ -82,10 +81,8 @@ void TestHelpWindow::textIsTheElevenLines() {
 
 // Whatever font stands in for the requested one: one row per line, all rows inside the memo.
 void TestHelpWindow::everyLineShowsWhole() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
   QStringList cut;
-  OpenHelp(shown, [&cut](TfrmHelp* help) {
+  OpenHelp(shown(), [&cut](TfrmHelp* help) {
     auto* memo = help->findChild<QPlainTextEdit*>(QStringLiteral("memHelp"));
     QTextCursor cursor(memo->document());
     for (QTextBlock line = memo->document()->begin(); line.isValid(); line = line.next()) {
@@ -104,15 +101,13 @@ void TestHelpWindow::everyLineShowsWhole() {
 // Shown twice, with the main window moved in between: centred over it both times, to the half
 // pixel that odd sizes leave.
 void TestHelpWindow::centredOverMainWindowAtEveryShowing() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
   QList<QPointF> offsets;
-  const auto record = [&shown, &offsets](TfrmHelp* help) {
-    offsets << OffCentre(help->geometry(), shown.window.geometry());
+  const auto record = [this, &offsets](TfrmHelp* help) {
+    offsets << OffCentre(help->geometry(), shown().window.geometry());
   };
-  OpenHelp(shown, record);
-  shown.window.move(shown.window.pos() + QPoint(37, 21));
-  OpenHelp(shown, record);
+  OpenHelp(shown(), record);
+  shown().window.move(shown().window.pos() + QPoint(37, 21));
+  OpenHelp(shown(), record);
   QCOMPARE(offsets.size(), 2);
   for (const QPointF& off : offsets) {
     QVERIFY2(qAbs(off.x()) <= 0.5 && qAbs(off.y()) <= 0.5,
@@ -121,21 +116,20 @@ void TestHelpWindow::centredOverMainWindowAtEveryShowing() {
 }
 
 void TestHelpWindow::mainWindowTakesNoInputWhileOpen() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  Scheme& scheme = shown.set.scheme(1);
+  Scheme& scheme = shown().set.scheme(1);
   PressCounter counter(scheme);
-  auto* list = shown.window.findChild<QComboBox*>(QStringLiteral("cbxSelect"));
+  QComboBox* list = shown().list();
   bool wasModal = false;
-  OpenHelp(shown, [&](TfrmHelp* help) {
+  OpenHelp(shown(), [&](TfrmHelp* help) {
     wasModal = QApplication::activeModalWidget() == help;
-    QTest::mouseClick(shown.panel(1)->findChild<QWidget*>(QStringLiteral("IN05")), Qt::LeftButton);
+    QTest::mouseClick(shown().panel(1)->findChild<QWidget*>(QStringLiteral("IN05")),
+                      Qt::LeftButton);
     QTest::mouseClick(list, Qt::LeftButton);
   });
   QVERIFY(wasModal);
   QCOMPARE(counter.presses, 0);
   QVERIFY(!list->view()->isVisible());
-  QCOMPARE(shown.placedScheme(), 1);
+  QCOMPARE(shown().placedScheme(), 1);
 }
 
 void TestHelpWindow::closes_data() {
@@ -147,10 +141,8 @@ void TestHelpWindow::closes_data() {
 
 void TestHelpWindow::closes() {
   QFETCH(Closing, closing);
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
   bool closed = false;
-  OpenHelp(shown, [&](TfrmHelp* help) {
+  OpenHelp(shown(), [&](TfrmHelp* help) {
     switch (closing) {
       case Closing::kOkButton:
         QTest::mouseClick(help->findChild<QPushButton*>(QStringLiteral("btnOK")), Qt::LeftButton);

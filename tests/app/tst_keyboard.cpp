@@ -15,11 +15,6 @@ using namespace kvir::apptest;
 
 namespace {
 
-/// `kvir-cli render N BUTTONS…` decoded.
-QImage CliRender(int n, const QStringList& buttons) {
-  return QImage::fromData(CliRenderPng(n, buttons), "PNG").convertToFormat(QImage::Format_RGB32);
-}
-
 /// Sends the keys, each a Qt::Key with its modifiers, to whatever holds the focus.
 void Type(const QList<QKeyCombination>& keys) {
   for (QKeyCombination key : keys) {
@@ -41,7 +36,7 @@ QString FocusedName() {
 
 Q_DECLARE_METATYPE(QList<QKeyCombination>)
 
-class TestKeyboard : public QObject {
+class TestKeyboard : public MainWindowTest {
   Q_OBJECT
 
  private slots:
@@ -56,12 +51,10 @@ class TestKeyboard : public QObject {
 
 // Started plainly nothing changes: the list has the focus, and no frame shows anywhere.
 void TestKeyboard::focusStartsOnTheListWithoutFrame() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  QVERIFY(shown.activate());
+  QVERIFY(shown().activate());
   QTRY_COMPARE(FocusedName(), QStringLiteral("cbxSelect"));
-  QCOMPARE(shown.window.findChild<FocusFrame*>(), nullptr);
-  QCOMPARE(ShownSchemeArea(shown.window), PanelImage(shown.shown(1)));
+  QCOMPARE(shown().window.findChild<FocusFrame*>(), nullptr);
+  QCOMPARE(ShownSchemeArea(shown().window), PanelImage(shown().shown(1)));
 }
 
 void TestKeyboard::keysMoveTheFocus_data() {
@@ -100,16 +93,14 @@ void TestKeyboard::keysMoveTheFocus() {
   QFETCH(QList<QKeyCombination>, keys);
   QFETCH(QString, focused);
 
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  QVERIFY(shown.activate());
-  shown.choose(scheme);
-  shown.window.findChild<QComboBox*>(QStringLiteral("cbxSelect"))->setFocus();
+  QVERIFY(shown().activate());
+  shown().choose(scheme);
+  shown().list()->setFocus();
   QTRY_COMPARE(FocusedName(), QStringLiteral("cbxSelect"));
   Type(keys);
   QCOMPARE(FocusedName(), focused);
-  const std::vector<int32_t> cells = Cells(shown.set.scheme(scheme));
-  QCOMPARE(Cells(shown.set.scheme(scheme)), cells);  // moving the focus presses nothing
+  const std::vector<int32_t> cells = Cells(shown().set.scheme(scheme));
+  QCOMPARE(Cells(shown().set.scheme(scheme)), cells);  // moving the focus presses nothing
 }
 
 void TestKeyboard::spaceAndEnterPress_data() {
@@ -125,10 +116,8 @@ void TestKeyboard::spaceAndEnterPress() {
   QFETCH(int, key);
   QFETCH(int, presses);
 
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  Scheme& model = shown.set.scheme(1);
-  auto* button = shown.panel(1)->findChild<InputButtonView*>(QStringLiteral("IN05"));
+  Scheme& model = shown().set.scheme(1);
+  auto* button = shown().panel(1)->findChild<InputButtonView*>(QStringLiteral("IN05"));
   button->setFocus(Qt::TabFocusReason);
   PressCounter counter(model);
   QTest::keyClick(button, Qt::Key(key));
@@ -142,30 +131,28 @@ void TestKeyboard::spaceAndEnterPress() {
 // Tab, Tab, Down, Space on scheme 1 presses Y1: the model is `kvir-cli state 1 IN01`, and the
 // panel without its focus frame is `kvir-cli render 1 IN01`; on screen the frame rings Y1.
 void TestKeyboard::tabTabDownSpacePressesY1() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  QVERIFY(shown.activate());
+  QVERIFY(shown().activate());
   QTRY_COMPARE(FocusedName(), QStringLiteral("cbxSelect"));
   Type({Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Down, Qt::Key_Space});
 
-  const Scheme& model = shown.set.scheme(1);
+  const Scheme& model = shown().set.scheme(1);
   for (const QByteArray& line : RunCli({"state", "1", "IN01"}).split('\n')) {
     if (line.isEmpty()) continue;
     const QList<QByteArray> fields = line.split(' ');
     const Indicator* ind = const_cast<Scheme&>(model).Find(fields[0].toStdString());
     QVERIFY2(ind != nullptr, line.constData());
     QCOMPARE(QByteArray::number(ind->Tag), fields[1]);
-    const std::string_view resource = shown.shown(1).shown_resource(IndexIn(model, *ind));
+    const std::string_view resource = shown().shown(1).shown_resource(IndexIn(model, *ind));
     QCOMPARE(QByteArray(resource.data(), qsizetype(resource.size())), fields[2]);
   }
-  const QImage render = CliRender(1, {"IN01"});
+  const QImage render = CliRenderImage(1, {"IN01"});
   QVERIFY(!render.isNull());
-  QCOMPARE(PanelImage(shown.shown(1)), render);
+  QCOMPARE(PanelImage(shown().shown(1)), render);
 
-  const QWidget* y1 = shown.panel(1)->findChild<QWidget*>(QStringLiteral("IN01"));
+  const QWidget* y1 = shown().panel(1)->findChild<QWidget*>(QStringLiteral("IN01"));
   const QRect ring = y1->geometry().adjusted(-FocusFrame::kWidth, -FocusFrame::kWidth,
                                              FocusFrame::kWidth, FocusFrame::kWidth);
-  QImage screen = ShownSchemeArea(shown.window);
+  QImage screen = ShownSchemeArea(shown().window);
   QCOMPARE(screen.pixel(ring.left() + 1, ring.center().y()), FocusFrame::kColour);
   QCOMPARE(screen.pixel(y1->geometry().right() + 1, y1->y() + 1), FocusFrame::kColour);
   QCOMPARE(screen.copy(y1->geometry()), render.copy(y1->geometry()));  // the button is unhidden
@@ -176,14 +163,12 @@ void TestKeyboard::tabTabDownSpacePressesY1() {
 
 // A click presses but leaves the focus where it was: no frame comes from the mouse.
 void TestKeyboard::mouseNeverTakesTheFocus() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  QVERIFY(shown.activate());
+  QVERIFY(shown().activate());
   QTRY_COMPARE(FocusedName(), QStringLiteral("cbxSelect"));
-  QTest::mouseClick(shown.panel(1)->findChild<QWidget*>(QStringLiteral("IN03")), Qt::LeftButton);
+  QTest::mouseClick(shown().panel(1)->findChild<QWidget*>(QStringLiteral("IN03")), Qt::LeftButton);
   QCOMPARE(FocusedName(), QStringLiteral("cbxSelect"));
-  QCOMPARE(shown.window.findChild<FocusFrame*>(), nullptr);
-  QTRY_COMPARE(ShownSchemeArea(shown.window), PanelImage(shown.shown(1)));
+  QCOMPARE(shown().window.findChild<FocusFrame*>(), nullptr);
+  QTRY_COMPARE(ShownSchemeArea(shown().window), PanelImage(shown().shown(1)));
 }
 
 QTEST_MAIN(TestKeyboard)

@@ -91,12 +91,6 @@ QStringList WithCyrillic(const QStringList& texts) {
   return found;
 }
 
-// Switches, then lets the posted QEvent::LanguageChange reach every window.
-void Switch(Language language) {
-  SetLanguage(language);
-  QCoreApplication::processEvents();
-}
-
 QString HelpTitle(ShownMainWindow& shown) {
   return shown.window.helpWindow()->windowTitle();
 }
@@ -235,7 +229,7 @@ void TestLanguage::helpTitle() {
 void TestLanguage::switchingBackRestoresEveryText() {
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
-  auto* edit = shown.window.findChild<QComboBox*>(QStringLiteral("cbxSelect"))->lineEdit();
+  auto* edit = shown.list()->lineEdit();
   QTest::keyClicks(edit, QStringLiteral("x"));
   const QString typed = edit->text();
   const QStringList russian = WindowTexts() + ListTitles(shown.window);

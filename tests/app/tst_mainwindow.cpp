@@ -1,7 +1,6 @@
 // The main window: start-up, the scheme list, the timing button, closing and a broken model.
 
 #define QTEST_QPA_MOUSE_HANDLING  // mouse events go through the window system, as a user's do
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -18,27 +17,6 @@ using namespace kvir::apptest;
 
 namespace {
 
-QComboBox* SchemeList(ShownMainWindow& shown) {
-  return shown.window.findChild<QComboBox*>(QStringLiteral("cbxSelect"));
-}
-
-QString Title(int n) {
-  const std::string_view title = kSchemeTable[n - 1].def->title;
-  return QString::fromUtf8(title.data(), qsizetype(title.size()));
-}
-
-// Opens the list and clicks item `index` in it.
-void ChooseWithMouse(QComboBox* list, int index) {
-  list->showPopup();
-  QAbstractItemView* view = list->view();
-  QVERIFY(QTest::qWaitForWindowExposed(view->window()));
-  const QModelIndex item = view->model()->index(index, 0);
-  view->scrollTo(item);
-  QTest::qWait(QApplication::doubleClickInterval());
-  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
-  QTRY_VERIFY(!view->isVisible());
-}
-
 // Presses a button of the shown scheme, so that a later selection has something to undo.
 void PressSomething(ShownMainWindow& shown) {
   const int n = shown.placedScheme();
@@ -47,11 +25,6 @@ void PressSomething(ShownMainWindow& shown) {
   const std::string& last = scheme.indicators()[scheme.buttons.back()].name;
   QTest::mousePress(shown.panel(n)->findChild<QWidget*>(QString::fromStdString(last)),
                     Qt::LeftButton);
-}
-
-// Types `text` into `widget` key by key; QTest::keyClicks takes Latin-1 only.
-void Type(QWidget* widget, const QString& text) {
-  for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, c, {});
 }
 
 bool AllWhite(const QImage& image) {
@@ -118,8 +91,14 @@ void DamagedPictureAtStartUp(SchemeSet&, SchemeHost&) {
 Q_DECLARE_METATYPE(TimingEntry)
 Q_DECLARE_METATYPE(kvir::LearningMode)
 
-class TestMainWindow : public QObject {
+class TestMainWindow : public MainWindowTest {
   Q_OBJECT
+
+ public:
+  // A timing file beside the program before the window is made, or a start-up that fails.
+  TestMainWindow()
+      : MainWindowTest({"timingButtonNeedsTheFile", "timingClickReportsOutcome",
+                        "damagedPictureEndsWithExitCodeOne"}) {}
 
  private slots:
   void initTestCase();
@@ -145,9 +124,7 @@ void TestMainWindow::initTestCase() {
 }
 
 void TestMainWindow::startUpShowsSchemeOne() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  Tfrm00& window = shown.window;
+  Tfrm00& window = shown().window;
   QCOMPARE(window.objectName(), QStringLiteral("frm00"));
   QCOMPARE(window.windowTitle(), QStringLiteral("KVIR v1.0"));
   QCOMPARE(window.size(), QSize(820, 688));
@@ -155,12 +132,12 @@ void TestMainWindow::startUpShowsSchemeOne() {
   QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
   QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
 
-  QCOMPARE(shown.placedScheme(), 1);
-  QCOMPARE(shown.panel(1)->pos(), QPoint(0, 23));
-  QCOMPARE(window.childAt(400, 400)->parentWidget(), shown.panel(1));
-  QCOMPARE(SchemeList(shown)->currentText(), Title(1));
-  QCOMPARE(Cells(shown.set.scheme(1)), SelectedCells(1));
-  QTRY_COMPARE(ShownSchemeArea(window), ExpectedPanel(shown.set.scheme(1)));
+  QCOMPARE(shown().placedScheme(), 1);
+  QCOMPARE(shown().panel(1)->pos(), QPoint(0, 23));
+  QCOMPARE(window.childAt(400, 400)->parentWidget(), shown().panel(1));
+  QCOMPARE(shown().list()->currentText(), Title(1));
+  QCOMPARE(Cells(shown().set.scheme(1)), SelectedCells(1));
+  QTRY_COMPARE(ShownSchemeArea(window), ExpectedPanel(shown().set.scheme(1)));
 }
 
 void TestMainWindow::choosingAnItemShowsItsScheme_data() {
@@ -173,37 +150,34 @@ void TestMainWindow::choosingAnItemShowsItsScheme_data() {
 // Also after presses on the scheme shown before, and when the item is the one already shown.
 void TestMainWindow::choosingAnItemShowsItsScheme() {
   QFETCH(int, item);
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  PressSomething(shown);
+  PressSomething(shown());
 
-  ChooseWithMouse(SchemeList(shown), item);
+  ChooseWithMouse(shown().list(), item);
   const int n = item + 1;
-  QCOMPARE(shown.placedScheme(), n);
-  QCOMPARE(shown.panel(n)->pos(), QPoint(0, 23));
-  QCOMPARE(SchemeList(shown)->currentText(), Title(n));
-  QCOMPARE(Cells(shown.set.scheme(n)), SelectedCells(n));
-  QTRY_COMPARE(ShownSchemeArea(shown.window), ExpectedPanel(shown.set.scheme(n)));
+  QCOMPARE(shown().placedScheme(), n);
+  QCOMPARE(shown().panel(n)->pos(), QPoint(0, 23));
+  QCOMPARE(shown().list()->currentText(), Title(n));
+  QCOMPARE(Cells(shown().set.scheme(n)), SelectedCells(n));
+  QTRY_COMPARE(ShownSchemeArea(shown().window), ExpectedPanel(shown().set.scheme(n)));
 }
 
 void TestMainWindow::arrowKeysSelect() {
-  ShownMainWindow shown;
-  QComboBox* list = SchemeList(shown);
+  QComboBox* list = shown().list();
   list->setFocus();
   QTest::keyClick(list, Qt::Key_Down);
-  QCOMPARE(shown.placedScheme(), 2);
+  QCOMPARE(shown().placedScheme(), 2);
   QTest::keyClick(list, Qt::Key_Down);
-  QCOMPARE(shown.placedScheme(), 3);
-  PressSomething(shown);
+  QCOMPARE(shown().placedScheme(), 3);
+  PressSomething(shown());
   QTest::keyClick(list, Qt::Key_Up);
   QTest::keyClick(list, Qt::Key_Down);
-  QCOMPARE(shown.placedScheme(), 3);
-  QCOMPARE(Cells(shown.set.scheme(3)), SelectedCells(3));
+  QCOMPARE(shown().placedScheme(), 3);
+  QCOMPARE(Cells(shown().set.scheme(3)), SelectedCells(3));
 }
 
 void TestMainWindow::typedTextSelects_data() {
   QTest::addColumn<QString>("typed");
-  QTest::addColumn<int>("shown");
+  QTest::addColumn<int>("placed");
   QTest::newRow("text of no item") << "Схема 17" << 0;
   QTest::newRow("an item's title and a blank") << Title(2) + " " << 0;
   QTest::newRow("an item's title in capitals") << Title(2).toUpper() << 0;
@@ -214,28 +188,26 @@ void TestMainWindow::typedTextSelects_data() {
 // Every edit selects: the item the text names, or nothing. The list never gains items.
 void TestMainWindow::typedTextSelects() {
   QFETCH(QString, typed);
-  QFETCH(int, shown);
-  ShownMainWindow window;
-  QVERIFY(window.exposed);
-  QComboBox* list = SchemeList(window);
+  QFETCH(int, placed);
+  QComboBox* list = shown().list();
   list->setFocus();
   list->lineEdit()->selectAll();
-  Type(list->lineEdit(), typed);
-  QCOMPARE(window.placedScheme(), shown);
-  if (shown == 0) {
-    QTRY_VERIFY(AllWhite(ShownSchemeArea(window.window)));
+  TypeText(list->lineEdit(), typed);
+  QCOMPARE(shown().placedScheme(), placed);
+  if (placed == 0) {
+    QTRY_VERIFY(AllWhite(ShownSchemeArea(shown().window)));
   } else {
-    QCOMPARE(Cells(window.set.scheme(shown)), SelectedCells(shown));
+    QCOMPARE(Cells(shown().set.scheme(placed)), SelectedCells(placed));
   }
 
-  PressSomething(window);
+  PressSomething(shown());
   const std::vector<int32_t> pressed =
-      shown > 0 ? Cells(window.set.scheme(shown)) : std::vector<int32_t>{};
+      placed > 0 ? Cells(shown().set.scheme(placed)) : std::vector<int32_t>{};
   QTest::keyClick(list->lineEdit(), Qt::Key_Return);
   list->clearFocus();
   QCOMPARE(list->count(), kSchemeCount);
-  QCOMPARE(window.placedScheme(), shown);
-  if (shown > 0) QCOMPARE(Cells(window.set.scheme(shown)), pressed);
+  QCOMPARE(shown().placedScheme(), placed);
+  if (placed > 0) QCOMPARE(Cells(shown().set.scheme(placed)), pressed);
 }
 
 void TestMainWindow::timingButtonNeedsTheFile_data() {
@@ -260,9 +232,9 @@ void TestMainWindow::timingButtonNeedsTheFile() {
   QCOMPARE(button->isVisible(), filePresent);
   QCOMPARE(button->mapTo(&shown.window, QPoint(0, 0)), QPoint(10, 33));
 
-  ChooseWithMouse(SchemeList(shown), 1);
+  ChooseWithMouse(shown.list(), 1);
   QVERIFY(!button->isVisible());
-  ChooseWithMouse(SchemeList(shown), 0);
+  ChooseWithMouse(shown.list(), 0);
   QCOMPARE(button->isVisible(), filePresent);
 }
 
@@ -301,15 +273,13 @@ void TestMainWindow::timingClickReportsOutcome() {
 // Closing the main window ends the event loop normally, and the model is still whole then: the
 // entry frees the elements only after the loop has returned, when nothing can paint or press.
 void TestMainWindow::closingEndsTheLoopBeforeTheModelIsFreed() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  const int elements = shown.set.element_count();
+  const int elements = shown().set.element_count();
   QVERIFY(elements > 0);
-  QTimer::singleShot(0, &shown.window, [&shown] { shown.window.close(); });
+  QTimer::singleShot(0, &shown().window, [this] { shown().window.close(); });
   QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
   QCOMPARE(QCoreApplication::exec(), 0);
-  QVERIFY(!shown.window.isVisible());
-  QCOMPARE(shown.set.element_count(), elements);
+  QVERIFY(!shown().window.isVisible());
+  QCOMPARE(shown().set.element_count(), elements);
 }
 
 // Shown and run as the program's entry does, before any event has been handled.
@@ -340,22 +310,20 @@ void TestMainWindow::aPanelMadeLateTakesTheWindowsState_data() {
 void TestMainWindow::aPanelMadeLateTakesTheWindowsState() {
   QFETCH(int, zoom);
   QFETCH(LearningMode, mode);
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  QCOMPARE(shown.window.findChildren<SchemePanel*>().size(), 1);
-  shown.window.setZoom(zoom);
-  shown.window.startLearningMode(mode);
-  SchemePanel* first = shown.panel(1);
-  shown.choose(7);
-  SchemePanel* late = shown.panel(7);
-  QCOMPARE(shown.window.shownScheme(), 7);
+  QCOMPARE(shown().window.findChildren<SchemePanel*>().size(), 1);
+  shown().window.setZoom(zoom);
+  shown().window.startLearningMode(mode);
+  SchemePanel* first = shown().panel(1);
+  shown().choose(7);
+  SchemePanel* late = shown().panel(7);
+  QCOMPARE(shown().window.shownScheme(), 7);
   QVERIFY(late->isVisible());
   QCOMPARE(late->zoom(), zoom);
   QCOMPARE(late->size(), first->size());
   QCOMPARE(late->mode(), first->mode());
   QCOMPARE(late->mode() != nullptr, mode != LearningMode::kPlain);
   QCOMPARE(late->contextMenuPolicy(), Qt::CustomContextMenu);
-  shown.window.setZoom(100);
+  shown().window.setZoom(100);
   QCOMPARE(late->zoom(), 100);
 }
 

@@ -22,7 +22,7 @@ QMenu* OpenMenu() {
 
 }  // namespace
 
-class TestPanelActions : public QObject {
+class TestPanelActions : public MainWindowTest {
   Q_OBJECT
 
  private slots:
@@ -40,9 +40,7 @@ class TestPanelActions : public QObject {
 // sharing one would leave Qt firing neither), and reads as a whole text of its own in both
 // languages.
 void TestPanelActions::everyActionHasAShortcutOfItsOwn() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  auto* menu = shown.window.findChild<QMenu*>(QStringLiteral("panelMenu"));
+  auto* menu = shown().window.findChild<QMenu*>(QStringLiteral("panelMenu"));
   QVERIFY(menu != nullptr);
   QVERIFY(!menu->actions().isEmpty());
   QSet<QString> keys;
@@ -51,7 +49,7 @@ void TestPanelActions::everyActionHasAShortcutOfItsOwn() {
     QVERIFY2(!key.isEmpty(), qPrintable(action->text()));
     QVERIFY2(!keys.contains(key), qPrintable(key + " is shared"));
     keys.insert(key);
-    QVERIFY2(shown.window.actions().contains(action), qPrintable(action->text()));
+    QVERIFY2(shown().window.actions().contains(action), qPrintable(action->text()));
   }
   QVERIFY(keys.contains(QStringLiteral("F1")));
   QHash<QAction*, QString> russian;
@@ -64,7 +62,7 @@ void TestPanelActions::everyActionHasAShortcutOfItsOwn() {
       texts.insert(action->text());
       if (language == Language::kRussian) russian.insert(action, action->text());
       // The language switch reads in both languages; every other text is translated.
-      if (language == Language::kEnglish && action != shown.action(PanelAction::kLanguage)) {
+      if (language == Language::kEnglish && action != shown().action(PanelAction::kLanguage)) {
         QVERIFY2(action->text() != russian.value(action), qPrintable(action->text()));
       }
     }
@@ -84,10 +82,8 @@ void TestPanelActions::rightClickOnFreeAreaOpensMenu() {
   QFETCH(QString, target);
   QFETCH(QPoint, at);
 
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  PressCounter counter(shown.set.scheme(1));
-  QTest::mouseClick(shown.window.findChild<QWidget*>(target), Qt::RightButton, {}, at);
+  PressCounter counter(shown().set.scheme(1));
+  QTest::mouseClick(shown().window.findChild<QWidget*>(target), Qt::RightButton, {}, at);
   QTRY_VERIFY(OpenMenu() != nullptr);
   QMenu* menu = OpenMenu();
   QCOMPARE(menu->objectName(), QStringLiteral("panelMenu"));
@@ -97,10 +93,8 @@ void TestPanelActions::rightClickOnFreeAreaOpensMenu() {
 }
 
 void TestPanelActions::rightClickOnInputButtonPresses() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  PressCounter counter(shown.set.scheme(1));
-  QTest::mouseClick(shown.panel(1)->findChild<QWidget*>(QStringLiteral("IN05")), Qt::RightButton);
+  PressCounter counter(shown().set.scheme(1));
+  QTest::mouseClick(shown().panel(1)->findChild<QWidget*>(QStringLiteral("IN05")), Qt::RightButton);
   QCOMPARE(counter.presses, 1);
   QTest::qWait(50);
   QCOMPARE(OpenMenu(), nullptr);
@@ -108,29 +102,25 @@ void TestPanelActions::rightClickOnInputButtonPresses() {
 
 // The button-down that closes the menu reaches the input button beneath it.
 void TestPanelActions::clickThatClosesMenuStillPresses() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  PressCounter counter(shown.set.scheme(1));
-  QTest::mouseClick(shown.panel(1), Qt::RightButton, {}, QPoint(700, 600));
+  PressCounter counter(shown().set.scheme(1));
+  QTest::mouseClick(shown().panel(1), Qt::RightButton, {}, QPoint(700, 600));
   QTRY_VERIFY(OpenMenu() != nullptr);
-  QTest::mouseClick(shown.panel(1)->findChild<QWidget*>(QStringLiteral("IN05")), Qt::LeftButton);
+  QTest::mouseClick(shown().panel(1)->findChild<QWidget*>(QStringLiteral("IN05")), Qt::LeftButton);
   QTRY_COMPARE(OpenMenu(), nullptr);
   QCOMPARE(counter.presses, 1);
-  QCOMPARE(Cells(shown.set.scheme(1))[5], 1);
+  QCOMPARE(Cells(shown().set.scheme(1))[5], 1);
 }
 
 // The second click of a right double click, where the menu has just opened, chooses nothing
 // from it.
 void TestPanelActions::doubleRightClickChoosesNothing() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
   bool helpOpened = false;
-  QTimer::singleShot(100, &shown.window, [&helpOpened] {
+  QTimer::singleShot(100, &shown().window, [&helpOpened] {
     QWidget* modal = QApplication::activeModalWidget();
     helpOpened = modal != nullptr;
     if (modal != nullptr) modal->close();
   });
-  QTest::mouseDClick(shown.panel(1), Qt::RightButton, {}, QPoint(700, 600));
+  QTest::mouseDClick(shown().panel(1), Qt::RightButton, {}, QPoint(700, 600));
   QTest::qWait(200);
   QVERIFY(!helpOpened);
   if (QMenu* menu = OpenMenu()) menu->close();
@@ -146,18 +136,16 @@ void TestPanelActions::f1OpensHelp_data() {
 void TestPanelActions::f1OpensHelp() {
   QFETCH(bool, fromMenu);
 
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  QVERIFY(shown.activate());
+  QVERIFY(shown().activate());
   QTRY_VERIFY(QApplication::focusWidget() != nullptr);
   bool opened = false;
-  QTimer::singleShot(0, &shown.window, [&opened] {
+  QTimer::singleShot(0, &shown().window, [&opened] {
     auto* help = qobject_cast<TfrmHelp*>(QApplication::activeModalWidget());
     opened = help != nullptr && help->objectName() == QStringLiteral("frmHelp");
     if (help != nullptr) help->accept();
   });
   if (fromMenu) {
-    shown.window.findChild<QMenu*>(QStringLiteral("panelMenu"))->actions().front()->trigger();
+    shown().window.findChild<QMenu*>(QStringLiteral("panelMenu"))->actions().front()->trigger();
   } else {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
   }

@@ -59,7 +59,7 @@ void PrintToFile(QPrinter& printer, const QString& path) {
 
 }  // namespace
 
-class TestPanelExport : public QObject {
+class TestPanelExport : public MainWindowTest {
   Q_OBJECT
 
  private slots:
@@ -94,16 +94,14 @@ void TestPanelExport::states_data() {
 void TestPanelExport::copyPutsThePanelOnTheClipboard() {
   QFETCH(int, scheme);
   QFETCH(QStringList, buttons);
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  QVERIFY(shown.activate());
-  ShowState(shown, scheme, buttons);
+  QVERIFY(shown().activate());
+  ShowState(shown(), scheme, buttons);
   QApplication::clipboard()->clear();
   QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cbxSelect"));
   TypeKey(QKeySequence::Copy);
   const QImage copied = QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
-  const Scheme& model = shown.set.scheme(scheme);
-  QCOMPARE(copied, PanelImage(shown.shown(scheme)));
+  const Scheme& model = shown().set.scheme(scheme);
+  QCOMPARE(copied, PanelImage(shown().shown(scheme)));
   QCOMPARE(copied, ExpectedPanel(model));
 }
 
@@ -112,14 +110,12 @@ void TestPanelExport::saveWritesTheRender() {
   QFETCH(int, scheme);
   QFETCH(QStringList, buttons);
   QFETCH(QString, fileName);
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  QVERIFY(shown.activate());
-  ShowState(shown, scheme, buttons);
+  QVERIFY(shown().activate());
+  ShowState(shown(), scheme, buttons);
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("saved.png"));
   QString offered;
-  QTimer::singleShot(0, &shown.window, [&offered, &path] {
+  QTimer::singleShot(0, &shown().window, [&offered, &path] {
     auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
     if (dialog == nullptr) return;
     offered = QFileInfo(dialog->selectedFiles().value(0)).fileName();
@@ -165,12 +161,10 @@ void TestPanelExport::failingSaveSaysSoAndLeavesNoFile() {
   file.close();
   const QStringList before = Entries(dir);
 
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
   SetLanguage(language);
   MessageSeen seen;
   CloseNextMessageBox(seen);
-  const bool saved = PicturesOf(shown)->saveTo(shown.shown(1), dir.filePath(name));
+  const bool saved = PicturesOf(shown())->saveTo(shown().shown(1), dir.filePath(name));
   SetLanguage(Language::kRussian);
   QVERIFY(!saved);
   QCOMPARE(seen.icon, QMessageBox::Critical);
@@ -184,13 +178,11 @@ void TestPanelExport::failingSaveSaysSoAndLeavesNoFile() {
 
 // One page with the picture, written whole.
 void TestPanelExport::printsToAPdfFile() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  ShowState(shown, 9, {"IN02"});
+  ShowState(shown(), 9, {"IN02"});
   QTemporaryDir dir;
   QPrinter printer;
   PrintToFile(printer, dir.filePath(QStringLiteral("scheme.pdf")));
-  QVERIFY(PicturesOf(shown)->printOn(shown.shown(9), printer));
+  QVERIFY(PicturesOf(shown())->printOn(shown().shown(9), printer));
   const QByteArray pdf = Contents(dir.filePath(QStringLiteral("scheme.pdf")));
   QVERIFY(pdf.startsWith("%PDF-"));
   QVERIFY(pdf.trimmed().endsWith("%%EOF"));
@@ -214,13 +206,11 @@ void TestPanelExport::failingPrintSaysSoAndLeavesNoFile() {
   QFETCH(QString, cause);
   QTemporaryDir dir;
   QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder")));
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
   QPrinter printer;
   PrintToFile(printer, dir.filePath(name));
   MessageSeen seen;
   CloseNextMessageBox(seen);
-  QVERIFY(!PicturesOf(shown)->printOn(shown.shown(1), printer));
+  QVERIFY(!PicturesOf(shown())->printOn(shown().shown(1), printer));
   QCOMPARE(seen.icon, QMessageBox::Critical);
   QVERIFY2(seen.text.contains(dir.filePath(name)) && seen.text.contains(cause),
            qPrintable(seen.text));
@@ -230,11 +220,9 @@ void TestPanelExport::failingPrintSaysSoAndLeavesNoFile() {
 
 // Ctrl+P asks for the printer first; cancelled, nothing is printed and nothing is said.
 void TestPanelExport::ctrlPOpensThePrintDialog() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  QVERIFY(shown.activate());
+  QVERIFY(shown().activate());
   bool asked = false;
-  QTimer::singleShot(0, &shown.window, [&asked] {
+  QTimer::singleShot(0, &shown().window, [&asked] {
     auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
     asked = dialog != nullptr;
     if (dialog != nullptr) dialog->reject();
@@ -245,9 +233,8 @@ void TestPanelExport::ctrlPOpensThePrintDialog() {
 }
 
 void TestPanelExport::menuListsThePictureActions() {
-  ShownMainWindow shown;
   QStringList shortcuts;
-  for (const QAction* action : shown.window.findChild<QMenu*>("panelMenu")->actions()) {
+  for (const QAction* action : shown().window.findChild<QMenu*>("panelMenu")->actions()) {
     shortcuts << action->shortcut().toString(QKeySequence::PortableText);
   }
   for (const char* key : {"Ctrl+C", "Ctrl+S", "Ctrl+P"}) {

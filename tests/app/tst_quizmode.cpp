@@ -55,8 +55,12 @@ void GuessOn(ShownMainWindow& shown, int n, const std::string& name, int level) 
 
 }  // namespace
 
-class TestQuizMode : public QObject {
+class TestQuizMode : public MainWindowTest {
   Q_OBJECT
+
+ public:
+  // A fresh window for each way of switching off.
+  TestQuizMode() : MainWindowTest({"switchingOffShowsThePlainPanel"}) {}
 
  private slots:
   void questionHidesTheOutputs_data();
@@ -79,57 +83,51 @@ void TestQuizMode::questionHidesTheOutputs_data() {
 // the question mark, everything else its level; the label says what to do.
 void TestQuizMode::questionHidesTheOutputs() {
   QFETCH(int, scheme);
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  shown.choose(scheme);
-  Scheme& model = shown.set.scheme(scheme);
+  shown().choose(scheme);
+  Scheme& model = shown().set.scheme(scheme);
   const TruthTable table = ComputeTruthTable(scheme);
   const int before = RowOf(table, model);
 
-  shown.action(PanelAction::kQuiz)->trigger();
+  shown().action(PanelAction::kQuiz)->trigger();
   const int row = RowOf(table, model);
   QVERIFY(row >= 0);
   QVERIFY(row != before);
-  const QImage area = ShownSchemeArea(shown.window);
+  const QImage area = ShownSchemeArea(shown().window);
   const QImage levels = ExpectedPanel(model);
   for (const Indicator& ind : model.indicators()) {
     const QImage want =
         ind.role == Role::kOutput ? Card(LampCard::kHidden) : levels.copy(PlaceOf(ind));
     QVERIFY2(area.copy(PlaceOf(ind)) == want, ind.name.c_str());
   }
-  QVERIFY2(LabelText(shown).contains(QStringLiteral("Enter")), qPrintable(LabelText(shown)));
-  QVERIFY(shown.action(PanelAction::kCheckAnswers)->isEnabled());
+  QVERIFY2(LabelText(shown()).contains(QStringLiteral("Enter")), qPrintable(LabelText(shown())));
+  QVERIFY(shown().action(PanelAction::kCheckAnswers)->isEnabled());
 }
 
 // A left click sets a guess of 0, then changes it between 1 and 0; a click on a lamp that is not
 // hidden, or a right click, changes nothing.
 void TestQuizMode::clicksCycleTheGuess() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  shown.choose(6);
-  shown.action(PanelAction::kQuiz)->trigger();
+  shown().choose(6);
+  shown().action(PanelAction::kQuiz)->trigger();
   const LampCard cycle[] = {LampCard::kGuess0, LampCard::kGuess1, LampCard::kGuess0};
   for (LampCard card : cycle) {
-    Click(shown, 6, "OUT05");
-    QCOMPARE(Shown(shown, 6, "OUT05"), Card(card));
+    Click(shown(), 6, "OUT05");
+    QCOMPARE(Shown(shown(), 6, "OUT05"), Card(card));
   }
-  const QImage bus = Shown(shown, 6, "BUS01");
-  Click(shown, 6, "BUS01");
-  QCOMPARE(Shown(shown, 6, "BUS01"), bus);
-  Click(shown, 6, "OUT03", Qt::RightButton);
-  if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
-  QCOMPARE(Shown(shown, 6, "OUT03"), Card(LampCard::kHidden));
+  const QImage bus = Shown(shown(), 6, "BUS01");
+  Click(shown(), 6, "BUS01");
+  QCOMPARE(Shown(shown(), 6, "BUS01"), bus);
+  Click(shown(), 6, "OUT03", Qt::RightButton);
+  CloseMenu();
+  QCOMPARE(Shown(shown(), 6, "OUT03"), Card(LampCard::kHidden));
 }
 
 // Enter reveals every hidden lamp's level, marked right or wrong, and scores the lamps: a lamp
 // without a guess is wrong. Ctrl+N asks again; the score runs on.
 void TestQuizMode::enterRevealsAndScores() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  QVERIFY(shown.activate());
-  shown.choose(6);
-  QTest::keyClick(&shown.window, Qt::Key_F9);
-  Scheme& model = shown.set.scheme(6);
+  QVERIFY(shown().activate());
+  shown().choose(6);
+  QTest::keyClick(&shown().window, Qt::Key_F9);
+  Scheme& model = shown().set.scheme(6);
   const std::vector<std::string> outputs = Outputs(model);
   QCOMPARE(outputs.size(), size_t(8));
 
@@ -138,59 +136,56 @@ void TestQuizMode::enterRevealsAndScores() {
   for (size_t i = 0; i < outputs.size(); ++i) {
     const int level = model.At(outputs[i]).Tag;
     const bool right = i < 5;
-    if (i < 7) GuessOn(shown, 6, outputs[i], right ? level : level ^ 1);
+    if (i < 7) GuessOn(shown(), 6, outputs[i], right ? level : level ^ 1);
     expected[outputs[i]] = right ? (level ? LampCard::kRight1 : LampCard::kRight0)
                                  : (level ? LampCard::kWrong1 : LampCard::kWrong0);
   }
-  QTest::keyClick(&shown.window, Qt::Key_Return);
+  QTest::keyClick(&shown().window, Qt::Key_Return);
   for (const auto& [name, card] : expected) {
-    QVERIFY2(Shown(shown, 6, name) == Card(card), name.c_str());
+    QVERIFY2(Shown(shown(), 6, name) == Card(card), name.c_str());
   }
-  QVERIFY2(LabelText(shown).contains(QStringLiteral("верно 5 из 8")), qPrintable(LabelText(shown)));
-  QVERIFY(!shown.action(PanelAction::kCheckAnswers)->isEnabled());
-  Click(shown, 6, outputs[0]);
-  QCOMPARE(Shown(shown, 6, outputs[0]), Card(expected[outputs[0]]));  // no guess after the check
+  QVERIFY2(LabelText(shown()).contains(QStringLiteral("верно 5 из 8")),
+           qPrintable(LabelText(shown())));
+  QVERIFY(!shown().action(PanelAction::kCheckAnswers)->isEnabled());
+  Click(shown(), 6, outputs[0]);
+  QCOMPARE(Shown(shown(), 6, outputs[0]), Card(expected[outputs[0]]));  // no guess after the check
 
-  QTest::keyClick(&shown.window, Qt::Key_N, Qt::ControlModifier);
+  QTest::keyClick(&shown().window, Qt::Key_N, Qt::ControlModifier);
   for (const std::string& name : outputs) {
-    QVERIFY2(Shown(shown, 6, name) == Card(LampCard::kHidden), name.c_str());
+    QVERIFY2(Shown(shown(), 6, name) == Card(LampCard::kHidden), name.c_str());
   }
-  for (const std::string& name : outputs) GuessOn(shown, 6, name, model.At(name).Tag);
-  QTest::keyClick(&shown.window, Qt::Key_Return);
-  QVERIFY2(LabelText(shown).contains(QStringLiteral("верно 13 из 16")),
-           qPrintable(LabelText(shown)));
+  for (const std::string& name : outputs) GuessOn(shown(), 6, name, model.At(name).Tag);
+  QTest::keyClick(&shown().window, Qt::Key_Return);
+  QVERIFY2(LabelText(shown()).contains(QStringLiteral("верно 13 из 16")),
+           qPrintable(LabelText(shown())));
 }
 
 void TestQuizMode::harderLevelHidesTheInnerLamps() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  shown.choose(8);
-  shown.action(PanelAction::kHarder)->trigger();
-  shown.action(PanelAction::kQuiz)->trigger();
-  Scheme& model = shown.set.scheme(8);
-  const QImage area = ShownSchemeArea(shown.window);
+  shown().choose(8);
+  shown().action(PanelAction::kHarder)->trigger();
+  shown().action(PanelAction::kQuiz)->trigger();
+  Scheme& model = shown().set.scheme(8);
+  const QImage area = ShownSchemeArea(shown().window);
   const QImage levels = ExpectedPanel(model);
   for (const Indicator& ind : model.indicators()) {
     const QImage want = ind.is_button ? levels.copy(PlaceOf(ind)) : Card(LampCard::kHidden);
     QVERIFY2(area.copy(PlaceOf(ind)) == want, ind.name.c_str());
   }
-  Click(shown, 8, "AND0102");
-  QCOMPARE(Shown(shown, 8, "AND0102"), Card(LampCard::kGuess0));
+  Click(shown(), 8, "AND0102");
+  QCOMPARE(Shown(shown(), 8, "AND0102"), Card(LampCard::kGuess0));
 }
 
 // A press in the quiz goes to the model; the question is then about the inputs it set.
 void TestQuizMode::pressMakesTheQuestionAboutItsInputs() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  shown.choose(6);
-  shown.action(PanelAction::kQuiz)->trigger();
-  Scheme& model = shown.set.scheme(6);
-  Click(shown, 6, "OUT00");
+  shown().choose(6);
+  shown().action(PanelAction::kQuiz)->trigger();
+  Scheme& model = shown().set.scheme(6);
+  Click(shown(), 6, "OUT00");
   const int32_t x0 = model.At("IN00").Tag;
-  shown.panel(6)->findChild<InputButtonView*>(QStringLiteral("IN00"))->click();
+  shown().panel(6)->findChild<InputButtonView*>(QStringLiteral("IN00"))->click();
   QCOMPARE(model.At("IN00").Tag, x0 ^ 1);
-  QCOMPARE(Shown(shown, 6, "OUT00"), Card(LampCard::kHidden));
-  QCOMPARE(Shown(shown, 6, "IN00"), ExpectedPanel(model).copy(PlaceOf(model.At("IN00"))));
+  QCOMPARE(Shown(shown(), 6, "OUT00"), Card(LampCard::kHidden));
+  QCOMPARE(Shown(shown(), 6, "IN00"), ExpectedPanel(model).copy(PlaceOf(model.At("IN00"))));
 }
 
 // The quiz switched off, or the step mode on, shows the panel as the model holds it.
@@ -210,29 +205,24 @@ void TestQuizMode::switchingOffShowsThePlainPanel() {
 }
 
 void TestQuizMode::changeOfSchemeAsksThere() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  shown.action(PanelAction::kQuiz)->trigger();
-  QCOMPARE(Shown(shown, 1, "OUT00"), Card(LampCard::kHidden));
-  shown.choose(12);
-  QCOMPARE(shown.panel(1)->overlay(), nullptr);
-  for (const std::string& name : Outputs(shown.set.scheme(12))) {
-    QVERIFY2(Shown(shown, 12, name) == Card(LampCard::kHidden), name.c_str());
+  shown().action(PanelAction::kQuiz)->trigger();
+  QCOMPARE(Shown(shown(), 1, "OUT00"), Card(LampCard::kHidden));
+  shown().choose(12);
+  QCOMPARE(shown().panel(1)->overlay(), nullptr);
+  for (const std::string& name : Outputs(shown().set.scheme(12))) {
+    QVERIFY2(Shown(shown(), 12, name) == Card(LampCard::kHidden), name.c_str());
   }
-  QVERIFY(!LabelText(shown).isEmpty());
+  QVERIFY(!LabelText(shown()).isEmpty());
 }
 
-QTEST_MAIN(TestQuizMode)
 // What a screen reader hears of a hidden lamp is "?", never the level the student is to guess;
 // the check reveals it there too, and the lamps not hidden keep their levels throughout.
 void TestQuizMode::screenReadersHearNoHiddenLevel() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  shown.choose(6);
-  shown.action(PanelAction::kQuiz)->trigger();
-  Scheme& model = shown.set.scheme(6);
+  shown().choose(6);
+  shown().action(PanelAction::kQuiz)->trigger();
+  Scheme& model = shown().set.scheme(6);
   const auto spoken = [&](const std::string& name) {
-    QWidget* view = shown.panel(6)->findChild<QWidget*>(QString::fromStdString(name));
+    QWidget* view = shown().panel(6)->findChild<QWidget*>(QString::fromStdString(name));
     QAccessibleInterface* lamp = QAccessible::queryAccessibleInterface(view);
     return lamp->text(QAccessible::Name) + QLatin1Char('|') + lamp->text(QAccessible::Value);
   };
@@ -241,14 +231,15 @@ void TestQuizMode::screenReadersHearNoHiddenLevel() {
            qPrintable(spoken("BUS01")));
   for (const std::string& name : Outputs(model)) {
     QVERIFY2(spoken(name).endsWith(QStringLiteral(", ?|?")), qPrintable(spoken(name)));
-    GuessOn(shown, 6, name, 1);
+    GuessOn(shown(), 6, name, 1);
     QVERIFY2(spoken(name).endsWith(QStringLiteral(", ?|?")), qPrintable(spoken(name)));
   }
-  shown.action(PanelAction::kCheckAnswers)->trigger();
+  shown().action(PanelAction::kCheckAnswers)->trigger();
   for (const std::string& name : Outputs(model)) {
     const QString want = QStringLiteral(", %1|%1").arg(level(name));
     QVERIFY2(spoken(name).endsWith(want), qPrintable(spoken(name)));
   }
 }
 
+QTEST_MAIN(TestQuizMode)
 #include "tst_quizmode.moc"

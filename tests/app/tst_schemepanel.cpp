@@ -48,8 +48,13 @@ void ThrowingPress(Scheme&, Indicator&) {
 
 }  // namespace
 
-class TestSchemePanel : public QObject {
+class TestSchemePanel : public MainWindowTest {
   Q_OBJECT
+
+ public:
+  // A panel of its own, without the window.
+  TestSchemePanel()
+      : MainWindowTest({"panelHoldsPictureThenIndicators", "failedPressIsReported"}) {}
 
  private slots:
   void panelHoldsPictureThenIndicators_data();
@@ -136,11 +141,9 @@ void TestSchemePanel::pressOnInputButton() {
   QFETCH(Qt::KeyboardModifiers, modifiers);
   QFETCH(int, presses);
 
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  shown.choose(scheme);
-  Scheme& model = shown.set.scheme(scheme);
-  auto* view = shown.panel(scheme)->findChild<InputButtonView*>(button);
+  shown().choose(scheme);
+  Scheme& model = shown().set.scheme(scheme);
+  auto* view = shown().panel(scheme)->findChild<InputButtonView*>(button);
   QVERIFY(view != nullptr);
 
   PressCounter counter(model);
@@ -156,7 +159,7 @@ void TestSchemePanel::pressOnInputButton() {
   if (model.def().mode == InputMode::kToggle && presses % 2 == 0) {
     QCOMPARE(Cells(model), SelectedCells(scheme));
   }
-  QTRY_COMPARE(ShownSchemeArea(shown.window), ExpectedPanel(model));
+  QTRY_COMPARE(ShownSchemeArea(shown().window), ExpectedPanel(model));
 }
 
 void TestSchemePanel::pressElsewhereChangesNothing_data() {
@@ -177,10 +180,8 @@ void TestSchemePanel::pressElsewhereChangesNothing() {
   QFETCH(QPoint, at);
   QFETCH(Click, click);
 
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  Scheme& model = shown.set.scheme(1);
-  auto* widget = shown.window.findChild<QWidget*>(target);
+  Scheme& model = shown().set.scheme(1);
+  auto* widget = shown().window.findChild<QWidget*>(target);
   QVERIFY(widget != nullptr);
   const std::vector<int32_t> before = Cells(model);
 
@@ -189,7 +190,7 @@ void TestSchemePanel::pressElsewhereChangesNothing() {
     if (click == Click::kPress) QTest::mouseClick(widget, button, {}, at);
     if (click == Click::kDoubleClick) QTest::mouseDClick(widget, button, {}, at);
     // A right click here opens the panel's menu; the next click must not choose from it.
-    if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
+    CloseMenu();
   }
   QCOMPARE(counter.presses, 0);
   QCOMPARE(Cells(model), before);
@@ -208,12 +209,10 @@ void TestSchemePanel::pressPaintsEachIndicatorOnce() {
   QFETCH(int, scheme);
   QFETCH(QString, button);
 
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  shown.choose(scheme);
-  SchemePanel* panel = shown.panel(scheme);
+  shown().choose(scheme);
+  SchemePanel* panel = shown().panel(scheme);
   const QList<PictureView*> views = panel->findChildren<PictureView*>();
-  QCOMPARE(views.size(), qsizetype(shown.set.scheme(scheme).indicators().size() + 1));
+  QCOMPARE(views.size(), qsizetype(shown().set.scheme(scheme).indicators().size() + 1));
   QTest::qWait(20);
   PaintCounter counter;
   panel->installEventFilter(&counter);

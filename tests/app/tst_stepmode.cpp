@@ -55,8 +55,12 @@ QImage Area(const QImage& image, const QRect& rect) {
 
 }  // namespace
 
-class TestStepMode : public QObject {
+class TestStepMode : public MainWindowTest {
   Q_OBJECT
+
+ public:
+  // A fresh window for each way of switching off.
+  TestStepMode() : MainWindowTest({"switchingOffShowsTheModel"}) {}
 
  private slots:
   void pressTravelsStageByStage_data();
@@ -86,33 +90,31 @@ void TestStepMode::pressTravelsStageByStage() {
   QFETCH(QString, button);
   QFETCH(int, stages);
 
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  QVERIFY(shown.activate());
-  shown.choose(scheme);
-  QTest::keyClick(&shown.window, Qt::Key_F5);
-  QVERIFY(shown.action(PanelAction::kStepByStep)->isChecked());
-  Scheme& model = shown.set.scheme(scheme);
-  const QImage before = ShownSchemeArea(shown.window);
+  QVERIFY(shown().activate());
+  shown().choose(scheme);
+  QTest::keyClick(&shown().window, Qt::Key_F5);
+  QVERIFY(shown().action(PanelAction::kStepByStep)->isChecked());
+  Scheme& model = shown().set.scheme(scheme);
+  const QImage before = ShownSchemeArea(shown().window);
   const QImage after = ExpectedAfter(scheme, {button});
 
-  Press(shown, scheme, button);
+  Press(shown(), scheme, button);
   QCOMPARE(Cells(model), Cells(PressedModel(scheme, {button}).scheme));  // changed at once
-  QVERIFY(StepOf(shown).replaying());
-  QCOMPARE(ShownSchemeArea(shown.window), before);
+  QVERIFY(StepOf(shown()).replaying());
+  QCOMPARE(ShownSchemeArea(shown().window), before);
 
   QList<QImage> pictures = {before};
   int stage = 0;
-  while (StepOf(shown).replaying()) {
-    QTest::keyClick(&shown.window, Qt::Key_F6);
-    const QImage now = ShownSchemeArea(shown.window);
+  while (StepOf(shown()).replaying()) {
+    QTest::keyClick(&shown().window, Qt::Key_F6);
+    const QImage now = ShownSchemeArea(shown().window);
     QVERIFY2(now != pictures.back(), qPrintable(QStringLiteral("stage %1").arg(stage + 1)));
     pictures << now;
-    if (!StepOf(shown).replaying()) break;
+    if (!StepOf(shown()).replaying()) break;
     ++stage;
     // Each indicator of this stage is marked and shows its new picture; each of the next stage
     // still shows its old one.
-    const PanelOverlay* overlay = shown.panel(scheme)->overlay();
+    const PanelOverlay* overlay = shown().panel(scheme)->overlay();
     QVERIFY(overlay != nullptr);
     QVERIFY(!overlay->marked.empty());
     for (uint16_t i : overlay->marked) {
@@ -131,75 +133,67 @@ void TestStepMode::pressTravelsStageByStage() {
   }
   QCOMPARE(stage, stages);
   QCOMPARE(pictures.back(), after);
-  QCOMPARE(pictures.back(), PanelImage(shown.shown(scheme)));
-  QCOMPARE(shown.panel(scheme)->overlay(), nullptr);
+  QCOMPARE(pictures.back(), PanelImage(shown().shown(scheme)));
+  QCOMPARE(shown().panel(scheme)->overlay(), nullptr);
 }
 
 // Without F6 the stages come every 250 ms, faster after F8.
 void TestStepMode::stagesAdvanceOnTheirOwn() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  shown.choose(8);
-  shown.action(PanelAction::kStepByStep)->trigger();
-  QCOMPARE(StepOf(shown).interval(), 250);
-  for (int i = 0; i < 3; ++i) shown.action(PanelAction::kFaster)->trigger();
-  Press(shown, 8, QStringLiteral("IN03"));
-  QImage last = ShownSchemeArea(shown.window);
+  shown().choose(8);
+  shown().action(PanelAction::kStepByStep)->trigger();
+  QCOMPARE(StepOf(shown()).interval(), 250);
+  for (int i = 0; i < 3; ++i) shown().action(PanelAction::kFaster)->trigger();
+  Press(shown(), 8, QStringLiteral("IN03"));
+  QImage last = ShownSchemeArea(shown().window);
   int changes = 0;
-  while (StepOf(shown).replaying() && changes < 40) {
-    QTRY_VERIFY_WITH_TIMEOUT(ShownSchemeArea(shown.window) != last, 2000);
-    last = ShownSchemeArea(shown.window);
+  while (StepOf(shown()).replaying() && changes < 40) {
+    QTRY_VERIFY_WITH_TIMEOUT(ShownSchemeArea(shown().window) != last, 2000);
+    last = ShownSchemeArea(shown().window);
     ++changes;
   }
   QVERIFY2(changes >= 3, qPrintable(QString::number(changes)));
-  QTRY_VERIFY(!StepOf(shown).replaying());
-  QCOMPARE(ShownSchemeArea(shown.window), ExpectedAfter(8, {QStringLiteral("IN03")}));
+  QTRY_VERIFY(!StepOf(shown()).replaying());
+  QCOMPARE(ShownSchemeArea(shown().window), ExpectedAfter(8, {QStringLiteral("IN03")}));
 }
 
 void TestStepMode::speedKeys() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  QVERIFY(shown.activate());
-  QAction* slower = shown.action(PanelAction::kSlower);
+  QVERIFY(shown().activate());
+  QAction* slower = shown().action(PanelAction::kSlower);
   QVERIFY(!slower->isEnabled());  // only while the mode is on
-  QTest::keyClick(&shown.window, Qt::Key_F5);
+  QTest::keyClick(&shown().window, Qt::Key_F5);
   QVERIFY(slower->isEnabled());
-  StepMode& step = StepOf(shown);
+  StepMode& step = StepOf(shown());
   const int first = step.interval();
-  QTest::keyClick(&shown.window, Qt::Key_F7);
+  QTest::keyClick(&shown().window, Qt::Key_F7);
   QVERIFY(step.interval() > first);
-  QTest::keyClick(&shown.window, Qt::Key_F8);
-  QTest::keyClick(&shown.window, Qt::Key_F8);
+  QTest::keyClick(&shown().window, Qt::Key_F8);
+  QTest::keyClick(&shown().window, Qt::Key_F8);
   QVERIFY(step.interval() < first);
-  for (int i = 0; i < 10; ++i) QTest::keyClick(&shown.window, Qt::Key_F8);
+  for (int i = 0; i < 10; ++i) QTest::keyClick(&shown().window, Qt::Key_F8);
   QVERIFY(step.interval() >= 50);
-  for (int i = 0; i < 10; ++i) QTest::keyClick(&shown.window, Qt::Key_F7);
+  for (int i = 0; i < 10; ++i) QTest::keyClick(&shown().window, Qt::Key_F7);
   QVERIFY(step.interval() <= 2000);
 }
 
 // A press during a replay first shows the end of the one running: the new replay starts from the
 // model after the first press.
 void TestStepMode::newPressFinishesTheReplay() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  ReplayOnScheme8(shown, 3);
-  Press(shown, 8, QStringLiteral("IN01"));
-  QVERIFY(StepOf(shown).replaying());
-  QCOMPARE(ShownSchemeArea(shown.window), ExpectedAfter(8, {QStringLiteral("IN03")}));
-  StepOf(shown).finish();
-  QCOMPARE(ShownSchemeArea(shown.window),
+  ReplayOnScheme8(shown(), 3);
+  Press(shown(), 8, QStringLiteral("IN01"));
+  QVERIFY(StepOf(shown()).replaying());
+  QCOMPARE(ShownSchemeArea(shown().window), ExpectedAfter(8, {QStringLiteral("IN03")}));
+  StepOf(shown()).finish();
+  QCOMPARE(ShownSchemeArea(shown().window),
            ExpectedAfter(8, {QStringLiteral("IN03"), QStringLiteral("IN01")}));
 }
 
 void TestStepMode::changeOfSchemeFinishesTheReplay() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  ReplayOnScheme8(shown, 1);
-  shown.choose(3);
-  QVERIFY(!StepOf(shown).replaying());
-  QCOMPARE(shown.panel(8)->overlay(), nullptr);
-  QCOMPARE(PanelImage(shown.shown(8)), ExpectedPanel(shown.set.scheme(8)));
-  QTRY_COMPARE(ShownSchemeArea(shown.window), ExpectedAfter(3, {}));
+  ReplayOnScheme8(shown(), 1);
+  shown().choose(3);
+  QVERIFY(!StepOf(shown()).replaying());
+  QCOMPARE(shown().panel(8)->overlay(), nullptr);
+  QCOMPARE(PanelImage(shown().shown(8)), ExpectedPanel(shown().set.scheme(8)));
+  QTRY_COMPARE(ShownSchemeArea(shown().window), ExpectedAfter(3, {}));
 }
 
 // Switching the mode off, or the quiz on, during a replay shows the model at once.
@@ -220,14 +214,12 @@ void TestStepMode::switchingOffShowsTheModel() {
 }
 
 void TestStepMode::startedPlainlyAPressShowsAtOnce() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  shown.choose(8);
-  QVERIFY(!shown.action(PanelAction::kStepByStep)->isChecked());
-  Press(shown, 8, QStringLiteral("IN03"));
-  QVERIFY(!StepOf(shown).replaying());
-  QCOMPARE(shown.panel(8)->overlay(), nullptr);
-  QTRY_COMPARE(ShownSchemeArea(shown.window), ExpectedAfter(8, {QStringLiteral("IN03")}));
+  shown().choose(8);
+  QVERIFY(!shown().action(PanelAction::kStepByStep)->isChecked());
+  Press(shown(), 8, QStringLiteral("IN03"));
+  QVERIFY(!StepOf(shown()).replaying());
+  QCOMPARE(shown().panel(8)->overlay(), nullptr);
+  QTRY_COMPARE(ShownSchemeArea(shown().window), ExpectedAfter(8, {QStringLiteral("IN03")}));
 }
 
 QTEST_MAIN(TestStepMode)

@@ -59,7 +59,7 @@ void PressKey(ShownMainWindow& shown, Qt::Key key) {
 
 }  // namespace
 
-class TestZoom : public QObject {
+class TestZoom : public MainWindowTest {
   Q_OBJECT
 
  private slots:
@@ -75,10 +75,9 @@ class TestZoom : public QObject {
 };
 
 void TestZoom::keysStepThroughTheLevels() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed && shown.activate());
-  if (!ScreenHolds(shown.window, WindowSizeAt(300) + QSize(50, 50))) QSKIP("a large screen only");
-  const QImage plain = Grab(&shown.window);
+  QVERIFY(shown().activate());
+  if (!ScreenHolds(shown().window, WindowSizeAt(300) + QSize(50, 50))) QSKIP("a large screen only");
+  const QImage plain = Grab(&shown().window);
   const struct {
     Qt::Key key;
     int zoom;
@@ -87,20 +86,20 @@ void TestZoom::keysStepThroughTheLevels() {
                {Qt::Key_Minus, 200}, {Qt::Key_0, 100},    {Qt::Key_Minus, 100},
                {Qt::Key_Plus, 150},  {Qt::Key_0, 100}};
   for (const auto& step : steps) {
-    PressKey(shown, step.key);
+    PressKey(shown(), step.key);
     const int zoom = step.zoom;
-    QCOMPARE(shown.window.zoom(), zoom);
-    QCOMPARE(shown.window.size(), WindowSizeAt(zoom));
-    QCOMPARE(shown.panel(1)->size(), QSize(PanelWidth(zoom), PanelHeight(zoom)));
-    QCOMPARE(shown.panel(1)->pos(), QPoint(0, Scaled(kPanelTop, zoom)));
-    QCOMPARE(shown.shown(1).style().zoom, zoom);
-    const auto* list = shown.window.findChild<QComboBox*>(QStringLiteral("cbxSelect"));
-    const auto* help = shown.window.findChild<QPushButton*>(QStringLiteral("btnHelp"));
+    QCOMPARE(shown().window.zoom(), zoom);
+    QCOMPARE(shown().window.size(), WindowSizeAt(zoom));
+    QCOMPARE(shown().panel(1)->size(), QSize(PanelWidth(zoom), PanelHeight(zoom)));
+    QCOMPARE(shown().panel(1)->pos(), QPoint(0, Scaled(kPanelTop, zoom)));
+    QCOMPARE(shown().shown(1).style().zoom, zoom);
+    const auto* list = shown().window.findChild<QComboBox*>(QStringLiteral("cbxSelect"));
+    const auto* help = shown().window.findChild<QPushButton*>(QStringLiteral("btnHelp"));
     QCOMPARE(list->geometry(), QRect(0, 0, Scaled(744, zoom), Scaled(21, zoom)));
     QCOMPARE(help->geometry(), QRect(Scaled(744, zoom), 0, Scaled(75, zoom), Scaled(19, zoom)));
-    QVERIFY(shown.window.screen()->availableGeometry().contains(shown.window.frameGeometry()));
+    QVERIFY(shown().window.screen()->availableGeometry().contains(shown().window.frameGeometry()));
   }
-  QCOMPARE(Grab(&shown.window), plain);  // Ctrl+0 gives back the plain window, pixel for pixel
+  QCOMPARE(Grab(&shown().window), plain);  // Ctrl+0 gives back the plain window, pixel for pixel
 }
 
 void TestZoom::panelIsTheRenderAtEachZoom_data() {
@@ -115,103 +114,94 @@ void TestZoom::panelIsTheRenderAtEachZoom_data() {
 void TestZoom::panelIsTheRenderAtEachZoom() {
   QFETCH(int, zoom);
   QFETCH(bool, clear);
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  if (shown.window.devicePixelRatioF() != 1) QSKIP("a screen of one device pixel per pixel only");
-  shown.window.setClearView(clear);
-  shown.window.setZoom(zoom);
-  Scheme& scheme = shown.set.scheme(1);
+  if (shown().window.devicePixelRatioF() != 1) QSKIP("a screen of one device pixel per pixel only");
+  shown().window.setClearView(clear);
+  shown().window.setZoom(zoom);
+  Scheme& scheme = shown().set.scheme(1);
   kSchemeTable[0].press(scheme, scheme.At("IN03"));
-  shown.panel(1)->showModel();
+  shown().panel(1)->showModel();
   QStringList arguments = {QStringLiteral("IN03"), QStringLiteral("--zoom"), QString::number(zoom)};
   if (clear) arguments << QStringLiteral("--clear-view");
   const QImage render = CliRender(arguments);
   QCOMPARE(render.size(), QSize(PanelWidth(zoom), PanelHeight(zoom)));
-  QCOMPARE(Grab(shown.panel(1)), render);
-  shown.window.setClearView(false);
+  QCOMPARE(Grab(shown().panel(1)), render);
+  shown().window.setClearView(false);
 }
 
 void TestZoom::smallScreenScrollsTheSchemeArea() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  const QRect available = shown.window.screen()->availableGeometry();
-  if (ScreenHolds(shown.window, WindowSizeAt(200))) QSKIP("a small screen only");
-  shown.window.setZoom(200);
-  auto* area = shown.window.findChild<QScrollArea*>(QStringLiteral("schemeArea"));
+  const QRect available = shown().window.screen()->availableGeometry();
+  if (ScreenHolds(shown().window, WindowSizeAt(200))) QSKIP("a small screen only");
+  shown().window.setZoom(200);
+  auto* area = shown().window.findChild<QScrollArea*>(QStringLiteral("schemeArea"));
   QVERIFY(area != nullptr && area->isVisible());
-  QVERIFY(available.contains(shown.window.frameGeometry()));
-  QCOMPARE(shown.placedScheme(), 0);  // not in the window itself: in its scheme area
-  QCOMPARE(shown.panel(1)->parentWidget(), area->widget());
-  QCOMPARE(shown.panel(1)->size(), QSize(1640, 1330));
+  QVERIFY(available.contains(shown().window.frameGeometry()));
+  QCOMPARE(shown().placedScheme(), 0);  // not in the window itself: in its scheme area
+  QCOMPARE(shown().panel(1)->parentWidget(), area->widget());
+  QCOMPARE(shown().panel(1)->size(), QSize(1640, 1330));
   QVERIFY(area->verticalScrollBar()->maximum() > 0);
   QCOMPARE(area->geometry().top(), Scaled(kPanelTop, 200));
   // The keyboard's focus scrolls its input button into view.
-  QVERIFY(shown.activate());
-  QWidget* lowest = shown.panel(1)->tabOrder().back();
+  QVERIFY(shown().activate());
+  QWidget* lowest = shown().panel(1)->tabOrder().back();
   QVERIFY(!area->viewport()->rect().contains(lowest->geometry().translated(area->widget()->pos())));
   lowest->setFocus(Qt::TabFocusReason);
   QVERIFY(area->viewport()->rect().contains(lowest->geometry().translated(area->widget()->pos())));
   // Another scheme goes where the first one was; back at 100 % the window is the plain one.
-  auto* list = shown.window.findChild<QComboBox*>(QStringLiteral("cbxSelect"));
+  QComboBox* list = shown().list();
   list->setCurrentIndex(7);
   emit list->activated(7);
-  QCOMPARE(shown.panel(8)->parentWidget(), area->widget());
-  shown.window.setZoom(100);
+  QCOMPARE(shown().panel(8)->parentWidget(), area->widget());
+  shown().window.setZoom(100);
   QVERIFY(area->isHidden());
-  QCOMPARE(shown.placedScheme(), 8);
-  QCOMPARE(shown.panel(8)->pos(), QPoint(0, kPanelTop));
-  QCOMPARE(shown.window.size(), QSize(820, 688));
+  QCOMPARE(shown().placedScheme(), 8);
+  QCOMPARE(shown().panel(8)->pos(), QPoint(0, kPanelTop));
+  QCOMPARE(shown().window.size(), QSize(820, 688));
 }
 
 void TestZoom::denseScreenShowsThePicturesOfTwiceTheZoom() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  if (shown.window.devicePixelRatioF() != 2) QSKIP("a screen of device pixel ratio 2 only");
-  QCOMPARE(shown.shown(1).style().zoom, 200);
-  QCOMPARE(shown.window.size(), QSize(820, 688));
-  QCOMPARE(shown.panel(1)->size(), QSize(820, 665));
-  const QImage panel = Grab(shown.panel(1));
+  if (shown().window.devicePixelRatioF() != 2) QSKIP("a screen of device pixel ratio 2 only");
+  QCOMPARE(shown().shown(1).style().zoom, 200);
+  QCOMPARE(shown().window.size(), QSize(820, 688));
+  QCOMPARE(shown().panel(1)->size(), QSize(820, 665));
+  const QImage panel = Grab(shown().panel(1));
   QCOMPARE(panel.size(), QSize(1640, 1330));
   QCOMPARE(panel, CliRender({QStringLiteral("--zoom"), QStringLiteral("200")}));
   // At 150 % the pictures are drawn at 300 %; the panel's 997.5 pixels of height are rounded to
   // 998, which leaves a white row of device pixels below the 300 % panel's 1995.
-  shown.window.setZoom(150);
-  QCOMPARE(shown.shown(1).style().zoom, 300);
-  const QImage dense = Grab(shown.panel(1));
+  shown().window.setZoom(150);
+  QCOMPARE(shown().shown(1).style().zoom, 300);
+  const QImage dense = Grab(shown().panel(1));
   QCOMPARE(dense.size(), QSize(2460, 1996));
   QCOMPARE(dense.copy(0, 0, 2460, 1995),
            CliRender({QStringLiteral("--zoom"), QStringLiteral("300")}));
 }
 
 void TestZoom::focusFrameScalesAndStaysOutOfPictures() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed && shown.activate());
-  if (shown.window.devicePixelRatioF() != 1) QSKIP("a screen of one device pixel per pixel only");
-  shown.window.setZoom(250);
-  QWidget* button = shown.panel(1)->tabOrder().front();
+  QVERIFY(shown().activate());
+  if (shown().window.devicePixelRatioF() != 1) QSKIP("a screen of one device pixel per pixel only");
+  shown().window.setZoom(250);
+  QWidget* button = shown().panel(1)->tabOrder().front();
   button->setFocus(Qt::TabFocusReason);
-  const auto* frame = shown.panel(1)->findChild<FocusFrame*>(QStringLiteral("focusFrame"));
+  const auto* frame = shown().panel(1)->findChild<FocusFrame*>(QStringLiteral("focusFrame"));
   QVERIFY(frame != nullptr && frame->isVisible());
   QCOMPARE(button->size(), QSize(60, 60));
   const int width = Scaled(FocusFrame::kWidth, 250);
   QCOMPARE(frame->geometry(), button->geometry().adjusted(-width, -width, width, width));
-  QCOMPARE(PanelImage(shown.shown(1)),
+  QCOMPARE(PanelImage(shown().shown(1)),
            CliRender({QStringLiteral("--zoom"), QStringLiteral("250")}));
   // The frame follows a change of zoom.
-  shown.window.setZoom(150);
+  shown().window.setZoom(150);
   QCOMPARE(frame->geometry(), button->geometry().adjusted(-5, -5, 5, 5));  // 4.5 rounded up
 }
 
 void TestZoom::stepAndQuizWorkAt200() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  if (shown.window.devicePixelRatioF() != 1) QSKIP("a screen of one device pixel per pixel only");
-  shown.window.setZoom(200);
-  SchemePanel* panel = shown.panel(1);
-  Scheme& scheme = shown.set.scheme(1);
-  const PanelPictures& pictures = shown.shown(1);
+  if (shown().window.devicePixelRatioF() != 1) QSKIP("a screen of one device pixel per pixel only");
+  shown().window.setZoom(200);
+  SchemePanel* panel = shown().panel(1);
+  Scheme& scheme = shown().set.scheme(1);
+  const PanelPictures& pictures = shown().shown(1);
 
-  shown.window.startLearningMode(LearningMode::kQuiz);
+  shown().window.startLearningMode(LearningMode::kQuiz);
   QVERIFY(panel->overlay() != nullptr);
   const PanelOverlay& overlay = *panel->overlay();
   int cards = 0;
@@ -228,15 +218,15 @@ void TestZoom::stepAndQuizWorkAt200() {
   label->hide();  // the panel beneath the label's text
   QCOMPARE(Grab(panel), PanelImage(pictures, &overlay));
   // A change of zoom during the question brings its cards along.
-  shown.window.setZoom(150);
+  shown().window.setZoom(150);
   for (const Picture* card : panel->overlay()->pictures) {
     if (card != nullptr) QCOMPARE(card->width, 36);
   }
   QCOMPARE(Grab(panel), PanelImage(pictures, panel->overlay()));
   label->show();
-  shown.window.setZoom(200);
+  shown().window.setZoom(200);
 
-  shown.window.startLearningMode(LearningMode::kStep);
+  shown().window.startLearningMode(LearningMode::kStep);
   QCOMPARE(panel->overlay(), nullptr);
   panel->findChild<QWidget*>(QStringLiteral("IN02"))->setFocus();
   QTest::keyClick(panel->findChild<QWidget*>(QStringLiteral("IN02")), Qt::Key_Space);
@@ -252,31 +242,27 @@ void TestZoom::stepAndQuizWorkAt200() {
 }
 
 void TestZoom::truthTableAndAboutFollowAt200() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  shown.window.setZoom(200);
-  shown.action(PanelAction::kTruthTable)->trigger();
-  shown.action(PanelAction::kAboutScheme)->trigger();
-  auto* table = shown.window.findChild<QWidget*>(QStringLiteral("frmTruthTable"));
-  auto* about = shown.window.findChild<QWidget*>(QStringLiteral("frmAbout"));
+  shown().window.setZoom(200);
+  shown().action(PanelAction::kTruthTable)->trigger();
+  shown().action(PanelAction::kAboutScheme)->trigger();
+  auto* table = shown().window.findChild<QWidget*>(QStringLiteral("frmTruthTable"));
+  auto* about = shown().window.findChild<QWidget*>(QStringLiteral("frmAbout"));
   QVERIFY(table != nullptr && table->isVisible());
   QVERIFY(about != nullptr && about->isVisible());
-  shown.choose(8);
+  shown().choose(8);
   const auto* title = table->findChild<QLabel*>(QStringLiteral("lblTitle"));
   QVERIFY(title->text().contains(Tfrm00::schemeTitle(8)));
-  shown.window.setZoom(100);
+  shown().window.setZoom(100);
   QVERIFY(table->isVisible() && about->isVisible());
 }
 
 void TestZoom::savedPictureIsTheRenderAtTheZoom() {
-  ShownMainWindow shown;
-  QVERIFY(shown.exposed);
-  if (shown.window.devicePixelRatioF() != 1) QSKIP("a screen of one device pixel per pixel only");
-  shown.window.setZoom(250);
+  if (shown().window.devicePixelRatioF() != 1) QSKIP("a screen of one device pixel per pixel only");
+  shown().window.setZoom(250);
   QTemporaryDir dir;
   const QString path = dir.filePath(QStringLiteral("saved.png"));
-  auto* pictures = shown.window.findChild<PanelExport*>();
-  QVERIFY(pictures->saveTo(shown.shown(1), path));
+  auto* pictures = shown().window.findChild<PanelExport*>();
+  QVERIFY(pictures->saveTo(shown().shown(1), path));
   QFile saved(path);
   QVERIFY(saved.open(QIODevice::ReadOnly));
   QCOMPARE(saved.readAll(),

@@ -5,7 +5,6 @@
 // must show the picture its cell calls for. Any Qt warning fails the test.
 
 #define QTEST_QPA_MOUSE_HANDLING  // mouse events go through the window system, as a user's do
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSettings>
@@ -20,15 +19,22 @@
 #include "app/shell/mainwindow.h"
 #include "render/loaders.h"
 #include "render/resources.h"
+#include "tests/app/app_test_util.h"
 #include "tests/reliability/reference_model.h"
 
 namespace kvir {
 namespace {
 
+using apptest::ChooseWithMouse;
+using apptest::CloseMenu;
+using apptest::kSchemeArea;
+using apptest::ResourceImage;
+using apptest::Title;
+using apptest::TypeText;
+
 constexpr quint64 kSeed = 20240612;
 constexpr int kMouseEvents = 4000;
 constexpr int kListChanges = 300;
-constexpr QRect kSchemeArea(0, 23, 820, 665);
 
 QStringList g_warnings;
 QtMessageHandler g_previous_handler = nullptr;
@@ -67,19 +73,6 @@ class WatchedWindow : public Tfrm00 {
   int placed = 0;                                       ///< by the program's own calls
   std::array<reference::Levels, kSchemeCount> buttons;  ///< empty until first selected
 };
-
-QString Title(int n) {
-  const std::string_view title = kSchemeTable[n - 1].def->title;
-  return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
-}
-
-/// The picture an indicator widget must show, decoded by Qt, as RGB32.
-QImage ResourceImage(std::string_view name) {
-  const Resource* resource = FindResource(name);
-  if (resource == nullptr) return {};
-  return QImage::fromData(resource->bytes.data(), static_cast<int>(resource->bytes.size()), "PNG")
-      .convertToFormat(QImage::Format_RGB32);
-}
 
 }  // namespace
 
@@ -124,8 +117,10 @@ void ProgramStorm::initTestCase() {
   // reach.
   QVERIFY(settings_dir_.isValid());
   QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_dir_.path());
+  // The pictures the indicator widgets must show, as RGB32.
   for (const Resource& resource : AllResources()) {
-    images_[std::string(resource.name)] = ResourceImage(std::string(resource.name));
+    images_[std::string(resource.name)] =
+        ResourceImage(resource.name).convertToFormat(QImage::Format_RGB32);
   }
 }
 
@@ -183,18 +178,10 @@ QPoint ProgramStorm::RandomTarget() {
   return widget->mapTo(window_.get(), RandomPointIn(widget->rect()));
 }
 
-namespace {
-
-// A right button-down off the input buttons opens the panel's menu: closed at once, so that no
-// later event of the storm chooses from it (its items open dialogs, some of them modal).
-void CloseMenu() {
-  if (QWidget* menu = QApplication::activePopupWidget()) menu->close();
-}
-
-}  // namespace
-
 // A click, a double click or a drag with a random mouse button and modifiers; every button-down
-// over an input button is one press of it.
+// over an input button is one press of it. A right button-down off the input buttons opens the
+// panel's menu: closed at once, so that no later event of the storm chooses from it (its items
+// open dialogs, some of them modal).
 void ProgramStorm::MouseEvent() {
   static constexpr Qt::MouseButton kButtons[] = {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton,
                                                  Qt::BackButton, Qt::ForwardButton};
@@ -266,14 +253,8 @@ void ProgramStorm::ListChange() {
 
 // Opens the list and clicks item `index` in it.
 void ProgramStorm::ChooseInDropDown(int index) {
-  list_->showPopup();
-  QAbstractItemView* view = list_->view();
-  QVERIFY(QTest::qWaitForWindowExposed(view->window()));
-  const QModelIndex item = view->model()->index(index, 0);
-  view->scrollTo(item);
-  QTest::qWait(QApplication::doubleClickInterval());
-  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(item).center());
-  QTRY_VERIFY(!view->isVisible());
+  ChooseWithMouse(list_, index);
+  if (QTest::currentTestFailed()) return;
   ExpectPlaced(index + 1, "a choice in the drop-down");
 }
 
@@ -281,7 +262,7 @@ void ProgramStorm::ChooseInDropDown(int index) {
 void ProgramStorm::TypeIntoList(const QString& text) {
   QLineEdit* edit = list_->lineEdit();
   QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-  for (const QChar c : text) QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, c, {});
+  TypeText(edit, text);
   keys_ += 1 + static_cast<int>(text.size());
 }
 
