@@ -54,7 +54,7 @@ void TestPanelActions::everyActionHasAShortcutOfItsOwn() {
   QVERIFY(keys.contains(QStringLiteral("F1")));
   QHash<QAction*, QString> russian;
   for (const Language language : {Language::kRussian, Language::kEnglish}) {
-    SetLanguage(language);
+    Switch(language);
     QSet<QString> texts;
     for (QAction* action : menu->actions()) {
       QVERIFY(!action->text().isEmpty());
@@ -67,7 +67,7 @@ void TestPanelActions::everyActionHasAShortcutOfItsOwn() {
       }
     }
   }
-  SetLanguage(Language::kRussian);
+  Switch(Language::kRussian);
 }
 
 void TestPanelActions::rightClickOnFreeAreaOpensMenu_data() {
