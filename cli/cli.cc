@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 
+#include <cerrno>
 #include <exception>
 #include <stdexcept>
 #include <string_view>
@@ -44,6 +45,31 @@ constexpr std::string_view kUsageTail =
     "--help — эта справка, --version — версия.\n";
 
 using Args = std::vector<std::string>;
+
+// The system error (errno) with which writing `out` has failed, once what it holds is flushed; 0
+// while it has not. The program's standard output reports its error through errno on a flush,
+// as stdio does; a stream that cannot tell counts as an input/output error.
+int OutputFailure(std::ostream& out) {
+  errno = 0;
+  if (out.rdbuf()->pubsync() == 0 && out.good()) return 0;
+  return errno != 0 ? errno : EIO;
+}
+
+std::string OutputFailureMessage(int error, Language language) {
+  return FileStatusMessage(
+      FileStatus::Failed(FileStep::kWrite, error, std::string(kStandardOutputName)), language);
+}
+
+// The picture is written, only its name could not be printed: the file is the result, so the
+// run succeeds, and standard error says what is missing.
+class NameNotPrinted : public std::runtime_error {
+ public:
+  NameNotPrinted(const std::string& path, int error, Language language)
+      : std::runtime_error((language == Language::kEnglish
+                                ? path + " was written, but its name was not printed. "
+                                : "файл " + path + " записан, но его имя не выведено. ") +
+                           OutputFailureMessage(error, language)) {}
+};
 
 void List(const Request& request, std::ostream& out) {
   const Language language = request.line.language;
@@ -139,7 +165,11 @@ void Render(const Request& request, std::ostream& out) {
   if (path == kStandardOutputName) out.flush();  // whatever is buffered goes first
   const FileStatus status = WriteOutputFile(path, png);
   if (!status.ok()) throw std::runtime_error(FileStatusMessage(status, line.language));
-  if (path != kStandardOutputName) out << path << '\n';
+  if (path == kStandardOutputName) return;
+  out << path << '\n';
+  if (const int error = OutputFailure(out); error != 0) {
+    throw NameNotPrinted(path, error, line.language);
+  }
 }
 
 void Version(const Request&, std::ostream& out) {
@@ -195,7 +225,14 @@ void Help(const Request&, std::ostream& out) {
 
 int RunCli(const Args& args, std::ostream& out, std::ostream& err) {
   try {
-    RunCommand(kCommands, ParseCommandLine(args), out);
+    const CommandLine line = ParseCommandLine(args);
+    RunCommand(kCommands, line, out);
+    if (const int error = OutputFailure(out); error != 0) {
+      throw std::runtime_error(OutputFailureMessage(error, line.language));
+    }
+    return 0;
+  } catch (const NameNotPrinted& e) {
+    err << "kvir-cli: " << e.what() << '\n';
     return 0;
   } catch (const UsageError& e) {
     err << "kvir-cli: " << e.what() << '\n';

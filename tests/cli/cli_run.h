@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <signal.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -24,6 +25,7 @@ namespace kvir::clitest {
 
 struct CliRun {
   int status = -1;  ///< exit status, -1 when the tool did not exit normally
+  int signal = 0;   ///< the signal that ended the tool, 0 when it exited
   std::string out;
   std::string err;
 
@@ -34,6 +36,10 @@ struct CliRun {
     return result;
   }
 };
+
+/// Where Spawn puts the tool's standard output besides a descriptor of the caller's.
+inline constexpr int kCaptured = -1;  ///< a pipe read into CliRun::out
+inline constexpr int kClosed = -2;    ///< nowhere: the descriptor is closed
 
 namespace detail {
 
@@ -63,24 +69,40 @@ inline void Drain(int out_fd, int err_fd, CliRun& run) {
   }
 }
 
-inline void Spawn(const std::vector<std::string>& args, CliRun& run) {
+/// Runs kvir-cli with standard error captured and standard output captured too, or (when
+/// `out_fd` is not kCaptured) given `out_fd`, or closed (kClosed). SIGPIPE is the default action
+/// in the tool whatever this process does with it, as in a shell.
+inline void Spawn(const std::vector<std::string>& args, CliRun& run, int out_fd) {
   int out[2], err[2];
   ASSERT_EQ(pipe(out), 0) << std::strerror(errno);
   ASSERT_EQ(pipe(err), 0) << std::strerror(errno);
   posix_spawn_file_actions_t actions;
   ASSERT_EQ(posix_spawn_file_actions_init(&actions), 0);
-  for (const auto& [from, to] : {std::pair{out[1], 1}, std::pair{err[1], 2}}) {
-    ASSERT_EQ(posix_spawn_file_actions_adddup2(&actions, from, to), 0);
+  if (out_fd == kCaptured) {
+    ASSERT_EQ(posix_spawn_file_actions_adddup2(&actions, out[1], 1), 0);
+  } else if (out_fd == kClosed) {
+    ASSERT_EQ(posix_spawn_file_actions_addclose(&actions, 1), 0);
+  } else {
+    ASSERT_EQ(posix_spawn_file_actions_adddup2(&actions, out_fd, 1), 0);
   }
+  ASSERT_EQ(posix_spawn_file_actions_adddup2(&actions, err[1], 2), 0);
   for (int fd : {out[0], out[1], err[0], err[1]}) {
     ASSERT_EQ(posix_spawn_file_actions_addclose(&actions, fd), 0);
   }
+  posix_spawnattr_t attributes;
+  ASSERT_EQ(posix_spawnattr_init(&attributes), 0);
+  sigset_t defaults;
+  sigemptyset(&defaults);
+  sigaddset(&defaults, SIGPIPE);
+  ASSERT_EQ(posix_spawnattr_setsigdefault(&attributes, &defaults), 0);
+  ASSERT_EQ(posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSIGDEF), 0);
   std::vector<char*> argv = {const_cast<char*>(KVIR_CLI_PATH)};
   for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
   pid_t pid = 0;
-  const int spawned = posix_spawn(&pid, KVIR_CLI_PATH, &actions, nullptr, argv.data(), environ);
+  const int spawned = posix_spawn(&pid, KVIR_CLI_PATH, &actions, &attributes, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
+  posix_spawnattr_destroy(&attributes);
   close(out[1]);
   close(err[1]);
   if (spawned != 0) {
@@ -92,6 +114,7 @@ inline void Spawn(const std::vector<std::string>& args, CliRun& run) {
   int raw = 0;
   while (waitpid(pid, &raw, 0) < 0) ASSERT_EQ(errno, EINTR) << std::strerror(errno);
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  run.signal = WIFSIGNALED(raw) ? WTERMSIG(raw) : 0;
 }
 
 }  // namespace detail
@@ -99,7 +122,15 @@ inline void Spawn(const std::vector<std::string>& args, CliRun& run) {
 /// Runs kvir-cli with exactly these arguments.
 inline CliRun Invoke(const std::vector<std::string>& args) {
   CliRun run;
-  detail::Spawn(args, run);
+  detail::Spawn(args, run, kCaptured);
+  return run;
+}
+
+/// Runs kvir-cli with exactly these arguments and its standard output on `out_fd` (a descriptor,
+/// or kClosed); CliRun::out stays empty.
+inline CliRun InvokeWritingTo(const std::vector<std::string>& args, int out_fd) {
+  CliRun run;
+  detail::Spawn(args, run, out_fd);
   return run;
 }
 
