@@ -26,10 +26,10 @@ std::array<TimingDriver, kTimingSchemeCount> MakeTimingDrivers(SchemeSet& set) {
   return drivers;
 }
 
-TimingResult RunTimingBeside(SchemeSet& set, const std::string& executable_dir,
-                             TimingClock& clock) {
+TimingResult RunTimingBeside(SchemeSet& set, const std::string& executable_dir, TimingClock& clock,
+                             Language language) {
   const std::array<TimingDriver, kTimingSchemeCount> drivers = MakeTimingDrivers(set);
-  return RunTiming(TimingFilePath(executable_dir), drivers, clock);
+  return RunTiming(TimingFilePath(executable_dir), drivers, clock, language);
 }
 
 }  // namespace kvir

@@ -17,7 +17,9 @@ namespace kvir {
 /// already freed) throws std::logic_error instead of pressing.
 std::array<TimingDriver, kTimingSchemeCount> MakeTimingDrivers(SchemeSet& set);
 
-/// Runs the benchmark over `set` on the timing file in `executable_dir`.
-TimingResult RunTimingBeside(SchemeSet& set, const std::string& executable_dir, TimingClock& clock);
+/// Runs the benchmark over `set` on the timing file in `executable_dir`; its messages are in
+/// `language`.
+TimingResult RunTimingBeside(SchemeSet& set, const std::string& executable_dir, TimingClock& clock,
+                             Language language = Language::kRussian);
 
 }  // namespace kvir

@@ -48,14 +48,19 @@ std::string ComposeBlock(const TimingMoment& start, const TimingMoment& end, con
 
 /// Times every driver in order; a driver that throws ends the run with its message.
 TimingResult TimeAll(std::span<const TimingDriver, kTimingSchemeCount> drivers, TimingClock& clock,
-                     AllRuns& runs) {
+                     AllRuns& runs, Language language) {
+  const bool english = language == Language::kEnglish;
   for (int i = 0; i < kTimingSchemeCount; ++i) {
+    const std::string scheme = IndicatorNumber(i + 1);
     try {
       runs[i] = TimeDriver(drivers[i], clock);
     } catch (const std::exception& error) {
-      return {"Замер схемы " + IndicatorNumber(i + 1) + " прерван: " + error.what() + "."};
+      return {(english ? "The timing of scheme " + scheme + " was interrupted: "
+                       : "Замер схемы " + scheme + " прерван: ") +
+              error.what() + "."};
     } catch (...) {
-      return {"Замер схемы " + IndicatorNumber(i + 1) + " прерван неизвестной ошибкой."};
+      return {english ? "The timing of scheme " + scheme + " was interrupted by an unknown error."
+                      : "Замер схемы " + scheme + " прерван неизвестной ошибкой."};
     }
   }
   return {};
@@ -71,15 +76,19 @@ std::string TimingFilePath(std::string_view executable_dir) {
 
 TimingResult RunTiming(const std::string& path,
                        std::span<const TimingDriver, kTimingSchemeCount> drivers,
-                       TimingClock& clock) {
-  TimingFile file(path);
+                       TimingClock& clock, Language language) {
+  TimingFile file(path, language);
   if (TimingResult opened = file.Open(); !opened.ok()) return opened;
 
   const TimingMoment start = clock.Now();
   AllRuns runs{};
-  const TimingResult timed = TimeAll(drivers, clock, runs);
+  const TimingResult timed = TimeAll(drivers, clock, runs, language);
   const TimingMoment end = clock.Now();
-  if (!timed.ok()) return {timed.error + " Файл «" + path + "» не изменён."};
+  if (!timed.ok()) {
+    return {timed.error + (language == Language::kEnglish
+                               ? " The file \"" + path + "\" is unchanged."
+                               : " Файл «" + path + "» не изменён.")};
+  }
 
   const TimingResult appended = file.Append(ComposeBlock(start, end, runs));
   const TimingResult closed = file.Close();

@@ -33,9 +33,9 @@ std::string TimingFilePath(std::string_view executable_dir);
 /// called ten times, each call between two readings of `clock`) and appends one block of twelve
 /// CR LF lines. On any failure (the file missing or not writable, a write failing, a driver
 /// throwing) nothing is appended, the earlier contents stay and the result names the failure and
-/// the file. Drivers run only after the file has opened. Shows and prints nothing.
+/// the file, in `language`. Drivers run only after the file has opened. Shows and prints nothing.
 TimingResult RunTiming(const std::string& path,
                        std::span<const TimingDriver, kTimingSchemeCount> drivers,
-                       TimingClock& clock);
+                       TimingClock& clock, Language language = Language::kRussian);
 
 }  // namespace kvir

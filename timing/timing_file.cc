@@ -9,41 +9,49 @@
 
 namespace kvir {
 
-namespace {
-
-/// "«path»", the way every message names the file.
-std::string Quoted(const std::string& path) {
-  return "«" + path + "»";
+std::string TimingFile::Words(std::string russian, std::string english) const {
+  return language_ == Language::kEnglish ? std::move(english) : std::move(russian);
 }
 
-/// The reason for the system error `err`, in the words the file writer uses too.
-std::string Reason(int err) {
-  return SystemErrorText(err, Language::kRussian);
+std::string TimingFile::Reason(int err) const {
+  return SystemErrorText(err, language_);
 }
-
-}  // namespace
 
 TimingFile::~TimingFile() {
   if (fd_ >= 0) ::close(fd_);
 }
 
 TimingResult TimingFile::Open() {
+  // Without O_NONBLOCK opening a FIFO waits for a reader, possibly forever; with it the open
+  // fails with ENXIO. The writes that follow may wait as usual.
   do {
-    fd_ = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOCTTY);
+    fd_ = ::open(path_.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
   } while (fd_ < 0 && errno == EINTR);
-  if (fd_ < 0) {
-    if (errno == ENOENT) return {"Файл " + Quoted(path_) + " не найден."};
-    return {"Не удалось открыть файл " + Quoted(path_) + ": " + Reason(errno) + "."};
-  }
+  if (fd_ < 0) return FailOpen(errno);
+  const int flags = ::fcntl(fd_, F_GETFL);
+  if (flags < 0 || ::fcntl(fd_, F_SETFL, flags & ~O_NONBLOCK) != 0) return FailOpen(errno);
   struct stat status {};
   if (::fstat(fd_, &status) != 0) {
     const int err = errno;
     ::close(fd_);
     fd_ = -1;
-    return {"Не удалось узнать размер файла " + Quoted(path_) + ": " + Reason(err) + "."};
+    return {Words("Не удалось узнать размер файла «" + path_ + "»: ",
+                  "Could not learn the size of the file \"" + path_ + "\": ") +
+            Reason(err) + "."};
   }
   size_at_open_ = status.st_size;
   return {};
+}
+
+TimingResult TimingFile::FailOpen(int err) {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  if (err == ENOENT) {
+    return {Words("Файл «" + path_ + "» не найден.", "The file \"" + path_ + "\" was not found.")};
+  }
+  return {Words("Не удалось открыть файл «" + path_ + "»: ",
+                "Could not open the file \"" + path_ + "\": ") +
+          Reason(err) + "."};
 }
 
 TimingResult TimingFile::Append(std::string_view bytes) {
@@ -58,18 +66,23 @@ TimingResult TimingFile::Append(std::string_view bytes) {
 }
 
 TimingResult TimingFile::FailAppend(int err, size_t written) {
-  const std::string failure =
-      "Не удалось записать в файл " + Quoted(path_) + ": " + Reason(err) + ".";
-  if (written == 0) return {failure + " Файл не изменён."};
+  const std::string failure = Words("Не удалось записать в файл «" + path_ + "»: ",
+                                    "Could not write to the file \"" + path_ + "\": ") +
+                              Reason(err) + ".";
+  const std::string unchanged = Words(" Файл не изменён.", " The file is unchanged.");
+  if (written == 0) return {failure + unchanged};
   int result;
   do {
     result = ::ftruncate(fd_, size_at_open_);
   } while (result != 0 && errno == EINTR);
   if (result != 0) {
-    return {failure + " Вернуть файлу прежний размер не удалось (" + Reason(errno) +
-            "), в конце файла осталась неполная запись."};
+    const std::string reason = Reason(errno);  // before any other call
+    return {failure + Words(" Вернуть файлу прежний размер не удалось (" + reason +
+                                "), в конце файла осталась неполная запись.",
+                            " Its former size could not be restored (" + reason +
+                                "): an incomplete record is left at its end.")};
   }
-  return {failure + " Файл не изменён."};
+  return {failure + unchanged};
 }
 
 TimingResult TimingFile::Close() {
@@ -77,7 +90,10 @@ TimingResult TimingFile::Close() {
   const int fd = fd_;
   fd_ = -1;
   if (::close(fd) != 0 && errno != EINTR) {
-    return {"Не удалось закрыть файл " + Quoted(path_) + ": " + Reason(errno) + "."};
+    const int err = errno;
+    return {Words("Не удалось закрыть файл «" + path_ + "»: ",
+                  "Could not close the file \"" + path_ + "\": ") +
+            Reason(err) + "."};
   }
   return {};
 }

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <array>
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -15,6 +16,8 @@
 #include <vector>
 
 #include <gtest/gtest.h>
+
+#include "io/error_texts.h"
 
 namespace kvir {
 namespace {
@@ -182,19 +185,44 @@ TEST_F(TimingRunTest, Run_TimesEachDriverCallBetweenTwoClockReadings) {
 }
 
 /// What stands at the timing file's path, or goes wrong, in a failing run.
-enum class Fault { kMissingFile, kDirectory, kReadOnlyFile, kDriverThrows };
+enum class Fault {
+  kMissingFile,
+  kDirectory,
+  kReadOnlyFile,
+  kDriverThrows,
+  kFifoWithoutReader,
+  kLinkLoop
+};
 
-TEST_F(TimingRunTest, Failure_AppendsNothingAndNamesTheFileAndTheCause) {
+bool HasCyrillic(const std::string& text) {
+  // Every Cyrillic letter is D0 xx or D1 xx in UTF-8; the quotes « » are C2 AB, C2 BB.
+  return text.find('\xD0') != std::string::npos || text.find('\xD1') != std::string::npos ||
+         text.find("«") != std::string::npos;
+}
+
+TEST_F(TimingRunTest, Failure_AppendsNothingAndNamesTheFileAndTheCauseInItsLanguage) {
+  const Language ru = Language::kRussian;
+  const Language en = Language::kEnglish;
   const struct {
     const char* name;
     Fault fault;
-    const char* cause;
+    Language language;
+    std::string cause;
     bool drivers_run;
   } kCases[] = {
-      {"missing file", Fault::kMissingFile, "не найден", false},
-      {"directory in its place", Fault::kDirectory, "каталог", false},
-      {"read-only file", Fault::kReadOnlyFile, "отказано в доступе", false},
-      {"driver throws", Fault::kDriverThrows, "картинка повреждена", true},
+      {"missing file", Fault::kMissingFile, ru, "Файл «" + path_ + "» не найден.", false},
+      {"directory in its place", Fault::kDirectory, ru, "это каталог", false},
+      {"read-only file", Fault::kReadOnlyFile, ru, "отказано в доступе", false},
+      {"driver throws", Fault::kDriverThrows, ru, "картинка повреждена", true},
+      // A FIFO nothing reads fails at once instead of waiting for a reader for ever.
+      {"FIFO without a reader", Fault::kFifoWithoutReader, ru, SystemErrorText(ENXIO, ru), false},
+      {"a loop of links", Fault::kLinkLoop, ru, "слишком много символических ссылок", false},
+      {"missing file, in English", Fault::kMissingFile, en, "was not found", false},
+      {"directory in its place, in English", Fault::kDirectory, en, "is a directory", false},
+      {"driver throws, in English", Fault::kDriverThrows, en, "The timing of scheme 03", true},
+      {"FIFO without a reader, in English", Fault::kFifoWithoutReader, en,
+       SystemErrorText(ENXIO, en), false},
+      {"a loop of links, in English", Fault::kLinkLoop, en, "too many symbolic links", false},
   };
   for (const auto& c : kCases) {
     SCOPED_TRACE(c.name);
@@ -202,23 +230,31 @@ TEST_F(TimingRunTest, Failure_AppendsNothingAndNamesTheFileAndTheCause) {
     std::filesystem::remove_all(path_);
     clock_.log.clear();
     auto drivers = drivers_;
-    const bool file_stays = c.fault != Fault::kMissingFile && c.fault != Fault::kDirectory;
+    const bool file_stays = c.fault == Fault::kReadOnlyFile || c.fault == Fault::kDriverThrows;
     if (file_stays) WriteFile(kEarlier);
     if (c.fault == Fault::kDirectory) std::filesystem::create_directory(path_);
     if (c.fault == Fault::kReadOnlyFile) chmod(path_.c_str(), 0444);
+    if (c.fault == Fault::kFifoWithoutReader) {
+      ASSERT_EQ(mkfifo(path_.c_str(), 0600), 0);
+    }
+    if (c.fault == Fault::kLinkLoop) std::filesystem::create_symlink(path_, path_);
     if (c.fault == Fault::kDriverThrows) {
       drivers[2] = [] { throw std::runtime_error("картинка повреждена"); };
     }
 
-    const TimingResult result = RunTiming(path_, drivers, clock_);
+    const TimingResult result = RunTiming(path_, drivers, clock_, c.language);
     EXPECT_FALSE(result.ok());
     EXPECT_NE(result.error.find(path_), std::string::npos) << result.error;
     EXPECT_NE(result.error.find(c.cause), std::string::npos) << result.error;
+    if (c.language == en && c.fault != Fault::kDriverThrows) {
+      EXPECT_FALSE(HasCyrillic(result.error)) << result.error;
+    }
     EXPECT_EQ(!clock_.log.empty(), c.drivers_run);
     if (file_stays) {
       EXPECT_EQ(ReadAll(path_), kEarlier);
     } else {
-      EXPECT_FALSE(std::filesystem::is_regular_file(path_));
+      std::error_code loop;  // a loop of links has no status
+      EXPECT_FALSE(std::filesystem::is_regular_file(path_, loop));
     }
   }
 }
