@@ -37,6 +37,16 @@ std::span<const uint8_t> Bytes(const std::string& text) {
   return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
 }
 
+const QString kTableSuffix = QStringLiteral("csv");
+
+// The extension of the file name at the end of `path` ("" when there is none; a leading dot
+// starts no extension), as the picture save reads it.
+QString ExtensionOf(const QString& path) {
+  const QString name = path.section(QLatin1Char('/'), -1);
+  const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+  return dot <= 0 ? QString() : name.mid(dot + 1);
+}
+
 }  // namespace
 
 QRect PlaceBeside(const QRect& main, const QSize& size, const QRect& available) {
@@ -262,20 +272,36 @@ void TfrmTruthTable::saveAs() {
   if (scheme_ == 0) return;
   const QString suggested =
       QStringLiteral("kvir-table-%1.csv").arg(scheme_, 2, 10, QLatin1Char('0'));
-  const QString path = QFileDialog::getSaveFileName(this, tr("Сохранить таблицу истинности"),
-                                                    suggested, tr("Таблицы CSV (*.csv)"));
-  if (!path.isEmpty()) save(path);
+  QFileDialog dialog(this, tr("Сохранить таблицу истинности"), suggested,
+                     tr("Таблицы CSV (*.csv)"));
+  dialog.setObjectName(QStringLiteral("saveDialog"));
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(kTableSuffix);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+  save(dialog.selectedFiles().front());
 }
 
-bool TfrmTruthTable::save(const QString& path) {
+bool TfrmTruthTable::save(const QString& named) {
+  const QString extension = ExtensionOf(named);
+  if (!extension.isEmpty() && extension.compare(kTableSuffix, Qt::CaseInsensitive) != 0) {
+    reportFailure(tr("Таблица не сохранена в файл «%1»: таблицы сохраняются в формате CSV, "
+                     "с расширением .csv.")
+                      .arg(named));
+    return false;
+  }
+  const QString path = extension.isEmpty() ? named + QLatin1Char('.') + kTableSuffix : named;
   const FileStatus status =
       WriteOutputFile(QFile::encodeName(path).toStdString(), Bytes(tableText(',')));
   if (status.ok()) return true;
+  reportFailure(QString::fromStdString(FileStatusMessage(status, CurrentLanguage())));
+  return false;
+}
+
+void TfrmTruthTable::reportFailure(const QString& reason) {
   QMessageBox box(QMessageBox::Critical, windowTitle(), tr("Таблица не сохранена."),
                   QMessageBox::Ok, this);
-  box.setInformativeText(QString::fromStdString(FileStatusMessage(status, CurrentLanguage())));
+  box.setInformativeText(reason);
   box.exec();
-  return false;
 }
 
 }  // namespace kvir

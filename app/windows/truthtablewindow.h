@@ -40,8 +40,9 @@ class TfrmTruthTable : public QWidget {
   /// The whole table, header row first, fields separated by `separator`: ',' gives the CSV of
   /// `kvir-cli table N --csv`. Empty while no scheme is shown.
   std::string tableText(char separator) const;
-  /// Writes the CSV to `path` through the program's file writer; on failure says so in a message
-  /// box and returns false, leaving no partial file.
+  /// Writes the CSV to `path` through the program's file writer, ".csv" added to a name without
+  /// an extension, as the save dialog adds it; a name with another extension is refused. On
+  /// failure says so in a message box and returns false, leaving no partial file.
   bool save(const QString& path);
 
  public slots:
@@ -55,6 +56,8 @@ class TfrmTruthTable : public QWidget {
  private:
   void createWidgets();
   void retranslate();
+  /// "Таблица не сохранена." in a message box, with `reason` under it.
+  void reportFailure(const QString& reason);
   void followSelection();
   void followPress();
   /// Shows the main window's scheme afresh: its table, the rows reached, the current row.

@@ -2,6 +2,8 @@
 // state following every press and selection, the rows reached and their count, the copy and the
 // save, the switch that hides the rows in which the circuit is off, and where the window goes.
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <QAbstractItemView>
 #include <QAction>
@@ -10,6 +12,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
@@ -17,6 +20,10 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
+#include <array>
+#include <csignal>
+#include <filesystem>
+#include <thread>
 
 #include "app/shell/language.h"
 #include "app/windows/truthtablemodel.h"
@@ -27,6 +34,54 @@ using namespace kvir;
 using namespace kvir::apptest;
 
 namespace {
+
+/// A FIFO whose reader goes while a save writes to it. The pipe is made small and filled first,
+/// so the save's first write waits; once the save has opened the FIFO (a third descriptor of this
+/// process names it), the reader and the filler close and the waiting write fails.
+class StoppingReader {
+ public:
+  explicit StoppingReader(const QString& path) : path_(QFile::encodeName(path)) {
+    if (mkfifo(path_.constData(), 0600) != 0) return;
+    reader_ = ::open(path_.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    filler_ = ::open(path_.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+    if (reader_ < 0 || filler_ < 0) return;
+    fcntl(filler_, F_SETPIPE_SZ, 4096);
+    const std::array<char, 4096> block{};
+    while (::write(filler_, block.data(), block.size()) > 0) {
+    }
+    thread_ = std::thread([this] {
+      for (int i = 0; i < 1000 && OpenedHere() < 3; ++i) usleep(10'000);
+      usleep(50'000);
+      ::close(reader_);
+      ::close(filler_);
+    });
+  }
+  ~StoppingReader() {
+    if (thread_.joinable()) {
+      thread_.join();
+    } else {
+      if (reader_ >= 0) ::close(reader_);
+      if (filler_ >= 0) ::close(filler_);
+    }
+  }
+  bool ready() const { return thread_.joinable(); }
+
+ private:
+  // How many of this process's descriptors are open on the FIFO.
+  int OpenedHere() const {
+    int count = 0;
+    std::error_code ignored;
+    for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd", ignored)) {
+      if (std::filesystem::read_symlink(fd.path(), ignored) == path_.constData()) ++count;
+    }
+    return count;
+  }
+
+  QByteArray path_;
+  int reader_ = -1;
+  int filler_ = -1;
+  std::thread thread_;
+};
 
 QByteArray CsvOf(int n) {
   return RunCli({QStringLiteral("table"), QString::number(n), QStringLiteral("--csv")});
@@ -136,6 +191,10 @@ class TestTruthTable : public QObject {
   void saveWritesTheCsv();
   void failingSaveSaysSoAndLeavesNoFile_data();
   void failingSaveSaysSoAndLeavesNoFile();
+  void saveNamesACsvFile_data();
+  void saveNamesACsvFile();
+  void saveDialogAddsTheExtension();
+  void saveToAPipeWhoseReaderStopsSaysSo();
   void hideSwitch_data();
   void hideSwitch();
   void widensForAWiderScheme();
@@ -351,6 +410,93 @@ void TestTruthTable::failingSaveSaysSoAndLeavesNoFile() {
            QStringList({QStringLiteral("locked"), QStringLiteral("plain")}));
   QFile::setPermissions(dir.filePath(QStringLiteral("locked")),
                         QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+// The picture save's rule for tables: a name without an extension gets ".csv", another
+// extension is refused and nothing is written.
+void TestTruthTable::saveNamesACsvFile_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<Language>("language");
+  QTest::addColumn<QString>("written");  // empty: refused
+  QTest::addColumn<QString>("details");  // %1: the path asked for
+  const Language ru = Language::kRussian;
+  const Language en = Language::kEnglish;
+  const QString none;
+  QTest::newRow("no extension") << "tablenoext" << ru << "tablenoext.csv" << none;
+  QTest::newRow("a dot only at the start") << ".table" << ru << ".table.csv" << none;
+  QTest::newRow("capitals") << "TABLE.CSV" << ru << "TABLE.CSV" << none;
+  QTest::newRow("a picture's name")
+      << "table.png" << ru << none
+      << "Таблица не сохранена в файл «%1»: таблицы сохраняются в формате CSV, с расширением .csv.";
+  QTest::newRow("a picture's name, in English")
+      << "table.png" << en << none
+      << "The table was not saved to \"%1\": tables are saved as CSV, with the extension .csv.";
+  QTest::newRow("a dot in a folder's name") << "tables.d/t" << ru << "tables.d/t.csv" << none;
+}
+
+void TestTruthTable::saveNamesACsvFile() {
+  QFETCH(QString, name);
+  QFETCH(Language, language);
+  QFETCH(QString, written);
+  QFETCH(QString, details);
+  QTemporaryDir dir;
+  QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("tables.d")));
+  OpenTable open(13);
+  QVERIFY(open.tableShown);
+  SetLanguage(language);
+  MessageSeen seen;
+  if (written.isEmpty()) CloseNextMessageBox(seen);
+  const bool saved = open.table->save(dir.filePath(name));
+  SetLanguage(Language::kRussian);
+  QCOMPARE(saved, !written.isEmpty());
+  if (saved) {
+    QFile file(dir.filePath(written));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), CsvOf(13));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(),
+             name.contains('/') ? 0 : 1);
+  } else {
+    QCOMPARE(seen.icon, QMessageBox::Critical);
+    QCOMPARE(seen.details, details.arg(dir.filePath(name)));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+  }
+}
+
+// A name typed without an extension in the dialog gets ".csv" there, before the dialog asks
+// about replacing a file of that name.
+void TestTruthTable::saveDialogAddsTheExtension() {
+  OpenTable open(13);
+  QVERIFY(open.tableShown);
+  QTemporaryDir dir;
+  QTimer::singleShot(0, open.table, [&dir] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    dialog->selectFile(dir.filePath(QStringLiteral("noext")));
+    static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept, as its Save button does
+  });
+  open.table->findChild<QPushButton*>(QStringLiteral("btnSave"))->click();
+  QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("noext.csv")});
+}
+
+// The program ignores SIGPIPE (its main does so first, as here): a pipe whose reader goes while
+// the table is written fails that write, and the message says so in the writer's words.
+void TestTruthTable::saveToAPipeWhoseReaderStopsSaysSo() {
+  const auto previous = std::signal(SIGPIPE, SIG_IGN);
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("pipe.csv"));
+  StoppingReader reader(path);
+  QVERIFY(reader.ready());
+  OpenTable open(16);
+  QVERIFY(open.tableShown);
+  MessageSeen seen;
+  CloseNextMessageBox(seen);
+  const bool saved = open.table->save(path);
+  std::signal(SIGPIPE, previous);
+  QVERIFY(!saved);
+  QCOMPARE(seen.icon, QMessageBox::Critical);
+  QCOMPARE(seen.details,
+           QStringLiteral("Не удалось записать %1: ошибка записи: канал закрыт читающей стороной")
+               .arg(path));
 }
 
 void TestTruthTable::hideSwitch_data() {
