@@ -98,6 +98,18 @@ a button Timing: it times schemes 1-9 and appends the results to that file
         <source>неизвестный масштаб «%1»</source>
         <translation>unknown zoom &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>у параметра «%1» нет значения</source>
+        <translation>option &apos;%1&apos; needs a value</translation>
+    </message>
+    <message>
+        <source>параметр «%1» не принимает значения</source>
+        <translation>option &apos;%1&apos; takes no value</translation>
+    </message>
+    <message>
+        <source>kvir: не удалось открыть окно: Qt не нашла дисплея, с которым может работать (см. переменную DISPLAY и параметр -platform)</source>
+        <translation>kvir: could not open the window: Qt found no display it can work with (see the DISPLAY variable and the -platform option)</translation>
+    </message>
 </context>
 <context>
     <name>kvir::PanelActions</name>
@@ -179,21 +191,6 @@ a button Timing: it times schemes 1-9 and appends the results to that file
     </message>
 </context>
 <context>
-    <name>kvir::QuizMode</name>
-    <message>
-        <source>Щёлкайте по «?»: каждый щелчок меняет ответ, 0 или 1. Enter — проверить.</source>
-        <translation>Click each &quot;?&quot;: every click changes the answer, 0 or 1. Enter checks.</translation>
-    </message>
-    <message>
-        <source>Зелёная рамка — верно, полосатая — неверно. Ctrl+N — следующий вопрос.</source>
-        <translation>Green frame: right; striped frame: wrong. Ctrl+N: next question.</translation>
-    </message>
-    <message>
-        <source>Счёт: верно %1 из %2</source>
-        <translation>Score: %1 of %2 right</translation>
-    </message>
-</context>
-<context>
     <name>kvir::PanelExport</name>
     <message>
         <source>Сохранить рисунок схемы</source>
@@ -222,6 +219,32 @@ a button Timing: it times schemes 1-9 and appends the results to that file
     <message>
         <source>Рисунок не напечатан: принтер «%1» не принял задание.</source>
         <translation>The picture was not printed: the printer &quot;%1&quot; did not accept the job.</translation>
+    </message>
+</context>
+<context>
+    <name>kvir::QuizMode</name>
+    <message>
+        <source>Щёлкайте по «?»: каждый щелчок меняет ответ, 0 или 1. Enter — проверить.</source>
+        <translation>Click each &quot;?&quot;: every click changes the answer, 0 or 1. Enter checks.</translation>
+    </message>
+    <message>
+        <source>Зелёная рамка — верно, полосатая — неверно. Ctrl+N — следующий вопрос.</source>
+        <translation>Green frame: right; striped frame: wrong. Ctrl+N: next question.</translation>
+    </message>
+    <message>
+        <source>Счёт: верно %1 из %2</source>
+        <translation>Score: %1 of %2 right</translation>
+    </message>
+</context>
+<context>
+    <name>kvir::Settings</name>
+    <message>
+        <source>kvir: настройки не прочитаны: «%1» — не обычный файл; программа начинает с настроек по умолчанию и не сохраняет их</source>
+        <translation>kvir: settings not read: &quot;%1&quot; is not a regular file; the program starts with the default settings and does not save them</translation>
+    </message>
+    <message>
+        <source>kvir: настройки не прочитаны: файл «%1» больше 1 МиБ; программа начинает с настроек по умолчанию и не сохраняет их</source>
+        <translation>kvir: settings not read: the file &quot;%1&quot; is larger than 1 MiB; the program starts with the default settings and does not save them</translation>
     </message>
 </context>
 <context>
@@ -313,6 +336,10 @@ button inverts the input bit of that button.</translation>
     <message>
         <source>Таблица не сохранена.</source>
         <translation>The table was not saved.</translation>
+    </message>
+    <message>
+        <source>Таблица не сохранена в файл «%1»: таблицы сохраняются в формате CSV, с расширением .csv.</source>
+        <translation>The table was not saved to &quot;%1&quot;: tables are saved as CSV, with the extension .csv.</translation>
     </message>
 </context>
 </TS>

@@ -36,12 +36,15 @@ QString LanguageCode(Language language) {
 }
 
 Language RememberedLanguage() {
-  const QString code = UserSettings().value(kLanguageKey).toString();
-  return LanguageNamed(code).value_or(Language::kRussian);
+  const std::unique_ptr<QSettings> settings = UserSettings();
+  if (!settings) return Language::kRussian;
+  return LanguageNamed(settings->value(kLanguageKey).toString()).value_or(Language::kRussian);
 }
 
 void RememberLanguage(Language language) {
-  UserSettings().setValue(kLanguageKey, LanguageCode(language));
+  if (const std::unique_ptr<QSettings> settings = UserSettings()) {
+    settings->setValue(kLanguageKey, LanguageCode(language));
+  }
 }
 
 QString Translate(Language language, const char* context, const char* source) {

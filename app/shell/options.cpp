@@ -168,14 +168,49 @@ Language ChosenLanguage(const QCommandLineParser& parser, Language fallback) {
   return LanguageNamed(parser.value(kLang)).value_or(fallback);
 }
 
-}  // namespace
+// Whether the option `name` (without dashes) takes a value; nothing for an unknown option.
+std::optional<bool> TakesValue(const QString& name) {
+  for (const OptionRow& row : kOptions) {
+    if (row.names.contains(name)) return *row.valueName != '\0';
+  }
+  for (const QtOptionRow& row : kQtOptions) {
+    if (name == QLatin1String(row.name)) return row.hasValue;
+  }
+  return std::nullopt;
+}
 
-CommandLine ParseCommandLine(const QStringList& arguments, Language fallback) {
-  QCommandLineParser parser;
-  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-  AddOptions(parser);
-  const bool parsed = parser.parse(arguments);
-  const Language language = ChosenLanguage(parser, fallback);
+// Why the parser refused a line that names no unknown option, in the parser's own way of reading
+// it: an option that takes a value ends the line, or a switch is given one with '='.
+QString ValueFault(const QStringList& arguments, Language language) {
+  const auto text = [language](const char* source) {
+    return Translate(language, kContext, source);
+  };
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const QString& argument = arguments[i];
+    if (argument == QLatin1String("--")) break;
+    if (!argument.startsWith(QLatin1Char('-')) || argument.size() == 1) continue;
+    QString bare = argument;
+    while (bare.startsWith(QLatin1Char('-'))) bare.remove(0, 1);
+    const QString name = bare.section(QLatin1Char('='), 0, 0);
+    const bool given = bare.contains(QLatin1Char('='));
+    const std::optional<bool> takesValue = TakesValue(name);
+    if (!takesValue) continue;
+    const QString typed = argument.section(QLatin1Char('='), 0, 0);
+    if (*takesValue && !given && i + 1 == arguments.size()) {
+      return text(QT_TRANSLATE_NOOP("kvir::Options", "у параметра «%1» нет значения")).arg(typed);
+    }
+    if (!*takesValue && given) {
+      return text(QT_TRANSLATE_NOOP("kvir::Options", "параметр «%1» не принимает значения"))
+          .arg(typed);
+    }
+    if (*takesValue && !given) ++i;  // its value
+  }
+  return {};
+}
+
+// The command line read with `parser`, in `language`.
+CommandLine Checked(const QCommandLineParser& parser, bool parsed, const QStringList& arguments,
+                    Language language) {
   const auto text = [language](const char* source) {
     return Translate(language, kContext, source);
   };
@@ -185,6 +220,8 @@ CommandLine ParseCommandLine(const QStringList& arguments, Language fallback) {
       return Refuse(language, text(QT_TRANSLATE_NOOP("kvir::Options", "неизвестный параметр «%1»"))
                                   .arg(Typed(arguments, unknown[0])));
     }
+    const QString fault = ValueFault(arguments, language);
+    if (!fault.isEmpty()) return Refuse(language, fault);
     return Refuse(language,
                   text(QT_TRANSLATE_NOOP("kvir::Options", "ошибка в командной строке: %1"))
                       .arg(parser.errorText()));
@@ -219,10 +256,22 @@ CommandLine ParseCommandLine(const QStringList& arguments, Language fallback) {
   if (parser.isSet(kVersion)) return Print(ProgramVersion());
   CommandLine line;
   line.options.firstPaintExit = parser.isSet(kFirstPaintExit);
-  line.options.language = language;
   line.options.clearView = parser.isSet(kClearView);
   line.options.mode = *mode;
   line.options.zoom = *zoom;
+  return line;
+}
+
+}  // namespace
+
+CommandLine ParseCommandLine(const QStringList& arguments, Language fallback) {
+  QCommandLineParser parser;
+  parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+  AddOptions(parser);
+  const bool parsed = parser.parse(arguments);
+  const Language language = ChosenLanguage(parser, fallback);
+  CommandLine line = Checked(parser, parsed, arguments, language);
+  line.options.language = language;
   return line;
 }
 
@@ -254,6 +303,16 @@ QString ProgramHelp(Language language) {
 
 QString ProgramVersion() {
   return QStringLiteral("kvir " KVIR_VERSION "\n");
+}
+
+QString NoWindowMessage(Language language) {
+  return Translate(
+             language, kContext,
+             QT_TRANSLATE_NOOP("kvir::Options",
+                               "kvir: не удалось открыть окно: Qt не нашла дисплея, с которым "
+                               "может работать (см. переменную DISPLAY и параметр "
+                               "-platform)")) +
+         QLatin1Char('\n');
 }
 
 }  // namespace kvir

@@ -45,4 +45,8 @@ QString ProgramHelp(Language language = Language::kRussian);
 /// The text of --version.
 QString ProgramVersion();
 
+/// The line (ending in '\n') said in `language` when Qt cannot start: no display, an unknown
+/// -platform.
+QString NoWindowMessage(Language language);
+
 }  // namespace kvir

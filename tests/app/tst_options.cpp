@@ -68,9 +68,7 @@ void TestOptions::commandLines_data() {
       << QStringLiteral("kvir: лишний аргумент «scheme.png»") + accepted;
   QTest::newRow("a value given to a switch")
       << QStringList{"--first-paint-exit=1"} << ru << false << 2 << false << ru << none
-      << QStringLiteral(
-             "kvir: ошибка в командной строке: Unexpected value after '--first-paint-exit'.") +
-             accepted;
+      << QStringLiteral("kvir: параметр «--first-paint-exit» не принимает значения") + accepted;
 
   QTest::newRow("--lang en") << QStringList{"--lang", "en"} << ru << true << 0 << false << en
                              << none << none;
@@ -90,8 +88,20 @@ void TestOptions::commandLines_data() {
       << QStringLiteral("kvir: unknown language 'EN'; allowed: ru, en\n");
   QTest::newRow("--lang without a value")
       << QStringList{"--lang"} << ru << false << 2 << false << ru << none
-      << QStringLiteral("kvir: ошибка в командной строке: Missing value after '--lang'.") +
-             accepted;
+      << QStringLiteral("kvir: у параметра «--lang» нет значения") + accepted;
+  QTest::newRow("--zoom without a value, in English")
+      << QStringList{"--lang=en", "--zoom"} << ru << false << 2 << false << en << none
+      << QStringLiteral(
+             "kvir: option '--zoom' needs a value; allowed: --help, --version, "
+             "--first-paint-exit, --lang, --clear-view, --mode, --zoom\n");
+  QTest::newRow("a value given to a switch, in English")
+      << QStringList{"-clear-view=yes", "--lang", "en"} << ru << false << 2 << false << en << none
+      << QStringLiteral(
+             "kvir: option '-clear-view' takes no value; allowed: --help, --version, "
+             "--first-paint-exit, --lang, --clear-view, --mode, --zoom\n");
+  QTest::newRow("Qt's own option without its value")
+      << QStringList{"-platform"} << ru << false << 2 << false << ru << none
+      << QStringLiteral("kvir: у параметра «-platform» нет значения") + accepted;
   QTest::newRow("an unknown option in English")
       << QStringList{"--colour", "--lang", "en"} << ru << false << 2 << false << en << none
       << QStringLiteral(
@@ -164,8 +174,8 @@ void TestOptions::learningModes_data() {
   QTest::newRow("--mode without a value")
       << QStringList{"--mode"} << 2 << LearningMode::kPlain
       << QStringLiteral(
-             "kvir: ошибка в командной строке: Missing value after '--mode'.; допустимы --help, "
-             "--version, --first-paint-exit, --lang, --clear-view, --mode, --zoom\n");
+             "kvir: у параметра «--mode» нет значения; допустимы --help, --version, "
+             "--first-paint-exit, --lang, --clear-view, --mode, --zoom\n");
 }
 
 void TestOptions::zoomLevels_data() {
