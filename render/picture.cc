@@ -220,7 +220,11 @@ void DecodeInto(std::span<const uint8_t> bytes, std::string_view what, const Pic
   if (strip) png_set_strip_alpha(reader.png());
   const int kept = strip ? 3 : shape.channels;
   const size_t stride = static_cast<size_t>(header.width) * static_cast<size_t>(kept);
-  out.pixels.resize(stride * header.height);
+  const size_t size = stride * header.height;
+  // A picture decoded smaller than the storage it had gives the rest back: after a tour of larger
+  // zoom levels only the present level's pixels are held.
+  if (out.pixels.capacity() > size) PixelBytes().swap(out.pixels);
+  out.pixels.resize(size);
   if (!ReadRows(reader.png(), reader.info(), out.pixels.data(), stride, header.height)) {
     FailDecode(what, state.message);
   }

@@ -162,13 +162,20 @@ TEST(DecodePng, DropsTheAlphaOfAnRgbaFileOnlyWhenAsked) {
       << "an RGB file is still not an RGBA one";
 }
 
-TEST(DecodePng, ReusesTheStorageOfARightSizedPicture) {
-  const Bytes bytes = ResourceBytes("BIT1PNG");
+// A redraw of the same size keeps its storage; a smaller picture gives the larger storage back,
+// so that a tour of zoom levels leaves only the present level's pixels held.
+TEST(DecodePng, KeepsTheStorageOfTheSameSizeAndGivesBackALargerOne) {
+  const Bytes small = ResourceBytes("BIT1PNG");
+  const Bytes large = ResourceBytes("BIT1_300PNG");
   Picture picture;
-  DecodePng(bytes, "BIT1PNG", {24, 24, 3}, picture);
+  DecodePng(small, "BIT1PNG", {24, 24, 3}, picture);
   const uint8_t* storage = picture.pixels.data();
-  DecodePng(bytes, "BIT1PNG", {24, 24, 3}, picture);
+  DecodePng(small, "BIT1PNG", {24, 24, 3}, picture);
   EXPECT_EQ(picture.pixels.data(), storage);
+  DecodePng(large, "BIT1_300PNG", {72, 72, 3}, picture);
+  EXPECT_EQ(picture.pixels.capacity(), 72U * 72U * 3U);
+  DecodePng(small, "BIT1PNG", {24, 24, 3}, picture);
+  EXPECT_EQ(picture.pixels.capacity(), 24U * 24U * 3U);
 }
 
 // Blocks on either side of the size from which pixel memory is mapped: grown across it, shrunk
