@@ -2,6 +2,10 @@
 
 #include <sys/mman.h>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace kvir {
 namespace {
 
@@ -41,6 +45,12 @@ void* AllocatePixelMemory(size_t bytes) {
   }
 #endif
   return ::operator new(bytes);
+}
+
+void GiveBackFreedMemory() noexcept {
+#ifdef __GLIBC__
+  malloc_trim(0);
+#endif
 }
 
 void FreePixelMemory(void* memory, size_t bytes) noexcept {

@@ -15,6 +15,11 @@ void* AllocatePixelMemory(size_t bytes);
 /// Gives back a block of AllocatePixelMemory of the same size.
 void FreePixelMemory(void* memory, size_t bytes) noexcept;
 
+/// Hands the heap's free pages back to the system, where the C library keeps them otherwise
+/// (glibc keeps freed small blocks mapped): after the pictures of a larger zoom are freed, the
+/// process shrinks to what it holds. Costs about a millisecond; call it after such a change only.
+void GiveBackFreedMemory() noexcept;
+
 /// The allocator of pictures' pixels. Pixels are always written in full right after they are
 /// sized, so sizing leaves them unset rather than clearing them first.
 template <class T>

@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QStyle>
+#include <QTimer>
 #include <exception>
 
 #include "app/modes/learningmodes.h"
@@ -27,6 +28,7 @@
 #include "app/windows/panelexport.h"
 #include "app/windows/truthtablewindow.h"
 #include "circuit/scheme_texts.h"
+#include "render/pixel_allocator.h"
 #include "timing/timing.h"
 
 namespace kvir {
@@ -230,6 +232,8 @@ void Tfrm00::applyStyle() {
     if (panel != nullptr) panel->setZoom(zoom_);
   }
   modes_->restyle();
+  // Once the window has been repainted at its new size, the pixels of a larger zoom are free.
+  QTimer::singleShot(0, this, [] { GiveBackFreedMemory(); });
 }
 
 void Tfrm00::setZoom(int percent) {
