@@ -36,12 +36,15 @@ struct StepWords {
   FileStep step;
   const char* russian;  ///< empty: the reason alone says what went wrong
   const char* english;
+  bool whole = false;  ///< the words say what went wrong: the system's reason would only repeat it
 };
 
 constexpr StepWords kSteps[] = {
     {FileStep::kPath, "", ""},
     {FileStep::kReadLink, "не читается символическая ссылка", "cannot read the symbolic link"},
     {FileStep::kOpen, "не открывается", "cannot open it"},
+    {FileStep::kNoReader, "канал никто не читает", "nothing reads the FIFO", true},
+    {FileStep::kNotWritable, "файл защищён от записи", "the file may not be written"},
     {FileStep::kCreateTemporary, "не создаётся временный файл", "cannot create a temporary file"},
     {FileStep::kWrite, "ошибка записи", "write error"},
     {FileStep::kSync, "ошибка fsync", "fsync error"},
@@ -49,11 +52,11 @@ constexpr StepWords kSteps[] = {
     {FileStep::kRename, "не переименовывается временный файл", "cannot rename the temporary file"},
 };
 
-const char* StepText(FileStep step, bool english) {
+const StepWords* WordsFor(FileStep step) {
   for (const StepWords& known : kSteps) {
-    if (known.step == step) return english ? known.english : known.russian;
+    if (known.step == step) return &known;
   }
-  return "";
+  return nullptr;
 }
 
 }  // namespace
@@ -79,8 +82,10 @@ std::string FileStatusMessage(const FileStatus& status, Language language) {
     message.append(english ? "the standard output" : "стандартный вывод");
   } else {
     message.append(status.path());
-    const std::string_view step = StepText(status.step(), english);
+    const StepWords* words = WordsFor(status.step());
+    const std::string_view step = words == nullptr ? "" : english ? words->english : words->russian;
     if (!step.empty()) message.append(": ").append(step);
+    if (words != nullptr && words->whole) return message;
   }
   return message.append(": ").append(SystemErrorText(status.error(), language));
 }

@@ -25,8 +25,9 @@ std::span<const SystemErrorWords> KnownSystemErrors();
 std::string SystemErrorText(int error, Language language = Language::kRussian);
 
 /// The one-line message for a failed write in `language`, naming the file, the step that failed
-/// and the reason: "Не удалось записать a.png: ошибка записи: нет места на устройстве". Empty when
-/// `status` is ok.
+/// and the reason: "Не удалось записать a.png: ошибка записи: нет места на устройстве". A step
+/// that says it all goes without the reason: "Не удалось записать f.png: канал никто не читает".
+/// Empty when `status` is ok.
 std::string FileStatusMessage(const FileStatus& status, Language language = Language::kRussian);
 
 }  // namespace kvir

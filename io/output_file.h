@@ -1,11 +1,26 @@
 #pragma once
 // Saving a file the user named: every picture and table the program writes goes through here.
 //
-// A regular file (or a name that does not exist yet) is replaced atomically: the bytes go to a
-// new temporary file beside it, which is renamed over it only once complete, so a failed write
-// leaves the old file or nothing. Symbolic links are followed first, so the link stays and its
-// target is written. Anything else (a device, a FIFO, /dev/stdout) is written in place, as a shell
-// redirection would. "-" is the standard output.
+// Symbolic links are followed first, one by one, so a link stays and its target is written. Then
+// the name found decides how:
+// - "-", and a name of one of this process's open descriptors (/dev/stdout, /dev/stderr,
+//   /dev/fd/N, /proc/self/fd/N, or a link to one of them): the bytes go through that descriptor, in
+//   place, as a shell redirection would write them: a log opened with `>>` gets them at its end.
+//   WritesStandardOutput tells a caller that the standard output is the file written, so that it
+//   prints nothing more into it.
+// - A FIFO is opened without waiting: if nothing reads it, the write fails at once (FileStep::
+//   kNoReader). Once open, it and any other device are written in place.
+// - A regular file the user may not write (as access(2) judges it, as cp would) is refused
+//   (FileStep::kNotWritable); root may write any.
+// - A regular file, or a name that does not exist yet, is replaced atomically: the bytes go to a
+//   new temporary file ".kvir-XXXXXX" in the same directory, which takes the old file's mode,
+//   owner and group and is renamed over it only once complete, so a failed write leaves the old
+//   file or nothing, and never the temporary. New files get mode 0666 less the umask.
+// - A regular file is written in place (truncated, then written) where replacing it would lose
+//   something: it has more than one hard link, its directory does not let a file be created or
+//   renamed there, or the temporary cannot take its owner, group and mode.
+// Writes past the file size limit (`ulimit -f`) and into a pipe nobody reads any more are reported
+// (EFBIG, EPIPE) only when the program ignores SIGXFSZ and SIGPIPE: see io/write_signals.h.
 
 #include <cstdint>
 #include <span>
@@ -23,10 +38,12 @@ enum class FileStep {
   kNone,             ///< nothing failed
   kPath,             ///< the path itself: a part of it, a loop of links, a directory at its end
   kReadLink,         ///< reading a symbolic link on the way
-  kOpen,             ///< opening a device or FIFO to write in place
+  kOpen,             ///< opening a device, FIFO or file to write in place, or a closed descriptor
+  kNoReader,         ///< a FIFO nothing reads (ENXIO)
+  kNotWritable,      ///< a file the user may not write
   kCreateTemporary,  ///< creating the temporary file beside the target
   kWrite,            ///< writing the bytes (to the standard output too)
-  kSync,             ///< flushing the temporary file to the disk
+  kSync,             ///< flushing the file to the disk
   kClose,            ///< closing the file
   kRename,           ///< renaming the temporary file over the target
 };
@@ -58,7 +75,18 @@ class FileStatus {
   std::string path_;
 };
 
-/// Writes all of `bytes` to `path` as described above. New files get mode 0666 less the umask.
+/// Writes all of `bytes` to `path` as described above.
 [[nodiscard]] FileStatus WriteOutputFile(const std::string& path, std::span<const uint8_t> bytes);
+
+/// The name WriteOutputFile(path) writes: `path` with its symbolic links followed, up to a
+/// descriptor's name (/dev/stdout, /proc/self/fd/1) or to a name that is not a link. Check a
+/// file type's suffix on this name, not on `path`: "out.png" may be a link to "notes.txt".
+/// `path` itself when it is "-" or its links cannot be followed (the write then says why).
+std::string WrittenFileName(const std::string& path);
+
+/// Whether WriteOutputFile(path) writes into the standard output: "-", or a name of the same file
+/// or pipe the standard output is (/dev/stdout, a link to /proc/self/fd/1, the log it goes to).
+/// A caller that writes such a path prints nothing else there: not even the name it wrote.
+bool WritesStandardOutput(const std::string& path);
 
 }  // namespace kvir

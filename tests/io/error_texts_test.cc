@@ -78,6 +78,11 @@ TEST(FileStatusMessage, NamesTheFileTheStepAndTheReasonInEitherLanguage) {
        "Не удалось записать fifo: не открывается: "
        "нет такого устройства или адреса",
        "Could not write fifo: cannot open it: no such device or address"},
+      {FileStep::kNoReader, ENXIO, "f.png", "Не удалось записать f.png: канал никто не читает",
+       "Could not write f.png: nothing reads the FIFO"},
+      {FileStep::kNotWritable, EACCES, "a.png",
+       "Не удалось записать a.png: файл защищён от записи: отказано в доступе",
+       "Could not write a.png: the file may not be written: permission denied"},
       {FileStep::kCreateTemporary, ENOENT, "no/x.png",
        "Не удалось записать no/x.png: не создаётся временный файл: нет такого файла или каталога",
        "Could not write no/x.png: cannot create a temporary file: no such file or directory"},
