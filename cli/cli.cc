@@ -162,10 +162,13 @@ void Render(const Request& request, std::ostream& out) {
   SchemeSession session(ParseSchemeNumber(args[1]), Buttons(args), style);
   session.LoadSchemePicture();
   const std::vector<uint8_t> png = EncodePng(RenderedPicture(session.pictures(), line));
-  if (path == kStandardOutputName) out.flush();  // whatever is buffered goes first
+  // The standard output written (by "-" or by another of its names) gets the picture alone, after
+  // whatever is buffered.
+  const bool into_output = WritesStandardOutput(path);
+  if (into_output) out.flush();
   const FileStatus status = WriteOutputFile(path, png);
   if (!status.ok()) throw std::runtime_error(FileStatusMessage(status, line.language));
-  if (path == kStandardOutputName) return;
+  if (into_output) return;
   out << path << '\n';
   if (const int error = OutputFailure(out); error != 0) {
     throw NameNotPrinted(path, error, line.language);

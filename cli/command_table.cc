@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "cli/args.h"
+#include "io/output_file.h"
 #include "render/picture.h"
 
 namespace kvir {
@@ -56,9 +57,12 @@ std::string TakeOutputPath(Args& words) {
     throw UsageError(words[0] + ": не указан файл: добавьте -o ФАЙЛ.png");
   }
   const std::string path = *(flag + 1);
-  if (!IsPictureFileName(path)) {
-    throw UsageError(words[0] + ": файл «" + path + "»: тип «" +
-                     std::filesystem::path(path).extension().string() +
+  // The name given and the file it leads to (links followed) must both be pictures' names.
+  const std::string target = WrittenFileName(path);
+  if (!IsPictureFileName(path) || !IsPictureFileName(target)) {
+    const std::string& refused = IsPictureFileName(path) ? target : path;
+    throw UsageError(words[0] + ": файл «" + refused + "»: тип «" +
+                     std::filesystem::path(refused).extension().string() +
                      "» не поддерживается; поддерживаемые типы: " + std::string(kPictureFileTypes));
   }
   words.erase(flag, flag + 2);

@@ -1,22 +1,15 @@
 #include <unistd.h>
 #include <array>
 #include <cerrno>
-#include <csignal>
 #include <iostream>
 #include <streambuf>
 #include <string>
 #include <vector>
 
 #include "cli/cli.h"
+#include "io/write_signals.h"
 
 namespace {
-
-// A write to a pipe whose reader has gone, or past the file size limit, fails with EPIPE or EFBIG
-// and is reported as any other failed write, instead of ending the program by a signal.
-void IgnoreWriteSignals() {
-  std::signal(SIGPIPE, SIG_IGN);
-  std::signal(SIGXFSZ, SIG_IGN);
-}
 
 // The standard output, written with write(2) so that a failure keeps its system error number.
 // After the first failure everything further is dropped, and sync() keeps failing with errno set
@@ -63,7 +56,7 @@ class StandardOutput : public std::streambuf {
 }  // namespace
 
 int main(int argc, char** argv) {
-  IgnoreWriteSignals();
+  kvir::IgnoreWriteSignals();
   const std::vector<std::string> args(argv + 1, argv + argc);
   StandardOutput buffer;
   std::ostream out(&buffer);

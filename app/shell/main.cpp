@@ -4,7 +4,6 @@
 #include <unistd.h>
 #include <QApplication>
 #include <QFile>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -20,16 +19,10 @@
 #include "app/shell/settings.h"
 #include "io/error_texts.h"
 #include "io/output_file.h"
+#include "io/write_signals.h"
 #include "timing/drivers.h"
 
 namespace {
-
-// A write to a pipe whose reader has gone, or past the file size limit, fails with EPIPE or EFBIG
-// and is reported as any other failed write, instead of ending the program by a signal.
-void IgnoreWriteSignals() {
-  std::signal(SIGPIPE, SIG_IGN);
-  std::signal(SIGXFSZ, SIG_IGN);
-}
 
 QStringList Arguments(int argc, char* argv[]) {
   QStringList arguments;
@@ -117,7 +110,7 @@ class HeldStartMessages {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  IgnoreWriteSignals();
+  kvir::IgnoreWriteSignals();
   // Before QApplication, which would need a display. The settings are looked at before QSettings
   // opens them.
   const std::optional<kvir::SettingsFault> settingsFault = kvir::UnreadableSettings();

@@ -107,7 +107,8 @@ void PanelExport::save(const PanelPictures& panel) {
 
 // The same composition and PNG encoder as `kvir-cli render`, through the same file writer.
 bool PanelExport::saveTo(const PanelPictures& panel, const QString& path) {
-  if (!IsPictureFileName(QFile::encodeName(path).toStdString())) {
+  const std::string name = QFile::encodeName(path).toStdString();
+  if (!IsPictureFileName(name) || !IsPictureFileName(WrittenFileName(name))) {
     reportFailure(tr("Рисунок не сохранён в файл «%1»: рисунки сохраняются в формате PNG, "
                      "с расширением .png.")
                       .arg(path));
