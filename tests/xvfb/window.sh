@@ -1,10 +1,11 @@
 # Finding the program's windows, for the tests of the real program on an X server (sourced by
 # session.sh, after fail.sh).
 
-# wait_for_window: waits up to ten seconds for a viewable window captioned "KVIR v1.0" and sets
-# $id to it; fails, with $id empty, when none comes.
+# wait_for_window: waits up to thirty seconds for a viewable window captioned "KVIR v1.0" and sets
+# $id to it; fails, with $id empty, when none comes. A start under the sanitizers on a machine
+# busy with other builds took more than ten.
 wait_for_window() {
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     id=$(xwininfo -root -tree | sed -n 's/^ *\(0x[0-9a-f]*\) "KVIR v1.0": .*/\1/p' | head -n 1)
     [ -n "$id" ] && xwininfo -id "$id" | grep -q IsViewable && return 0
     sleep 0.1
