@@ -73,6 +73,7 @@ constexpr SchemeDef kScheme10 = {
     .start = "IN08",
     .buttons_labelled = false,
     .data_by_weight = "IN07 IN06 IN05 IN04 IN03 IN02 IN01 IN00",  // button k has weight k
+    .outputs_by_weight = "OUT[01..03]",  // D1 D2 D3: weights 4, 2, 1
     .about_ru =
         "Шифратор на микросхеме 155ИВ1 (CD): номер нажатой кнопки данных появляется на выходах D1 D2 D3 в виде трёхразрядного кода, взятого с обратным знаком.\n"
         "Кнопки 0 … 7 — входы данных: нажатие кнопки делает её единственной нажатой, повторное нажатие отпускает её. Кнопка V — вход разрешения: каждое нажатие переключает её, кнопки данных при этом не меняются.\n"
@@ -127,13 +128,13 @@ constexpr SchemeDef kScheme11 = {
         "A и B — входы адреса (A — разряд веса 2, B — веса 1), общие для обеих половин. S1 и Ē разрешают половину E, S2 и D — половину D. Каждое нажатие переключает кнопку между 0 и 1.\n"
         "Кружок у вывода означает, что вывод активен при 0. Выводы S1, Ē и S2 инверсны, поэтому их кнопки подключены через инверторы: нажатая кнопка даёт 0 на выводе и разрешает работу. Вывод D прямой и подключён к своей кнопке напрямую. Все выходы инверсны: выбранный выход показывает 0, остальные 1.\n"
         "Что увидеть: половина включена, когда нажаты обе её кнопки разрешения; тогда она ставит 0 на выход номер 2·A + B + 1 (A = 1, B = 0 — E3 и D3). Выключенная половина показывает 1 на всех четырёх выходах. После выбора схемы нажаты S1, Ē, S2 и D, адрес 00: в 0 стоят E1 и D1.\n"
-        "Таблица истинности: 64 строки: сначала четыре входа разрешения S1 Ē S2 D, затем адрес A B; при каждом наборе разрешений адрес проходит от 00 до 11. Строки, где обе половины выключены, можно скрыть.\n",
+        "Таблица истинности: 64 строки: сначала четыре входа разрешения S1 Ē S2 D, затем адрес A B; при каждом адресе шестнадцать наборов разрешений. Строки, где обе половины выключены, можно скрыть.\n",
     .about_en =
         "The 155ID4 chip (2DC) as two two-bit decoders sharing one address: half E with outputs E1 … E4 and half D with outputs D1 … D4.\n"
         "A and B are the address inputs (A the bit of weight 2, B of weight 1), shared by both halves. S1 and Ē enable half E, S2 and D half D. Each press toggles a button between 0 and 1.\n"
         "A small circle at a pin means the pin is active at 0. Pins S1, Ē and S2 are active low, so their buttons reach them through inverters: a pressed button puts 0 on the pin and enables. Pin D is active high and takes its button directly. All outputs are active low: the selected output shows 0, the others 1.\n"
         "What to see: a half works when both of its enable buttons are pressed; it then puts 0 on output number 2·A + B + 1 (A = 1, B = 0: E3 and D3). A half switched off shows 1 on all four outputs. After the scheme is selected S1, Ē, S2 and D are pressed and the address is 00: E1 and D1 show 0.\n"
-        "Truth table: 64 rows: first the four enable inputs S1 Ē S2 D, then the address A B; for every set of enables the address runs from 00 to 11. The rows in which both halves are switched off can be hidden.\n"
+        "Truth table: 64 rows: first the four enable inputs S1 Ē S2 D, then the address A B; every address has sixteen sets of enables. The rows in which both halves are switched off can be hidden.\n"
 };
 // clang-format on
 

@@ -27,6 +27,7 @@ struct GateSchemeData {
   InputMode mode = InputMode::kOneHot;
   std::string_view initial;
   NameList data_by_weight;
+  NameList outputs_by_weight;
   Rows<PlaceRow, 24> places;
   Rows<ElementRow, 4> netlist;
   Rows<PressRow, 4> press;
@@ -110,7 +111,8 @@ constexpr GateSchemeData Encoder(const GateSchemeRow& r) {
   const NameList gates = GateInputs(r.gate, r.bits, inputs / 2);
   const NameList stage = Names(nor ? "NOT" : "OUT", r.bits);
   const NameList bus = Names("BUS", inputs);
-  d.data_by_weight = Descending("IN", inputs);  // the input numbered k has weight k
+  d.data_by_weight = Descending("IN", inputs);      // the input numbered k has weight k
+  d.outputs_by_weight = Descending("OUT", r.bits);  // output Xn is the bit of weight 2^n
   d.netlist.Add({r.inverted_inputs ? seInvert : seRepeat, Names("IN", inputs), bus});
   d.netlist.Add({GateRouteProc(d.family, r), bus, gates});
   d.netlist.Add({GateProc(r.gate), gates, stage, true});
@@ -207,6 +209,7 @@ constexpr SchemeDef Define(const GateSchemeRow& r, const GateSchemeData& d) {
           .initial = d.initial,
           .start = "IN00",
           .data_by_weight = d.data_by_weight,
+          .outputs_by_weight = d.outputs_by_weight,
           .about_ru = r.about_ru,
           .about_en = r.about_en};
 }

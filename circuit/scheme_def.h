@@ -116,6 +116,10 @@ struct SchemeDef {
   /// the cascades the first stage's bits are the higher ones, since they choose which later stage
   /// works.
   std::string_view data_by_weight = {};
+  /// The outputs that spell a binary number, the highest weight first: the encoders' code. The
+  /// student's table shows them in this order, as the drawing reads them; empty where the outputs
+  /// stand each for one code (the decoders), in number order.
+  std::string_view outputs_by_weight = {};
   /// What the "О схеме" (about this scheme) window says, in Russian and in English: a few
   /// paragraphs, one per line, in the order: what the scheme does; its inputs and their roles; the
   /// small circles; what a student should see; the shape of its truth table (as

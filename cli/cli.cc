@@ -30,11 +30,14 @@ constexpr std::string_view kUsageTail =
     "КНОПКА — кнопка входа схемы: имя (IN03) или метка,\n"
     "как на рисунке (Y3), с учётом регистра.\n"
     "Параметры:\n"
-    "  --lang ru|en   язык названий схем, легенды и текстов о схемах (по умолчанию ru)\n"
+    "  --lang ru|en   язык названий схем, легенды, текстов о схемах и заголовков\n"
+    "                 таблицы (по умолчанию ru)\n"
     "  --labels       state, trace, table: метки рисунка вместо имён индикаторов; table —\n"
     "                 в порядке для студента: разрешения, данные от старшего разряда,\n"
     "                 выходы; строки по возрастанию кода данных\n"
     "  --csv          table: то же, что --labels, в формате CSV (UTF-8, через запятую)\n"
+    "  --separator X  table --csv: разделитель полей X вместо запятой (например, «;»\n"
+    "                 для русской электронной таблицы; tab — табуляция)\n"
     "  --crop         render: только рисунок схемы с небольшим полем\n"
     "  --title        render: название схемы над рисунком (включает --crop)\n"
     "  --clear-view   render: чёткий вид, как в окне программы: нажатые кнопки залиты\n"
@@ -133,11 +136,15 @@ void Names(const Request& request, std::ostream& out) {
 }
 
 void Table(const Request& request, std::ostream& out) {
+  const CommandLine& line = request.line;
   const int n = SchemeOf(request);
-  if (request.line.Has("--csv")) {
-    PrintStudentTable(n, ',', out);
-  } else if (request.line.Has("--labels")) {
-    PrintStudentTable(n, ' ', out);
+  if (line.separator && !line.Has("--csv")) {
+    throw UsageError("table: параметр --separator идёт только вместе с --csv");
+  }
+  if (line.Has("--csv")) {
+    PrintStudentTable(n, line.separator.value_or(','), line.language, out);
+  } else if (line.Has("--labels")) {
+    PrintStudentTable(n, ' ', line.language, out);
   } else {
     PrintTruthTable(n, out);
   }
@@ -207,7 +214,7 @@ constexpr Command kCommands[] = {
      .run = Trace},
     {.name = "table",
      .operands = Operands::kScheme,
-     .options = {"--labels", "--csv"},
+     .options = {"--labels", "--csv", "--separator"},
      .help = "таблица истинности схемы N (кнопки, затем выходы OUT)",
      .run = Table},
     {.name = "render",

@@ -17,9 +17,9 @@ void PrintLegend(int n, Language language, std::ostream& out) {
   }
 }
 
-void PrintStudentTable(int n, char separator, std::ostream& out) {
+void PrintStudentTable(int n, char separator, Language language, std::ostream& out) {
   const Scheme scheme(*kSchemeTable[n - 1].def);
-  out << FormatTable(StudentView(scheme, ComputeTruthTable(n)), separator);
+  out << FormatTable(StudentView(scheme, ComputeTruthTable(n), language), separator);
 }
 
 }  // namespace kvir

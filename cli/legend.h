@@ -11,8 +11,8 @@ namespace kvir {
 /// name, label, role word, and for an indicator on a chip pin the chip and the pin's label.
 void PrintLegend(int n, Language language, std::ostream& out);
 
-/// `kvir-cli table N --labels` (separator ' ') and `--csv` (','): the header of labels, then the
-/// rows of StudentView (learning/truth_table_view.h).
-void PrintStudentTable(int n, char separator, std::ostream& out);
+/// `kvir-cli table N --labels` (separator ' ') and `--csv` (',' or the one given): the header,
+/// its groups in `language`, then the rows of StudentView (learning/truth_table_view.h).
+void PrintStudentTable(int n, char separator, Language language, std::ostream& out);
 
 }  // namespace kvir

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 
 #include "cli/args.h"
 #include "render/zoom.h"
@@ -11,6 +12,7 @@ namespace {
 
 constexpr std::string_view kLanguageOption = "--lang";
 constexpr std::string_view kZoomOption = "--zoom";
+constexpr std::string_view kSeparatorOption = "--separator";
 constexpr std::array<std::string_view, 5> kFlags = {"--labels", "--csv", "--crop", "--title",
                                                     "--clear-view"};
 
@@ -58,6 +60,22 @@ std::optional<int> TakeZoom(std::vector<std::string>& args) {
   return TakeOption(args, option, [](const std::string& text) { return ParseZoomLevel(text); });
 }
 
+// One character that cannot be taken for a level, a quote or a line end, or "tab".
+std::optional<char> ParseSeparator(const std::string& text) {
+  if (text == "tab") return '\t';
+  if (text.size() != 1) return std::nullopt;
+  const char c = text[0];
+  const bool taken = std::isalnum(static_cast<unsigned char>(c)) || c == '"' || c == '?' ||
+                     !std::isprint(static_cast<unsigned char>(c));
+  return taken ? std::nullopt : std::optional<char>(c);
+}
+
+std::optional<char> TakeSeparator(std::vector<std::string>& args) {
+  const ValueOption option = {kSeparatorOption, "разделитель",
+                              "один знак, не буква, не цифра, не кавычка и не «?», или tab"};
+  return TakeOption(args, option, ParseSeparator);
+}
+
 }  // namespace
 
 bool CommandLine::Has(std::string_view flag) const {
@@ -68,6 +86,7 @@ CommandLine ParseCommandLine(std::vector<std::string> args) {
   CommandLine line;
   line.language = TakeLanguage(args);
   line.zoom = TakeZoom(args);
+  line.separator = TakeSeparator(args);
   for (std::string& word : args) {
     (IsFlag(word) ? line.flags : line.words).push_back(std::move(word));
   }
@@ -77,6 +96,7 @@ CommandLine ParseCommandLine(std::vector<std::string> args) {
 void RequireOnlyOptions(const CommandLine& line, std::span<const std::string_view> taken) {
   std::vector<std::string> given = line.flags;
   if (line.zoom) given.emplace_back(kZoomOption);
+  if (line.separator) given.emplace_back(kSeparatorOption);
   for (const std::string& option : given) {
     if (std::find(taken.begin(), taken.end(), option) == taken.end()) {
       const std::string command = line.words.empty() ? std::string("kvir-cli") : line.words[0];

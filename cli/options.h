@@ -1,6 +1,6 @@
 #pragma once
-// The options of kvir-cli: "--lang ru|en" for every command, "--zoom PERCENT" for render, and
-// the flags some commands take.
+// The options of kvir-cli: "--lang ru|en" for every command, "--zoom PERCENT" for render,
+// "--separator X" for table, and the flags some commands take.
 
 #include <optional>
 #include <span>
@@ -17,18 +17,20 @@ struct CommandLine {
   std::vector<std::string> words;  ///< the command and its own arguments, in order
   Language language = Language::kRussian;
   std::optional<int> zoom;         ///< the level "--zoom" names, when given
+  std::optional<char> separator;   ///< the character "--separator" names, when given
   std::vector<std::string> flags;  ///< the flags given, in order
 
   bool Has(std::string_view flag) const;
 };
 
-/// Takes "--lang CODE", "--zoom PERCENT" and the known flags (--labels, --csv, --crop, --title,
-/// --clear-view) out of `args`, wherever they stand; throws UsageError for a missing or unknown
-/// language or zoom level.
+/// Takes "--lang CODE", "--zoom PERCENT", "--separator X" and the known flags (--labels, --csv,
+/// --crop, --title, --clear-view) out of `args`, wherever they stand; throws UsageError for a
+/// missing or unknown language, zoom level or separator.
 CommandLine ParseCommandLine(std::vector<std::string> args);
 
 /// Throws UsageError naming the first option given that the command does not take, of its flags
-/// in order and then "--zoom"; "--lang" goes with every command and is not checked.
+/// in order and then "--zoom" and "--separator"; "--lang" goes with every command and is not
+/// checked.
 void RequireOnlyOptions(const CommandLine& line, std::span<const std::string_view> taken);
 
 }  // namespace kvir

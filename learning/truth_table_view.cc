@@ -4,6 +4,7 @@
 #include <map>
 #include <stdexcept>
 
+#include "circuit/legend_words.h"
 #include "circuit/names.h"
 
 namespace kvir {
@@ -32,8 +33,51 @@ std::vector<Source> Columns(const Scheme& scheme, const TruthTable& table) {
   for (const std::string& name : DataInputsByWeight(scheme.def())) {
     add(name, IndexIn(table.inputs, name));
   }
-  for (size_t i = 0; i < table.outputs.size(); ++i) add(table.outputs[i], table.inputs.size() + i);
+  const std::vector<std::string> by_weight = ExpandNames(scheme.def().outputs_by_weight);
+  const auto output = [&](const std::string& name) {
+    add(name, table.inputs.size() + IndexIn(table.outputs, name));
+  };
+  for (const std::string& name : table.outputs) {
+    if (std::find(by_weight.begin(), by_weight.end(), name) == by_weight.end()) output(name);
+  }
+  for (const std::string& name : by_weight) output(name);
   return columns;
+}
+
+bool HasLabel(const std::vector<ViewColumn>& columns, bool outputs, const std::string& label) {
+  return std::any_of(columns.begin(), columns.end(), [&](const ViewColumn& c) {
+    return (c.role == Role::kOutput) == outputs && c.label == label;
+  });
+}
+
+// Whether `label` is the label of a chip pin on `scheme`.
+bool NamesAPin(const Scheme& scheme, const std::string& label) {
+  return std::any_of(scheme.indicators().begin(), scheme.indicators().end(),
+                     [&](const Indicator& ind) {
+                       return ind.pins.type != ChipType::kNone && PinLabel(ind.pins) == label;
+                     });
+}
+
+// The group words put before the labels, as abbreviations without a blank, so that a header
+// stays one word in `kvir-cli table --labels`.
+void AddGroups(const Scheme& scheme, Language language, std::vector<ViewColumn>& columns) {
+  const bool english = language == Language::kEnglish;
+  bool buttons = false;
+  bool outputs = false;
+  for (const ViewColumn& c : columns) {
+    if (c.role == Role::kOutput) {
+      outputs = outputs || HasLabel(columns, false, c.label);
+    } else {
+      buttons = buttons || NamesAPin(scheme, c.label) || HasLabel(columns, true, c.label);
+    }
+  }
+  for (ViewColumn& c : columns) {
+    const bool output = c.role == Role::kOutput;
+    if (output ? outputs : buttons) {
+      c.header =
+          std::string(output ? (english ? "out." : "вых.") : (english ? "btn." : "кн.")) + c.label;
+    }
+  }
 }
 
 // The number the values of the columns of one role spell, the first column the highest bit.
@@ -89,10 +133,11 @@ std::vector<std::string> DataInputsByWeight(const SchemeDef& def) {
   return ExpandNames(def.data_by_weight);
 }
 
-TruthTableView StudentView(const Scheme& scheme, const TruthTable& table) {
+TruthTableView StudentView(const Scheme& scheme, const TruthTable& table, Language language) {
   const std::vector<Source> sources = Columns(scheme, table);
   TruthTableView view;
   for (const Source& s : sources) view.columns.push_back(s.column);
+  AddGroups(scheme, language, view.columns);
   for (const std::vector<int>& row : table.rows) {
     ViewRow& out = view.rows.emplace_back();
     for (const Source& s : sources) out.values.push_back(row.at(s.index));
@@ -120,20 +165,38 @@ int CurrentRow(const TruthTableView& view, const Scheme& scheme) {
   return -1;
 }
 
-std::string FormatTable(const TruthTableView& view, char separator) {
+size_t FirstOutputColumn(const TruthTableView& view) {
+  const auto first = std::find_if(view.columns.begin(), view.columns.end(),
+                                  [](const ViewColumn& c) { return c.role == Role::kOutput; });
+  return static_cast<size_t>(first - view.columns.begin());
+}
+
+std::string FormatTable(const TruthTableView& view, char separator, int concealed) {
   std::string text;
   for (size_t c = 0; c < view.columns.size(); ++c) {
-    text += (c ? std::string(1, separator) : "") + Field(view.columns[c].label, separator);
+    text += (c ? std::string(1, separator) : "") + Field(view.columns[c].header, separator);
   }
   text += '\n';
-  for (const ViewRow& row : view.rows) {
-    for (size_t c = 0; c < row.values.size(); ++c) {
+  const size_t first_output = FirstOutputColumn(view);
+  for (size_t r = 0; r < view.rows.size(); ++r) {
+    const std::vector<int>& values = view.rows[r].values;
+    const bool hidden = static_cast<int>(r) == concealed;
+    for (size_t c = 0; c < values.size(); ++c) {
       if (c) text += separator;
-      text += std::to_string(row.values[c]);
+      text += hidden && c >= first_output ? std::string(kConcealedCell) : std::to_string(values[c]);
     }
     text += '\n';
   }
   return text;
+}
+
+CsvStyle SavedCsvStyle(Language language) {
+  return language == Language::kRussian ? CsvStyle{';', true} : CsvStyle{',', false};
+}
+
+std::string SavedCsv(const TruthTableView& view, CsvStyle style, int concealed) {
+  return (style.byte_order_mark ? "\xEF\xBB\xBF" : "") +
+         FormatTable(view, style.separator, concealed);
 }
 
 }  // namespace kvir

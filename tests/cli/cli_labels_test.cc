@@ -89,12 +89,59 @@ TEST(CliLabels, TheLabelledTableAndItsCsvAgree) {
   const CliRun labels = Invoke("table 13 --labels"), csv = Invoke("table 13 --csv");
   ASSERT_EQ(labels.status, 0) << labels.err;
   ASSERT_EQ(csv.status, 0) << csv.err;
-  EXPECT_TRUE(labels.lines().front().starts_with("S1 S2 4 3 2 1 0 1 2 ")) << labels.out;
+  EXPECT_TRUE(labels.lines().front().starts_with("кн.S1 кн.S2 кн.4 кн.3 кн.2 кн.1 вых.0 вых.1 "))
+      << labels.out;
   std::string spaced = csv.out;
   std::replace(spaced.begin(), spaced.end(), ',', ' ');
   EXPECT_EQ(spaced, labels.out);
   EXPECT_EQ(csv.lines().size(), 65u);
   EXPECT_EQ(Invoke("table 13 --labels --csv").out, csv.out);
+}
+
+// An encoder's code reads as a number, from its highest bit; no header names two columns.
+TEST(CliLabels, CodesReadFromTheHighestBitAndHeadersAreUnique) {
+  EXPECT_TRUE(Invoke("table 1 --labels").lines().front().ends_with(" X2 X1 X0"));
+  EXPECT_TRUE(Invoke("table 3 --labels").lines().front().ends_with(" X3 X2 X1 X0"));
+  EXPECT_TRUE(Invoke("table 10 --labels").lines().front().ends_with(" кн.0 S D1 D2 D3"));
+  for (const char* command :
+       {"table 13 --csv", "table 15 --csv", "table 16 --csv", "--lang en table 16 --csv"}) {
+    const CliRun run = Invoke(command);
+    ASSERT_EQ(run.status, 0) << run.err;
+    std::vector<std::string> header = Fields(run.lines().front(), ',');
+    std::sort(header.begin(), header.end());
+    EXPECT_EQ(std::adjacent_find(header.begin(), header.end()), header.end()) << command;
+  }
+  EXPECT_TRUE(Invoke("--lang en table 16 --csv").out.starts_with("btn.S,btn.1,"));
+}
+
+TEST(CliLabels, TheCsvTakesASeparator) {
+  const std::string csv = Invoke("table 11 --csv").out;
+  std::string semicolons = csv, tabs = csv;
+  std::replace(semicolons.begin(), semicolons.end(), ',', ';');
+  std::replace(tabs.begin(), tabs.end(), ',', '\t');
+  EXPECT_EQ(Invoke({"table", "11", "--csv", "--separator", ";"}).out, semicolons);
+  EXPECT_EQ(Invoke({"table", "11", "--separator", "tab", "--csv"}).out, tabs);
+  EXPECT_EQ(Invoke({"table", "11", "--csv", "--separator", ","}).out, csv);
+  struct Case {
+    std::vector<std::string> args;
+    const char* message;
+  };
+  const Case refused[] = {
+      {{"table", "11", "--separator", ";"},
+       "table: параметр --separator идёт только вместе с --csv"},
+      {{"table", "11", "--csv", "--separator"}, "--separator: не указан разделитель"},
+      {{"table", "11", "--csv", "--separator", "ab"},
+       "--separator: разделитель «ab» не поддерживается"},
+      {{"table", "11", "--csv", "--separator", "1"}, "разделитель «1» не поддерживается"},
+      {{"table", "11", "--csv", "--separator", "\""}, "не поддерживается"},
+      {{"state", "11", "--separator", ";"},
+       "state: параметр --separator не подходит к этой команде"},
+  };
+  for (const Case& c : refused) {
+    const CliRun run = Invoke(c.args);
+    EXPECT_EQ(run.status, 2) << c.message;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+  }
 }
 
 }  // namespace

@@ -6,8 +6,10 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 #include <string>
 
+#include "circuit/names.h"
 #include "circuit/scheme_set.h"
 #include "circuit/schemes.h"
 
@@ -80,9 +82,20 @@ TEST_P(StudentViewTest, EnablesComeFirstThenDataThenOutputsInNumberOrder) {
   for (size_t c = 1; c < columns.size(); ++c) {
     EXPECT_LE(rank(columns[c - 1].role), rank(columns[c].role)) << columns[c].name;
   }
-  std::vector<std::string> outputs;
+  // The outputs that spell a number stand last, from their highest bit, as the drawing reads
+  // them; the others before them in number order.
+  const std::vector<std::string> by_weight =
+      ExpandNames(kSchemeTable[GetParam() - 1].def->outputs_by_weight);
+  std::vector<std::string> outputs, expected;
   for (size_t c : ColumnsOf(view(), Role::kOutput)) outputs.push_back(columns[c].name);
-  EXPECT_EQ(outputs, plain().outputs);
+  for (const std::string& name : plain().outputs) {
+    if (std::find(by_weight.begin(), by_weight.end(), name) == by_weight.end()) {
+      expected.push_back(name);
+    }
+  }
+  expected.insert(expected.end(), by_weight.begin(), by_weight.end());
+  EXPECT_EQ(outputs, expected);
+  EXPECT_EQ(by_weight.empty(), GetParam() > 5 && GetParam() != 10) << "only encoders spell codes";
   for (const ViewColumn& c : columns) {
     EXPECT_FALSE(c.label.empty()) << c.name;
     EXPECT_EQ(c.role == Role::kOutput, c.name.starts_with("OUT")) << c.name;
@@ -114,10 +127,7 @@ TEST_P(StudentViewTest, TheDataColumnsRunFromTheHighestWeight) {
     if (row.switched_off) continue;
     const unsigned code = Code(row, data);
     if (encoder) {
-      unsigned value = 0;
-      for (size_t i = 0; i < outs.size(); ++i)
-        value |= static_cast<unsigned>(row.values[outs[i]]) << i;
-      EXPECT_EQ(1u << value, code);
+      EXPECT_EQ(1u << Code(row, outs), code);  // the outputs from their highest bit
       continue;
     }
     const int active = n <= 9 ? 1 : 0;  // the gate decoders' outputs are active high
@@ -156,8 +166,76 @@ TEST_P(StudentViewTest, TheCurrentRowIsTheSchemesStateAfterSelection) {
 INSTANTIATE_TEST_SUITE_P(AllSixteen, StudentViewTest, ::testing::Range(1, kSchemeCount + 1));
 
 TEST(StudentView, Scheme13HasItsStrobesFirstAndTheAddressFromWeight8Down) {
-  const std::string header = FormatTable(TablesOf(13).view, ' ').substr(0, 18);
-  EXPECT_EQ(header, "S1 S2 4 3 2 1 0 1 ");
+  const std::string header = FormatTable(TablesOf(13).view, ' ');
+  EXPECT_TRUE(header.starts_with("кн.S1 кн.S2 кн.4 кн.3 кн.2 кн.1 вых.0 ")) << header;
+}
+
+// A header names one column, and says which: a button where its label is also a chip pin's
+// (whose lamp may show the opposite level) or an output's, an output where its label is also an
+// input's; where the labels alone are clear, they stand alone.
+TEST(StudentView, HeadersAreUniqueAndSayWhatTheColumnHolds) {
+  struct Case {
+    int scheme;
+    Language language;
+    const char* first;  ///< the first headers, blank-separated
+    const char* later;  ///< further headers, side by side
+  };
+  const Case cases[] = {
+      {1, Language::kRussian, "Y7 Y6", "X2 X1 X0"},
+      {3, Language::kRussian, "Y15", "X3 X2 X1 X0"},
+      {6, Language::kRussian, "X2 X1 X0 Y0", "Y7"},
+      {10, Language::kRussian, "кн.V кн.7", "кн.0 S D1 D2 D3"},
+      {11, Language::kRussian, "кн.S1 кн.Ē кн.S2 кн.D кн.A кн.B E1", "D4"},
+      {12, Language::kRussian, "V 4 2 1 E1", "D4"},
+      {
+          13,
+          Language::kEnglish,
+          "btn.S1 btn.S2 btn.4",
+          "btn.1 out.0 out.1",
+      },
+      {14, Language::kRussian, "S 1 2", "6 E1"},
+      {15, Language::kRussian, "кн.S кн.4 кн.3 кн.2 кн.1 кн.8", "кн.5 вых.0"},
+      {16, Language::kRussian, "кн.S кн.1", "кн.10 вых.0"},
+      {16, Language::kEnglish, "btn.S btn.1", "btn.10 out.0"},
+  };
+  for (const Case& c : cases) {
+    const Scheme scheme(*kSchemeTable[c.scheme - 1].def);
+    const TruthTableView view = StudentView(scheme, TablesOf(c.scheme).plain, c.language);
+    std::string header = FormatTable(view, ' ');
+    header.resize(header.find('\n'));
+    EXPECT_TRUE(header.starts_with(std::string(c.first) + ' ')) << header;
+    EXPECT_NE((' ' + header + ' ').find(' ' + std::string(c.later) + ' '), std::string::npos)
+        << header;
+  }
+  for (int n = 1; n <= kSchemeCount; ++n) {
+    std::set<std::string> headers;
+    for (const ViewColumn& c : TablesOf(n).view.columns) {
+      EXPECT_TRUE(headers.insert(c.header).second) << "scheme " << n << ": " << c.header;
+      EXPECT_TRUE(c.header.ends_with(c.label)) << c.header;
+      EXPECT_EQ(c.header.find(' '), std::string::npos) << c.header;
+    }
+  }
+}
+
+TEST(StudentView, TheConcealedRowsOutputsReadQuestionMarks) {
+  const TruthTableView& view = TablesOf(6).view;
+  const std::string text = FormatTable(view, ',', 5);
+  std::vector<std::string> lines;
+  for (size_t at = 0, end; (end = text.find('\n', at)) != std::string::npos; at = end + 1) {
+    lines.push_back(text.substr(at, end - at));
+  }
+  ASSERT_EQ(lines.size(), 9u);
+  EXPECT_EQ(lines[6], "1,0,1,?,?,?,?,?,?,?,?");  // row 5: X2 X1 X0 = 1 0 1
+  EXPECT_EQ(lines[5], "1,0,0,0,0,0,0,1,0,0,0");
+  EXPECT_EQ(FormatTable(view, ',', -1), FormatTable(view, ','));
+}
+
+TEST(StudentView, SavedCsvSuitsTheSpreadsheetOfTheLanguage) {
+  const TruthTableView& view = TablesOf(6).view;
+  const std::string russian = SavedCsv(view, SavedCsvStyle(Language::kRussian));
+  EXPECT_EQ(russian, "\xEF\xBB\xBF" + FormatTable(view, ';'));
+  EXPECT_TRUE(russian.starts_with("\xEF\xBB\xBFX2;X1;X0;Y0;")) << russian;
+  EXPECT_EQ(SavedCsv(view, SavedCsvStyle(Language::kEnglish)), FormatTable(view, ','));
 }
 
 TEST(StudentView, DataInputsAreTheButtonsWithTheInputRole) {
