@@ -326,6 +326,10 @@ button inverts the input bit of that button.</translation>
         <translation>; the circuit is off now</translation>
     </message>
     <message>
+        <source>; пока вопрос открыт, показаны все строки</source>
+        <translation>; every row is shown while a question is open</translation>
+    </message>
+    <message>
         <source>Сохранить таблицу истинности</source>
         <translation>Save the truth table</translation>
     </message>

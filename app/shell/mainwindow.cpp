@@ -15,6 +15,7 @@
 #include <exception>
 
 #include "app/modes/learningmodes.h"
+#include "app/modes/quizmode.h"
 #include "app/panel/keyboard.h"
 #include "app/panel/panelactions.h"
 #include "app/panel/schemepanel.h"
@@ -443,7 +444,14 @@ void Tfrm00::recordPress() {
 }
 
 void Tfrm00::showTruthTable() {
-  if (frmTruthTable_ == nullptr) frmTruthTable_ = new TfrmTruthTable(*this);
+  if (frmTruthTable_ == nullptr) {
+    frmTruthTable_ = new TfrmTruthTable(*this);
+    // The table must not give away the answer of an open question.
+    const QuizMode& quiz = modes_->quiz();
+    frmTruthTable_->setQuestionOpen(quiz.questionOpen());
+    connect(&quiz, &QuizMode::changed, frmTruthTable_,
+            [this, &quiz] { frmTruthTable_->setQuestionOpen(quiz.questionOpen()); });
+  }
   frmTruthTable_->open();
 }
 

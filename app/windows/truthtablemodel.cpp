@@ -23,6 +23,7 @@ void TruthTableModel::setTable(const TruthTableView* view, std::vector<bool> rea
   reached_.resize(view ? view->rows.size() : 0, false);
   shown_ = view ? ShownRows(*view, hide_ && CanHideSwitchedOff(*view)) : std::vector<int>();
   current_ = -1;
+  concealed_ = -1;
   endResetModel();
 }
 
@@ -38,6 +39,14 @@ void TruthTableModel::setCurrent(int row) {
   const int before = current_;
   current_ = row;
   if (row >= 0 && static_cast<size_t>(row) < reached_.size()) reached_[row] = true;
+  emitRowChanged(before);
+  emitRowChanged(row);
+}
+
+void TruthTableModel::setConcealed(int row) {
+  if (row == concealed_) return;
+  const int before = concealed_;
+  concealed_ = row;
   emitRowChanged(before);
   emitRowChanged(row);
 }
@@ -77,6 +86,9 @@ QVariant TruthTableModel::data(const QModelIndex& index, int role) const {
   const bool current = row == current_;
   switch (role) {
     case Qt::DisplayRole:
+      if (row == concealed_ && static_cast<size_t>(index.column()) >= FirstOutputColumn(*view_)) {
+        return QString::fromUtf8(kConcealedCell.data(), kConcealedCell.size());
+      }
       return QString::number(view_->rows[row].values[index.column()]);
     case Qt::TextAlignmentRole:
       return int(Qt::AlignCenter);
@@ -94,16 +106,23 @@ QVariant TruthTableModel::data(const QModelIndex& index, int role) const {
       return current;
     case kReachedRole:
       return bool(reached_[row]);
+    case kDividerRole:
+      return static_cast<size_t>(index.column()) == FirstOutputColumn(*view_);
     default:
       return {};
   }
 }
 
 QVariant TruthTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (role != Qt::DisplayRole || !view_)
+  const bool name = role == kNameRole && orientation == Qt::Horizontal;
+  if (role == kDividerRole && orientation == Qt::Horizontal && view_) {
+    return static_cast<size_t>(section) == FirstOutputColumn(*view_);
+  }
+  if ((role != Qt::DisplayRole && !name) || !view_)
     return QAbstractTableModel::headerData(section, orientation, role);
   if (orientation == Qt::Horizontal) {
-    return QString::fromStdString(view_->columns.at(section).label);
+    const ViewColumn& column = view_->columns.at(section);
+    return QString::fromStdString(name ? column.name : column.header);
   }
   return reached_[shown_.at(section)] ? kReachedMark : QString();
 }

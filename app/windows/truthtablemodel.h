@@ -9,15 +9,18 @@
 
 namespace kvir {
 
-/// Shows a TruthTableView: one column per view column, headed by its label; one row per shown
-/// row of the view, all of them or those the enables do not switch off. The current row is
-/// highlighted, the reached rows are tinted and ticked in the vertical header.
+/// Shows a TruthTableView: one column per view column, headed by its header (the indicator's
+/// name under kNameRole); one row per shown row of the view, all of them or those the enables do
+/// not switch off. The current row is highlighted, the reached rows are tinted and ticked in the
+/// vertical header; the outputs of the concealed row read "?".
 class TruthTableModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  /// Roles that answer true or false for any cell of a row.
-  enum Role { kCurrentRole = Qt::UserRole, kReachedRole };
+  /// Roles that answer true or false for any cell of a row (kDividerRole of a column, also in
+  /// the header: whether it is the first output, parted from the inputs by a line), and the
+  /// indicator's name of a column in the header.
+  enum Role { kCurrentRole = Qt::UserRole, kReachedRole, kDividerRole, kNameRole };
 
   using QAbstractTableModel::QAbstractTableModel;
 
@@ -28,6 +31,9 @@ class TruthTableModel : public QAbstractTableModel {
   void hideSwitchedOff(bool hide);
   /// Highlights the view's row `row` (-1: none) and marks it reached.
   void setCurrent(int row);
+  /// Shows "?" for the outputs of the view's row `row` (-1: none), the open question's.
+  void setConcealed(int row);
+  int concealedRow() const { return concealed_; }
 
   /// The shown row of the view's row `row`, or -1 when it is hidden or there is none.
   int shownRowOf(int row) const;
@@ -48,6 +54,7 @@ class TruthTableModel : public QAbstractTableModel {
   std::vector<int> shown_;     ///< the view's rows shown, in order
   bool hide_ = false;
   int current_ = -1;
+  int concealed_ = -1;
 };
 
 }  // namespace kvir

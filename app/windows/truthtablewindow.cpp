@@ -10,9 +10,11 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 #include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -46,6 +48,39 @@ QString ExtensionOf(const QString& path) {
   const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
   return dot <= 0 ? QString() : name.mid(dot + 1);
 }
+
+// The line that parts the inputs from the outputs, inside the first output column's left edge.
+void DrawDivider(QPainter* painter, const QRect& cell, const QPalette& palette) {
+  painter->save();
+  painter->setPen(QPen(palette.color(QPalette::WindowText), 2));
+  painter->drawLine(cell.left() + 1, cell.top(), cell.left() + 1, cell.bottom());
+  painter->restore();
+}
+
+class DividedCells : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    QStyledItemDelegate::paint(painter, option, index);
+    if (index.data(TruthTableModel::kDividerRole).toBool()) {
+      DrawDivider(painter, option.rect, option.palette);
+    }
+  }
+};
+
+class DividedHeader : public QHeaderView {
+ public:
+  explicit DividedHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {}
+
+ protected:
+  void paintSection(QPainter* painter, const QRect& rect, int section) const override {
+    QHeaderView::paintSection(painter, rect, section);
+    if (model()->headerData(section, Qt::Horizontal, TruthTableModel::kDividerRole).toBool()) {
+      DrawDivider(painter, rect, palette());
+    }
+  }
+};
 
 }  // namespace
 
@@ -81,6 +116,8 @@ void TfrmTruthTable::createWidgets() {
   model_ = new TruthTableModel(this);
   tblTruth_ = new QTableView(this);
   tblTruth_->setObjectName(QStringLiteral("tblTruth"));
+  tblTruth_->setHorizontalHeader(new DividedHeader(tblTruth_));
+  tblTruth_->setItemDelegate(new DividedCells(tblTruth_));
   tblTruth_->setModel(model_);
   tblTruth_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   tblTruth_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -123,6 +160,17 @@ void TfrmTruthTable::retranslate() {
   actCopy_->setText(tr("Копировать таблицу"));
   lblTitle_->setText(scheme_ ? Tfrm00::schemeTitle(scheme_) : QString());
   showCount();
+  // The headers' group words are in the language too: the tables are made again.
+  if (viewsLanguage_ != CurrentLanguage()) {
+    viewsLanguage_ = CurrentLanguage();
+    model_->setTable(nullptr, {});
+    for (std::unique_ptr<TruthTableView>& view : views_) view.reset();
+    if (isVisible()) {
+      refresh();
+    } else {
+      stale_ = true;
+    }
+  }
 }
 
 void TfrmTruthTable::changeEvent(QEvent* event) {
@@ -186,7 +234,7 @@ const TruthTableView* TfrmTruthTable::viewOf(int n) {
   std::unique_ptr<TruthTableView>& view = views_.at(n - 1);
   if (!view) {
     view = std::make_unique<TruthTableView>(
-        StudentView(main_.schemes().scheme(n), ComputeTruthTable(n)));
+        StudentView(main_.schemes().scheme(n), ComputeTruthTable(n), viewsLanguage_));
   }
   return view.get();
 }
@@ -211,7 +259,7 @@ void TfrmTruthTable::refresh() {
   // scheme that has them.
   const bool offered = view && CanHideSwitchedOff(*view);
   const QSignalBlocker quiet(chkHideOff_);
-  chkHideOff_->setEnabled(offered);
+  chkHideOff_->setEnabled(offered && !questionOpen_);
   chkHideOff_->setChecked(offered && hideOff_);
   btnSave_->setEnabled(view != nullptr);
   lblTitle_->setText(scheme_ ? Tfrm00::schemeTitle(scheme_) : QString());
@@ -228,13 +276,34 @@ void TfrmTruthTable::followPress() {
 
 void TfrmTruthTable::hideSwitchedOff(bool hide) {
   hideOff_ = hide;
-  model_->hideSwitchedOff(hide);
+  applyHiding();
+  showCurrent();
+}
+
+// While a question is open every row stays: which rows the switch would hide tells whether the
+// circuit is off, a part of the answer.
+void TfrmTruthTable::applyHiding() {
+  model_->hideSwitchedOff(hideOff_ && !questionOpen_);
+  const TruthTableView* view = scheme_ ? viewOf(scheme_) : nullptr;
+  chkHideOff_->setEnabled(view && CanHideSwitchedOff(*view) && !questionOpen_);
+}
+
+void TfrmTruthTable::setQuestionOpen(bool open) {
+  const bool changed = open != questionOpen_;
+  questionOpen_ = open;
+  if (!isVisible()) {
+    stale_ = true;
+    return;
+  }
+  if (changed) applyHiding();
   showCurrent();
 }
 
 void TfrmTruthTable::showCurrent() {
   const TruthTableView* view = scheme_ ? viewOf(scheme_) : nullptr;
-  model_->setCurrent(view ? CurrentRow(*view, main_.schemes().scheme(scheme_)) : -1);
+  const int current = view ? CurrentRow(*view, main_.schemes().scheme(scheme_)) : -1;
+  model_->setCurrent(current);
+  model_->setConcealed(questionOpen_ ? current : -1);
   const int shown = model_->shownRowOf(model_->currentRow());
   if (shown >= 0) {
     // The keyboard's place in the table follows, so that the arrow keys start from there.
@@ -255,12 +324,15 @@ void TfrmTruthTable::showCount() {
     if (model_->currentRow() >= 0 && model_->shownRowOf(model_->currentRow()) < 0) {
       count += tr("; сейчас схема выключена");
     }
+  } else if (hideOff_ && questionOpen_ && chkHideOff_->isChecked()) {
+    count += tr("; пока вопрос открыт, показаны все строки");
   }
   lblCount_->setText(count);
 }
 
 std::string TfrmTruthTable::tableText(char separator) const {
-  return scheme_ ? FormatTable(*views_.at(scheme_ - 1), separator) : std::string();
+  return scheme_ ? FormatTable(*views_.at(scheme_ - 1), separator, model_->concealedRow())
+                 : std::string();
 }
 
 void TfrmTruthTable::copyTable() {
@@ -290,8 +362,11 @@ bool TfrmTruthTable::save(const QString& named) {
     return false;
   }
   const QString path = extension.isEmpty() ? named + QLatin1Char('.') + kTableSuffix : named;
-  const FileStatus status =
-      WriteOutputFile(QFile::encodeName(path).toStdString(), Bytes(tableText(',')));
+  const std::string csv = scheme_
+                              ? SavedCsv(*views_.at(scheme_ - 1), SavedCsvStyle(CurrentLanguage()),
+                                         model_->concealedRow())
+                              : std::string();
+  const FileStatus status = WriteOutputFile(QFile::encodeName(path).toStdString(), Bytes(csv));
   if (status.ok()) return true;
   reportFailure(QString::fromStdString(FileStatusMessage(status, CurrentLanguage())));
   return false;

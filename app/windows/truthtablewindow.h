@@ -9,6 +9,7 @@
 #include <string>
 
 #include "circuit/schemes.h"
+#include "core/language.h"
 #include "learning/truth_table_view.h"
 
 class QAction;
@@ -26,7 +27,9 @@ class TruthTableModel;
 /// and the truth table of the scheme shown there (StudentView). It highlights the row of the
 /// current state and keeps it in view, marks the rows reached since the scheme was selected and
 /// counts them; a switch hides the rows in which the enables switch the circuit off. Ctrl+C
-/// copies the table as tab-separated text, "Сохранить…" writes it as CSV.
+/// copies the table as tab-separated text, "Сохранить…" writes it as CSV (SavedCsvStyle). A line
+/// parts the inputs from the outputs. While a question of "Проверь себя" is open, the outputs of
+/// its row read "?" in the window, the copy and the file, and every row is shown.
 class TfrmTruthTable : public QWidget {
   Q_OBJECT
 
@@ -38,12 +41,16 @@ class TfrmTruthTable : public QWidget {
   /// Shows the window, beside the main window the first time; raises it when already shown.
   void open();
   /// The whole table, header row first, fields separated by `separator`: ',' gives the CSV of
-  /// `kvir-cli table N --csv`. Empty while no scheme is shown.
+  /// `kvir-cli table N --csv`, but for the outputs of an open question's row. Empty while no
+  /// scheme is shown.
   std::string tableText(char separator) const;
   /// Writes the CSV to `path` through the program's file writer, ".csv" added to a name without
   /// an extension, as the save dialog adds it; a name with another extension is refused. On
   /// failure says so in a message box and returns false, leaving no partial file.
   bool save(const QString& path);
+  /// Whether a question of "Проверь себя" is open (asked and not checked) on the shown scheme:
+  /// its row's outputs are concealed, and the row follows the question.
+  void setQuestionOpen(bool open);
 
  public slots:
   void copyTable();
@@ -63,6 +70,8 @@ class TfrmTruthTable : public QWidget {
   /// Shows the main window's scheme afresh: its table, the rows reached, the current row.
   void refresh();
   void hideSwitchedOff(bool hide);
+  /// Hides the switched-off rows as the student chose, unless a question is open.
+  void applyHiding();
   void showCurrent();
   void showCount();
   void fitBesideMain();
@@ -83,6 +92,8 @@ class TfrmTruthTable : public QWidget {
   bool stale_ = true;     ///< the main window changed while this one was hidden
   bool placed_ = false;   ///< placed beside the main window once
   bool hideOff_ = false;  ///< the student's choice to hide the switched-off rows
+  bool questionOpen_ = false;
+  Language viewsLanguage_ = Language::kRussian;  ///< the language of the headers in views_
 };
 
 /// Where a window of `size` goes beside the window `main` within `available`: to its right when

@@ -87,6 +87,22 @@ QByteArray CsvOf(int n) {
   return RunCli({QStringLiteral("table"), QString::number(n), QStringLiteral("--csv")});
 }
 
+/// The file the window saves in Russian: led by a byte-order mark, separated by ';'.
+QByteArray SavedCsvOf(int n) {
+  return "\xEF\xBB\xBF" +
+         RunCli({QStringLiteral("table"), QString::number(n), QStringLiteral("--csv"),
+                 QStringLiteral("--separator"), QStringLiteral(";")});
+}
+
+/// The lines of `text`, each split at `separator`.
+QList<QStringList> Cells(const QString& text, QChar separator) {
+  QList<QStringList> rows;
+  for (const QString& line : text.split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+    rows << line.split(separator);
+  }
+  return rows;
+}
+
 /// The main window with its truth-table window open on scheme n.
 struct OpenTable : ShownMainWindow {
   explicit OpenTable(int n = 1) {
@@ -106,6 +122,12 @@ struct OpenTable : ShownMainWindow {
   }
   QTableView* view() const { return table->findChild<QTableView*>(QStringLiteral("tblTruth")); }
   QAbstractItemModel* model() const { return view()->model(); }
+  /// Makes the main window the active one again, as a click on it would, for its keys. (Its
+  /// window handle counts as active while the table, its child window, is.)
+  void activateMain() {
+    window.activateWindow();
+    QTRY_VERIFY(QApplication::activeWindow() == &window);
+  }
   QString count() const { return table->findChild<QLabel*>(QStringLiteral("lblCount"))->text(); }
   QCheckBox* hideSwitch() const {
     return table->findChild<QCheckBox*>(QStringLiteral("chkHideOff"));
@@ -148,11 +170,9 @@ struct OpenTable : ShownMainWindow {
     return true;
   }
   int columnOf(const std::string& name) {
-    const Scheme& scheme = set.scheme(placedScheme());
     for (int c = 0; c < model()->columnCount(); ++c) {
-      const std::string label = model()->headerData(c, Qt::Horizontal).toString().toStdString();
-      // Labels may repeat between an input and an output: find the one whose role matches.
-      if (label == scheme.At(name).label && (c < inputCount()) == scheme.At(name).is_button) {
+      if (model()->headerData(c, Qt::Horizontal, TruthTableModel::kNameRole).toString() ==
+          QString::fromStdString(name)) {
         return c;
       }
     }
@@ -161,6 +181,18 @@ struct OpenTable : ShownMainWindow {
   int inputCount() {
     const Scheme& scheme = set.scheme(placedScheme());
     return static_cast<int>(scheme.buttons.size());
+  }
+  /// The output cells of the shown row `row`, as the window shows them.
+  QStringList outputsOf(int row) {
+    QStringList cells;
+    for (int c = inputCount(); c < model()->columnCount(); ++c) {
+      cells << model()->index(row, c).data().toString();
+    }
+    return cells;
+  }
+  int currentShown() const {
+    const QList<int> rows = rowsWith(TruthTableModel::kCurrentRole);
+    return rows.size() == 1 ? rows.front() : -1;
   }
   bool currentInView() const {
     const QList<int> current = rowsWith(TruthTableModel::kCurrentRole);
@@ -197,6 +229,9 @@ class TestTruthTable : public QObject {
   void saveToAPipeWhoseReaderStopsSaysSo();
   void hideSwitch_data();
   void hideSwitch();
+  void openQuestionsRowReadsQuestionMarks();
+  void savedCsvSuitsTheLanguagesSpreadsheet();
+  void dividerPartsInputsFromOutputs();
   void widensForAWiderScheme();
   void placeBeside_data();
   void placeBeside();
@@ -348,7 +383,102 @@ void TestTruthTable::saveWritesTheCsv() {
   QVERIFY(open.table->save(path));
   QFile file(path);
   QVERIFY(file.open(QIODevice::ReadOnly));
-  QCOMPARE(file.readAll(), CsvOf(13));
+  QCOMPARE(file.readAll(), SavedCsvOf(13));
+}
+
+// In English the headers' groups are English and the file is plain CSV, as kvir-cli --lang en
+// prints it.
+void TestTruthTable::savedCsvSuitsTheLanguagesSpreadsheet() {
+  OpenTable open(16);
+  QVERIFY(open.tableShown);
+  SetLanguage(Language::kEnglish);
+  QTRY_COMPARE(open.model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("btn.1"));
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("t16.csv"));
+  const bool saved = open.table->save(path);
+  SetLanguage(Language::kRussian);
+  QVERIFY(saved);
+  QFile file(path);
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(file.readAll(),
+           RunCli({QStringLiteral("--lang"), QStringLiteral("en"), QStringLiteral("table"),
+                   QStringLiteral("16"), QStringLiteral("--csv")}));
+  QTRY_COMPARE(open.model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("кн.1"));
+}
+
+// The line stands in the first output column only, in the cells and in the header.
+void TestTruthTable::dividerPartsInputsFromOutputs() {
+  OpenTable open(13);
+  QVERIFY(open.tableShown);
+  for (int c = 0; c < open.model()->columnCount(); ++c) {
+    const bool first = c == 6;  // after S1 S2 4 3 2 1
+    QCOMPARE(open.model()->index(0, c).data(TruthTableModel::kDividerRole).toBool(), first);
+    QCOMPARE(open.model()->headerData(c, Qt::Horizontal, TruthTableModel::kDividerRole).toBool(),
+             first);
+  }
+  QCOMPARE(open.model()->headerData(6, Qt::Horizontal).toString(), QStringLiteral("вых.0"));
+}
+
+// "Проверь себя" with the table open on scheme 11: while a question is open the outputs of its
+// row read "?" in the window, the copy and the file, wherever the question goes (a press, the
+// next question, the switch that hides rows); the check reveals them.
+void TestTruthTable::openQuestionsRowReadsQuestionMarks() {
+  OpenTable open(11);
+  QVERIFY(open.tableShown);
+  const QStringList concealed(8, QStringLiteral("?"));
+  open.activateMain();
+  QTest::keyClick(&open.window, Qt::Key_F9);
+  QCOMPARE(open.outputsOf(open.currentShown()), concealed);
+  open.pressWithMouse("IN02");
+  const int question = open.currentShown();
+  QVERIFY(question >= 0);
+  QCOMPARE(open.outputsOf(question), concealed);
+  for (int r = 0; r < open.model()->rowCount(); ++r) {
+    if (r != question) QVERIFY(!open.outputsOf(r).contains(QStringLiteral("?")));
+  }
+  // Ctrl+C in the table.
+  QGuiApplication::clipboard()->clear();
+  open.table->activateWindow();
+  QTRY_VERIFY(QApplication::activeWindow() == open.table);
+  QTest::keyClick(open.view(), Qt::Key_C, Qt::ControlModifier);
+  const QList<QStringList> copied = Cells(QGuiApplication::clipboard()->text(), QLatin1Char('\t'));
+  QCOMPARE(copied.size(), 65);
+  QCOMPARE(copied[question + 1].mid(6), concealed);
+  // The file.
+  QTemporaryDir dir;
+  QVERIFY(open.table->save(dir.filePath(QStringLiteral("q.csv"))));
+  QFile file(dir.filePath(QStringLiteral("q.csv")));
+  QVERIFY(file.open(QIODevice::ReadOnly));
+  QCOMPARE(Cells(QString::fromUtf8(file.readAll()), QLatin1Char(';'))[question + 1].mid(6),
+           concealed);
+
+  // The switch hides no row while the question is open: the hidden rows would tell.
+  open.hideSwitch()->setChecked(true);
+  QCOMPARE(open.model()->rowCount(), 64);
+  QVERIFY(!open.hideSwitch()->isEnabled());
+  QCOMPARE(open.currentShown(), question);
+  QCOMPARE(open.outputsOf(question), concealed);
+
+  // The next question: the old row reads again, the new one is concealed.
+  open.activateMain();
+  QTest::keyClick(&open.window, Qt::Key_N, Qt::ControlModifier);
+  const int next = open.currentShown();
+  QVERIFY(next >= 0 && next != question);
+  QVERIFY(!open.outputsOf(question).contains(QStringLiteral("?")));
+  QCOMPARE(open.outputsOf(next), concealed);
+  const QList<QStringList> copiedNext =
+      Cells(QString::fromStdString(open.table->tableText('\t')), QLatin1Char('\t'));
+  QCOMPARE(copiedNext[next + 1].mid(6), concealed);
+
+  // Enter checks: the outputs read, and the switch hides rows again.
+  QTest::keyClick(&open.window, Qt::Key_Return);
+  QVERIFY(open.hideSwitch()->isEnabled());
+  QCOMPARE(open.model()->rowCount(), 64 - 36);
+  const int checked = open.currentShown();
+  if (checked >= 0) QVERIFY(open.rowIsTheScheme(checked));
+  QVERIFY(!QString::fromStdString(open.table->tableText(',')).contains(QLatin1Char('?')));
+  QTest::keyClick(&open.window, Qt::Key_F9);  // the mode ends
+  QVERIFY(!QString::fromStdString(open.table->tableText(',')).contains(QLatin1Char('?')));
 }
 
 void TestTruthTable::failingSaveSaysSoAndLeavesNoFile_data() {
@@ -452,7 +582,7 @@ void TestTruthTable::saveNamesACsvFile() {
   if (saved) {
     QFile file(dir.filePath(written));
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), CsvOf(13));
+    QCOMPARE(file.readAll(), SavedCsvOf(13));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(),
              name.contains('/') ? 0 : 1);
   } else {
