@@ -136,4 +136,8 @@ std::string FormatTable(const TruthTableView& view, char separator) {
   return text;
 }
 
+std::string CsvField(const std::string& text, char separator) {
+  return Field(text, separator);
+}
+
 }  // namespace kvir

@@ -42,4 +42,8 @@ int CurrentRow(const TruthTableView& view, const Scheme& scheme);
 /// field holding the separator, a quote or a line break is quoted as CSV does (RFC 4180).
 std::string FormatTable(const TruthTableView& view, char separator);
 
+/// `text` as one field of a line whose fields `separator` separates: quoted as CSV does when it
+/// holds the separator, a quote or a line break.
+std::string CsvField(const std::string& text, char separator);
+
 }  // namespace kvir
