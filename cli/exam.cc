@@ -1,9 +1,10 @@
 #include "cli/exam.h"
 
 #include <algorithm>
-#include <fstream>
+#include <cstdio>
 #include <iterator>
 #include <limits>
+#include <memory>
 #include <stdexcept>
 
 #include "cli/args.h"
@@ -165,12 +166,15 @@ size_t Utf8Length(const std::string& text, size_t i) {
 }
 
 std::vector<std::string> ReadStudents(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
+  const std::unique_ptr<FILE, decltype(&fclose)> file(fopen(path.c_str(), "rb"), fclose);
   std::string bytes;
-  if (file) {
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+  char buffer[4096];
+  size_t read = 0;
+  while (file && bytes.size() <= kMaxStudentsFile &&
+         (read = fread(buffer, 1, sizeof buffer, file.get())) > 0) {
+    bytes.append(buffer, read);
   }
-  if (!file && !file.eof()) {
+  if (!file || ferror(file.get())) {
     throw Refused("--students: не удалось прочитать файл «" + path + "»");
   }
   if (bytes.size() > kMaxStudentsFile) {
