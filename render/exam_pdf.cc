@@ -3,6 +3,7 @@
 #include <cairo-pdf.h>
 #include <cairo.h>
 #include <fontconfig/fontconfig.h>
+#include <pango/pangocairo.h>
 
 #include <algorithm>
 #include <memory>
@@ -51,6 +52,9 @@ constexpr Words kEnglish = {"KVIR — worksheet", "Student: ",  "Name: ",    "Gr
 
 using Surface = std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)>;
 using Context = std::unique_ptr<cairo_t, decltype(&cairo_destroy)>;
+using Layout = std::unique_ptr<PangoLayout, decltype(&g_object_unref)>;
+using FontDescription =
+    std::unique_ptr<PangoFontDescription, decltype(&pango_font_description_free)>;
 
 cairo_status_t Append(void* closure, const unsigned char* data, unsigned int length) {
   auto* bytes = static_cast<std::vector<uint8_t>*>(closure);
@@ -128,69 +132,62 @@ class Worksheets {
     y_ = kMargin;
   }
 
-  void Font(double size, bool bold) {
-    cairo_select_font_face(cr_.get(), kFont, CAIRO_FONT_SLANT_NORMAL,
-                           bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
-    cairo_set_font_size(cr_.get(), size);
-  }
-
-  double Width(const std::string& text) {
-    cairo_text_extents_t extents;
-    cairo_text_extents(cr_.get(), text.c_str(), &extents);
-    return extents.x_advance;
-  }
-
-  // `text` broken into lines of at most kTextWidth at the present font, at spaces.
-  std::vector<std::string> Wrapped(const std::string& text) {
-    std::vector<std::string> lines;
-    std::string line;
-    size_t start = 0;
-    while (start <= text.size()) {
-      size_t end = text.find(' ', start);
-      if (end == std::string::npos) end = text.size();
-      const std::string word = text.substr(start, end - start);
-      const std::string longer = line.empty() ? word : line + " " + word;
-      if (!line.empty() && Width(longer) > kTextWidth) {
-        lines.push_back(line);
-        line = word;
-      } else {
-        line = longer;
-      }
-      start = end + 1;
+  // `text` laid out by pango in DejaVu Sans at `size` points, broken at words to `width` points
+  // (none when 0), right-to-left runs in their own order.
+  Layout Laid(const std::string& text, double size, bool bold, double width) {
+    Layout layout(pango_cairo_create_layout(cr_.get()), g_object_unref);
+    const FontDescription font(pango_font_description_new(), pango_font_description_free);
+    pango_font_description_set_family(font.get(), kFont);
+    pango_font_description_set_weight(font.get(), bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
+    pango_font_description_set_absolute_size(font.get(), size * PANGO_SCALE);
+    pango_layout_set_font_description(layout.get(), font.get());
+    if (width > 0) {
+      pango_layout_set_width(layout.get(), static_cast<int>(width * PANGO_SCALE));
+      pango_layout_set_wrap(layout.get(), PANGO_WRAP_WORD_CHAR);
     }
-    if (!line.empty()) lines.push_back(line);
-    return lines;
+    pango_layout_set_text(layout.get(), text.c_str(), -1);
+    return layout;
   }
 
-  void Show(const std::string& text, double x, double size) {
-    cairo_move_to(cr_.get(), x, y_ + size);
-    cairo_show_text(cr_.get(), text.c_str());
+  static double Height(const Layout& layout) {
+    int width = 0, height = 0;
+    pango_layout_get_size(layout.get(), &width, &height);
+    return static_cast<double>(height) / PANGO_SCALE;
+  }
+
+  static double Width(const Layout& layout) {
+    int width = 0, height = 0;
+    pango_layout_get_size(layout.get(), &width, &height);
+    return static_cast<double>(width) / PANGO_SCALE;
+  }
+
+  void Show(const Layout& layout, double x, double top) {
+    cairo_move_to(cr_.get(), x, top);
+    pango_cairo_show_layout(cr_.get(), layout.get());
   }
 
   void Title(const std::string& text) {
-    Font(kTitleSize, true);
-    Show(text, kMargin, kTitleSize);
-    y_ += kTitleSize * kLineGap * 1.5;
+    const Layout layout = Laid(text, kTitleSize, true, kTextWidth);
+    Show(layout, kMargin, y_);
+    y_ += Height(layout) + kTitleSize * 0.6;
   }
 
   void Line(const std::string& text) {
-    Font(kBodySize, false);
-    Show(text, kMargin, kBodySize);
-    y_ += kBodySize * kLineGap * 1.6;
+    const Layout layout = Laid(text, kBodySize, false, kTextWidth);
+    Show(layout, kMargin, y_);
+    y_ += Height(layout) + kBodySize * 0.6;
   }
 
   double ParagraphHeight(const std::string& text, double size) {
-    Font(size, false);
-    return static_cast<double>(Wrapped(text).size()) * size * kLineGap;
+    return Height(Laid(text, size, false, kTextWidth));
   }
 
+  // A paragraph whole on one page: on the next when it does not fit.
   void Paragraph(const std::string& text, double size) {
-    Font(size, false);
-    for (const std::string& line : Wrapped(text)) {
-      if (y_ + size * kLineGap > kPageHeight - kMargin) NewPage(), Font(size, false);
-      Show(line, kMargin, size);
-      y_ += size * kLineGap;
-    }
+    const Layout layout = Laid(text, size, false, kTextWidth);
+    if (y_ + Height(layout) > kPageHeight - kMargin) NewPage();
+    Show(layout, kMargin, y_);
+    y_ += Height(layout);
   }
 
   // The answers offered, one a line: "а) Y3".
@@ -222,11 +219,11 @@ class Worksheets {
     DrawPicture(picture, scale);
     if (q.kind == ExamKind::kRows) DrawTable(q);
     for (const std::string& choice : choices) Paragraph(choice, kBodySize);
-    y_ += kAnswerRoom - kBodySize;
-    Font(kBodySize, false);
-    Show(std::string(words_.answer) + "_____________________________________________", kMargin,
-         kBodySize);
-    y_ += kBodySize + kQuestionGap;
+    y_ += kAnswerRoom - kBodySize * kLineGap;
+    const Layout answer =
+        Laid(std::string(words_.answer) + std::string(45, '_'), kBodySize, false, 0);
+    Show(answer, kMargin, y_);
+    y_ += Height(answer) + kQuestionGap;
   }
 
   void DrawPicture(const Picture& picture, double scale) {
@@ -246,30 +243,26 @@ class Worksheets {
     const double number_width = 28;
     const double cell = std::min(30.0, (kTextWidth - number_width) / q.columns.size());
     const double size = std::min(9.0, cell * 0.45);
-    Font(size, false);
     cairo_set_line_width(cr_.get(), 0.5);
-    const auto put = [&](const std::string& text, double x, double top) {
-      cairo_move_to(cr_.get(), x + (cell - Width(text)) / 2, top + kCellHeight * 0.7);
-      cairo_show_text(cr_.get(), text.c_str());
+    const auto put = [&](const std::string& text, double x, double top, double width) {
+      const Layout layout = Laid(text, size, false, 0);
+      Show(layout, x + (width - Width(layout)) / 2, top + (kCellHeight - Height(layout)) / 2);
     };
     for (size_t r = 0; r <= q.rows.size(); ++r) {
       const double top = y_ + kCellHeight * static_cast<double>(r);
-      if (r > 0) {
-        cairo_move_to(cr_.get(), kMargin, top + kCellHeight * 0.7);
-        cairo_show_text(cr_.get(), std::to_string(q.first_row + r - 1).c_str());
-      }
+      if (r > 0) put(std::to_string(q.first_row + r - 1), kMargin, top, number_width - 4);
       for (size_t c = 0; c < q.columns.size(); ++c) {
         const double x = kMargin + number_width + cell * static_cast<double>(c);
         cairo_rectangle(cr_.get(), x, top, cell, kCellHeight);
         cairo_stroke(cr_.get());
         if (r == 0) {
-          put(q.columns[c], x, top);
+          put(q.columns[c], x, top, cell);
           continue;
         }
         const bool blank = std::any_of(q.blanks.begin(), q.blanks.end(), [&](const BlankCell& b) {
           return b.row == r - 1 && b.column == c;
         });
-        if (!blank) put(std::to_string(q.rows[r - 1][c]), x, top);
+        if (!blank) put(std::to_string(q.rows[r - 1][c]), x, top, cell);
       }
     }
     y_ += kCellHeight * static_cast<double>(q.rows.size() + 1) + 8;
@@ -295,6 +288,7 @@ std::vector<uint8_t> ExamWorksheetPdf(std::span<const ExamVariant> variants, Lan
 }
 
 void ReleaseWorksheetFonts() {
+  pango_cairo_font_map_set_default(nullptr);
   cairo_debug_reset_static_data();
   FcFini();
 }
