@@ -219,6 +219,7 @@ class ExamMaker {
     PoseState(q, view, unique[PickBelow(random_, unique.size())]);
     const Scheme& scheme = set_.scheme(q.scheme);
     q.answer = InputAnswer(scheme, q.inputs);
+    q.asks_button = scheme.def().mode == InputMode::kOneHot;
     std::vector<std::string> others;
     for (const ViewRow& row : view.rows) {
       std::vector<LabelLevel> inputs;
@@ -367,7 +368,7 @@ std::string ExamPrompt(const ExamQuestion& q, Language language) {
                  : "Какие уровни на выходах " + JoinLabels(q.outputs, ", ") +
                        "? Запишите их цифрами подряд в этом порядке.");
     case ExamKind::kInputs: {
-      const bool one_button = q.answer.find('=') == std::string::npos;
+      const bool one_button = q.asks_button;
       const std::string given = FormatLevels(q.outputs);
       if (en) {
         return scheme + "The outputs show " + given + ". " +

@@ -66,6 +66,9 @@ struct ExamQuestion {
   std::vector<std::string> press_labels;  ///< the same buttons by the labels the drawing prints
   std::vector<LabelLevel> inputs;   ///< the state's enable and data inputs, in the table's order
   std::vector<LabelLevel> outputs;  ///< the state's outputs, in the table's order
+  /// kInputs: whether the answer is one button (a scheme that sets one input at a time) rather
+  /// than the levels of every input.
+  bool asks_button = false;
   /// kInputs, kScheme: the answers offered, the right one among them.
   std::vector<std::string> choices;
   size_t right_choice = 0;
