@@ -9,12 +9,14 @@
 #include "circuit/schemes.h"
 #include "cli/args.h"
 #include "cli/command_table.h"
+#include "cli/exam.h"
 #include "cli/legend.h"
 #include "cli/options.h"
 #include "cli/session.h"
 #include "cli/truth_table.h"
 #include "io/error_texts.h"
 #include "io/output_file.h"
+#include "render/exam_pdf.h"
 #include "render/handout.h"
 #include "render/loaders.h"
 #include "render/panel_image.h"
@@ -182,6 +184,16 @@ void Render(const Request& request, std::ostream& out) {
   }
 }
 
+void Exam(const Request& request, std::ostream& out) {
+  const ExamOrder order = ParseExamOrder(request.words, request.line.language);
+  // kvir-cli draws no text after this: the fonts a worksheet loaded are let go, written or not.
+  struct FontRelease {
+    ~FontRelease() { ReleaseWorksheetFonts(); }
+  } release;
+  WriteExamFiles(order);
+  out << order.path << '\n' << KeyPath(order.path) << '\n';
+}
+
 void Version(const Request&, std::ostream& out) {
   out << kVersion << '\n';
 }
@@ -222,6 +234,13 @@ constexpr Command kCommands[] = {
      .options = {"--crop", "--title", "--clear-view", "--zoom"},
      .help = "панель схемы 820 × 665 в файл PNG",
      .run = Render},
+    {.name = "exam",
+     .operands = Operands::kOwnOptions,
+     .help = "вопросы для Moodle (XML), GIFT или листы PDF и ключ ФАЙЛ-key.csv:\n"
+             "--format moodle|gift|pdf [--schemes 1-16]\n"
+             "[--kinds outputs,inputs,rows,scheme] [--count N] [--seed S]\n"
+             "[--students ФАЙЛ] (по варианту на каждое имя в файле)",
+     .run = Exam},
     {.name = "--help", .alias = "-h", .run = Help},
     {.name = "--version", .run = Version},
 };

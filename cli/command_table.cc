@@ -22,6 +22,8 @@ std::string_view Synopsis(Operands operands) {
       return " N [КНОПКА …]";
     case Operands::kSchemeButtonsAndFile:
       return " N [КНОПКА …] -o ФАЙЛ";
+    case Operands::kOwnOptions:
+      return " ПАРАМЕТРЫ -o ФАЙЛ";
   }
   return "";
 }
@@ -72,6 +74,7 @@ std::string TakeOutputPath(Args& words) {
 // Throws UsageError unless `words` hold the command and the operands `operands` asks for; the
 // buttons are checked later, against the scheme.
 void RequireOperands(Operands operands, const Args& words) {
+  if (operands == Operands::kOwnOptions) return;
   if (operands == Operands::kNone) {
     if (words.size() > 1) {
       throw UsageError(words[0] + ": лишние аргументы: команда не принимает аргументов");

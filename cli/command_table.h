@@ -20,6 +20,7 @@ enum class Operands {
   kScheme,                ///< "N": a scheme number and nothing more
   kSchemeAndButtons,      ///< "N [КНОПКА …]": a scheme number, then the buttons to press
   kSchemeButtonsAndFile,  ///< "N [КНОПКА …] -o ФАЙЛ": the same, and the file to write
+  kOwnOptions,  ///< "ПАРАМЕТРЫ -o ФАЙЛ": options the command's function reads itself
 };
 
 /// A command line checked against its command's row, as the command's function gets it.

@@ -199,4 +199,8 @@ std::string SavedCsv(const TruthTableView& view, CsvStyle style, int concealed) 
          FormatTable(view, style.separator, concealed);
 }
 
+std::string CsvField(const std::string& text, char separator) {
+  return Field(text, separator);
+}
+
 }  // namespace kvir

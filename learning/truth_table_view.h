@@ -71,4 +71,8 @@ CsvStyle SavedCsvStyle(Language language);
 /// The CSV file the window saves: FormatTable in `style`, after the mark if it has one.
 std::string SavedCsv(const TruthTableView& view, CsvStyle style, int concealed = -1);
 
+/// `text` as one field of a line whose fields `separator` separates: quoted as CSV does when it
+/// holds the separator, a quote or a line break.
+std::string CsvField(const std::string& text, char separator);
+
 }  // namespace kvir

@@ -8,12 +8,14 @@ set -euo pipefail
 run_packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-tools-dev qt6-l10n-tools libpng-dev zlib1g-dev fonts-dejavu-core
+  libcairo2-dev libpango1.0-dev
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils libx11-dev xdotool
   clang libclang-rt-dev time
   dpkg-dev file desktop-file-utils appstream man-db lintian
+  python3 poppler-utils
 )
 
 packages=("${run_packages[@]}")
@@ -29,6 +31,8 @@ for p in "${packages[@]}"; do
     missing+=("$p")
   fi
 done
+# The GIFT check's parser comes from the npm registry; a node that brings its own npm will do.
+if [ "${1:-run}" = test ] && ! command -v npm >/dev/null 2>&1; then missing+=(npm); fi
 [ ${#missing[@]} -eq 0 ] && exit 0
 
 echo "Installing: ${missing[*]}"

@@ -189,6 +189,10 @@ a button Timing: it times schemes 1-9 and appends the results to that file
         <source>Обычный размер</source>
         <translation>Actual Size</translation>
     </message>
+    <message>
+        <source>Для преподавателя…</source>
+        <translation>For the Teacher…</translation>
+    </message>
 </context>
 <context>
     <name>kvir::PanelExport</name>
@@ -245,6 +249,85 @@ a button Timing: it times schemes 1-9 and appends the results to that file
     <message>
         <source>kvir: настройки не прочитаны: файл «%1» больше 1 МиБ; программа начинает с настроек по умолчанию и не сохраняет их</source>
         <translation>kvir: settings not read: the file &quot;%1&quot; is larger than 1 MiB; the program starts with the default settings and does not save them</translation>
+    </message>
+</context>
+<context>
+    <name>kvir::TeacherDialog</name>
+    <message>
+        <source>Moodle XML</source>
+        <translation>Moodle XML</translation>
+    </message>
+    <message>
+        <source>GIFT</source>
+        <translation>GIFT</translation>
+    </message>
+    <message>
+        <source>Листы PDF</source>
+        <translation>PDF worksheets</translation>
+    </message>
+    <message>
+        <source>KVIR - Для преподавателя</source>
+        <translation>KVIR - For the Teacher</translation>
+    </message>
+    <message>
+        <source>Схемы:</source>
+        <translation>Schemes:</translation>
+    </message>
+    <message>
+        <source>выходы</source>
+        <translation>outputs</translation>
+    </message>
+    <message>
+        <source>входы</source>
+        <translation>inputs</translation>
+    </message>
+    <message>
+        <source>строки</source>
+        <translation>table rows</translation>
+    </message>
+    <message>
+        <source>какая схема</source>
+        <translation>which scheme</translation>
+    </message>
+    <message>
+        <source>Вопросы:</source>
+        <translation>Questions:</translation>
+    </message>
+    <message>
+        <source>Число вопросов:</source>
+        <translation>Number of questions:</translation>
+    </message>
+    <message>
+        <source>Зерно:</source>
+        <translation>Seed:</translation>
+    </message>
+    <message>
+        <source>Выбрать…</source>
+        <translation>Choose…</translation>
+    </message>
+    <message>
+        <source>Список студентов:</source>
+        <translation>Student list:</translation>
+    </message>
+    <message>
+        <source>Формат:</source>
+        <translation>Format:</translation>
+    </message>
+    <message>
+        <source>Файл:</source>
+        <translation>File:</translation>
+    </message>
+    <message>
+        <source>Список студентов</source>
+        <translation>Student List</translation>
+    </message>
+    <message>
+        <source>Текст (*.txt);;Все файлы (*)</source>
+        <translation>Text (*.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Сохранить вопросы</source>
+        <translation>Save Questions</translation>
     </message>
 </context>
 <context>

@@ -36,6 +36,7 @@ enum class PanelAction {
   kZoomIn,        ///< the whole window one zoom level larger
   kZoomOut,       ///< the whole window one zoom level smaller
   kZoomReset,     ///< the whole window back at 100 %
+  kTeacher,       ///< the teacher's dialog: question banks and worksheets with their keys
 };
 
 /// One action: its text in the menu (in Russian, translated in the context "kvir::PanelActions")
@@ -98,6 +99,9 @@ inline constexpr std::array kPanelActions = {
     PanelActionRow{PanelAction::kZoomReset,
                    QT_TRANSLATE_NOOP("kvir::PanelActions", "Обычный размер"),
                    QKeySequence::UnknownKey, "Ctrl+0"},
+    PanelActionRow{PanelAction::kTeacher,
+                   QT_TRANSLATE_NOOP("kvir::PanelActions", "Для преподавателя…"),
+                   QKeySequence::UnknownKey, "Ctrl+Shift+E"},
 };
 
 /// The shortcut of a row.

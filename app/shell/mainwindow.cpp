@@ -27,6 +27,7 @@
 #include "app/windows/aboutwindow.h"
 #include "app/windows/helpwindow.h"
 #include "app/windows/panelexport.h"
+#include "app/windows/teacherdialog.h"
 #include "app/windows/truthtablewindow.h"
 #include "circuit/scheme_texts.h"
 #include "render/pixel_allocator.h"
@@ -192,6 +193,7 @@ void Tfrm00::createActions() {
   actions_->bind(PanelAction::kZoomIn, [this] { setZoom(StepZoom(zoom_, 1)); });
   actions_->bind(PanelAction::kZoomOut, [this] { setZoom(StepZoom(zoom_, -1)); });
   actions_->bind(PanelAction::kZoomReset, [this] { setZoom(kPlainZoom); });
+  actions_->bind(PanelAction::kTeacher, [this] { TeacherDialog(this).exec(); });
   actions_->attach(panels_[0]);
   modes_ = new LearningModes(*actions_, panels_, this);
   connect(modes_, &LearningModes::modelFailed, this, &Tfrm00::reportModelFailure);

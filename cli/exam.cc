@@ -1,0 +1,309 @@
+#include "cli/exam.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <iterator>
+#include <limits>
+#include <memory>
+#include <stdexcept>
+
+#include "cli/args.h"
+#include "io/error_texts.h"
+#include "io/output_file.h"
+#include "learning/exam_formats.h"
+#include "render/exam_pdf.h"
+#include "render/exam_pictures.h"
+
+namespace kvir {
+namespace {
+
+constexpr std::string_view kCommand = "exam: ";
+constexpr size_t kMaxStudentsFile = 1 << 20;
+constexpr size_t kMaxStudents = 1000;
+// Questions in all variants together: a set large enough for any course, small enough to write.
+constexpr long kMaxQuestionsInAll = 20000;
+constexpr int kMoodlePictureZoom = 100;
+
+struct FormatRow {
+  std::string_view name;
+  ExamFormat format;
+  std::string_view extensions;  ///< the file's accepted extensions, ", " between them
+};
+constexpr FormatRow kFormats[] = {
+    {"moodle", ExamFormat::kMoodle, ".xml"},
+    {"gift", ExamFormat::kGift, ".gift, .txt"},
+    {"pdf", ExamFormat::kPdf, ".pdf"},
+};
+
+UsageError Refused(const std::string& what) {
+  return UsageError(std::string(kCommand) + what);
+}
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  size_t start = 0;
+  for (size_t end; (end = text.find(separator, start)) != std::string::npos; start = end + 1) {
+    parts.push_back(text.substr(start, end - start));
+  }
+  parts.push_back(text.substr(start));
+  return parts;
+}
+
+std::vector<int> ParseSchemes(const std::string& text) {
+  std::vector<int> schemes;
+  for (const std::string& part : Split(text, ',')) {
+    const size_t dash = part.find('-');
+    const int first = ParseSchemeNumber(part.substr(0, dash));
+    const int last = dash == std::string::npos ? first : ParseSchemeNumber(part.substr(dash + 1));
+    if (last < first) throw Refused("--schemes: «" + part + "»: первая схема больше последней");
+    for (int n = first; n <= last; ++n) {
+      if (std::find(schemes.begin(), schemes.end(), n) == schemes.end()) schemes.push_back(n);
+    }
+  }
+  return schemes;
+}
+
+std::string KindList() {
+  std::string list;
+  for (const std::string_view name : kExamKindNames) {
+    list += (list.empty() ? "" : ", ") + std::string(name);
+  }
+  return list;
+}
+
+std::vector<ExamKind> ParseKinds(const std::string& text) {
+  std::vector<ExamKind> kinds;
+  for (const std::string& part : Split(text, ',')) {
+    const std::optional<ExamKind> kind = ParseExamKind(part);
+    if (!kind) {
+      throw Refused("--kinds: вид вопроса «" + part + "» не поддерживается: ожидается " +
+                    KindList());
+    }
+    if (std::find(kinds.begin(), kinds.end(), *kind) == kinds.end()) kinds.push_back(*kind);
+  }
+  return kinds;
+}
+
+// A whole number of at most `max`; nothing for any other text.
+std::optional<uint64_t> ParseWhole(const std::string& text, uint64_t max) {
+  if (text.empty() || text.size() > 20 ||
+      text.find_first_not_of("0123456789") != std::string::npos) {
+    return std::nullopt;
+  }
+  uint64_t value = 0;
+  for (const char c : text) {
+    const uint64_t digit = static_cast<uint64_t>(c - '0');
+    if (value > (max - digit) / 10) return std::nullopt;
+    value = value * 10 + digit;
+  }
+  return value;
+}
+
+int ParseCount(const std::string& text) {
+  const std::optional<uint64_t> count = ParseWhole(text, kMaxExamQuestions);
+  if (!count || *count == 0) {
+    throw Refused("--count: число вопросов «" + text + "» недопустимо: ожидается число от 1 до " +
+                  std::to_string(kMaxExamQuestions));
+  }
+  return static_cast<int>(*count);
+}
+
+uint64_t ParseSeed(const std::string& text) {
+  const std::optional<uint64_t> seed = ParseWhole(text, std::numeric_limits<uint64_t>::max());
+  if (!seed) {
+    throw Refused("--seed: «" + text + "» недопустимо: ожидается целое число от 0 до " +
+                  std::to_string(std::numeric_limits<uint64_t>::max()));
+  }
+  return *seed;
+}
+
+const FormatRow& ParseFormat(const std::string& text) {
+  for (const FormatRow& row : kFormats) {
+    if (row.name == text) return row;
+  }
+  throw Refused("--format: формат «" + text +
+                "» не поддерживается: ожидается moodle, gift или pdf");
+}
+
+std::string LowerExtension(const std::string& path) {
+  const size_t slash = path.rfind('/');
+  const size_t dot = path.rfind('.');
+  if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
+  std::string extension = path.substr(dot);
+  for (char& c : extension) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  return extension;
+}
+
+void RequireExtension(const FormatRow& format, const std::string& path) {
+  const std::string extension = LowerExtension(path);
+  for (const std::string& accepted : Split(std::string(format.extensions), ',')) {
+    const std::string trimmed = accepted.substr(accepted.find('.'));
+    if (!extension.empty() && extension == trimmed) return;
+  }
+  throw Refused("файл «" + path + "»: для формата " + std::string(format.name) +
+                " ожидается расширение " + std::string(format.extensions));
+}
+
+// The length of the UTF-8 sequence `text` starts with at `i`, or 0 where it is not one.
+size_t Utf8Length(const std::string& text, size_t i) {
+  const auto byte = [&](size_t k) { return static_cast<uint8_t>(text[k]); };
+  const uint8_t lead = byte(i);
+  const size_t length = lead < 0x80                    ? 1
+                        : lead >= 0xC2 && lead <= 0xDF ? 2
+                        : lead >= 0xE0 && lead <= 0xEF ? 3
+                        : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                       : 0;
+  if (length == 0 || i + length > text.size()) return 0;
+  for (size_t k = 1; k < length; ++k) {
+    if ((byte(i + k) & 0xC0) != 0x80) return 0;
+  }
+  const uint32_t second = byte(i + 1);
+  if (length == 3 && ((lead == 0xE0 && second < 0xA0) || (lead == 0xED && second >= 0xA0)))
+    return 0;
+  if (length == 4 && ((lead == 0xF0 && second < 0x90) || (lead == 0xF4 && second >= 0x90)))
+    return 0;
+  return length;
+}
+
+std::vector<std::string> ReadStudents(const std::string& path) {
+  const std::unique_ptr<FILE, decltype(&fclose)> file(fopen(path.c_str(), "rb"), fclose);
+  std::string bytes;
+  char buffer[4096];
+  size_t read = 0;
+  while (file && bytes.size() <= kMaxStudentsFile &&
+         (read = fread(buffer, 1, sizeof buffer, file.get())) > 0) {
+    bytes.append(buffer, read);
+  }
+  if (!file || ferror(file.get())) {
+    throw Refused("--students: не удалось прочитать файл «" + path + "»");
+  }
+  if (bytes.size() > kMaxStudentsFile) {
+    throw Refused("--students: файл «" + path + "» больше 1 МиБ");
+  }
+  return ParseStudentNames(bytes);
+}
+
+std::string Trimmed(const std::string& line) {
+  const size_t first = line.find_first_not_of(" \t\r");
+  if (first == std::string::npos) return {};
+  return line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
+}
+
+}  // namespace
+
+std::vector<std::string> ParseStudentNames(const std::string& bytes) {
+  std::vector<std::string> names;
+  const std::vector<std::string> lines = Split(bytes, '\n');
+  for (size_t l = 0; l < lines.size(); ++l) {
+    const std::string where = "--students: строка " + std::to_string(l + 1) + ": ";
+    const std::string name = Trimmed(lines[l]);
+    for (size_t i = 0; i < name.size();) {
+      const size_t length = Utf8Length(name, i);
+      if (length == 0) throw Refused(where + "текст не в кодировке UTF-8");
+      if (length == 1 && (static_cast<uint8_t>(name[i]) < 0x20 || name[i] == 0x7F)) {
+        throw Refused(where + "управляющий символ в имени");
+      }
+      i += length;
+    }
+    if (name.empty()) continue;
+    if (std::find(names.begin(), names.end(), name) != names.end()) {
+      throw Refused(where + "имя «" + name + "» уже встречалось");
+    }
+    names.push_back(name);
+    if (names.size() > kMaxStudents) {
+      throw Refused("--students: больше " + std::to_string(kMaxStudents) + " имён");
+    }
+  }
+  if (names.empty()) throw Refused("--students: в файле нет ни одного имени");
+  return names;
+}
+
+ExamOrder ParseExamOrder(const std::vector<std::string>& words, Language language) {
+  ExamOrder order;
+  order.settings.language = language;
+  order.settings.schemes = ParseSchemes("1-16");
+  order.settings.kinds = {ExamKind::kOutputs, ExamKind::kInputs, ExamKind::kRows,
+                          ExamKind::kScheme};
+  const FormatRow* format = nullptr;
+  for (size_t i = 1; i < words.size(); i += 2) {
+    const std::string& option = words[i];
+    static constexpr std::string_view kOptions[] = {"--schemes",  "--kinds",  "--count", "--seed",
+                                                    "--students", "--format", "-o"};
+    if (std::find(std::begin(kOptions), std::end(kOptions), option) == std::end(kOptions)) {
+      throw Refused("лишний аргумент «" + option +
+                    "»: допустимы --schemes, --kinds, --count, --seed, --students, --format, -o");
+    }
+    if (i + 1 == words.size() || words[i + 1].empty()) {
+      throw Refused(option + ": не указано значение");
+    }
+    const std::string& value = words[i + 1];
+    if (option == "--schemes") order.settings.schemes = ParseSchemes(value);
+    if (option == "--kinds") order.settings.kinds = ParseKinds(value);
+    if (option == "--count") order.settings.count = ParseCount(value);
+    if (option == "--seed") order.settings.seed = ParseSeed(value);
+    if (option == "--students") order.students = ReadStudents(value);
+    if (option == "--format") format = &ParseFormat(value);
+    if (option == "-o") order.path = value;
+  }
+  if (format == nullptr) throw Refused("не указан формат: добавьте --format moodle, gift или pdf");
+  order.format = format->format;
+  if (order.path.empty()) throw Refused("не указан файл: добавьте -o ФАЙЛ");
+  if (WritesStandardOutput(order.path)) {
+    throw Refused("файл «" + order.path +
+                  "»: вопросы и ключ пишутся в файлы, не в стандартный вывод");
+  }
+  RequireExtension(*format, order.path);
+  RequireExtension(*format, WrittenFileName(order.path));
+  const long variants = std::max<long>(1, static_cast<long>(order.students.size()));
+  if (variants * order.settings.count > kMaxQuestionsInAll) {
+    throw Refused("вопросов во всех вариантах больше " + std::to_string(kMaxQuestionsInAll) +
+                  ": уменьшите --count или список студентов");
+  }
+  return order;
+}
+
+std::string KeyPath(const std::string& path) {
+  const std::string extension = LowerExtension(path);
+  return path.substr(0, path.size() - extension.size()) + "-key.csv";
+}
+
+std::vector<uint8_t> ExamFileBytes(const ExamOrder& order,
+                                   const std::vector<ExamVariant>& variants) {
+  const Language language = order.settings.language;
+  std::string text;
+  switch (order.format) {
+    case ExamFormat::kMoodle:
+      text = MoodleXml(variants, language, [](const ExamQuestion& q, bool answered) {
+        return ExamPng(q, answered ? ExamPictureUse::kAnswer : ExamPictureUse::kQuestion,
+                       kMoodlePictureZoom);
+      });
+      break;
+    case ExamFormat::kGift:
+      text = GiftText(variants, language);
+      break;
+    case ExamFormat::kPdf:
+      return ExamWorksheetPdf(variants, language);
+  }
+  return std::vector<uint8_t>(text.begin(), text.end());
+}
+
+void WriteExamFiles(const ExamOrder& order) {
+  std::vector<ExamVariant> variants;
+  if (order.students.empty()) variants.push_back(MakeExamVariant(order.settings, ""));
+  for (const std::string& student : order.students) {
+    variants.push_back(MakeExamVariant(order.settings, student));
+  }
+  const std::vector<uint8_t> bytes = ExamFileBytes(order, variants);
+  const std::string key = ExamKeyCsv(variants);
+  const Language language = order.settings.language;
+  for (const auto& [path, content] :
+       {std::pair(order.path, std::span<const uint8_t>(bytes)),
+        std::pair(
+            KeyPath(order.path),
+            std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(key.data()), key.size()))}) {
+    const FileStatus status = WriteOutputFile(path, content);
+    if (!status.ok()) throw std::runtime_error(FileStatusMessage(status, language));
+  }
+}
+
+}  // namespace kvir

@@ -1,0 +1,169 @@
+// `kvir-cli exam` as a teacher runs it: bad arguments refused in one line, the same file from the
+// same seed, and a key whose answers are what `kvir-cli state` prints for the same presses.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/cli/cli_run.h"
+
+namespace kvir {
+namespace {
+
+using clitest::CliRun;
+using clitest::Invoke;
+using clitest::TempFolder;
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::istringstream in(text);
+  for (std::string part; std::getline(in, part, separator);) parts.push_back(part);
+  return parts;
+}
+
+TEST(CliExamTest, BadArgumentsGetOneLineAndStatus2) {
+  TempFolder dir;
+  const std::string out = dir.path() + "bank.xml";
+  const std::string names = dir.path() + "names.txt";
+  const struct {
+    std::vector<std::string> args;
+    std::string message;
+  } kCases[] = {
+      {{"--schemes", "0"}, "номер схемы «0» недопустим: ожидается число от 1 до 16"},
+      {{"--schemes", "5-3"}, "exam: --schemes: «5-3»: первая схема больше последней"},
+      {{"--kinds", "outputs,colours"}, "exam: --kinds: вид вопроса «colours» не поддерживается"},
+      {{"--count", "0"},
+       "exam: --count: число вопросов «0» недопустимо: ожидается число от 1 до 500"},
+      {{"--count", "1000000"}, "exam: --count: число вопросов «1000000» недопустимо"},
+      {{"--seed", "-1"}, "exam: --seed: «-1» недопустимо"},
+      {{"--students", dir.path() + "absent.txt"}, "exam: --students: не удалось прочитать файл"},
+      {{"--students", dir.path()}, "exam: --students: не удалось прочитать файл"},
+      {{"--students", names}, "exam: --students: строка 2: имя «Иванов» уже встречалось"},
+      {{"--colour", "red"}, "exam: лишний аргумент «--colour»"},
+      {{"--count"}, "exam: --count: не указано значение"},
+  };
+  WriteFile(names, "Иванов\nИванов\n");
+  for (const auto& c : kCases) {
+    std::vector<std::string> args = {"exam", "--format", "moodle", "-o", out};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const CliRun run = Invoke(args);
+    EXPECT_EQ(run.status, 2) << c.message;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(out)) << c.message;
+  }
+  const struct {
+    std::vector<std::string> args;
+    std::string message;
+  } kFiles[] = {
+      {{"exam", "-o", out}, "exam: не указан формат"},
+      {{"exam", "--format", "pdf", "-o", out}, "для формата pdf ожидается расширение .pdf"},
+      {{"exam", "--format", "moodle", "-o", "-"}, "не в стандартный вывод"},
+      {{"exam", "--format", "word", "-o", out}, "формат «word» не поддерживается"},
+  };
+  for (const auto& c : kFiles) {
+    const CliRun run = Invoke(c.args);
+    EXPECT_EQ(run.status, 2) << c.message;
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+  }
+}
+
+TEST(CliExamTest, StudentsFileRefusesWhatIsNotAListOfNames) {
+  TempFolder dir;
+  const std::string names = dir.path() + "names.txt";
+  const struct {
+    std::string bytes, message;
+  } kCases[] = {
+      {"", "в файле нет ни одного имени"},
+      {"\n  \n", "в файле нет ни одного имени"},
+      {"Петров\n\xff\xfe\n", "строка 2: текст не в кодировке UTF-8"},
+      {"Пет\x01ров\n", "строка 1: управляющий символ в имени"},
+  };
+  for (const auto& c : kCases) {
+    WriteFile(names, c.bytes);
+    const CliRun run =
+        Invoke({"exam", "--students", names, "--format", "gift", "-o", dir.path() + "bank.gift"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+  }
+}
+
+// The levels `kvir-cli state N PRESSES --labels` prints for scheme n's outputs, as "LABEL=LEVEL".
+std::multiset<std::string> StateOutputs(const std::string& scheme, const std::string& presses) {
+  const std::vector<std::string> header = Split(Invoke("table " + scheme).lines().at(0), ' ');
+  std::set<std::string> outputs;
+  for (const std::string& name : header) {
+    if (name.starts_with("IN")) continue;
+    outputs.insert(name);
+  }
+  const std::string command = "state " + scheme + " " + presses;
+  const std::vector<std::string> names = Invoke(command).lines();
+  const std::vector<std::string> labels = Invoke(command + " --labels").lines();
+  EXPECT_EQ(names.size(), labels.size());
+  std::multiset<std::string> pairs;
+  for (size_t i = 0; i < names.size() && i < labels.size(); ++i) {
+    const std::vector<std::string> named = Split(names[i], ' ');
+    const std::vector<std::string> labelled = Split(labels[i], ' ');
+    if (outputs.contains(named.at(0))) pairs.insert(labelled.at(0) + "=" + labelled.at(1));
+  }
+  return pairs;
+}
+
+TEST(CliExamTest, SameSeedSameBytesAndTheKeyIsTheEnginesState) {
+  TempFolder dir;
+  const std::vector<std::string> args = {"exam",
+                                         "--count",
+                                         "8",
+                                         "--seed",
+                                         "7",
+                                         "--kinds",
+                                         "outputs,inputs",
+                                         "--format",
+                                         "moodle",
+                                         "-o",
+                                         dir.path() + "bank.xml"};
+  const CliRun first = Invoke(args);
+  ASSERT_EQ(first.status, 0) << first.err;
+  EXPECT_EQ(first.out, dir.path() + "bank.xml\n" + dir.path() + "bank-key.csv\n");
+  const std::string bank = ReadFile(dir.path() + "bank.xml");
+  const std::string key = ReadFile(dir.path() + "bank-key.csv");
+  ASSERT_EQ(Invoke(args).status, 0);
+  EXPECT_EQ(ReadFile(dir.path() + "bank.xml"), bank);
+  EXPECT_EQ(ReadFile(dir.path() + "bank-key.csv"), key);
+
+  const std::vector<std::string> rows = Split(key, '\n');
+  ASSERT_EQ(rows.size(), 9u);
+  EXPECT_EQ(rows[0], "student,question,kind,scheme,buttons,answer");
+  int checked = 0;
+  for (size_t r = 1; r < rows.size(); ++r) {
+    const std::vector<std::string> fields = Split(rows[r], ',');
+    ASSERT_EQ(fields.size(), 6u) << rows[r];
+    if (fields[2] != "outputs") continue;
+    const std::vector<std::string> answer = Split(fields[5], ' ');
+    EXPECT_EQ(std::multiset<std::string>(answer.begin(), answer.end()),
+              StateOutputs(fields[3], fields[4]))
+        << rows[r];
+    ++checked;
+  }
+  EXPECT_EQ(checked, 4);
+}
+
+}  // namespace
+}  // namespace kvir

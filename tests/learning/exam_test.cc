@@ -1,0 +1,145 @@
+// Exam questions without a window: drawn the same from the same seed, one variant per student,
+// every answer what the press engine gives, and the key as CSV.
+
+#include "learning/exam.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "circuit/scheme_set.h"
+#include "circuit/scheme_texts.h"
+#include "learning/exam_formats.h"
+
+namespace kvir {
+namespace {
+
+ExamSettings AllKinds(int count, uint64_t seed) {
+  ExamSettings settings;
+  for (int n = 1; n <= kSchemeCount; ++n) settings.schemes.push_back(n);
+  settings.kinds = {ExamKind::kOutputs, ExamKind::kInputs, ExamKind::kRows, ExamKind::kScheme};
+  settings.count = count;
+  settings.seed = seed;
+  return settings;
+}
+
+// What scheme n shows after `presses` from its initial state: every label with its level.
+std::vector<LabelLevel> EngineLevels(int n, const std::vector<std::string>& presses, Role role) {
+  SchemeSet set;
+  HeadlessHost host;
+  Scheme& scheme = set.scheme(n);
+  kSchemeTable[n - 1].build(scheme);
+  SelectScheme(set, host, static_cast<uint8_t>(n));
+  for (const std::string& name : presses) kSchemeTable[n - 1].press(scheme, scheme.At(name));
+  std::vector<LabelLevel> levels;
+  for (const Indicator& ind : scheme.indicators()) {
+    if (ind.role == role || (role == Role::kInput && ind.role == Role::kEnable)) {
+      levels.push_back({ind.label, ind.Tag});
+    }
+  }
+  FreeSchemes(set);
+  return levels;
+}
+
+std::multiset<std::string> Pairs(std::span<const LabelLevel> levels) {
+  std::multiset<std::string> pairs;
+  for (const LabelLevel& l : levels) pairs.insert(l.label + "=" + std::to_string(l.level));
+  return pairs;
+}
+
+TEST(ExamTest, PickBelowIsTheSameOnEveryMachine) {
+  // mt19937 and seed_seq are defined to the bit by the C++ standard; so is PickBelow on them.
+  std::mt19937 random = ExamRandom(7, "");
+  std::vector<size_t> picks;
+  for (int i = 0; i < 8; ++i) picks.push_back(PickBelow(random, 16));
+  std::mt19937 again = ExamRandom(7, "");
+  for (size_t pick : picks) EXPECT_EQ(PickBelow(again, 16), pick);
+  std::mt19937 other = ExamRandom(7, "Иванов");
+  std::vector<size_t> other_picks;
+  for (int i = 0; i < 8; ++i) other_picks.push_back(PickBelow(other, 16));
+  EXPECT_NE(picks, other_picks);
+}
+
+TEST(ExamTest, SameSeedAndStudentGiveTheSameQuestions) {
+  const ExamSettings settings = AllKinds(8, 7);
+  const std::vector<ExamVariant> a = {MakeExamVariant(settings, "A"),
+                                      MakeExamVariant(settings, "B")};
+  const std::vector<ExamVariant> b = {MakeExamVariant(settings, "A"),
+                                      MakeExamVariant(settings, "B")};
+  EXPECT_EQ(ExamKeyCsv(a), ExamKeyCsv(b));
+  EXPECT_NE(ExamKeyCsv(std::span(a).first(1)).substr(46),
+            ExamKeyCsv(std::span(a).last(1)).substr(46));
+}
+
+// Every kind on every scheme: the state's levels are the engine's after the key's presses, and
+// each answer is among what the question offers.
+TEST(ExamTest, AnswersAreWhatThePressEngineShows) {
+  for (int n = 1; n <= kSchemeCount; ++n) {
+    ExamSettings settings = AllKinds(4, static_cast<uint64_t>(n));
+    settings.schemes = {n};
+    for (const ExamQuestion& q : MakeExamVariant(settings, "").questions) {
+      SCOPED_TRACE("scheme " + std::to_string(n) + ", " + std::string(ExamKindName(q.kind)));
+      switch (q.kind) {
+        case ExamKind::kOutputs:
+        case ExamKind::kInputs:
+          EXPECT_EQ(Pairs(q.outputs), Pairs(EngineLevels(n, q.presses, Role::kOutput)));
+          EXPECT_EQ(Pairs(q.inputs), Pairs(EngineLevels(n, q.presses, Role::kInput)));
+          if (q.kind == ExamKind::kOutputs) {
+            EXPECT_EQ(q.answer, FormatLevels(q.outputs));
+            ASSERT_EQ(q.typed_answer.size(), q.outputs.size());
+          } else {
+            ASSERT_LT(q.right_choice, q.choices.size());
+            EXPECT_EQ(q.choices[q.right_choice], q.answer);
+            EXPECT_EQ(std::set(q.choices.begin(), q.choices.end()).size(), q.choices.size());
+          }
+          break;
+        case ExamKind::kRows:
+          ASSERT_FALSE(q.blanks.empty());
+          for (size_t b = 0; b < q.blanks.size(); ++b) {
+            EXPECT_EQ(q.typed_answer[b], '0' + q.rows[q.blanks[b].row][q.blanks[b].column]);
+          }
+          break;
+        case ExamKind::kScheme:
+          EXPECT_TRUE(q.presses.empty());
+          EXPECT_EQ(q.choices.size(), 4u);
+          EXPECT_EQ(q.answer, SchemeTitle(n, Language::kRussian));
+          break;
+      }
+    }
+  }
+}
+
+TEST(ExamTest, KeyQuotesNamesAsCsvDoes) {
+  ExamSettings settings = AllKinds(1, 1);
+  settings.kinds = {ExamKind::kOutputs};
+  settings.schemes = {1};
+  const std::vector<ExamVariant> variants = {MakeExamVariant(settings, "O'Brien, \"Bob\"")};
+  const std::string key = ExamKeyCsv(variants);
+  EXPECT_TRUE(key.starts_with(
+      "student,question,kind,scheme,buttons,answer\n\"O'Brien, \"\"Bob\"\"\",1,outputs,1,"))
+      << key;
+}
+
+TEST(ExamFormatsTest, EscapesAndEncodes) {
+  const struct {
+    std::string_view text, xml, gift;
+  } kCases[] = {
+      {"a<b>&\"c'", "a&lt;b&gt;&amp;&quot;c&apos;", "a<b>&\"c'"},
+      {"X0=1 {~#:}\\", "X0=1 {~#:}\\", "X0\\=1 \\{\\~\\#\\:\\}\\\\"},
+      {"שלום Ē", "שלום Ē", "שלום Ē"},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(XmlEscaped(c.text), c.xml);
+    EXPECT_EQ(GiftEscaped(c.text), c.gift);
+  }
+  const struct {
+    std::string_view bytes, base64;
+  } kBase64[] = {{"", ""}, {"f", "Zg=="}, {"fo", "Zm8="}, {"foo", "Zm9v"}, {"foob", "Zm9vYg=="}};
+  for (const auto& c : kBase64) {
+    EXPECT_EQ(Base64(std::span(reinterpret_cast<const uint8_t*>(c.bytes.data()), c.bytes.size())),
+              c.base64);
+  }
+}
+
+}  // namespace
+}  // namespace kvir
