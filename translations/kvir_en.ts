@@ -189,6 +189,14 @@ a button Timing: it times schemes 1-9 and appends the results to that file
         <source>Обычный размер</source>
         <translation>Actual Size</translation>
     </message>
+    <message>
+        <source>Копировать рисунок для отчёта</source>
+        <translation>Copy picture for a report</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок для отчёта…</source>
+        <translation>Save picture for a report…</translation>
+    </message>
 </context>
 <context>
     <name>kvir::PanelExport</name>
@@ -219,6 +227,10 @@ a button Timing: it times schemes 1-9 and appends the results to that file
     <message>
         <source>Рисунок не напечатан: принтер «%1» не принял задание.</source>
         <translation>The picture was not printed: the printer &quot;%1&quot; did not accept the job.</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок для отчёта</source>
+        <translation>Save the picture for a report</translation>
     </message>
 </context>
 <context>
