@@ -31,7 +31,7 @@ class PanelExport : public QObject {
   /// Puts the picture for a report on the clipboard.
   void copyReport(const PanelPictures& panel);
 
-  /// Asks for a file (offering PictureFileName in the folder last saved in) and saves there.
+  /// Asks for a file (offering PictureFileName in SaveFolder()) and saves there.
   void save(const PanelPictures& panel);
   /// Writes the panel to `path` as PNG; false (after the message box) when that failed.
   bool saveTo(const PanelPictures& panel, const QString& path);
