@@ -154,12 +154,9 @@ void Table(const Request& request, std::ostream& out) {
 
 // The picture a render writes: the whole panel, or trimmed, or trimmed under its title.
 Picture RenderedPicture(const PanelPictures& pictures, const CommandLine& line) {
-  const Picture panel = ComposePanel(pictures);
-  const bool title = line.Has("--title");
-  if (!title && !line.Has("--crop")) return panel;
-  const Picture cropped = Crop(panel, CropRect(pictures));
-  if (!title) return cropped;
-  return StackAbove(LoadTitlePicture(pictures, line.language), cropped);
+  if (line.Has("--title")) return TitledPanel(pictures, line.language);
+  if (line.Has("--crop")) return CroppedPanel(pictures);
+  return ComposePanel(pictures);
 }
 
 void Render(const Request& request, std::ostream& out) {

@@ -7,6 +7,7 @@
 #include "circuit/names.h"
 #include "render/loaders.h"
 #include "render/panel_geometry.h"
+#include "render/panel_image.h"
 
 namespace kvir {
 
@@ -63,6 +64,14 @@ Picture LoadTitlePicture(const PanelPictures& pictures, Language language) {
                        std::to_string(shape.width));
   }
   return strip;
+}
+
+Picture CroppedPanel(const PanelPictures& pictures) {
+  return Crop(ComposePanel(pictures), CropRect(pictures));
+}
+
+Picture TitledPanel(const PanelPictures& pictures, Language language) {
+  return StackAbove(LoadTitlePicture(pictures, language), CroppedPanel(pictures));
 }
 
 std::string PictureFileName(const Scheme& scheme) {

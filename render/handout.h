@@ -29,6 +29,14 @@ std::string TitlePictureName(int n, Language language);
 /// The scheme's title strip in the pictures' style, as wide as CropRect, decoded as RGB.
 Picture LoadTitlePicture(const PanelPictures& pictures, Language language);
 
+/// The panel composed (ComposePanel) and trimmed to CropRect: what `kvir-cli render --crop`
+/// writes.
+Picture CroppedPanel(const PanelPictures& pictures);
+
+/// CroppedPanel under the scheme's title strip in `language`: the picture for a report, what
+/// `kvir-cli render --title` writes.
+Picture TitledPanel(const PanelPictures& pictures, Language language);
+
 /// The name a saved picture of the scheme's present state is offered under: "kvir-", the
 /// two-digit scheme number, then "-" and the label of each pressed input button in the scheme's
 /// button order, then ".png": "kvir-01-Y3.png", "kvir-16-S-1-3-5.png", "kvir-06.png".

@@ -15,6 +15,11 @@ PanelPictures::PanelPictures(Scheme& scheme, PictureStyle style)
   picture_.Tag = scheme.number();
 }
 
+PanelPictures::PanelPictures(PanelPictures& shown, PictureStyle style)
+    : PanelPictures(shown.scheme(), style) {
+  DecodeAsShownIn(shown);
+}
+
 void PanelPictures::LoadSchemePicture() {
   kvir::LoadSchemePicture(picture_, style_);
 }
@@ -32,9 +37,13 @@ void PanelPictures::OnDraw(const Indicator& indicator) {
 void PanelPictures::Restyle(PictureStyle style) {
   style_ = style;
   PlacePicture(picture_, StyledPictureRect(scheme().def(), style));
-  if (!picture_.picture.empty()) LoadSchemePicture();
+  DecodeAsShownIn(*this);
+}
+
+void PanelPictures::DecodeAsShownIn(const PanelPictures& source) {
+  if (!source.picture_.picture.empty()) LoadSchemePicture();
   for (size_t i = 0; i < scheme().indicators().size(); ++i) {
-    if (!shown_[i].empty()) DecodeIndicator(i);
+    if (!source.shown_[i].empty()) DecodeIndicator(i);
   }
 }
 

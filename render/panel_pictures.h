@@ -22,6 +22,10 @@ class PanelPictures : public AttachedObserver {
   /// Nothing decoded yet: no scheme picture, no indicator picture; the control at the place of
   /// `style`.
   explicit PanelPictures(Scheme& scheme, PictureStyle style = {});
+  /// What `shown` shows, in `style`: its scheme picture once it has one and each indicator it
+  /// has drawn, decoded at the level of the indicator's cell; a sharper picture of the same state.
+  /// Hears the scheme like any other, so it must end before `shown` does.
+  PanelPictures(PanelPictures& shown, PictureStyle style);
 
   const Scheme& scheme() const { return AttachedObserver::scheme(); }
   Scheme& scheme() { return AttachedObserver::scheme(); }
@@ -50,6 +54,8 @@ class PanelPictures : public AttachedObserver {
 
  private:
   void DecodeIndicator(size_t index);
+  /// Decodes in the present style whatever `source` (of the same scheme, maybe this) shows.
+  void DecodeAsShownIn(const PanelPictures& source);
 
   PictureStyle style_;
   PictureControl picture_;

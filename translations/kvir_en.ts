@@ -193,6 +193,14 @@ a button Timing: it times schemes 1-9 and appends the results to that file
         <source>Для преподавателя…</source>
         <translation>For the Teacher…</translation>
     </message>
+    <message>
+        <source>Копировать рисунок для отчёта</source>
+        <translation>Copy picture for a report</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок для отчёта…</source>
+        <translation>Save picture for a report…</translation>
+    </message>
 </context>
 <context>
     <name>kvir::PanelExport</name>
@@ -223,6 +231,10 @@ a button Timing: it times schemes 1-9 and appends the results to that file
     <message>
         <source>Рисунок не напечатан: принтер «%1» не принял задание.</source>
         <translation>The picture was not printed: the printer &quot;%1&quot; did not accept the job.</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок для отчёта</source>
+        <translation>Save the picture for a report</translation>
     </message>
 </context>
 <context>

@@ -21,7 +21,9 @@ enum class PanelAction {
   kTruthTable,    ///< the truth-table window of the shown scheme
   kAboutScheme,   ///< the "О схеме" window of the shown scheme
   kCopyPicture,   ///< the shown panel to the clipboard, as an image
+  kCopyReport,    ///< the shown scheme picture under its title to the clipboard, for a report
   kSavePicture,   ///< the shown panel to a PNG file
+  kSaveReport,    ///< the shown scheme picture under its title to a PNG file, for a report
   kPrintPicture,  ///< the shown panel on paper or in a PDF file, under the scheme's title
   kLanguage,      ///< Russian to English and back, at once and for the next starts
   kClearView,     ///< the clear view's switch
@@ -62,9 +64,15 @@ inline constexpr std::array kPanelActions = {
     PanelActionRow{PanelAction::kCopyPicture,
                    QT_TRANSLATE_NOOP("kvir::PanelActions", "Копировать рисунок"),
                    QKeySequence::Copy},
+    PanelActionRow{PanelAction::kCopyReport,
+                   QT_TRANSLATE_NOOP("kvir::PanelActions", "Копировать рисунок для отчёта"),
+                   QKeySequence::UnknownKey, "Ctrl+Shift+C"},
     PanelActionRow{PanelAction::kSavePicture,
                    QT_TRANSLATE_NOOP("kvir::PanelActions", "Сохранить рисунок…"),
                    QKeySequence::Save},
+    PanelActionRow{PanelAction::kSaveReport,
+                   QT_TRANSLATE_NOOP("kvir::PanelActions", "Сохранить рисунок для отчёта…"),
+                   QKeySequence::UnknownKey, "Ctrl+Shift+S"},
     PanelActionRow{PanelAction::kPrintPicture,
                    QT_TRANSLATE_NOOP("kvir::PanelActions", "Печать рисунка…"), QKeySequence::Print},
     // The same words in both languages, so that whoever cannot read one finds the other.

@@ -179,8 +179,14 @@ void Tfrm00::createActions() {
   actions_->bind(PanelAction::kSavePicture, [this] {
     withShownScheme([this](const PanelPictures& panel) { pictures_->save(panel); });
   });
+  actions_->bind(PanelAction::kCopyReport, [this] {
+    withShownScheme([this](const PanelPictures& panel) { pictures_->copyReport(panel); });
+  });
+  actions_->bind(PanelAction::kSaveReport, [this] {
+    withShownScheme([this](const PanelPictures& panel) { pictures_->saveReport(panel); });
+  });
   actions_->bind(PanelAction::kPrintPicture, [this] {
-    withShownScheme([this](const PanelPictures& panel) { pictures_->print(panel); });
+    withShownScheme([this](PanelPictures& panel) { pictures_->print(panel); });
   });
   actions_->bind(PanelAction::kLanguage, [] {
     SwitchLanguage(CurrentLanguage() == Language::kEnglish ? Language::kRussian
@@ -207,7 +213,7 @@ Scheme* Tfrm00::shownSchemeModel() const {
   return shown_ == 0 ? nullptr : &panels_[shown_ - 1]->scheme();
 }
 
-void Tfrm00::withShownScheme(const std::function<void(const PanelPictures&)>& run) {
+void Tfrm00::withShownScheme(const std::function<void(PanelPictures&)>& run) {
   if (shownSchemeModel() != nullptr) run(pictureSet_.pictures(shown_));
 }
 

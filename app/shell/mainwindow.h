@@ -123,7 +123,7 @@ class Tfrm00 : public QWidget, public SchemeHost {
   void retranslate();
   void createActions();
   /// Runs `run` on the shown scheme, if any.
-  void withShownScheme(const std::function<void(const PanelPictures&)>& run);
+  void withShownScheme(const std::function<void(PanelPictures&)>& run);
   void select(int n);
   /// Starts the record of reached states over on the scheme just selected.
   void restartReached();

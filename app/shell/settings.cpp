@@ -1,7 +1,9 @@
 #include "app/shell/settings.h"
 
 #include <sys/stat.h>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace kvir {
@@ -10,6 +12,7 @@ namespace {
 const QString kSettingsOrganisation = QStringLiteral("kvir");
 const QString kSettingsApplication = QStringLiteral("kvir");
 const QString kClearViewKey = QStringLiteral("clearView");
+const QString kSaveFolderKey = QStringLiteral("saveFolder");
 
 // The translation context of the texts below.
 constexpr char kContext[] = "kvir::Settings";
@@ -76,6 +79,30 @@ bool RememberedClearView() {
 void RememberClearView(bool on) {
   if (const std::unique_ptr<QSettings> settings = UserSettings()) {
     settings->setValue(kClearViewKey, on);
+  }
+}
+
+// Kept in the run as well, for when the settings cannot be kept.
+QString& SaveFolderOfThisRun() {
+  static QString folder;
+  return folder;
+}
+
+QString SaveFolder() {
+  QString folder = SaveFolderOfThisRun();
+  if (folder.isEmpty()) {
+    if (const std::unique_ptr<QSettings> settings = UserSettings()) {
+      folder = settings->value(kSaveFolderKey).toString();
+    }
+  }
+  return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::currentPath();
+}
+
+void RememberSaveFolder(const QString& savedFile) {
+  const QString folder = QFileInfo(savedFile).absolutePath();
+  SaveFolderOfThisRun() = folder;
+  if (const std::unique_ptr<QSettings> settings = UserSettings()) {
+    settings->setValue(kSaveFolderKey, folder);
   }
 }
 

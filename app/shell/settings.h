@@ -39,4 +39,12 @@ bool RememberedClearView();
 /// Keeps the clear view's state for the next starts.
 void RememberClearView(bool on);
 
+/// The folder every save dialog (pictures, truth tables, a PDF printed to a file) starts in: that
+/// of the last file any of them saved, in this run or an earlier one, while it is still a folder;
+/// else the working folder.
+QString SaveFolder();
+
+/// Keeps the folder of `savedFile`, a file just written, as SaveFolder(); for the next starts too.
+void RememberSaveFolder(const QString& savedFile);
+
 }  // namespace kvir

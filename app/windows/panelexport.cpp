@@ -7,6 +7,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
@@ -18,17 +19,17 @@
 
 #include "app/panel/panelpainter.h"
 #include "app/shell/language.h"
+#include "app/shell/settings.h"
 #include "circuit/scheme_texts.h"
 #include "io/error_texts.h"
 #include "io/output_file.h"
 #include "render/handout.h"
 #include "render/panel_image.h"
 #include "render/picture.h"
+#include "render/zoom.h"
 
 namespace kvir {
 namespace {
-
-constexpr qreal kTitlePoints = 14;
 
 QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -42,27 +43,38 @@ QString Cause(int error) {
   return QString::fromStdString(SystemErrorText(error, CurrentLanguage()));
 }
 
-// The title centred at the top of the printable area, the panel below it as large as fits,
-// keeping its proportions.
-bool PaintPage(QPagedPaintDevice& device, const QImage& panel, const QString& title) {
+// The picture as its own QImage.
+QImage ImageOf(const Picture& picture) {
+  return ImageOver(picture).convertToFormat(QImage::Format_RGB32);
+}
+
+// The picture for a report in `panel`'s style, in the windows' language.
+Picture ReportPicture(const PanelPictures& panel) {
+  return TitledPanel(panel, CurrentLanguage());
+}
+
+// The same, drawn from the pictures of the largest zoom, for paper: the title strip carries the
+// title, so the page needs no text of its own.
+QImage SharpReportImage(PanelPictures& panel) {
+  const PanelPictures sharp(panel, {.clear = panel.style().clear, .zoom = kZoomLevels.back()});
+  return ImageOf(ReportPicture(sharp));
+}
+
+// The picture across the printable area, as large as fits with its proportions kept, centred
+// at the top of the page; in a PDF file with every pixel kept (not as a JPEG).
+bool PaintPage(QPagedPaintDevice& device, const QImage& picture) {
   QPainter painter;
   if (!painter.begin(&device)) return false;
+  painter.setRenderHints(QPainter::SmoothPixmapTransform | QPainter::LosslessImageRendering);
   const QRect page = painter.viewport();
-  QFont font = painter.font();
-  font.setPointSizeF(kTitlePoints);
-  painter.setFont(font);
-  constexpr int kTitleFlags = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
-  const QRect heading = painter.boundingRect(page, kTitleFlags, title);
-  painter.drawText(heading, kTitleFlags, title);
-  const QRect area = page.adjusted(0, heading.height() * 3 / 2, 0, 0);
-  const QSize size = panel.size().scaled(area.size(), Qt::KeepAspectRatio);
+  const QSize size = picture.size().scaled(page.size(), Qt::KeepAspectRatio);
   painter.drawImage(
-      QRect(QPoint(area.left() + (area.width() - size.width()) / 2, area.top()), size), panel);
+      QRect(QPoint(page.left() + (page.width() - size.width()) / 2, page.top()), size), picture);
   return painter.end();
 }
 
 // The page as PDF bytes, laid out as `printer` is set up.
-QByteArray PdfOf(const QPrinter& printer, const QImage& panel, const QString& title) {
+QByteArray PdfOf(const QPrinter& printer, const QImage& picture, const QString& title) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
   {
@@ -71,7 +83,7 @@ QByteArray PdfOf(const QPrinter& printer, const QImage& panel, const QString& ti
     writer.setResolution(printer.resolution());
     writer.setTitle(title);
     writer.setCreator(QStringLiteral("KVIR"));
-    if (!PaintPage(writer, panel, title)) return {};
+    if (!PaintPage(writer, picture)) return {};
   }
   return buffer.data();
 }
@@ -84,6 +96,29 @@ std::span<const uint8_t> BytesOf(const QByteArray& bytes) {
   return {reinterpret_cast<const uint8_t*>(bytes.constData()), static_cast<size_t>(bytes.size())};
 }
 
+// The picture's file name with `ending` in place of ".png": "kvir-01-Y3" + ending.
+QString PictureFileNameEndingIn(const Scheme& scheme, const QString& ending) {
+  QString name = FromUtf8(PictureFileName(scheme));
+  name.chop(QStringLiteral(".png").size());
+  return name + ending;
+}
+
+// The name a picture for a report is offered under: "kvir-01-Y3-report.png".
+QString ReportFileName(const Scheme& scheme) {
+  return PictureFileNameEndingIn(scheme, QStringLiteral("-report.png"));
+}
+
+// Qt's print dialog offers a PDF file in the working or the home folder, named after the document
+// or not at all; it is offered in the folder of the last save instead, named after the document
+// or else as the picture is, with the printer left as it was.
+void OfferPdfInSaveFolder(QPrintDialog& dialog, const Scheme& scheme) {
+  auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+  if (file == nullptr) return;
+  QString name = QFileInfo(file->text()).fileName();
+  if (name.isEmpty()) name = PictureFileNameEndingIn(scheme, QStringLiteral(".pdf"));
+  file->setText(QDir(SaveFolder()).filePath(name));
+}
+
 }  // namespace
 
 PanelExport::PanelExport(QWidget* window) : QObject(window), window_(window) {}
@@ -92,62 +127,87 @@ void PanelExport::copy(const PanelPictures& panel) {
   QGuiApplication::clipboard()->setImage(PanelImage(panel));
 }
 
+void PanelExport::copyReport(const PanelPictures& panel) {
+  QGuiApplication::clipboard()->setImage(ImageOf(ReportPicture(panel)));
+}
+
 void PanelExport::save(const PanelPictures& panel) {
-  QFileDialog dialog(window_, tr("Сохранить рисунок схемы"),
-                     QDir(folder_.isEmpty() ? QDir::currentPath() : folder_)
-                         .filePath(FromUtf8(PictureFileName(panel.scheme()))),
+  askAndSave(tr("Сохранить рисунок схемы"), FromUtf8(PictureFileName(panel.scheme())),
+             [this, &panel](const QString& path) { return saveTo(panel, path); });
+}
+
+// The same composition and PNG encoder as `kvir-cli render`, through the same file writer.
+bool PanelExport::saveTo(const PanelPictures& panel, const QString& path) {
+  return isPngName(path) && writePng(ComposePanel(panel), path);
+}
+
+void PanelExport::saveReport(const PanelPictures& panel) {
+  askAndSave(tr("Сохранить рисунок для отчёта"), ReportFileName(panel.scheme()),
+             [this, &panel](const QString& path) { return saveReportTo(panel, path); });
+}
+
+bool PanelExport::saveReportTo(const PanelPictures& panel, const QString& path) {
+  return isPngName(path) && writePng(ReportPicture(panel), path);
+}
+
+void PanelExport::askAndSave(const QString& caption, const QString& offered,
+                             const std::function<bool(const QString&)>& saveTo) {
+  QFileDialog dialog(window_, caption, QDir(SaveFolder()).filePath(offered),
                      tr("Рисунки PNG (*.png)"));
   dialog.setObjectName(QStringLiteral("saveDialog"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(QStringLiteral("png"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   const QString path = dialog.selectedFiles().front();
-  if (saveTo(panel, path)) folder_ = QFileInfo(path).absolutePath();
+  if (saveTo(path)) RememberSaveFolder(path);
 }
 
-// The same composition and PNG encoder as `kvir-cli render`, through the same file writer.
-bool PanelExport::saveTo(const PanelPictures& panel, const QString& path) {
+bool PanelExport::isPngName(const QString& path) {
   const std::string name = QFile::encodeName(path).toStdString();
-  if (!IsPictureFileName(name) || !IsPictureFileName(WrittenFileName(name))) {
-    reportFailure(tr("Рисунок не сохранён в файл «%1»: рисунки сохраняются в формате PNG, "
-                     "с расширением .png.")
-                      .arg(path));
-    return false;
-  }
-  const std::vector<uint8_t> png = EncodePng(ComposePanel(panel));
-  const FileStatus status = WriteFile(path, png);
+  if (IsPictureFileName(name) && IsPictureFileName(WrittenFileName(name))) return true;
+  reportFailure(tr("Рисунок не сохранён в файл «%1»: рисунки сохраняются в формате PNG, "
+                   "с расширением .png.")
+                    .arg(path));
+  return false;
+}
+
+bool PanelExport::writePng(const Picture& picture, const QString& path) {
+  const FileStatus status = WriteFile(path, EncodePng(picture));
   if (status.ok()) return true;
   reportFailure(tr("Рисунок не сохранён в файл «%1»: %2.").arg(path, Cause(status.error())));
   return false;
 }
 
-void PanelExport::print(const PanelPictures& panel) {
+void PanelExport::print(PanelPictures& panel) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setDocName(Title(panel.scheme()));
   QPrintDialog dialog(&printer, window_);
   dialog.setObjectName(QStringLiteral("printDialog"));
+  OfferPdfInSaveFolder(dialog, panel.scheme());
   if (dialog.exec() != QDialog::Accepted) return;
   printOn(panel, printer);
 }
 
 // A PDF file is made in memory and then written as a saved picture is, so that a failure leaves
 // no part of it; a printer gets the page directly.
-bool PanelExport::printOn(const PanelPictures& panel, QPrinter& printer) {
-  const QImage image = PanelImage(panel);
-  const QString title = Title(panel.scheme());
+bool PanelExport::printOn(PanelPictures& panel, QPrinter& printer) {
+  const QImage image = SharpReportImage(panel);
   const QString file = printer.outputFileName();
   if (printer.outputFormat() == QPrinter::PdfFormat && !file.isEmpty()) {
-    const QByteArray pdf = PdfOf(printer, image, title);
+    const QByteArray pdf = PdfOf(printer, image, Title(panel.scheme()));
     if (pdf.isEmpty()) {
       reportFailure(tr("Рисунок не напечатан в файл «%1».").arg(file));
       return false;
     }
     const FileStatus status = WriteFile(file, BytesOf(pdf));
-    if (status.ok()) return true;
+    if (status.ok()) {
+      RememberSaveFolder(file);
+      return true;
+    }
     reportFailure(tr("Рисунок не напечатан в файл «%1»: %2.").arg(file, Cause(status.error())));
     return false;
   }
-  if (PaintPage(printer, image, title) && printer.printerState() != QPrinter::Error) return true;
+  if (PaintPage(printer, image) && printer.printerState() != QPrinter::Error) return true;
   reportFailure(
       tr("Рисунок не напечатан: принтер «%1» не принял задание.").arg(printer.printerName()));
   return false;

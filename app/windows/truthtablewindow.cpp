@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -22,6 +23,7 @@
 
 #include "app/shell/language.h"
 #include "app/shell/mainwindow.h"
+#include "app/shell/settings.h"
 #include "app/windows/truthtablemodel.h"
 #include "io/error_texts.h"
 #include "io/output_file.h"
@@ -344,13 +346,13 @@ void TfrmTruthTable::saveAs() {
   if (scheme_ == 0) return;
   const QString suggested =
       QStringLiteral("kvir-table-%1.csv").arg(scheme_, 2, 10, QLatin1Char('0'));
-  QFileDialog dialog(this, tr("Сохранить таблицу истинности"), suggested,
-                     tr("Таблицы CSV (*.csv)"));
+  QFileDialog dialog(this, tr("Сохранить таблицу истинности"),
+                     QDir(SaveFolder()).filePath(suggested), tr("Таблицы CSV (*.csv)"));
   dialog.setObjectName(QStringLiteral("saveDialog"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setDefaultSuffix(kTableSuffix);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  save(dialog.selectedFiles().front());
+  if (save(dialog.selectedFiles().front())) RememberSaveFolder(dialog.selectedFiles().front());
 }
 
 bool TfrmTruthTable::save(const QString& named) {

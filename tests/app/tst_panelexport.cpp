@@ -1,21 +1,28 @@
 // Pictures for lab reports: Ctrl+C copies the shown panel as an image, Ctrl+S saves the PNG that
-// `kvir-cli render` writes for the same state, Ctrl+P prints it; failures say so and leave no file.
+// `kvir-cli render` writes for the same state, Ctrl+Shift+C and Ctrl+Shift+S the same for
+// `kvir-cli render --title`, Ctrl+P prints it sharp; failures say so and leave no file; every
+// save dialog starts in the folder of the last save.
 
 #include <unistd.h>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 
 #include "app/panel/panelactions.h"
 #include "app/panel/panelpainter.h"
 #include "app/shell/language.h"
+#include "app/shell/settings.h"
 #include "app/windows/panelexport.h"
+#include "app/windows/truthtablewindow.h"
 #include "tests/app/app_test_util.h"
 
 using namespace kvir;
@@ -32,9 +39,30 @@ void ShowState(ShownMainWindow& shown, int n, const QStringList& buttons) {
 }
 
 // The key typed into whatever holds the focus, as a user types it.
-void TypeKey(QKeySequence::StandardKey key) {
-  const QKeyCombination combination = QKeySequence(key)[0];
+void TypeKey(const QKeySequence& key) {
+  const QKeyCombination combination = key[0];
   QTest::keyClick(QApplication::focusWidget(), combination.key(), combination.keyboardModifiers());
+}
+
+void TypeKey(QKeySequence::StandardKey key) {
+  TypeKey(QKeySequence(key));
+}
+
+// The next modal dialog of type D, once it is open: `look` sees it, then it is cancelled, or
+// accepted on `path` when one is given (a file dialog).
+template <typename D>
+void WhenAsked(QObject* context, std::function<void(D&)> look, const QString& path = {}) {
+  QTimer::singleShot(0, context, [look, path] {
+    auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
+    if (dialog == nullptr) return;
+    look(*dialog);
+    if (path.isEmpty()) {
+      dialog->reject();
+      return;
+    }
+    if (auto* files = qobject_cast<QFileDialog*>(dialog)) files->selectFile(path);
+    static_cast<QDialog*>(dialog)->accept();  // QFileDialog::accept, as its Save button does
+  });
 }
 
 PanelExport* PicturesOf(ShownMainWindow& shown) {
@@ -68,6 +96,11 @@ class TestPanelExport : public MainWindowTest {
   void copyPutsThePanelOnTheClipboard();
   void saveWritesTheRender_data() { states_data(); }
   void saveWritesTheRender();
+  void reports_data();
+  void copyReportPutsTheTitledRenderOnTheClipboard_data() { reports_data(); }
+  void copyReportPutsTheTitledRenderOnTheClipboard();
+  void saveReportWritesTheTitledRender_data() { reports_data(); }
+  void saveReportWritesTheTitledRender();
   void failingSaveSaysSoAndLeavesNoFile_data();
   void failingSaveSaysSoAndLeavesNoFile();
   void printsToAPdfFile();
@@ -75,6 +108,7 @@ class TestPanelExport : public MainWindowTest {
   void failingPrintSaysSoAndLeavesNoFile();
   void ctrlPOpensThePrintDialog();
   void menuListsThePictureActions();
+  void everySaveDialogStartsInTheLastSaveFolder();
 };
 
 // Schemes and presses: a state each family can be in, the starting ones included.
@@ -129,6 +163,88 @@ void TestPanelExport::saveWritesTheRender() {
   QCOMPARE(Contents(path), render);
 }
 
+// States with the window's view, zoom and language, and the kvir-cli options that say the same.
+void TestPanelExport::reports_data() {
+  QTest::addColumn<int>("scheme");
+  QTest::addColumn<QStringList>("buttons");
+  QTest::addColumn<bool>("clear");
+  QTest::addColumn<int>("zoom");
+  QTest::addColumn<Language>("language");
+  QTest::addColumn<QString>("fileName");
+  const Language ru = Language::kRussian;
+  const Language en = Language::kEnglish;
+  QTest::newRow("01 Y3") << 1 << QStringList{"IN03"} << false << 100 << ru
+                         << "kvir-01-Y3-report.png";
+  QTest::newRow("08 X1 X3, clear")
+      << 8 << QStringList{"IN01", "IN03"} << true << 100 << ru << "kvir-08-X1-X3-report.png";
+  QTest::newRow("10 5 V off, 150 %, English")
+      << 10 << QStringList{"IN05", "IN08"} << false << 150 << en << "kvir-10-5-report.png";
+  QTest::newRow("13 started, clear, 200 %")
+      << 13 << QStringList{} << true << 200 << ru << "kvir-13-S1-S2-report.png";
+  QTest::newRow("16 started, 300 %, English")
+      << 16 << QStringList{} << false << 300 << en << "kvir-16-S-1-3-5-report.png";
+}
+
+// The window set up as a row of reports_data says; the arguments of `kvir-cli render` for the
+// picture for a report in that state.
+QStringList SetUpReport(ShownMainWindow& shown) {
+  QFETCH(int, scheme);
+  QFETCH(QStringList, buttons);
+  QFETCH(bool, clear);
+  QFETCH(int, zoom);
+  QFETCH(Language, language);
+  shown.window.setClearView(clear);
+  shown.window.setZoom(zoom);
+  SetLanguage(language);
+  ShowState(shown, scheme, buttons);
+  QStringList arguments = buttons;
+  arguments << "--title"
+            << "--zoom" << QString::number(zoom);
+  if (clear) arguments << "--clear-view";
+  if (language == Language::kEnglish)
+    arguments << "--lang"
+              << "en";
+  return arguments;
+}
+
+void TestPanelExport::copyReportPutsTheTitledRenderOnTheClipboard() {
+  QFETCH(int, scheme);
+  if (shown().window.devicePixelRatioF() != 1) QSKIP("a screen of one device pixel per pixel only");
+  QVERIFY(shown().activate());
+  const QStringList render = SetUpReport(shown());
+  QApplication::clipboard()->clear();
+  TypeKey(QKeySequence(QStringLiteral("Ctrl+Shift+C")));
+  SetLanguage(Language::kRussian);
+  const QImage copied = QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32);
+  const QImage expected = CliRenderImage(scheme, render);
+  QVERIFY(!expected.isNull());
+  QCOMPARE(copied, expected);
+}
+
+// Ctrl+Shift+S offers the state's name for a report; the file is byte for byte the render's.
+void TestPanelExport::saveReportWritesTheTitledRender() {
+  QFETCH(int, scheme);
+  QFETCH(QString, fileName);
+  if (shown().window.devicePixelRatioF() != 1) QSKIP("a screen of one device pixel per pixel only");
+  QVERIFY(shown().activate());
+  const QStringList render = SetUpReport(shown());
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("report.png"));
+  QString offered;
+  WhenAsked<QFileDialog>(
+      &shown().window,
+      [&offered](QFileDialog& dialog) {
+        offered = QFileInfo(dialog.selectedFiles().value(0)).fileName();
+      },
+      path);
+  TypeKey(QKeySequence(QStringLiteral("Ctrl+Shift+S")));
+  SetLanguage(Language::kRussian);
+  QCOMPARE(offered, fileName);
+  const QByteArray expected = CliRenderPng(scheme, render);
+  QVERIFY(!expected.isEmpty());
+  QCOMPARE(Contents(path), expected);
+}
+
 void TestPanelExport::failingSaveSaysSoAndLeavesNoFile_data() {
   QTest::addColumn<QString>("name");  // in a fresh folder
   QTest::addColumn<Language>("language");
@@ -176,20 +292,30 @@ void TestPanelExport::failingSaveSaysSoAndLeavesNoFile() {
   QCOMPARE(QDir(dir.filePath(QStringLiteral("folder"))).isEmpty(), true);
 }
 
-// One page with the picture, written whole.
+// One page with the picture for a report drawn from the pictures at 300 %, whatever the window's
+// zoom, in the window's view; written whole.
 void TestPanelExport::printsToAPdfFile() {
+  shown().window.setClearView(true);
   ShowState(shown(), 9, {"IN02"});
   QTemporaryDir dir;
   QPrinter printer;
   PrintToFile(printer, dir.filePath(QStringLiteral("scheme.pdf")));
-  QVERIFY(PicturesOf(shown())->printOn(shown().shown(9), printer));
+  QVERIFY(PicturesOf(shown())->printOn(shown().pictures.pictures(9), printer));
   const QByteArray pdf = Contents(dir.filePath(QStringLiteral("scheme.pdf")));
   QVERIFY(pdf.startsWith("%PDF-"));
   QVERIFY(pdf.trimmed().endsWith("%%EOF"));
   const QString text = QString::fromLatin1(pdf);
   QCOMPARE(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page\\b"))), 1);
   QVERIFY(text.contains(QStringLiteral("/Subtype /Image")));
+  const QImage sharp = CliRenderImage(9, {"IN02", "--title", "--clear-view", "--zoom", "300"});
+  QVERIFY(!sharp.isNull());
+  QVERIFY2(text.contains(QStringLiteral("/Width %1").arg(sharp.width())) &&
+               text.contains(QStringLiteral("/Height %1").arg(sharp.height())),
+           "the page's picture is not the render at 300 %");
+  QVERIFY2(!text.contains(QStringLiteral("/DCTDecode")), "the picture is kept as a JPEG");
   QCOMPARE(Entries(dir), QStringList{QStringLiteral("scheme.pdf")});
+  QCOMPARE(SaveFolder(), dir.path());
+  shown().window.setClearView(false);
 }
 
 void TestPanelExport::failingPrintSaysSoAndLeavesNoFile_data() {
@@ -210,7 +336,7 @@ void TestPanelExport::failingPrintSaysSoAndLeavesNoFile() {
   PrintToFile(printer, dir.filePath(name));
   MessageSeen seen;
   CloseNextMessageBox(seen);
-  QVERIFY(!PicturesOf(shown())->printOn(shown().shown(1), printer));
+  QVERIFY(!PicturesOf(shown())->printOn(shown().pictures.pictures(1), printer));
   QCOMPARE(seen.icon, QMessageBox::Critical);
   QVERIFY2(seen.text.contains(dir.filePath(name)) && seen.text.contains(cause),
            qPrintable(seen.text));
@@ -237,9 +363,47 @@ void TestPanelExport::menuListsThePictureActions() {
   for (const QAction* action : shown().window.findChild<QMenu*>("panelMenu")->actions()) {
     shortcuts << action->shortcut().toString(QKeySequence::PortableText);
   }
-  for (const char* key : {"Ctrl+C", "Ctrl+S", "Ctrl+P"}) {
+  for (const char* key : {"Ctrl+C", "Ctrl+Shift+C", "Ctrl+S", "Ctrl+Shift+S", "Ctrl+P"}) {
     QVERIFY2(shortcuts.contains(QLatin1String(key)), key);
   }
+}
+
+// A picture saved in one folder: the report's, the truth table's and the print dialog's PDF file
+// are offered there, and the settings keep it for the next starts.
+void TestPanelExport::everySaveDialogStartsInTheLastSaveFolder() {
+  QTemporaryDir dir;
+  const QString folder = QFileInfo(dir.path()).canonicalFilePath();
+  WhenAsked<QFileDialog>(
+      &shown().window, [](QFileDialog&) {}, dir.filePath("saved.png"));
+  shown().action(PanelAction::kSavePicture)->trigger();
+  QVERIFY(QFileInfo::exists(dir.filePath("saved.png")));
+
+  QString reportFolder;
+  WhenAsked<QFileDialog>(&shown().window, [&reportFolder](QFileDialog& dialog) {
+    reportFolder = dialog.directory().canonicalPath();
+  });
+  shown().action(PanelAction::kSaveReport)->trigger();
+  QCOMPARE(reportFolder, folder);
+
+  QString pdf;
+  WhenAsked<QPrintDialog>(&shown().window, [&pdf](QPrintDialog& dialog) {
+    if (auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"))) pdf = file->text();
+  });
+  shown().action(PanelAction::kPrintPicture)->trigger();
+  QCOMPARE(QFileInfo(pdf).absoluteDir().canonicalPath(), folder);
+  QVERIFY2(pdf.endsWith(QLatin1String(".pdf")), qPrintable(pdf));
+
+  shown().window.showTruthTable();
+  auto* table = shown().window.findChild<TfrmTruthTable*>(QStringLiteral("frmTruthTable"));
+  QVERIFY(table != nullptr);
+  QString tableFolder;
+  WhenAsked<QFileDialog>(table, [&tableFolder](QFileDialog& dialog) {
+    tableFolder = dialog.directory().canonicalPath();
+  });
+  table->findChild<QPushButton*>(QStringLiteral("btnSave"))->click();
+  QCOMPARE(tableFolder, folder);
+
+  QCOMPARE(UserSettings()->value(QStringLiteral("saveFolder")).toString(), dir.path());
 }
 
 QTEST_MAIN(TestPanelExport)

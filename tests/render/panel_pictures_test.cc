@@ -7,6 +7,7 @@
 #include <string>
 
 #include "render/loaders.h"
+#include "render/panel_image.h"
 #include "render/panel_pictures.h"
 #include "tests/circuit/scheme_test_util.h"
 
@@ -91,6 +92,31 @@ TEST(PanelPicturesTest, RestyleDecodesWhatIsShownInTheNewStyle) {
   for (size_t i = 0; i < s.indicators().size(); ++i) {
     EXPECT_EQ(pictures.shown(i).width, 24) << s.indicators()[i].name;
   }
+}
+
+// A copy in another style shows the state its source shows as if it had heard the same presses
+// in that style, and gives the scheme back to its source when it ends.
+TEST(PanelPicturesTest, ACopyInAnotherStyleShowsTheSameState) {
+  const PictureStyle sharp = {.clear = true, .zoom = 300};
+  testing::BuiltSchemes window;
+  window.Select(10);
+  Scheme& s = window.Press(10, "IN05 IN08");
+  PanelPictures& shown = window.pictures.pictures(10);
+  shown.LoadSchemePicture();
+  testing::BuiltSchemes heard;
+  heard.pictures.Restyle(sharp);
+  heard.Select(10);
+  heard.Press(10, "IN05 IN08");
+  heard.pictures.pictures(10).LoadSchemePicture();
+  {
+    const PanelPictures copy(shown, sharp);
+    EXPECT_EQ(s.observer, &copy);
+    EXPECT_EQ(ComposePanel(copy).pixels, ComposePanel(heard.pictures.pictures(10)).pixels);
+    for (size_t i = 0; i < s.indicators().size(); ++i) {
+      EXPECT_EQ(copy.shown(i).empty(), shown.shown(i).empty()) << s.indicators()[i].name;
+    }
+  }
+  EXPECT_EQ(s.observer, &shown);
 }
 
 TEST(StartUpPicturesTest, EverySchemeHasItsPicture) {
