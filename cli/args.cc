@@ -4,8 +4,9 @@
 
 namespace kvir {
 
-std::string SchemeNumberRange() {
-  return "от 1 до " + std::to_string(kSchemeCount);
+std::string SchemeNumberRange(Language language) {
+  return (language == Language::kEnglish ? "from 1 to " : "от 1 до ") +
+         std::to_string(kSchemeCount);
 }
 
 int ParseSchemeNumber(const std::string& text) {
@@ -13,15 +14,19 @@ int ParseSchemeNumber(const std::string& text) {
                       text.find_first_not_of("0123456789") == std::string::npos;
   const int n = digits ? std::stoi(text) : 0;
   if (n < 1 || n > kSchemeCount) {
-    throw UsageError("номер схемы «" + text + "» недопустим: ожидается число " +
-                     SchemeNumberRange());
+    throw UsageError(
+        "номер схемы «" + text + "» недопустим: ожидается число " + SchemeNumberRange(),
+        "scheme number \"" + text + "\" is not valid: expected a number " +
+            SchemeNumberRange(Language::kEnglish));
   }
   return n;
 }
 
 void RequireSchemeNumber(const std::vector<std::string>& words) {
   if (words.size() < 2) {
-    throw UsageError(words[0] + ": не указан номер схемы: ожидается число " + SchemeNumberRange());
+    throw UsageError(words[0] + ": не указан номер схемы: ожидается число " + SchemeNumberRange(),
+                     words[0] + ": no scheme number given: expected a number " +
+                         SchemeNumberRange(Language::kEnglish));
   }
 }
 
@@ -29,7 +34,9 @@ std::string ButtonList(const Scheme& scheme) {
   std::string list;
   for (uint16_t b : scheme.buttons) {
     if (!list.empty()) list += ", ";
-    list += scheme.indicators()[b].name;
+    const Indicator& button = scheme.indicators()[b];
+    list += button.name;
+    if (!button.label.empty()) list += " (" + button.label + ")";
   }
   return list;
 }
@@ -47,12 +54,16 @@ std::string ResolveButton(const Scheme& scheme, const std::string& word) {
   const std::string scheme_number = std::to_string(scheme.number());
   if (labelled.empty()) {
     throw UsageError("«" + word + "» не кнопка входа схемы " + scheme_number +
-                     "; кнопки этой схемы: " + ButtonList(scheme));
+                         "; кнопки этой схемы: " + ButtonList(scheme),
+                     "\"" + word + "\" is not an input button of scheme " + scheme_number +
+                         "; the buttons of this scheme: " + ButtonList(scheme));
   }
   std::string names;
   for (const std::string& name : labelled) names += (names.empty() ? "" : ", ") + name;
   throw UsageError("метка «" + word + "» есть у нескольких кнопок схемы " + scheme_number + ": " +
-                   names + "; укажите кнопку по имени");
+                       names + "; укажите кнопку по имени",
+                   "the label \"" + word + "\" is on more than one button of scheme " +
+                       scheme_number + ": " + names + "; give the button by its name");
 }
 
 }  // namespace

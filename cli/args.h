@@ -1,22 +1,34 @@
 #pragma once
-// Argument checks of kvir-cli: each failure is a one-line Russian message.
+// Argument checks of kvir-cli: each failure is a one-line message in Russian and in English.
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "circuit/scheme.h"
+#include "core/language.h"
 
 namespace kvir {
 
-/// Bad arguments; the message is what the user reads.
+/// Bad arguments; the message, in the command line's language, is what the user reads. what()
+/// gives the Russian one.
 class UsageError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  UsageError(const std::string& russian, std::string english)
+      : std::runtime_error(russian), english_(std::move(english)) {}
+
+  /// The message in `language`.
+  std::string In(Language language) const {
+    return language == Language::kEnglish ? english_ : what();
+  }
+
+ private:
+  std::string english_;
 };
 
-/// The scheme numbers as messages and the usage name them: "от 1 до 16".
-std::string SchemeNumberRange();
+/// The scheme numbers as messages and the usage name them: "от 1 до 16", "from 1 to 16".
+std::string SchemeNumberRange(Language language = Language::kRussian);
 
 /// A scheme number 1 … 16, leading zeros allowed; throws UsageError otherwise.
 int ParseSchemeNumber(const std::string& text);
@@ -31,7 +43,8 @@ void RequireSchemeNumber(const std::vector<std::string>& words);
 std::vector<std::string> ResolveButtons(const Scheme& scheme,
                                         const std::vector<std::string>& words);
 
-/// The scheme's input buttons as "IN00, IN01, …".
+/// The scheme's input buttons, each with the label the drawing prints beside it, if any:
+/// "IN00 (Y0), IN01 (Y1), …".
 std::string ButtonList(const Scheme& scheme);
 
 }  // namespace kvir

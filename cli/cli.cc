@@ -4,6 +4,7 @@
 #include <exception>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 
 #include "circuit/scheme_texts.h"
 #include "circuit/schemes.h"
@@ -250,8 +251,11 @@ void Help(const Request&, std::ostream& out) {
 }  // namespace
 
 int RunCli(const Args& args, std::ostream& out, std::ostream& err) {
+  Language language = Language::kRussian;  // the messages', until the command line names its own
   try {
-    const CommandLine line = ParseCommandLine(args);
+    Args rest = args;
+    language = TakeLanguage(rest);
+    const CommandLine line = ParseCommandLine(std::move(rest), language);
     RunCommand(kCommands, line, out);
     if (const int error = OutputFailure(out); error != 0) {
       throw std::runtime_error(OutputFailureMessage(error, line.language));
@@ -261,7 +265,7 @@ int RunCli(const Args& args, std::ostream& out, std::ostream& err) {
     err << "kvir-cli: " << e.what() << '\n';
     return 0;
   } catch (const UsageError& e) {
-    err << "kvir-cli: " << e.what() << '\n';
+    err << "kvir-cli: " << e.In(language) << '\n';
     return kUsageError;
   } catch (const std::exception& e) {
     err << "kvir-cli: " << e.what() << '\n';

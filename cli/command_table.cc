@@ -56,16 +56,20 @@ const Command* FindCommand(std::span<const Command> commands, std::string_view w
 std::string TakeOutputPath(Args& words) {
   const auto flag = std::find(words.begin(), words.end(), "-o");
   if (flag == words.end() || flag + 1 == words.end() || (flag + 1)->empty()) {
-    throw UsageError(words[0] + ": не указан файл: добавьте -o ФАЙЛ.png");
+    throw UsageError(words[0] + ": не указан файл: добавьте -o ФАЙЛ.png",
+                     words[0] + ": no file given: add -o FILE.png");
   }
   const std::string path = *(flag + 1);
   // The name given and the file it leads to (links followed) must both be pictures' names.
   const std::string target = WrittenFileName(path);
   if (!IsPictureFileName(path) || !IsPictureFileName(target)) {
     const std::string& refused = IsPictureFileName(path) ? target : path;
-    throw UsageError(words[0] + ": файл «" + refused + "»: тип «" +
-                     std::filesystem::path(refused).extension().string() +
-                     "» не поддерживается; поддерживаемые типы: " + std::string(kPictureFileTypes));
+    const std::string type = std::filesystem::path(refused).extension().string();
+    const std::string types(kPictureFileTypes);
+    throw UsageError(words[0] + ": файл «" + refused + "»: тип «" + type +
+                         "» не поддерживается; поддерживаемые типы: " + types,
+                     words[0] + ": file \"" + refused + "\": type \"" + type +
+                         "\" is not supported; supported types: " + types);
   }
   words.erase(flag, flag + 2);
   return path;
@@ -77,13 +81,15 @@ void RequireOperands(Operands operands, const Args& words) {
   if (operands == Operands::kOwnOptions) return;
   if (operands == Operands::kNone) {
     if (words.size() > 1) {
-      throw UsageError(words[0] + ": лишние аргументы: команда не принимает аргументов");
+      throw UsageError(words[0] + ": лишние аргументы: команда не принимает аргументов",
+                       words[0] + ": extra arguments: the command takes none");
     }
     return;
   }
   RequireSchemeNumber(words);
   if (operands == Operands::kScheme && words.size() > 2) {
-    throw UsageError(words[0] + ": лишние аргументы после номера схемы");
+    throw UsageError(words[0] + ": лишние аргументы после номера схемы",
+                     words[0] + ": extra arguments after the scheme number");
   }
 }
 
@@ -117,13 +123,15 @@ std::string CommandUsage(std::span<const Command> commands) {
 
 void RunCommand(std::span<const Command> commands, const CommandLine& line, std::ostream& out) {
   if (line.words.empty()) {
-    throw UsageError("не указана команда; допустимы " + CommandNames(commands));
+    throw UsageError("не указана команда; допустимы " + CommandNames(commands),
+                     "no command given; the commands are " + CommandNames(commands));
   }
   const Command* command = FindCommand(commands, line.words[0]);
   if (command == nullptr) {
     RequireOnlyOptions(line, {});
-    throw UsageError("неизвестная команда «" + line.words[0] + "»; допустимы " +
-                     CommandNames(commands));
+    throw UsageError(
+        "неизвестная команда «" + line.words[0] + "»; допустимы " + CommandNames(commands),
+        "unknown command \"" + line.words[0] + "\"; the commands are " + CommandNames(commands));
   }
   command->run(CheckedRequest(*command, line), out);
 }

@@ -20,11 +20,14 @@ bool IsFlag(std::string_view word) {
   return std::find(kFlags.begin(), kFlags.end(), word) != kFlags.end();
 }
 
-// An option that takes a value: what the value is called in messages and what it may be.
+// An option that takes a value: what the value is called in messages and what it may be, in
+// Russian and in English.
 struct ValueOption {
-  std::string_view name;   ///< "--lang"
-  std::string_view value;  ///< "язык"
-  std::string expected;    ///< "ru или en"
+  std::string_view name;      ///< "--lang"
+  std::string_view value;     ///< "язык"
+  std::string_view value_en;  ///< "language"
+  std::string expected;       ///< "ru или en"
+  std::string expected_en;    ///< "ru or en"
 };
 
 // Takes every "NAME VALUE" of `option` out of `args` and returns the last value read by `parse`,
@@ -37,26 +40,25 @@ auto TakeOption(std::vector<std::string>& args, const ValueOption& option, Parse
        it = std::find(args.begin(), args.end(), option.name)) {
     const std::string name(option.name);
     if (it + 1 == args.end()) {
-      throw UsageError(name + ": не указан " + std::string(option.value) + ": ожидается " +
-                       option.expected);
+      throw UsageError(
+          name + ": не указан " + std::string(option.value) + ": ожидается " + option.expected,
+          name + ": no " + std::string(option.value_en) + " given: expected " + option.expected_en);
     }
     taken = parse(*(it + 1));
     if (!taken) {
       throw UsageError(name + ": " + std::string(option.value) + " «" + *(it + 1) +
-                       "» не поддерживается: ожидается " + option.expected);
+                           "» не поддерживается: ожидается " + option.expected,
+                       name + ": " + std::string(option.value_en) + " \"" + *(it + 1) +
+                           "\" is not supported: expected " + option.expected_en);
     }
     args.erase(it, it + 2);
   }
   return taken;
 }
 
-Language TakeLanguage(std::vector<std::string>& args) {
-  const ValueOption option = {kLanguageOption, "язык", "ru или en"};
-  return TakeOption(args, option, ParseLanguage).value_or(Language::kRussian);
-}
-
 std::optional<int> TakeZoom(std::vector<std::string>& args) {
-  const ValueOption option = {kZoomOption, "масштаб", ZoomLevelList()};
+  const ValueOption option = {kZoomOption, "масштаб", "zoom level", ZoomLevelList(),
+                              ZoomLevelList()};
   return TakeOption(args, option, [](const std::string& text) { return ParseZoomLevel(text); });
 }
 
@@ -82,9 +84,14 @@ bool CommandLine::Has(std::string_view flag) const {
   return std::find(flags.begin(), flags.end(), flag) != flags.end();
 }
 
-CommandLine ParseCommandLine(std::vector<std::string> args) {
+Language TakeLanguage(std::vector<std::string>& args) {
+  const ValueOption option = {kLanguageOption, "язык", "language", "ru или en", "ru or en"};
+  return TakeOption(args, option, ParseLanguage).value_or(Language::kRussian);
+}
+
+CommandLine ParseCommandLine(std::vector<std::string> args, Language language) {
   CommandLine line;
-  line.language = TakeLanguage(args);
+  line.language = language;
   line.zoom = TakeZoom(args);
   line.separator = TakeSeparator(args);
   for (std::string& word : args) {
@@ -100,7 +107,8 @@ void RequireOnlyOptions(const CommandLine& line, std::span<const std::string_vie
   for (const std::string& option : given) {
     if (std::find(taken.begin(), taken.end(), option) == taken.end()) {
       const std::string command = line.words.empty() ? std::string("kvir-cli") : line.words[0];
-      throw UsageError(command + ": параметр " + option + " не подходит к этой команде");
+      throw UsageError(command + ": параметр " + option + " не подходит к этой команде",
+                       command + ": the option " + option + " does not go with this command");
     }
   }
 }

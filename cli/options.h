@@ -23,10 +23,15 @@ struct CommandLine {
   bool Has(std::string_view flag) const;
 };
 
-/// Takes "--lang CODE", "--zoom PERCENT", "--separator X" and the known flags (--labels, --csv,
-/// --crop, --title, --clear-view) out of `args`, wherever they stand; throws UsageError for a
-/// missing or unknown language, zoom level or separator.
-CommandLine ParseCommandLine(std::vector<std::string> args);
+/// Takes every "--lang CODE" out of `args`, wherever it stands, and gives the last one's language,
+/// Russian without one; throws UsageError for a missing or unknown language. Taken first, so that
+/// every further message is in that language.
+Language TakeLanguage(std::vector<std::string>& args);
+
+/// Takes "--zoom PERCENT", "--separator X" and the known flags (--labels, --csv, --crop, --title,
+/// --clear-view) out of `args`, wherever they stand, once TakeLanguage has taken `language` out;
+/// throws UsageError for a missing or unknown zoom level or separator.
+CommandLine ParseCommandLine(std::vector<std::string> args, Language language);
 
 /// Throws UsageError naming the first option given that the command does not take, of its flags
 /// in order and then "--zoom" and "--separator"; "--lang" goes with every command and is not

@@ -9,6 +9,7 @@ run_packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-tools-dev qt6-l10n-tools libpng-dev zlib1g-dev fonts-dejavu-core
   libcairo2-dev libpango1.0-dev
+  qt6-translations-l10n
 )
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev

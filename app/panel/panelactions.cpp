@@ -77,6 +77,14 @@ QKeySequence ShortcutOf(const PanelActionRow& row) {
   return QKeySequence(FromUtf8(row.keys), QKeySequence::PortableText);
 }
 
+QString TextOf(const PanelActionRow& row) {
+  return QCoreApplication::translate("kvir::PanelActions", row.text.data());
+}
+
+const PanelActionRow& RowOf(PanelAction action) {
+  return kPanelActions.at(IndexOf(action));
+}
+
 PanelActions::PanelActions(QWidget* window) : QObject(window), menu_(new PanelMenu(window)) {
   menu_->setObjectName(QStringLiteral("panelMenu"));
   for (size_t i = 0; i < kPanelActions.size(); ++i) {
@@ -93,8 +101,7 @@ PanelActions::PanelActions(QWidget* window) : QObject(window), menu_(new PanelMe
 
 void PanelActions::retranslate() {
   for (size_t i = 0; i < kPanelActions.size(); ++i) {
-    actions_[i]->setText(
-        QCoreApplication::translate("kvir::PanelActions", kPanelActions[i].text.data()));
+    actions_[i]->setText(TextOf(kPanelActions[i]));
   }
 }
 

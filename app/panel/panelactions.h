@@ -18,6 +18,7 @@ class PanelMenu;
 
 enum class PanelAction {
   kHelp,          ///< the help window, as the help button opens it
+  kGuide,         ///< the guide: every key, mode and file feature
   kTruthTable,    ///< the truth-table window of the shown scheme
   kAboutScheme,   ///< the "О схеме" window of the shown scheme
   kCopyPicture,   ///< the shown panel to the clipboard, as an image
@@ -56,6 +57,8 @@ struct PanelActionRow {
 inline constexpr std::array kPanelActions = {
     PanelActionRow{PanelAction::kHelp, QT_TRANSLATE_NOOP("kvir::PanelActions", "Помощь"),
                    QKeySequence::HelpContents},
+    PanelActionRow{PanelAction::kGuide, QT_TRANSLATE_NOOP("kvir::PanelActions", "Руководство"),
+                   QKeySequence::UnknownKey, "Ctrl+F1"},
     PanelActionRow{PanelAction::kTruthTable,
                    QT_TRANSLATE_NOOP("kvir::PanelActions", "Таблица истинности"),
                    QKeySequence::UnknownKey, "Ctrl+T"},
@@ -114,6 +117,12 @@ inline constexpr std::array kPanelActions = {
 
 /// The shortcut of a row.
 QKeySequence ShortcutOf(const PanelActionRow& row);
+
+/// The text of a row in the program's current language, as the menu shows it.
+QString TextOf(const PanelActionRow& row);
+
+/// The row of `action`.
+const PanelActionRow& RowOf(PanelAction action);
 
 /// One QAction per row of kPanelActions, with its shortcut, active anywhere in `window`; the
 /// context menu of a panel's free area lists them all with their shortcuts. The window owns the

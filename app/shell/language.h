@@ -30,8 +30,9 @@ QString Translate(Language language, const char* context, const char* source);
 /// The language the running program's tr() texts are in now.
 Language CurrentLanguage();
 
-/// Makes tr() answer in `language` from now on. Every widget gets a QEvent::LanguageChange (posted
-/// to the windows, so it arrives once the event loop runs) and retranslates itself in changeEvent.
+/// Makes tr() answer in `language` from now on, Qt's own texts (dialogs, standard buttons, key
+/// names) and the default locale included. Every widget gets a QEvent::LanguageChange (posted to
+/// the windows, so it arrives once the event loop runs) and retranslates itself in changeEvent.
 /// Needs the QCoreApplication.
 void SetLanguage(Language language);
 

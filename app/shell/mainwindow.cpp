@@ -25,6 +25,7 @@
 #include "app/shell/window_layout.h"
 #include "app/shell/zoom.h"
 #include "app/windows/aboutwindow.h"
+#include "app/windows/guidewindow.h"
 #include "app/windows/helpwindow.h"
 #include "app/windows/panelexport.h"
 #include "app/windows/teacherdialog.h"
@@ -170,6 +171,7 @@ void Tfrm00::createTimingButton() {
 void Tfrm00::createActions() {
   actions_ = new PanelActions(this);
   actions_->bind(PanelAction::kHelp, [this] { btnHelpClick(); });
+  actions_->bind(PanelAction::kGuide, [this] { TfrmGuide::showFor(this); });
   actions_->bind(PanelAction::kTruthTable, [this] { showTruthTable(); });
   actions_->bind(PanelAction::kAboutScheme, [this] { aboutWindow()->showBeside(); });
   pictures_ = new PanelExport(this);

@@ -4,8 +4,11 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -118,6 +121,8 @@ class TestLanguage : public QObject {
   void switchRowSwitchesAndRemembers_data();
   void switchRowSwitchesAndRemembers();
   void unknownRememberedLanguageIsRussian();
+  void qtTextsInTheWindowsLanguage_data();
+  void qtTextsInTheWindowsLanguage();
 
  private:
   QTemporaryDir settingsDir_;
@@ -316,6 +321,46 @@ void TestLanguage::unknownRememberedLanguageIsRussian() {
   QSettings(settingsDir_.filePath(QStringLiteral("kvir/kvir.conf")), QSettings::NativeFormat)
       .setValue(QStringLiteral("language"), QStringLiteral("de"));
   QCOMPARE(RememberedLanguage(), Language::kRussian);
+}
+
+void TestLanguage::qtTextsInTheWindowsLanguage_data() {
+  QTest::addColumn<Language>("language");
+  QTest::addColumn<QString>("save");
+  QTest::addColumn<QString>("cancel");
+  QTest::addColumn<QString>("enter");
+  QTest::newRow("Russian") << Language::kRussian << QStringLiteral("Сохранить")
+                           << QStringLiteral("Отмена") << QStringLiteral("Enter");
+  QTest::newRow("English") << Language::kEnglish << QStringLiteral("Save")
+                           << QStringLiteral("Cancel") << QStringLiteral("Return");
+}
+
+// Qt's own texts (its dialogs, standard buttons, the key names of the menu) follow the language,
+// both ways; Return reads as Russian keyboards print it.
+void TestLanguage::qtTextsInTheWindowsLanguage() {
+  QFETCH(Language, language);
+  QFETCH(QString, save);
+  QFETCH(QString, cancel);
+  QFETCH(QString, enter);
+  const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+  QVERIFY2(QFile::exists(translations + QStringLiteral("/qtbase_ru.qm")),
+           qPrintable(translations + ": no qtbase_ru.qm; install qt6-translations-l10n"));
+  Switch(language == Language::kRussian ? Language::kEnglish : Language::kRussian);
+  Switch(language);
+  const QDialogButtonBox box(QDialogButtonBox::Save | QDialogButtonBox::Cancel);
+  QCOMPARE(box.button(QDialogButtonBox::Save)->text(), save);
+  QCOMPARE(box.button(QDialogButtonBox::Cancel)->text(), cancel);
+  QFileDialog dialog;
+  dialog.setOption(QFileDialog::DontUseNativeDialog);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  const auto* buttons = dialog.findChild<QDialogButtonBox*>();
+  QVERIFY(buttons != nullptr);
+  QCOMPARE(buttons->buttons().front()->text().remove(QLatin1Char('&')), save);
+  QCOMPARE(QKeySequence(Qt::Key_Return).toString(QKeySequence::NativeText), enter);
+  QCOMPARE(QKeySequence(Qt::CTRL | Qt::Key_S).toString(QKeySequence::NativeText),
+           QStringLiteral("Ctrl+S"));
+  // The dialogs' file types and dates.
+  QCOMPARE(QLocale().language(),
+           language == Language::kRussian ? QLocale::Russian : QLocale::English);
 }
 
 int main(int argc, char* argv[]) {

@@ -274,7 +274,7 @@ void TestTruthTable::ctrlTOpensOneWindowBesideTheMainOne() {
 
   table->close();
   QVERIFY(!table->isVisible());
-  shown.window.findChild<QMenu*>(QStringLiteral("panelMenu"))->actions()[1]->trigger();
+  shown.action(PanelAction::kTruthTable)->trigger();  // the menu's row
   QVERIFY(table->isVisible());
   QTest::keyClick(&shown.window, Qt::Key_T, Qt::ControlModifier);
   QCOMPARE(shown.window.findChildren<TfrmTruthTable*>().size(), 1);

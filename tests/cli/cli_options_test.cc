@@ -44,7 +44,7 @@ TEST(CliOptions, BadOptionsAreRejectedNamingWhatIsAccepted) {
       {"about", "about: не указан номер схемы"},
       {"about 17", "номер схемы «17» недопустим"},
       {"about 1 2", "about: лишние аргументы после номера схемы"},
-      {"--lang en", "не указана команда"},
+      {"--lang en", "no command given"},
       {"render 1 -o x.png --zoom", "--zoom: не указан масштаб: ожидается 100, 150, 200, 250, 300"},
       {"render 1 --zoom 120 -o x.png",
        "--zoom: масштаб «120» не поддерживается: ожидается 100, 150, 200, 250, 300"},

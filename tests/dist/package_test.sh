@@ -2,8 +2,9 @@
 # The Debian package, made and checked without installing it:
 #   package_test.sh CPACK BUILD_DIR APP_ID [LINTIAN]
 # cpack -G DEB makes kvir_<version>_<arch>.deb; it holds the programs, desktop files and man
-# pages, depends on the Qt and libpng packages dpkg-shlibdeps computes, and its extracted
-# programs run: kvir-cli list prints the sixteen schemes, kvir --version needs no display.
+# pages, depends on the Qt and libpng packages dpkg-shlibdeps computes, recommends Qt's
+# translations, and its extracted programs run: kvir-cli list prints the sixteen schemes, kvir
+# --version needs no display.
 # With LINTIAN given, lintian must report no error.
 set -u
 cpack=$1
@@ -45,6 +46,9 @@ for library in libqt6widgets6 libqt6gui6 libqt6core6 libpng16-16 libc6 libstdc++
   echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/[ (].*//' |
     grep -Fxq -e "$library" -e "${library}t64" || fail "Depends names no $library"
 done
+# Qt's own texts in Russian: recommended, so that an ordinary install brings them.
+dpkg-deb -f "$deb" Recommends | grep -q 'qt6-translations-l10n' ||
+  fail "Recommends names no qt6-translations-l10n"
 [ "$(dpkg-deb -f "$deb" Section)" = education ] || fail "section $(dpkg-deb -f "$deb" Section)"
 dpkg-deb -f "$deb" Maintainer | grep -q '@' || fail "no maintainer address"
 
