@@ -224,12 +224,28 @@ a button Timing: it times schemes 1-9 and appends the results to that file
 <context>
     <name>kvir::QuizMode</name>
     <message>
-        <source>Щёлкайте по «?»: каждый щелчок меняет ответ, 0 или 1. Enter — проверить.</source>
-        <translation>Click each &quot;?&quot;: every click changes the answer, 0 or 1. Enter checks.</translation>
+        <source>Щёлкайте по «?» (или Tab и пробел): каждый щелчок меняет ответ, 0 или 1. Enter — проверить.</source>
+        <translation>Click each &quot;?&quot; (or Tab and Space): every click changes the answer, 0 or 1. Enter checks.</translation>
     </message>
     <message>
-        <source>Зелёная рамка — верно, полосатая — неверно. Ctrl+N — следующий вопрос.</source>
-        <translation>Green frame: right; striped frame: wrong. Ctrl+N: next question.</translation>
+        <source>Зелёная рамка — верно, полосатая — неверно: рядом с верным уровнем зачёркнут ваш ответ. Ctrl+N — следующий вопрос.</source>
+        <translation>Green frame: right; striped frame: wrong, your answer crossed out beside the right level. Ctrl+N: next question.</translation>
+    </message>
+    <message>
+        <source>ответ %1</source>
+        <translation>guess %1</translation>
+    </message>
+    <message>
+        <source>%1, без ответа</source>
+        <translation>%1, no guess</translation>
+    </message>
+    <message>
+        <source>%1, верно</source>
+        <translation>%1, right</translation>
+    </message>
+    <message>
+        <source>%1, неверно, ответ %2</source>
+        <translation>%1, wrong, guess %2</translation>
     </message>
     <message>
         <source>Счёт: верно %1 из %2</source>
