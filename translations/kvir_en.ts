@@ -264,6 +264,25 @@ a button Timing: it times schemes 1-9 and appends the results to that file
     </message>
 </context>
 <context>
+    <name>kvir::StepMode</name>
+    <message>
+        <source>Шаг %1 из %2</source>
+        <translation>Step %1 of %2</translation>
+    </message>
+    <message>
+        <source>Нажмите кнопку входа</source>
+        <translation>Press an input button</translation>
+    </message>
+    <message>
+        <source>Скорость: шаг каждые %1 мс</source>
+        <translation>Speed: a step every %1 ms</translation>
+    </message>
+    <message>
+        <source>F6 — следующий шаг, F7 — медленнее, F8 — быстрее, F5 — выключить.</source>
+        <translation>F6: next step, F7: slower, F8: faster, F5: off.</translation>
+    </message>
+</context>
+<context>
     <name>kvir::Tfrm00</name>
     <message>
         <source>Помощь</source>

@@ -49,6 +49,7 @@ void LearningModes::afterModelChange() {
 
 void LearningModes::retranslate() {
   quiz_->retranslate();
+  step_->retranslate();
 }
 
 void LearningModes::restyle() {
@@ -63,6 +64,8 @@ void LearningModes::switchStep(bool on) {
     step_->finish();
     useOnEveryPanel(nullptr);
   }
+  step_->showLine(window_, on);
+  emit stepLineToggled();
   updateActions();
 }
 

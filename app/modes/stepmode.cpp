@@ -42,6 +42,36 @@ void StepMode::press(SchemePanel& panel, Indicator& clicked) {
   timer_.start(interval());
 }
 
+void StepMode::showLine(QWidget* window, bool shown) {
+  if (line_ == nullptr && shown) {
+    line_ = new QLabel(window);
+    line_->setObjectName(QStringLiteral("lblStep"));
+    line_->setIndent(8);
+  }
+  if (line_ == nullptr) return;
+  line_->setVisible(shown);
+  updateLine();
+}
+
+QLabel* StepMode::line() const {
+  return line_ != nullptr && !line_->isHidden() ? line_.data() : nullptr;
+}
+
+void StepMode::retranslate() {
+  updateLine();
+}
+
+// Which stage shows (or what to do before a press), the wait between stages, and the keys.
+void StepMode::updateLine() {
+  if (line_ == nullptr) return;
+  const QString stage = replay_
+                            ? tr("Шаг %1 из %2").arg(replay_->shown()).arg(replay_->stages().size())
+                            : tr("Нажмите кнопку входа");
+  const QString separator = QStringLiteral("   ·   ");
+  line_->setText(stage + separator + tr("Скорость: шаг каждые %1 мс").arg(interval()) + separator +
+                 tr("F6 — следующий шаг, F7 — медленнее, F8 — быстрее, F5 — выключить."));
+}
+
 void StepMode::finish() {
   if (!replay_) return;
   timer_.stop();
@@ -52,6 +82,7 @@ void StepMode::finish() {
   panel_ = nullptr;
   before_.clear();
   overlay_ = {};
+  updateLine();
 }
 
 void StepMode::advance() {
@@ -68,7 +99,9 @@ void StepMode::showStage() {
   overlay_.pictures.assign(before_.size(), nullptr);
   for (uint16_t i : replay_->Waiting()) overlay_.pictures[i] = &before_[i];
   overlay_.marked = replay_->Marked();
+  overlay_.faint = replay_->Redrawn();
   panel_->showOverlay();
+  updateLine();
 }
 
 void StepMode::nextStage() {
@@ -80,11 +113,13 @@ void StepMode::nextStage() {
 void StepMode::slower() {
   if (speed_ > 0) --speed_;
   if (timer_.isActive()) timer_.setInterval(interval());
+  updateLine();
 }
 
 void StepMode::faster() {
   if (speed_ + 1 < kIntervals.size()) ++speed_;
   if (timer_.isActive()) timer_.setInterval(interval());
+  updateLine();
 }
 
 }  // namespace kvir
