@@ -162,6 +162,10 @@ a button Timing: it times schemes 1-9 and appends the results to that file
         <translation>Faster</translation>
     </message>
     <message>
+        <source>Пауза</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
         <source>Проверь себя</source>
         <translation>Test yourself</translation>
     </message>
@@ -278,8 +282,12 @@ a button Timing: it times schemes 1-9 and appends the results to that file
         <translation>Speed: a step every %1 ms</translation>
     </message>
     <message>
-        <source>F6 — следующий шаг, F7 — медленнее, F8 — быстрее, F5 — выключить.</source>
-        <translation>F6: next step, F7: slower, F8: faster, F5: off.</translation>
+        <source>F6 — следующий шаг, F7 — медленнее, F8 — быстрее, Pause — пауза, F5 — выключить.</source>
+        <translation>F6: next step, F7: slower, F8: faster, Pause: pause, F5: off.</translation>
+    </message>
+    <message>
+        <source>Пауза: шаги идут только по F6</source>
+        <translation>Paused: steps come only with F6</translation>
     </message>
 </context>
 <context>

@@ -39,7 +39,7 @@ void StepMode::press(SchemePanel& panel, Indicator& clicked) {
   panel_ = &panel;
   panel.setOverlay(&overlay_);
   showStage();
-  timer_.start(interval());
+  if (!paused_) timer_.start(interval());
 }
 
 void StepMode::showLine(QWidget* window, bool shown) {
@@ -67,9 +67,12 @@ void StepMode::updateLine() {
   const QString stage = replay_
                             ? tr("Шаг %1 из %2").arg(replay_->shown()).arg(replay_->stages().size())
                             : tr("Нажмите кнопку входа");
+  const QString speed = paused_ ? tr("Пауза: шаги идут только по F6")
+                                : tr("Скорость: шаг каждые %1 мс").arg(interval());
   const QString separator = QStringLiteral("   ·   ");
-  line_->setText(stage + separator + tr("Скорость: шаг каждые %1 мс").arg(interval()) + separator +
-                 tr("F6 — следующий шаг, F7 — медленнее, F8 — быстрее, F5 — выключить."));
+  line_->setText(
+      stage + separator + speed + separator +
+      tr("F6 — следующий шаг, F7 — медленнее, F8 — быстрее, Pause — пауза, F5 — выключить."));
 }
 
 void StepMode::finish() {
@@ -107,7 +110,17 @@ void StepMode::showStage() {
 void StepMode::nextStage() {
   if (!replay_) return;
   advance();
-  if (replay_) timer_.start(interval());
+  if (replay_ && !paused_) timer_.start(interval());
+}
+
+void StepMode::setPaused(bool paused) {
+  paused_ = paused;
+  if (paused_) {
+    timer_.stop();
+  } else if (replay_) {
+    timer_.start(interval());
+  }
+  updateLine();
 }
 
 void StepMode::slower() {

@@ -18,7 +18,8 @@ namespace kvir {
 /// then stage after stage on a timer, each stage's indicators taking their new pictures together,
 /// those whose level changed inside a marker and those redrawn unchanged inside a faint one, and at
 /// the end the panel as the model holds it. One replay at a time: a new press, a change of scheme
-/// (finish) or the mode's end first finishes the one running. While the mode is on, the line
+/// (finish) or the mode's end first finishes the one running; a pause holds the stages until the
+/// next one is asked for or the pause ends. While the mode is on, the line
 /// lblStep under the panel says which stage shows, the wait between stages and the keys.
 class StepMode : public QObject, public PanelMode {
   Q_OBJECT
@@ -43,6 +44,9 @@ class StepMode : public QObject, public PanelMode {
   void slower();
   /// Waits less between stages (down to 60 ms).
   void faster();
+  /// Holds the stages (only nextStage shows one) or lets them come on the timer again.
+  void setPaused(bool paused);
+  bool paused() const { return paused_; }
 
   /// The wait between stages now, in milliseconds: 250 at first.
   int interval() const;
@@ -58,6 +62,7 @@ class StepMode : public QObject, public PanelMode {
 
   QTimer timer_;
   size_t speed_;
+  bool paused_ = false;
   SchemePanel* panel_ = nullptr;
   std::unique_ptr<PressReplay> replay_;
   std::vector<Picture> before_;  ///< what each indicator showed before the replayed press

@@ -80,6 +80,7 @@ class TestStepMode : public MainWindowTest {
   void switchingOffShowsTheModel();
   void startedPlainlyAPressShowsAtOnce();
   void lineShowsOnlyInTheMode();
+  void pauseHoldsTheStages();
 };
 
 void TestStepMode::pressTravelsStageByStage_data() {
@@ -267,6 +268,32 @@ void TestStepMode::lineShowsOnlyInTheMode() {
   QCOMPARE(Line(shown()), nullptr);
   QCOMPARE(shown().window.size(), QSize(kWindowWidth, kWindowHeight));
   QCOMPARE(ShownSchemeArea(shown().window), PanelImage(shown().shown(3)));
+}
+
+// The Pause key holds the stages: the timer shows none, F6 still shows the next one, and the line
+// says so; Pause again lets them come; the mode's end lets the pause go.
+void TestStepMode::pauseHoldsTheStages() {
+  QVERIFY(shown().activate());
+  shown().choose(8);
+  QTest::keyClick(&shown().window, Qt::Key_F5);
+  QTest::keyClick(&shown().window, Qt::Key_Pause);
+  QVERIFY(StepOf(shown()).paused());
+  for (int i = 0; i < 10; ++i) QTest::keyClick(&shown().window, Qt::Key_F8);  // 60 ms
+  Press(shown(), 8, QStringLiteral("IN03"));
+  QTest::qWait(300);
+  QVERIFY(Line(shown())->text().startsWith(QStringLiteral("Шаг 0 из 19")));
+  QVERIFY(Line(shown())->text().contains(QStringLiteral("Пауза")));
+  QTest::keyClick(&shown().window, Qt::Key_F6);
+  QTest::qWait(300);
+  QVERIFY2(Line(shown())->text().startsWith(QStringLiteral("Шаг 1 из 19")),
+           qPrintable(Line(shown())->text()));
+  QTest::keyClick(&shown().window, Qt::Key_Pause);
+  QVERIFY(!StepOf(shown()).paused());
+  QTRY_VERIFY(!StepOf(shown()).replaying());
+  QTest::keyClick(&shown().window, Qt::Key_Pause);
+  QTest::keyClick(&shown().window, Qt::Key_F5);
+  QVERIFY(!StepOf(shown()).paused());
+  QVERIFY(!shown().action(PanelAction::kPauseSteps)->isChecked());
 }
 
 QTEST_MAIN(TestStepMode)
