@@ -69,7 +69,7 @@ void StepMode::updateLine() {
                             : tr("Нажмите кнопку входа");
   const QString speed = paused_ ? tr("Пауза: шаги идут только по F6")
                                 : tr("Скорость: шаг каждые %1 мс").arg(interval());
-  const QString separator = QStringLiteral("   ·   ");
+  const QString separator = QStringLiteral("  ·  ");
   line_->setText(
       stage + separator + speed + separator +
       tr("F6 — следующий шаг, F7 — медленнее, F8 — быстрее, Pause — пауза, F5 — выключить."));
