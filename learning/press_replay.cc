@@ -1,6 +1,12 @@
 #include "learning/press_replay.h"
 
+#include <algorithm>
+
 namespace kvir {
+
+StageRecorder::StageRecorder(Scheme& scheme) : AttachedObserver(scheme) {
+  for (const Indicator& indicator : scheme.indicators()) before_.push_back(indicator.Tag);
+}
 
 void StageRecorder::OnExecute(int element_number) {
   if (stages_.empty() || !stages_.back().drawn.empty()) stages_.emplace_back();
@@ -10,7 +16,9 @@ void StageRecorder::OnExecute(int element_number) {
 
 void StageRecorder::OnDraw(const Indicator& indicator) {
   if (stages_.empty()) stages_.emplace_back();
-  stages_.back().drawn.push_back(IndexIn(scheme(), indicator));
+  const uint16_t index = IndexIn(scheme(), indicator);
+  stages_.back().drawn.push_back(index);
+  if (indicator.Tag != before_[index]) stages_.back().changed.push_back(index);
   AttachedObserver::OnDraw(indicator);
 }
 
@@ -42,7 +50,17 @@ std::vector<uint16_t> PressReplay::Waiting() const {
 
 std::vector<uint16_t> PressReplay::Marked() const {
   if (finished() || shown_ == 0) return {};
-  return stages_[shown_ - 1].drawn;
+  return stages_[shown_ - 1].changed;
+}
+
+std::vector<uint16_t> PressReplay::Redrawn() const {
+  if (finished() || shown_ == 0) return {};
+  const PressStage& stage = stages_[shown_ - 1];
+  std::vector<uint16_t> redrawn;
+  std::ranges::copy_if(stage.drawn, std::back_inserter(redrawn), [&stage](uint16_t i) {
+    return std::ranges::find(stage.changed, i) == stage.changed.end();
+  });
+  return redrawn;
 }
 
 }  // namespace kvir

@@ -13,15 +13,17 @@ namespace kvir {
 /// The elements that ran together, then the indicators they redrew. A press's first stage is the
 /// redraw of its input buttons and runs no element.
 struct PressStage {
-  std::vector<int> elements;    ///< from 1, in creation order
-  std::vector<uint16_t> drawn;  ///< indicators, by index in stacking order
+  std::vector<int> elements;      ///< from 1, in creation order
+  std::vector<uint16_t> drawn;    ///< indicators, by index in stacking order
+  std::vector<uint16_t> changed;  ///< those of `drawn` whose level the press changed
 };
 
 /// Cuts the steps the press engine reports into stages: an element run after a redraw begins the
-/// next stage. Hears `scheme`'s presses from construction to destruction (AttachedObserver).
+/// next stage. A redrawn indicator has changed when its level differs from the one it had at
+/// construction. Hears `scheme`'s presses from construction to destruction (AttachedObserver).
 class StageRecorder : public AttachedObserver {
  public:
-  explicit StageRecorder(Scheme& scheme) : AttachedObserver(scheme) {}
+  explicit StageRecorder(Scheme& scheme);
 
   void OnExecute(int element_number) override;
   void OnDraw(const Indicator& indicator) override;
@@ -30,6 +32,7 @@ class StageRecorder : public AttachedObserver {
 
  private:
   std::vector<PressStage> stages_;
+  std::vector<int32_t> before_;  ///< each indicator's level at construction
 };
 
 /// One press replayed: made in the model when the replay is made, shown one stage at a time.
@@ -56,9 +59,12 @@ class PressReplay {
   /// The indicators whose stage has not come yet, by index in stacking order: they still show
   /// what they showed before the press. Empty once finished.
   std::vector<uint16_t> Waiting() const;
-  /// The indicators of the stage shown last, to be marked. Empty before the first and once
-  /// finished.
+  /// The indicators of the stage shown last whose level changed, to be marked. Empty before the
+  /// first and once finished.
   std::vector<uint16_t> Marked() const;
+  /// The indicators of the stage shown last redrawn with the level they had, to be marked
+  /// faintly. Empty before the first and once finished.
+  std::vector<uint16_t> Redrawn() const;
 
  private:
   std::vector<PressStage> stages_;

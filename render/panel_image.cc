@@ -70,18 +70,18 @@ bool Meets(std::span<const PictureRect> region, const PictureRect& place) {
   return std::ranges::any_of(region, [&](const auto& r) { return !Empty(Intersect(r, place)); });
 }
 
-void ComposeMarkers(const PanelPictures& pictures, const PanelOverlay& overlay,
+void ComposeMarkers(const PanelPictures& pictures, std::span<const uint16_t> marked, Rgb colour,
                     std::span<const PictureRect> region, PanelCanvas& canvas) {
   const int zoom = pictures.style().zoom;
   const int width = Scaled(kMarkerOutside + kMarkerInside, zoom);
-  for (uint16_t i : overlay.marked) {
+  for (uint16_t i : marked) {
     const PictureRect outer = MarkerPlace(pictures.scheme().indicators()[i], zoom);
     const PictureRect inner =
         Rect(outer.left + width, outer.top + width, Right(outer) - width, Bottom(outer) - width);
     for (const PictureRect& band : Subtract(outer, inner)) {
       for (const PictureRect& dirty : region) {
         const PictureRect part = Intersect(band, dirty);
-        if (!Empty(part)) canvas.Fill(part, kMarkerColour);
+        if (!Empty(part)) canvas.Fill(part, colour);
       }
     }
   }
@@ -157,7 +157,10 @@ void ComposePanel(const PanelPictures& pictures, const PanelOverlay* overlay,
       canvas.Put(shown, Rect(0, 0, shown.width, shown.height), place.left, place.top);
     }
   }
-  if (overlay != nullptr) ComposeMarkers(pictures, *overlay, region, canvas);
+  if (overlay != nullptr) {
+    ComposeMarkers(pictures, overlay->faint, kFaintMarkerColour, region, canvas);
+    ComposeMarkers(pictures, overlay->marked, kMarkerColour, region, canvas);
+  }
 }
 
 Picture ComposePanel(const PanelPictures& pictures, const PanelOverlay* overlay) {

@@ -22,6 +22,8 @@ struct Rgb {
 inline constexpr int kMarkerOutside = 1;
 inline constexpr int kMarkerInside = 2;
 inline constexpr Rgb kMarkerColour = {255, 140, 0};
+/// The faint marker, of indicators redrawn without change: the same orange, pale.
+inline constexpr Rgb kFaintMarkerColour = {255, 214, 160};
 inline constexpr Rgb kPanelWhite = {255, 255, 255};
 
 /// Where the marker of `indicator` lies at `zoom`: its place widened by kMarkerOutside.
@@ -39,8 +41,9 @@ class PanelCanvas {
 /// Composes the parts of the panel within `region` (rectangles that do not overlap) onto
 /// `canvas`, each part once from beneath: white where no picture lies, the scheme picture where no
 /// indicator covers it, then each indicator's shown picture in stacking order (whole, wherever it
-/// meets the region; indicators never drawn show what lies beneath), then the overlay's markers
-/// within the region. With an `overlay`, its pictures take the place of the indicators' own.
+/// meets the region; indicators never drawn show what lies beneath), then the overlay's markers,
+/// faint and full, within the region. With an `overlay`, its pictures take the place of the
+/// indicators' own.
 void ComposePanel(const PanelPictures& pictures, const PanelOverlay* overlay,
                   std::span<const PictureRect> region, PanelCanvas& canvas);
 

@@ -16,6 +16,8 @@ struct PanelOverlay {
   std::vector<const Picture*> pictures;
   /// Indicators framed by a marker, by index in stacking order.
   std::vector<uint16_t> marked;
+  /// Indicators framed by a faint marker (redrawn without change), by index in stacking order.
+  std::vector<uint16_t> faint;
   /// Indicators whose level the overlay keeps from the student, by index in stacking order:
   /// screen readers are not told it either.
   std::vector<uint16_t> concealed;

@@ -75,6 +75,10 @@ constexpr Glyph kQuestionGlyph = {
     "....##....",  //
 };
 
+constexpr Glyph kBlankGlyph = {"..........", "..........", "..........", "..........", "..........",
+                               "..........", "..........", "..........", "..........", "..........",
+                               "..........", "..........", "..........", ".........."};
+
 constexpr Glyph kOneGlyph = {
     "....##....",  //
     "...###....",  //
@@ -92,6 +96,11 @@ constexpr Glyph kOneGlyph = {
     "..######..",  //
 };
 
+/// The small digits of a crossed-out guess, on a 5 × 7 grid.
+using SmallGlyph = std::array<std::string_view, 7>;
+constexpr SmallGlyph kSmallZero = {".###.", "#...#", "#...#", "#...#", "#...#", "#...#", ".###."};
+constexpr SmallGlyph kSmallOne = {"..#..", ".##..", "#.#..", "..#..", "..#..", "..#..", "#####"};
+
 // The levels: black 0 and red 1 on white, each in a frame of its colour.
 constexpr CardStyle kLevel0 = {kWhite, kBlack, kBlack};
 constexpr CardStyle kLevel1 = {kWhite, kRed, kRed};
@@ -102,7 +111,8 @@ constexpr CardStyle kActive1 = {kMarkPaper, kRed, kMark, kMark, 0, 3};
 // The cards over hidden lamps. A question mark in grey; a guess in blue on pale blue with a
 // dashed frame, so that it never passes for a level; after the check the true level in its own
 // colour, on pale green in a solid green frame when the guess was right, on pale orange in a
-// frame striped black and orange when it was wrong.
+// frame striped black and orange when it was wrong or missing; a wrong guess stays beside the
+// level, small, in the guess's blue and struck through. A masked lamp (no question) is plain grey.
 constexpr Rgb kGuessBlue{0x1E, 0x50, 0xC8};
 constexpr Rgb kRightGreen{0x00, 0x8C, 0x00};
 constexpr Rgb kWrongOrange{0xFF, 0x8C, 0x00};
@@ -114,6 +124,8 @@ constexpr CardStyle kRight0 = {kRightPaper, kBlack, kRightGreen};
 constexpr CardStyle kRight1 = {kRightPaper, kRed, kRightGreen};
 constexpr CardStyle kWrong0 = {kWrongPaper, kBlack, kBlack, kWrongOrange, 2};
 constexpr CardStyle kWrong1 = {kWrongPaper, kRed, kBlack, kWrongOrange, 2};
+constexpr CardStyle kMaskedCard = {{0xE6, 0xE6, 0xE6}, {0xE6, 0xE6, 0xE6}, {0xB4, 0xB4, 0xB4}};
+constexpr Rgb kStrike{0x00, 0x00, 0x00};
 
 /// The colours of one button picture, by distance from the octagon's edge.
 struct ButtonColours {
@@ -185,6 +197,44 @@ Picture DrawCard(const Grid& grid, const Glyph& glyph, const CardStyle& style) {
   return picture;
 }
 
+/// A card with the true level moved to the left and the wrong guess beside it, top right: a small
+/// digit in the guess's blue, struck through from its lower left to its upper right.
+Picture DrawWrongCard(const Grid& grid, const Glyph& level, const SmallGlyph& guess,
+                      const CardStyle& style) {
+  Picture picture = DrawCard(grid, level, style);
+  const Picture centred = picture;
+  const int shift = grid.Scale(4);
+  const int paper = grid.Scale(style.frame_width);
+  for (int y = paper; y < grid.side - paper; ++y) {
+    for (int x = paper; x < grid.side - paper; ++x) {
+      const int from = x + shift;
+      const uint8_t* source = from < grid.side - paper
+                                  ? centred.pixels.data() + y * centred.stride() + from * 3
+                                  : nullptr;
+      SetPixel(picture, x, y, source ? Rgb{source[0], source[1], source[2]} : style.paper);
+    }
+  }
+  const int left = grid.Scale(15);
+  const int top = grid.Scale(3);
+  const int width = grid.Scale(5);
+  const int height = grid.Scale(7);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width; ++x) {
+      if (guess[grid.Cell(y)][grid.Cell(x)] == '#') {
+        SetPixel(picture, left + x, top + y, kGuessBlue);
+      }
+    }
+  }
+  const int stroke = grid.Scale(1);
+  for (int step = -grid.Scale(1); step < width + grid.Scale(1); ++step) {
+    const int x = left + step;
+    const int y = top + height - 1 - step * height / width;
+    for (int t = 0; t < stroke; ++t)
+      SetPixel(picture, x, std::clamp(y + t, 0, grid.side - 1), kStrike);
+  }
+  return picture;
+}
+
 /// Distance from the octagon's edge in whole pixels at 100 %: 0 on the edge, negative outside.
 /// Along a cut corner, two steps of the staircase make about 1.4 pixels, so they count as one.
 int OctagonDepth(const Grid& grid, int x, int y) {
@@ -243,8 +293,13 @@ std::vector<SmallPicture> DrawSmallPictures(int zoom) {
   card("guess1", kOneGlyph, kGuessCard);
   card("right0", kZeroGlyph, kRight0);
   card("right1", kOneGlyph, kRight1);
-  card("wrong0", kZeroGlyph, kWrong0);
-  card("wrong1", kOneGlyph, kWrong1);
+  pictures.push_back(
+      {FileName("wrong0", zoom), DrawWrongCard(grid, kZeroGlyph, kSmallOne, kWrong0)});
+  pictures.push_back(
+      {FileName("wrong1", zoom), DrawWrongCard(grid, kOneGlyph, kSmallZero, kWrong1)});
+  card("missed0", kZeroGlyph, kWrong0);
+  card("missed1", kOneGlyph, kWrong1);
+  pictures.push_back({FileName("masked", zoom), DrawCard(grid, kBlankGlyph, kMaskedCard)});
   return pictures;
 }
 

@@ -205,6 +205,10 @@ a button Timing: it times schemes 1-9 and appends the results to that file
         <source>Руководство</source>
         <translation>Guide</translation>
     </message>
+    <message>
+        <source>Пауза</source>
+        <translation>Pause</translation>
+    </message>
 </context>
 <context>
     <name>kvir::PanelExport</name>
@@ -244,16 +248,32 @@ a button Timing: it times schemes 1-9 and appends the results to that file
 <context>
     <name>kvir::QuizMode</name>
     <message>
-        <source>Щёлкайте по «?»: каждый щелчок меняет ответ, 0 или 1. Enter — проверить.</source>
-        <translation>Click each &quot;?&quot;: every click changes the answer, 0 or 1. Enter checks.</translation>
-    </message>
-    <message>
-        <source>Зелёная рамка — верно, полосатая — неверно. Ctrl+N — следующий вопрос.</source>
-        <translation>Green frame: right; striped frame: wrong. Ctrl+N: next question.</translation>
-    </message>
-    <message>
         <source>Счёт: верно %1 из %2</source>
         <translation>Score: %1 of %2 right</translation>
+    </message>
+    <message>
+        <source>Щёлкайте по «?» (или Tab и пробел): каждый щелчок меняет ответ, 0 или 1. Enter — проверить.</source>
+        <translation>Click each &quot;?&quot; (or Tab and Space): every click changes the answer, 0 or 1. Enter checks.</translation>
+    </message>
+    <message>
+        <source>Зелёная рамка — верно, полосатая — неверно: рядом с верным уровнем зачёркнут ваш ответ. Ctrl+N — следующий вопрос.</source>
+        <translation>Green frame: right; striped frame: wrong, your answer crossed out beside the right level. Ctrl+N: next question.</translation>
+    </message>
+    <message>
+        <source>ответ %1</source>
+        <translation>guess %1</translation>
+    </message>
+    <message>
+        <source>%1, без ответа</source>
+        <translation>%1, no guess</translation>
+    </message>
+    <message>
+        <source>%1, верно</source>
+        <translation>%1, right</translation>
+    </message>
+    <message>
+        <source>%1, неверно, ответ %2</source>
+        <translation>%1, wrong, guess %2</translation>
     </message>
 </context>
 <context>
@@ -550,6 +570,29 @@ button inverts the input bit of that button.</translation>
     <message>
         <source>Таблица не сохранена в файл «%1»: таблицы сохраняются в формате CSV, с расширением .csv.</source>
         <translation>The table was not saved to &quot;%1&quot;: tables are saved as CSV, with the extension .csv.</translation>
+    </message>
+</context>
+<context>
+    <name>kvir::StepMode</name>
+    <message>
+        <source>Шаг %1 из %2</source>
+        <translation>Step %1 of %2</translation>
+    </message>
+    <message>
+        <source>Нажмите кнопку входа</source>
+        <translation>Press an input button</translation>
+    </message>
+    <message>
+        <source>Скорость: шаг каждые %1 мс</source>
+        <translation>Speed: a step every %1 ms</translation>
+    </message>
+    <message>
+        <source>F6 — следующий шаг, F7 — медленнее, F8 — быстрее, Pause — пауза, F5 — выключить.</source>
+        <translation>F6: next step, F7: slower, F8: faster, Pause: pause, F5: off.</translation>
+    </message>
+    <message>
+        <source>Пауза: шаги идут только по F6</source>
+        <translation>Paused: steps come only with F6</translation>
     </message>
 </context>
 </TS>

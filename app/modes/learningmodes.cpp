@@ -21,6 +21,7 @@ LearningModes::LearningModes(PanelActions& actions, std::span<SchemePanel* const
   actions.bind(PanelAction::kNextStage, [this] { step_->nextStage(); });
   actions.bind(PanelAction::kSlower, [this] { step_->slower(); });
   actions.bind(PanelAction::kFaster, [this] { step_->faster(); });
+  actions.bindSwitch(PanelAction::kPauseSteps, [this](bool on) { step_->setPaused(on); });
   actions.bindSwitch(PanelAction::kQuiz, [this](bool on) { switchQuiz(on); });
   actions.bind(PanelAction::kCheckAnswers, [this] { quiz_->check(); });
   actions.bind(PanelAction::kNextQuestion, [this] { afterModelChange(); });
@@ -49,6 +50,7 @@ void LearningModes::afterModelChange() {
 
 void LearningModes::retranslate() {
   quiz_->retranslate();
+  step_->retranslate();
 }
 
 void LearningModes::restyle() {
@@ -61,8 +63,11 @@ void LearningModes::switchStep(bool on) {
     useOnEveryPanel(step_);
   } else {
     step_->finish();
+    actions_.action(PanelAction::kPauseSteps)->setChecked(false);
     useOnEveryPanel(nullptr);
   }
+  step_->showLine(window_, on);
+  emit stepLineToggled();
   updateActions();
 }
 
@@ -94,7 +99,8 @@ void LearningModes::adopt(SchemePanel& panel) {
 void LearningModes::updateActions() {
   const bool step = actions_.action(PanelAction::kStepByStep)->isChecked();
   const bool quiz = actions_.action(PanelAction::kQuiz)->isChecked();
-  for (PanelAction action : {PanelAction::kNextStage, PanelAction::kSlower, PanelAction::kFaster})
+  for (PanelAction action : {PanelAction::kNextStage, PanelAction::kSlower, PanelAction::kFaster,
+                             PanelAction::kPauseSteps})
     actions_.action(action)->setEnabled(step);
   actions_.action(PanelAction::kNextQuestion)->setEnabled(quiz);
   actions_.action(PanelAction::kCheckAnswers)->setEnabled(quiz && quiz_->questionOpen());

@@ -47,6 +47,8 @@ class LearningModes : public QObject {
  signals:
   /// The model failed in a mode; `message` says why.
   void modelFailed(const QString& message);
+  /// The step line came or went: the window makes room for it under the panel, or takes it back.
+  void stepLineToggled();
 
  private:
   void switchStep(bool on);

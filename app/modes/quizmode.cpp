@@ -41,6 +41,12 @@ const TruthTable& QuizMode::tableOf(int n) {
   return found->second;
 }
 
+const QuizLamps& QuizMode::lampsOf(int n) {
+  auto found = lamps_.find(n);
+  if (found == lamps_.end()) found = lamps_.emplace(n, QuizLamps(n, tableOf(n))).first;
+  return found->second;
+}
+
 void QuizMode::ask(SchemePanel& panel) {
   if (!loadCards(panel.pictures().style().zoom)) return;
   Scheme& scheme = panel.scheme();
@@ -66,10 +72,17 @@ void QuizMode::press(SchemePanel& panel, Indicator& clicked) {
 void QuizMode::hideOn(SchemePanel& panel) {
   if (panel_ != nullptr && panel_ != &panel) {
     panel_->setOverlay(nullptr);
+    panel_->setFocusableLamps({});
     panel_->showModel();
   }
   panel_ = &panel;
-  question_.emplace(panel.scheme(), level_);
+  try {
+    question_.emplace(panel.scheme(), lampsOf(panel.scheme().number()), level_);
+  } catch (const std::exception& error) {
+    emit failed(QString::fromUtf8(error.what()));
+    return;
+  }
+  panel.setFocusableLamps(question_->hidden());
   panel.setOverlay(&overlay_);
   if (label_ == nullptr) {
     label_ = new QLabel(&panel);
@@ -108,6 +121,7 @@ void QuizMode::check() {
 void QuizMode::end() {
   if (panel_ != nullptr) {
     panel_->setOverlay(nullptr);
+    panel_->setFocusableLamps({});
     panel_->showModel();
   }
   if (label_ != nullptr) label_->hide();
@@ -121,10 +135,10 @@ void QuizMode::end() {
 void QuizMode::show() {
   if (panel_ == nullptr || !question_) return;
   overlay_.pictures.assign(panel_->scheme().indicators().size(), nullptr);
-  for (uint16_t lamp : question_->hidden()) {
-    overlay_.pictures[lamp] = &cards_[static_cast<size_t>(question_->CardOf(lamp))];
+  for (const auto& [lamp, card] : question_->Cards()) {
+    overlay_.pictures[lamp] = &cards_[static_cast<size_t>(card)];
   }
-  overlay_.concealed = question_->checked() ? std::vector<uint16_t>{} : question_->hidden();
+  overlay_.concealed = question_->Concealed();
   panel_->showOverlay();
   retranslate();
 }
@@ -132,14 +146,29 @@ void QuizMode::show() {
 void QuizMode::retranslate() {
   if (label_ == nullptr) return;
   QString text = questionOpen()
-                     ? tr("Щёлкайте по «?»: каждый щелчок меняет ответ, 0 или 1. Enter — "
-                          "проверить.")
-                     : tr("Зелёная рамка — верно, полосатая — неверно. Ctrl+N — следующий "
-                          "вопрос.");
+                     ? tr("Щёлкайте по «?» (или Tab и пробел): каждый щелчок меняет ответ, 0 "
+                          "или 1. Enter — проверить.")
+                     : tr("Зелёная рамка — верно, полосатая — неверно: рядом с верным уровнем "
+                          "зачёркнут ваш ответ. Ctrl+N — следующий вопрос.");
   if (score_.checked > 0) {
     text += QLatin1Char('\n') + tr("Счёт: верно %1 из %2").arg(score_.right).arg(score_.checked);
   }
   label_->setText(text);
+}
+
+}  // namespace kvir
+
+namespace kvir {
+
+QString QuizMode::spokenLevel(const SchemePanel& panel, const Indicator& lamp) const {
+  const uint16_t index = IndexIn(panel.scheme(), lamp);
+  if (&panel != panel_ || !question_ || !question_->IsHidden(index)) return {};
+  const int guess = question_->GuessOf(index);
+  if (!question_->checked()) return guess < 0 ? QStringLiteral("?") : tr("ответ %1").arg(guess);
+  const QString level = QString::number(lamp.Tag);
+  if (guess < 0) return tr("%1, без ответа").arg(level);
+  if (guess == lamp.Tag) return tr("%1, верно").arg(level);
+  return tr("%1, неверно, ответ %2").arg(level).arg(guess);
 }
 
 }  // namespace kvir

@@ -18,10 +18,12 @@ class QLabel;
 namespace kvir {
 
 /// Asks questions on a panel's scheme: sets a random row of its truth table (another than the one
-/// shown) through its press procedure and hides the lamps of the level behind question marks. A
-/// left click on a hidden lamp sets or changes its guess; check() shows each guess right or wrong
-/// with the true level and adds to the score of the session, which runs from the mode's start to
-/// its end and counts lamps. A press of an input button makes the question about the inputs it
+/// shown) through its press procedure, hides the lamps the level asks behind question marks and
+/// masks those that would give the answer away (QuizLamps). A left click on a hidden lamp, or
+/// Space while it has the keyboard focus (Tab leads there after the input buttons), sets or
+/// changes its guess; check() shows each guess right or wrong with the true level, a wrong one
+/// crossed out beside it, and adds to the score of the session, which runs from the mode's start
+/// to its end and counts lamps. A press of an input button makes the question about the inputs it
 /// sets. The label lblQuiz, in the panel's bottom left corner, tells what to do and the score.
 class QuizMode : public QObject, public PanelMode {
   Q_OBJECT
@@ -39,6 +41,8 @@ class QuizMode : public QObject, public PanelMode {
 
   void press(SchemePanel& panel, Indicator& clicked) override;
   void clickLamp(SchemePanel& panel, const Indicator& lamp) override;
+  /// A hidden lamp's guess ("ответ 1"), after the check its level and whether the guess was right.
+  QString spokenLevel(const SchemePanel& panel, const Indicator& lamp) const override;
 
   /// The level of the questions to come.
   void setLevel(QuizLevel level) { level_ = level; }
@@ -60,11 +64,13 @@ class QuizMode : public QObject, public PanelMode {
  private:
   bool loadCards(int zoom);
   const TruthTable& tableOf(int n);
+  const QuizLamps& lampsOf(int n);
   void hideOn(SchemePanel& panel);
   void show();
 
   std::mt19937 random_;
   std::map<int, TruthTable> tables_;  ///< worked out once per scheme, at its first question
+  std::map<int, QuizLamps> lamps_;    ///< the same
   std::array<Picture, kLampCardCount> cards_;
   int cardsZoom_ = 0;  ///< the zoom the cards are drawn at
   QuizLevel level_ = QuizLevel::kOutputs;

@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 
 #include "app/panel/inputbuttonview.h"
+#include "app/panel/panelmode.h"
 #include "app/panel/pictureview.h"
 #include "app/panel/schemepanel.h"
 #include "app/shell/language.h"
@@ -32,9 +33,20 @@ bool LevelConcealed(const PictureView* view) {
          Conceals(panel->overlay(), IndexIn(panel->scheme(), *view->indicator()));
 }
 
-// The level as spoken: "?" while it is concealed.
+// The level as a value: "?" while it is concealed.
 QString LevelText(const PictureView* view) {
   return LevelConcealed(view) ? QStringLiteral("?") : QString::number(view->indicator()->Tag);
+}
+
+// The level as the name speaks it: what the panel's mode says there (a guess, a result), else as
+// a value.
+QString SpokenLevel(const PictureView* view) {
+  auto* panel = qobject_cast<const SchemePanel*>(view->parentWidget());
+  if (panel != nullptr && panel->mode() != nullptr) {
+    const QString spoken = panel->mode()->spokenLevel(*panel, *view->indicator());
+    if (!spoken.isEmpty()) return spoken;
+  }
+  return LevelText(view);
 }
 
 /// An indicator for assistive tools: its view's widget interface with the indicator's name,
@@ -46,7 +58,7 @@ class IndicatorAccessible : public QAccessibleWidget, public QAccessibleValueInt
         indicator_(indicator) {}
 
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Name) return AccessibleText(indicator_, LevelText(view()));
+    if (t == QAccessible::Name) return AccessibleText(indicator_, SpokenLevel(view()));
     if (t == QAccessible::Value) return LevelText(view());
     return QAccessibleWidget::text(t);
   }
@@ -116,6 +128,10 @@ void AnnounceLevels(const QList<PictureView*>& views) {
     QAccessibleValueChangeEvent event(
         view, LevelConcealed(view) ? QVariant() : QVariant(view->indicator()->Tag));
     QAccessible::updateAccessibility(&event);
+    if (view->hasFocus()) {  // its name speaks a guess, which may have changed
+      QAccessibleEvent named(view, QAccessible::NameChanged);
+      QAccessible::updateAccessibility(&named);
+    }
   }
 }
 

@@ -32,6 +32,7 @@ enum class PanelAction {
   kNextStage,     ///< the replay's next stage at once
   kSlower,        ///< longer waits between stages
   kFaster,        ///< shorter waits between stages
+  kPauseSteps,    ///< switch: the stages wait for F6 alone
   kQuiz,          ///< switch: "Проверь себя"
   kCheckAnswers,  ///< the open question checked
   kNextQuestion,  ///< another question
@@ -93,6 +94,8 @@ inline constexpr std::array kPanelActions = {
                    QKeySequence::UnknownKey, "F7"},
     PanelActionRow{PanelAction::kFaster, QT_TRANSLATE_NOOP("kvir::PanelActions", "Быстрее"),
                    QKeySequence::UnknownKey, "F8"},
+    PanelActionRow{PanelAction::kPauseSteps, QT_TRANSLATE_NOOP("kvir::PanelActions", "Пауза"),
+                   QKeySequence::UnknownKey, "Pause", true},
     PanelActionRow{PanelAction::kQuiz, QT_TRANSLATE_NOOP("kvir::PanelActions", "Проверь себя"),
                    QKeySequence::UnknownKey, "F9", true},
     PanelActionRow{PanelAction::kCheckAnswers,

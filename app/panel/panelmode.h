@@ -1,6 +1,8 @@
 #pragma once
 // A learning mode's part in a scheme panel's work: how a press is shown, and clicks on lamps.
 
+#include <QString>
+
 namespace kvir {
 
 class SchemePanel;
@@ -16,6 +18,13 @@ class PanelMode {
   virtual void press(SchemePanel& panel, Indicator& clicked) = 0;
   /// A left click on the lamp `lamp` of `panel`.
   virtual void clickLamp(SchemePanel& panel, const Indicator& lamp) = 0;
+  /// What a screen reader says in place of `lamp`'s level on `panel` while the mode puts
+  /// something of its own there (a question's guess, its result); empty where it does not.
+  virtual QString spokenLevel(const SchemePanel& panel, const Indicator& lamp) const {
+    (void)panel;
+    (void)lamp;
+    return {};
+  }
 };
 
 }  // namespace kvir

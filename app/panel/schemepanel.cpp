@@ -1,5 +1,6 @@
 #include "app/panel/schemepanel.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -58,6 +59,30 @@ SchemePanel::SchemePanel(PanelPictures& pictures, PressProc press, QWidget* pare
 
   for (Indicator& indicator : scheme.indicators()) addIndicator(indicator);
   tabOrder_ = InReadingOrder(tabOrder_);
+  buttonCount_ = tabOrder_.size();
+}
+
+void SchemePanel::setFocusableLamps(const std::vector<uint16_t>& lamps) {
+  QList<QWidget*> focusable;
+  for (uint16_t lamp : lamps) focusable << views_[lamp + 1];
+  const QList<QWidget*> before = tabOrder_.mid(buttonCount_);
+  for (QWidget* view : before) {
+    if (focusable.contains(view)) continue;
+    view->setFocusPolicy(Qt::NoFocus);
+    view->removeEventFilter(this);
+    if (view->hasFocus()) {
+      if (buttonCount_ > 0) {
+        tabOrder_.front()->setFocus(Qt::OtherFocusReason);
+      } else {
+        view->clearFocus();
+      }
+    }
+  }
+  for (QWidget* view : focusable) {
+    view->setFocusPolicy(Qt::TabFocus);
+    view->installEventFilter(this);
+  }
+  tabOrder_ = tabOrder_.mid(0, buttonCount_) + InReadingOrder(focusable);
 }
 
 void SchemePanel::setZoom(int zoom) {
@@ -78,6 +103,7 @@ void SchemePanel::placeIndicator(PictureView& view) {
 // the panel must no longer hear of it.
 SchemePanel::~SchemePanel() {
   for (QWidget* button : tabOrder_) disconnect(button, nullptr, this, nullptr);
+  for (QWidget* lamp : tabOrder_.mid(buttonCount_)) lamp->removeEventFilter(this);
 }
 
 void SchemePanel::addIndicator(Indicator& indicator) {
@@ -171,15 +197,42 @@ void SchemePanel::paintEvent(QPaintEvent* event) {
              overlay_);
 }
 
+// The arrow keys move the focus among the input buttons, or among the focusable lamps: Tab goes
+// from one group to the other. Space on a focused lamp is a click on it for the mode.
 void SchemePanel::keyPressEvent(QKeyEvent* event) {
   QWidget* focused = focusWidget();
-  QWidget* target =
-      tabOrder_.contains(focused) ? ArrowTarget(tabOrder_, focused, event->key()) : nullptr;
+  const QList<QWidget*> group = focusGroupOf(focused);
+  const bool onLamp = tabOrder_.indexOf(focused) >= buttonCount_;
+  if (onLamp && event->key() == Qt::Key_Space && mode_ != nullptr) {
+    event->accept();
+    if (!event->isAutoRepeat()) {
+      mode_->clickLamp(*this, *static_cast<PictureView*>(focused)->indicator());
+    }
+    return;
+  }
+  QWidget* target = group.isEmpty() ? nullptr : ArrowTarget(group, focused, event->key());
   if (target == nullptr) {
     QWidget::keyPressEvent(event);
     return;
   }
   target->setFocus(Qt::OtherFocusReason);
+}
+
+QList<QWidget*> SchemePanel::focusGroupOf(const QWidget* focused) const {
+  const qsizetype at = tabOrder_.indexOf(focused);
+  if (at < 0) return {};
+  return at < buttonCount_ ? tabOrder_.mid(0, buttonCount_) : tabOrder_.mid(buttonCount_);
+}
+
+// The focusable lamps are watched for their focus, to ring them as the input buttons are.
+bool SchemePanel::eventFilter(QObject* watched, QEvent* event) {
+  const bool in = event->type() == QEvent::FocusIn;
+  auto* view = qobject_cast<QWidget*>(watched);
+  if ((in || event->type() == QEvent::FocusOut) && tabOrder_.contains(view)) {
+    const bool popup = static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason;
+    if (in || !popup) showFocusOn(view, in);
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 // Lamps let the mouse through to the panel: a left click on one goes to the mode, if any.
@@ -199,9 +252,9 @@ void SchemePanel::mousePressEvent(QMouseEvent* event) {
   QWidget::mousePressEvent(event);
 }
 
-void SchemePanel::showFocusOn(InputButtonView* button, bool focused) {
+void SchemePanel::showFocusOn(QWidget* view, bool focused) {
   if (focusFrame_ == nullptr) focusFrame_ = new FocusFrame(this);
-  focusFrame_->ring(focused ? button : nullptr, zoom_);
+  focusFrame_->ring(focused ? view : nullptr, zoom_);
 }
 
 }  // namespace kvir

@@ -5,6 +5,7 @@
 #include <QRegion>
 #include <QString>
 #include <QWidget>
+#include <vector>
 
 #include "circuit/schemes.h"
 #include "render/panel_pictures.h"
@@ -66,8 +67,13 @@ class SchemePanel : public QWidget {
   /// Repaints every indicator with the place of its marker.
   void showOverlay();
 
-  /// The input buttons in the order Tab visits them: reading order of the drawing.
+  /// The input buttons in the order Tab visits them, reading order of the drawing; then the lamps
+  /// a mode lets take the focus, in the same order.
   const QList<QWidget*>& tabOrder() const { return tabOrder_; }
+  /// Lets the lamps `lamps` (by index in stacking order) take the keyboard focus after the input
+  /// buttons, and no other lamp; Space on a focused one goes to the mode as a click. Empty: no
+  /// lamp takes the focus, and one that holds it gives it to the first input button.
+  void setFocusableLamps(const std::vector<uint16_t>& lamps);
 
  signals:
   /// The model failed during a press (a damaged picture); `message` says why.
@@ -78,6 +84,7 @@ class SchemePanel : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
 
  private:
@@ -86,13 +93,16 @@ class SchemePanel : public QWidget {
   void placeIndicator(PictureView& view);
   void knowAreas();
   void press(Indicator& clicked);
-  void showFocusOn(InputButtonView* button, bool focused);
+  void showFocusOn(QWidget* view, bool focused);
+  /// The focusable widgets of the same kind as `focused` (input buttons or lamps).
+  QList<QWidget*> focusGroupOf(const QWidget* focused) const;
 
   PanelPictures& pictures_;
   PressProc press_;
   QList<PictureView*> views_;  ///< the scheme picture, then the indicators
   PictureView* picture_ = nullptr;
   QList<QWidget*> tabOrder_;
+  qsizetype buttonCount_ = 0;  ///< the input buttons lead tabOrder_
   QRegion indicatorArea_;
   QRegion markerArea_;       ///< the indicators with the places of their markers
   bool areasKnown_ = false;  ///< whether the two areas are those of the views' places

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 
 #include "app/modes/learningmodes.h"
 #include "app/modes/quizmode.h"
+#include "app/modes/stepmode.h"
 #include "app/panel/keyboard.h"
 #include "app/panel/panelactions.h"
 #include "app/panel/schemepanel.h"
@@ -205,6 +207,7 @@ void Tfrm00::createActions() {
   actions_->attach(panels_[0]);
   modes_ = new LearningModes(*actions_, panels_, this);
   connect(modes_, &LearningModes::modelFailed, this, &Tfrm00::reportModelFailure);
+  connect(modes_, &LearningModes::stepLineToggled, this, [this] { fitToScreen(); });
 }
 
 void Tfrm00::startLearningMode(LearningMode mode) {
@@ -272,15 +275,20 @@ QWidget* Tfrm00::panelHost() {
 // The window at the size of its zoom where the screen has room for it, else as large as the
 // screen allows with the scheme area scrolling; moved as little as it takes to stay on the screen.
 void Tfrm00::fitToScreen() {
-  const QSize wanted(PanelWidth(zoom_), panelTop() + PanelHeight(zoom_));
+  QLabel* stepLine = modes_ != nullptr ? modes_->step().line() : nullptr;  // under the panel
+  const int lineHeight = stepLine != nullptr ? Scaled(kStepLineHeight, zoom_) : 0;
+  const QSize wanted(PanelWidth(zoom_), panelTop() + PanelHeight(zoom_) + lineHeight);
   const QScreen* desktop = screen();
   const QRect available = desktop != nullptr ? desktop->availableGeometry() : QRect();
   const QSize frame = frameGeometry().size() - geometry().size();
   const WindowFit fit = zoom_ == kPlainZoom || available.isEmpty()
                             ? WindowFit{wanted, false}
                             : FitWindow(wanted, available.size() - frame);
-  background_->setGeometry(0, panelTop(), fit.size.width(), fit.size.height() - panelTop());
-  useScrollArea(fit.scrolls, QRect(QPoint(0, panelTop()), fit.size - QSize(0, panelTop())));
+  const QSize area = fit.size - QSize(0, panelTop() + lineHeight);
+  background_->setGeometry(QRect(QPoint(0, panelTop()), area));
+  useScrollArea(fit.scrolls, QRect(QPoint(0, panelTop()), area));
+  if (stepLine != nullptr)
+    stepLine->setGeometry(0, panelTop() + area.height(), area.width(), lineHeight);
   setFixedSize(fit.size);
   if (!available.isEmpty() && zoom_ != kPlainZoom) {
     move(KeptOnScreen(frameGeometry(), available).topLeft());

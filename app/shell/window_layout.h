@@ -13,5 +13,7 @@ inline constexpr int kPanelTop = kListStripHeight;
 /// The main window's client area: the strip and the panel under it.
 inline constexpr int kWindowWidth = kPanelWidth;
 inline constexpr int kWindowHeight = kPanelTop + kPanelHeight;
+/// The strip under the panel that holds the step mode's line while that mode is on.
+inline constexpr int kStepLineHeight = 20;
 
 }  // namespace kvir

@@ -3,12 +3,16 @@
 
 #define QTEST_QPA_MOUSE_HANDLING  // mouse events go through the window system, as a user's do
 #include <QAccessible>
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
+#include <algorithm>
 
 #include "app/modes/quizmode.h"
+#include "app/panel/focusframe.h"
 #include "app/panel/inputbuttonview.h"
 #include "app/panel/panelactions.h"
+#include "app/panel/schemepanel.h"
 #include "tests/app/app_test_util.h"
 
 using namespace kvir;
@@ -72,6 +76,7 @@ class TestQuizMode : public MainWindowTest {
   void switchingOffShowsThePlainPanel();
   void changeOfSchemeAsksThere();
   void screenReadersHearNoHiddenLevel();
+  void keyboardAnswersAndChecks();
 };
 
 void TestQuizMode::questionHidesTheOutputs_data() {
@@ -94,9 +99,15 @@ void TestQuizMode::questionHidesTheOutputs() {
   QVERIFY(row != before);
   const QImage area = ShownSchemeArea(shown().window);
   const QImage levels = ExpectedPanel(model);
+  const QuizQuestion& question = *shown().window.findChild<QuizMode*>()->question();
   for (const Indicator& ind : model.indicators()) {
-    const QImage want =
-        ind.role == Role::kOutput ? Card(LampCard::kHidden) : levels.copy(PlaceOf(ind));
+    const uint16_t i = IndexIn(model, ind);
+    const bool masked = std::ranges::find(question.masked(), i) != question.masked().end();
+    QCOMPARE(question.IsHidden(i), ind.role == Role::kOutput);
+    QVERIFY2(!masked || ind.role == Role::kGateInput, ind.name.c_str());
+    const QImage want = question.IsHidden(i) ? Card(LampCard::kHidden)
+                        : masked             ? Card(LampCard::kMasked)
+                                             : levels.copy(PlaceOf(ind));
     QVERIFY2(area.copy(PlaceOf(ind)) == want, ind.name.c_str());
   }
   QVERIFY2(LabelText(shown()).contains(QStringLiteral("Enter")), qPrintable(LabelText(shown())));
@@ -137,12 +148,19 @@ void TestQuizMode::enterRevealsAndScores() {
     const int level = model.At(outputs[i]).Tag;
     const bool right = i < 5;
     if (i < 7) GuessOn(shown(), 6, outputs[i], right ? level : level ^ 1);
-    expected[outputs[i]] = right ? (level ? LampCard::kRight1 : LampCard::kRight0)
-                                 : (level ? LampCard::kWrong1 : LampCard::kWrong0);
+    const LampCard wrong = i < 7 ? (level ? LampCard::kWrong1 : LampCard::kWrong0)
+                                 : (level ? LampCard::kMissed1 : LampCard::kMissed0);
+    expected[outputs[i]] = right ? (level ? LampCard::kRight1 : LampCard::kRight0) : wrong;
   }
   QTest::keyClick(&shown().window, Qt::Key_Return);
   for (const auto& [name, card] : expected) {
     QVERIFY2(Shown(shown(), 6, name) == Card(card), name.c_str());
+  }
+  const QImage levels = ExpectedPanel(model);  // the masked gate inputs show their levels now
+  for (const Indicator& ind : model.indicators()) {
+    if (ind.role == Role::kGateInput) {
+      QVERIFY2(Shown(shown(), 6, ind.name) == levels.copy(PlaceOf(ind)), ind.name.c_str());
+    }
   }
   QVERIFY2(LabelText(shown()).contains(QStringLiteral("верно 5 из 8")),
            qPrintable(LabelText(shown())));
@@ -167,9 +185,20 @@ void TestQuizMode::harderLevelHidesTheInnerLamps() {
   Scheme& model = shown().set.scheme(8);
   const QImage area = ShownSchemeArea(shown().window);
   const QImage levels = ExpectedPanel(model);
+  // The lamps of X3 … X0 (the odd bus lines) and the gate inputs they feed stay readable or are
+  // masked; the inverters' outputs, the gate inputs they feed and the outputs are asked.
+  const QuizQuestion& question = *shown().window.findChild<QuizMode*>()->question();
+  QCOMPARE(question.hidden().size(), size_t(16 + 4 + 32));
   for (const Indicator& ind : model.indicators()) {
-    const QImage want = ind.is_button ? levels.copy(PlaceOf(ind)) : Card(LampCard::kHidden);
+    const uint16_t i = IndexIn(model, ind);
+    const bool masked = std::ranges::find(question.masked(), i) != question.masked().end();
+    const QImage want = question.IsHidden(i) ? Card(LampCard::kHidden)
+                        : masked             ? Card(LampCard::kMasked)
+                                             : levels.copy(PlaceOf(ind));
     QVERIFY2(area.copy(PlaceOf(ind)) == want, ind.name.c_str());
+  }
+  for (const char* own : {"BUS01", "BUS03", "BUS05", "BUS07"}) {
+    QVERIFY2(!question.IsHidden(IndexIn(model, model.At(own))), own);
   }
   Click(shown(), 8, "AND0102");
   QCOMPARE(Shown(shown(), 8, "AND0102"), Card(LampCard::kGuess0));
@@ -229,16 +258,62 @@ void TestQuizMode::screenReadersHearNoHiddenLevel() {
   const auto level = [&](const std::string& name) { return QString::number(model.At(name).Tag); };
   QVERIFY2(spoken("BUS01").endsWith(level("BUS01") + QLatin1Char('|') + level("BUS01")),
            qPrintable(spoken("BUS01")));
+  QVERIFY2(spoken("AND0000").endsWith(QStringLiteral(", ?|?")), qPrintable(spoken("AND0000")));
   for (const std::string& name : Outputs(model)) {
     QVERIFY2(spoken(name).endsWith(QStringLiteral(", ?|?")), qPrintable(spoken(name)));
     GuessOn(shown(), 6, name, 1);
-    QVERIFY2(spoken(name).endsWith(QStringLiteral(", ?|?")), qPrintable(spoken(name)));
+    QVERIFY2(spoken(name).endsWith(QStringLiteral(", ответ 1|?")), qPrintable(spoken(name)));
   }
   shown().action(PanelAction::kCheckAnswers)->trigger();
   for (const std::string& name : Outputs(model)) {
-    const QString want = QStringLiteral(", %1|%1").arg(level(name));
+    const QString want = model.At(name).Tag == 1 ? QStringLiteral(", 1, верно|1")
+                                                 : QStringLiteral(", 0, неверно, ответ 1|0");
     QVERIFY2(spoken(name).endsWith(want), qPrintable(spoken(name)));
   }
+  QVERIFY2(spoken("AND0000").endsWith(level("AND0000") + QLatin1Char('|') + level("AND0000")),
+           qPrintable(spoken("AND0000")));
+}
+
+// From the keyboard: Tab leads from the last input button to the first hidden lamp, which takes the
+// focus frame; the arrows move among the hidden lamps; Space cycles the focused lamp's guess, and
+// Return checks. The masked lamps never take the focus; the quiz's end lets no lamp keep it.
+void TestQuizMode::keyboardAnswersAndChecks() {
+  QVERIFY(shown().activate());
+  shown().choose(1);
+  shown().action(PanelAction::kQuiz)->trigger();
+  Scheme& model = shown().set.scheme(1);
+  SchemePanel* panel = shown().panel(1);
+  const QList<QWidget*> order = panel->tabOrder();
+  QCOMPARE(order.size(), qsizetype(8 + 3));  // Y0 … Y7, then X2, X1, X0 as the drawing reads
+  QCOMPARE(order[8]->objectName(), QStringLiteral("OUT02"));
+  QCOMPARE(order[10]->objectName(), QStringLiteral("OUT00"));
+  order[7]->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), order[8]);
+  auto* frame = panel->findChild<FocusFrame*>();
+  QVERIFY(frame != nullptr && frame->isVisible());
+  QVERIFY(frame->geometry().contains(order[8]->geometry()));
+
+  QTest::keyClick(order[8], Qt::Key_Space);
+  QCOMPARE(Shown(shown(), 1, "OUT02"), Card(LampCard::kGuess0));
+  QTest::keyClick(order[8], Qt::Key_Down);
+  QCOMPARE(QApplication::focusWidget(), order[9]);
+  QTest::keyClick(order[9], Qt::Key_Space);
+  QTest::keyClick(order[9], Qt::Key_Space);
+  QCOMPARE(Shown(shown(), 1, "OUT01"), Card(LampCard::kGuess1));
+  QAccessibleInterface* lamp = QAccessible::queryAccessibleInterface(order[9]);
+  QVERIFY2(lamp->text(QAccessible::Name).endsWith(QStringLiteral("X1, выход, ответ 1")),
+           qPrintable(lamp->text(QAccessible::Name)));
+  QCOMPARE(panel->findChild<QWidget*>(QStringLiteral("OR0000"))->focusPolicy(), Qt::NoFocus);
+
+  QTest::keyClick(order[9], Qt::Key_Return);
+  QVERIFY(shown().window.findChild<QuizMode*>()->question()->checked());
+  const int x1 = model.At("OUT01").Tag;
+  QCOMPARE(Shown(shown(), 1, "OUT01"), Card(x1 == 1 ? LampCard::kRight1 : LampCard::kWrong0));
+
+  shown().action(PanelAction::kQuiz)->trigger();
+  QCOMPARE(panel->tabOrder().size(), qsizetype(8));
+  QVERIFY(!order[9]->hasFocus());
 }
 
 QTEST_MAIN(TestQuizMode)

@@ -1,12 +1,14 @@
 // "Пошагово": a press changes the model at once, the panel follows stage by stage and ends as the
 // model holds it; a new press, a change of scheme or the mode's end first finishes a replay.
 
+#include <QLabel>
 #include <QTest>
 
 #include "app/modes/stepmode.h"
 #include "app/panel/inputbuttonview.h"
 #include "app/panel/panelactions.h"
 #include "app/panel/panelpainter.h"
+#include "app/shell/window_layout.h"
 #include "tests/app/app_test_util.h"
 
 using namespace kvir;
@@ -49,6 +51,12 @@ void ReplayOnScheme8(ShownMainWindow& shown, int stages) {
   for (int i = 0; i < stages; ++i) shown.action(PanelAction::kNextStage)->trigger();
 }
 
+// The step line under the panel, or null while none shows.
+QLabel* Line(ShownMainWindow& shown) {
+  auto* line = shown.window.findChild<QLabel*>(QStringLiteral("lblStep"));
+  return line != nullptr && line->isVisible() ? line : nullptr;
+}
+
 QImage Area(const QImage& image, const QRect& rect) {
   return image.copy(rect);
 }
@@ -71,6 +79,8 @@ class TestStepMode : public MainWindowTest {
   void changeOfSchemeFinishesTheReplay();
   void switchingOffShowsTheModel();
   void startedPlainlyAPressShowsAtOnce();
+  void lineShowsOnlyInTheMode();
+  void pauseHoldsTheStages();
 };
 
 void TestStepMode::pressTravelsStageByStage_data() {
@@ -115,15 +125,26 @@ void TestStepMode::pressTravelsStageByStage() {
     // Each indicator of this stage is marked and shows its new picture; each of the next stage
     // still shows its old one.
     const PanelOverlay* overlay = shown().panel(scheme)->overlay();
+    // Those whose level changed in a full marker, those redrawn unchanged in a faint one.
     QVERIFY(overlay != nullptr);
-    QVERIFY(!overlay->marked.empty());
-    for (uint16_t i : overlay->marked) {
-      const Indicator& ind = model.indicators()[i];
-      const QRect place(ind.left, ind.top, 24, 24);
-      QCOMPARE(Area(now, place.adjusted(2, 2, -2, -2)), Area(after, place.adjusted(2, 2, -2, -2)));
-      QCOMPARE(QColor(now.pixel(ind.left - 1, ind.top - 1)),
-               QColor(kMarkerColour.red, kMarkerColour.green, kMarkerColour.blue));
+    QVERIFY(!overlay->marked.empty() || !overlay->faint.empty());
+    for (const auto& [marked, colour] : {std::pair(&overlay->marked, kMarkerColour),
+                                         std::pair(&overlay->faint, kFaintMarkerColour)}) {
+      for (uint16_t i : *marked) {
+        const Indicator& ind = model.indicators()[i];
+        const QRect place(ind.left, ind.top, 24, 24);
+        QCOMPARE(Area(now, place.adjusted(2, 2, -2, -2)),
+                 Area(after, place.adjusted(2, 2, -2, -2)));
+        QCOMPARE(QColor(now.pixel(ind.left - 1, ind.top - 1)),
+                 QColor(colour.red, colour.green, colour.blue));
+        QVERIFY2((Area(before, place) != Area(after, place)) == (marked == &overlay->marked),
+                 ind.name.c_str());
+      }
     }
+    QVERIFY(Line(shown()) != nullptr);
+    QVERIFY2(
+        Line(shown())->text().startsWith(QStringLiteral("Шаг %1 из %2").arg(stage).arg(stages)),
+        qPrintable(Line(shown())->text()));
     for (size_t i = 0; i < model.indicators().size(); ++i) {
       if (overlay->pictures.at(i) == nullptr) continue;
       const Indicator& ind = model.indicators()[i];
@@ -220,6 +241,59 @@ void TestStepMode::startedPlainlyAPressShowsAtOnce() {
   QVERIFY(!StepOf(shown()).replaying());
   QCOMPARE(shown().panel(8)->overlay(), nullptr);
   QTRY_COMPARE(ShownSchemeArea(shown().window), ExpectedAfter(8, {QStringLiteral("IN03")}));
+}
+
+// The step line shows only while the mode is on, in a strip the window adds under the panel: the
+// stage, the speed and the keys; F7 and F8 change the speed it names.
+void TestStepMode::lineShowsOnlyInTheMode() {
+  shown().choose(8);
+  QCOMPARE(Line(shown()), nullptr);
+  QCOMPARE(shown().window.size(), QSize(kWindowWidth, kWindowHeight));
+  shown().action(PanelAction::kStepByStep)->trigger();
+  QVERIFY(Line(shown()) != nullptr);
+  QCOMPARE(shown().window.size(), QSize(kWindowWidth, kWindowHeight + kStepLineHeight));
+  QCOMPARE(Line(shown())->geometry(), QRect(0, kWindowHeight, kWindowWidth, kStepLineHeight));
+  for (const QString& words : {QStringLiteral("250 мс"), QStringLiteral("F6"), QStringLiteral("F7"),
+                               QStringLiteral("F8"), QStringLiteral("F5")}) {
+    QVERIFY2(Line(shown())->text().contains(words), qPrintable(words));
+  }
+  shown().action(PanelAction::kSlower)->trigger();
+  QVERIFY(Line(shown())->text().contains(QStringLiteral("500 мс")));
+  shown().action(PanelAction::kFaster)->trigger();
+  shown().choose(3);
+  Press(shown(), 3, QStringLiteral("IN05"));  // the panel as before the press: no stage yet
+  QVERIFY2(Line(shown())->text().startsWith(QStringLiteral("Шаг 0 из 7")),
+           qPrintable(Line(shown())->text()));
+  shown().action(PanelAction::kStepByStep)->trigger();
+  QCOMPARE(Line(shown()), nullptr);
+  QCOMPARE(shown().window.size(), QSize(kWindowWidth, kWindowHeight));
+  QCOMPARE(ShownSchemeArea(shown().window), PanelImage(shown().shown(3)));
+}
+
+// The Pause key holds the stages: the timer shows none, F6 still shows the next one, and the line
+// says so; Pause again lets them come; the mode's end lets the pause go.
+void TestStepMode::pauseHoldsTheStages() {
+  QVERIFY(shown().activate());
+  shown().choose(8);
+  QTest::keyClick(&shown().window, Qt::Key_F5);
+  QTest::keyClick(&shown().window, Qt::Key_Pause);
+  QVERIFY(StepOf(shown()).paused());
+  for (int i = 0; i < 10; ++i) QTest::keyClick(&shown().window, Qt::Key_F8);  // 60 ms
+  Press(shown(), 8, QStringLiteral("IN03"));
+  QTest::qWait(300);
+  QVERIFY(Line(shown())->text().startsWith(QStringLiteral("Шаг 0 из 19")));
+  QVERIFY(Line(shown())->text().contains(QStringLiteral("Пауза")));
+  QTest::keyClick(&shown().window, Qt::Key_F6);
+  QTest::qWait(300);
+  QVERIFY2(Line(shown())->text().startsWith(QStringLiteral("Шаг 1 из 19")),
+           qPrintable(Line(shown())->text()));
+  QTest::keyClick(&shown().window, Qt::Key_Pause);
+  QVERIFY(!StepOf(shown()).paused());
+  QTRY_VERIFY(!StepOf(shown()).replaying());
+  QTest::keyClick(&shown().window, Qt::Key_Pause);
+  QTest::keyClick(&shown().window, Qt::Key_F5);
+  QVERIFY(!StepOf(shown()).paused());
+  QVERIFY(!shown().action(PanelAction::kPauseSteps)->isChecked());
 }
 
 QTEST_MAIN(TestStepMode)

@@ -2,8 +2,8 @@
 # "Проверь себя" in the real program on an X server: xvfb_quiz_test.sh KVIR COMPARE RESOURCES
 #   Started with --mode quiz on scheme 1, its three output lamps show the question mark and
 #   neither level; a click on X0 (OUT00) shows the guess 0 there; Enter reveals every output, each
-#   marked right or wrong with its level: X0 right with 0 or wrong with 1, the others wrong,
-#   having no guess.
+#   marked right or wrong with its level: X0 right with 0 or wrong with 1 beside the crossed-out
+#   guess, the others missed, having no guess.
 # Runs itself again on an X server of its own (with_xvfb.sh). Skipped (exit 77) without xdotool.
 set -u
 needs_xdotool=1
@@ -56,7 +56,7 @@ xdotool windowfocus --sync "$id" || fail "could not give the window the focus"
 xdotool key Return || fail "xdotool could not type"
 until_shows OUT00 right0 wrong1 || fail "Enter did not reveal OUT00 against the guess 0"
 for lamp in OUT01 OUT02; do
-  until_shows "$lamp" wrong0 wrong1 || fail "Enter did not reveal $lamp as unguessed"
+  until_shows "$lamp" missed0 missed1 || fail "Enter did not reveal $lamp as unguessed"
 done
 echo "ok: Enter reveals every output lamp, right or wrong"
 kill "$pid"

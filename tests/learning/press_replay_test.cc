@@ -64,6 +64,8 @@ TEST_P(EveryPressTest, StagesAreTheEnginesStepsInOrder) {
   for (uint16_t b : s.buttons) {
     StepRecorder trace;
     trace.Attach(s);
+    std::vector<int32_t> before;
+    for (const Indicator& ind : s.indicators()) before.push_back(ind.Tag);
     std::vector<PressStage> stages;
     {
       StageRecorder recorder(s);
@@ -92,6 +94,12 @@ TEST_P(EveryPressTest, StagesAreTheEnginesStepsInOrder) {
       EXPECT_EQ(stages[k].elements.empty(), k == 0) << where << " stage " << k + 1;
       EXPECT_FALSE(stages[k].drawn.empty()) << where << " stage " << k + 1;
       drawn.insert(stages[k].drawn.begin(), stages[k].drawn.end());
+      std::vector<uint16_t>
+          changed;  // each indicator is drawn once, with its level after the press
+      for (uint16_t i : stages[k].drawn) {
+        if (s.indicators()[i].Tag != before[i]) changed.push_back(i);
+      }
+      EXPECT_EQ(stages[k].changed, changed) << where << " stage " << k + 1;
     }
     EXPECT_EQ(drawn.size(), s.indicators().size()) << where;
   }
@@ -109,7 +117,8 @@ struct ReplayOfScheme8 {
   std::unique_ptr<PressReplay> replay;
 };
 
-// The indicators of the stages not yet shown wait; those of the stage shown last are marked.
+// The indicators of the stages not yet shown wait; those of the stage shown last are marked, fully
+// where their level changed and faintly where it did not.
 void ExpectShowsStagesUpTo(const ReplayOfScheme8& r, size_t shown) {
   std::set<uint16_t> waiting;
   for (size_t k = shown; k < r.replay->stages().size(); ++k) {
@@ -118,9 +127,16 @@ void ExpectShowsStagesUpTo(const ReplayOfScheme8& r, size_t shown) {
   const std::vector<uint16_t> got = r.replay->Waiting();
   EXPECT_EQ(std::set<uint16_t>(got.begin(), got.end()), waiting) << "at stage " << shown;
   EXPECT_EQ(got.size(), waiting.size()) << "an indicator waits twice at stage " << shown;
-  const std::vector<uint16_t> marked =
-      shown == 0 ? std::vector<uint16_t>() : r.replay->stages()[shown - 1].drawn;
-  EXPECT_EQ(r.replay->Marked(), marked) << "at stage " << shown;
+  const PressStage none;
+  const PressStage& last = shown == 0 ? none : r.replay->stages()[shown - 1];
+  EXPECT_EQ(r.replay->Marked(), last.changed) << "at stage " << shown;
+  std::vector<uint16_t> both = r.replay->Marked();
+  const std::vector<uint16_t> faint = r.replay->Redrawn();
+  both.insert(both.end(), faint.begin(), faint.end());
+  EXPECT_EQ(std::set<uint16_t>(both.begin(), both.end()),
+            std::set<uint16_t>(last.drawn.begin(), last.drawn.end()))
+      << "at stage " << shown;
+  EXPECT_EQ(both.size(), last.drawn.size()) << "marked both ways at stage " << shown;
 }
 
 TEST(PressReplayTest, ChangesTheModelAtOnceAndShowsItStageByStage) {
@@ -129,6 +145,9 @@ TEST(PressReplayTest, ChangesTheModelAtOnceAndShowsItStageByStage) {
   ASSERT_EQ(r.replay->stages().size(), 19u);
   EXPECT_EQ(r.replay->Waiting().size(), r.s.indicators().size())
       << "every indicator waits at first";
+  // X3 alone of the four buttons changes; the other three are redrawn as they were.
+  EXPECT_EQ(r.replay->stages().front().changed,
+            std::vector<uint16_t>{IndexIn(r.s, r.s.At("IN03"))});
   for (size_t shown = 0; shown <= 19; ++shown) {
     ASSERT_FALSE(r.replay->finished());
     EXPECT_EQ(r.replay->shown(), shown);
@@ -138,6 +157,7 @@ TEST(PressReplayTest, ChangesTheModelAtOnceAndShowsItStageByStage) {
   EXPECT_TRUE(r.replay->finished());
   EXPECT_TRUE(r.replay->Waiting().empty());
   EXPECT_TRUE(r.replay->Marked().empty());
+  EXPECT_TRUE(r.replay->Redrawn().empty());
   r.replay->Advance();
   EXPECT_TRUE(r.replay->finished());
 }

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <optional>
 #include <set>
 
 #include "render/loaders.h"
@@ -22,6 +24,14 @@ const TruthTable& TableOf(int n) {
   static std::map<int, TruthTable> tables;
   auto found = tables.find(n);
   if (found == tables.end()) found = tables.emplace(n, ComputeTruthTable(n)).first;
+  return found->second;
+}
+
+// Each scheme's quiz lamps, worked out once.
+const QuizLamps& LampsOf(int n) {
+  static std::map<int, QuizLamps> lamps;
+  auto found = lamps.find(n);
+  if (found == lamps.end()) found = lamps.emplace(n, QuizLamps(n, TableOf(n))).first;
   return found->second;
 }
 
@@ -46,24 +56,102 @@ TEST_P(EverySchemeQuizTest, PosedRowsAreTheTruthTablesRows) {
   }
 }
 
-// The outputs are hidden at either level, the inner lamps at the harder one, buttons never.
-TEST_P(EverySchemeQuizTest, LevelsHideTheirLamps) {
+// What each scheme's quiz asks and masks: {asked, masked} at the first level, then at the harder.
+struct LevelCounts {
+  size_t asked, masked, asked_inner, masked_inner;
+};
+constexpr LevelCounts kCounts[kSchemeCount] = {
+    {3, 12, 3, 12},   {3, 12, 3, 12},  {4, 32, 4, 32},  {4, 36, 8, 32},
+    {4, 32, 4, 32},   {8, 24, 23, 12}, {8, 24, 23, 12}, {16, 64, 52, 32},
+    {16, 64, 52, 32}, {4, 0, 4, 0},    {8, 0, 8, 0},    {8, 0, 8, 0},
+    {16, 0, 16, 0},   {8, 0, 19, 0},   {16, 0, 35, 0},  {16, 0, 34, 0},
+};
+
+// Each indicator's level in every row of scheme n's truth table, each row posed on `s`.
+std::vector<std::vector<int>> ColumnsOf(Scheme& s, int n) {
+  const TruthTable& table = TableOf(n);
+  std::vector<std::vector<int>> columns(s.indicators().size());
+  for (size_t r = 0; r < table.rows.size(); ++r) {
+    PoseRow(s, kSchemeTable[n - 1].press, table, r);
+    for (size_t i = 0; i < columns.size(); ++i) columns[i].push_back(s.indicators()[i].Tag);
+  }
+  return columns;
+}
+
+std::vector<int> Complement(std::vector<int> column) {
+  for (int& level : column) level ^= 1;
+  return column;
+}
+
+// At either level: the outputs are asked; each input button's level stays readable on a lamp that
+// carries it, and no bus line or chip pin that carries an input is covered; no lamp left in sight
+// (other than those repeating an input) carries an asked output's level or its complement in
+// every row of the truth table; and the lamps asked and masked are as many as the table says.
+TEST_P(EverySchemeQuizTest, NoLevelGivesTheAnswerAway) {
   const int n = GetParam();
   BuiltSchemes built;
-  const Scheme& s = built.Select(n);
-  const QuizQuestion outputs(s, QuizLevel::kOutputs);
-  const QuizQuestion inner(s, QuizLevel::kInnerLamps);
-  std::set<std::string> output_names, lamp_names;
-  for (uint16_t i : outputs.hidden()) output_names.insert(s.indicators()[i].name);
-  for (uint16_t i : inner.hidden()) lamp_names.insert(s.indicators()[i].name);
-  const std::vector<std::string>& table_outputs = TableOf(n).outputs;
-  EXPECT_EQ(output_names, std::set<std::string>(table_outputs.begin(), table_outputs.end()));
-  size_t lamps = 0;
-  for (const Indicator& ind : s.indicators()) {
-    lamps += !ind.is_button;
-    EXPECT_EQ(lamp_names.count(ind.name), ind.is_button ? 0u : 1u) << ind.name;
+  Scheme& s = built.Select(n);
+  const std::vector<std::vector<int>> columns = ColumnsOf(s, n);
+  const std::span<const Indicator> indicators = s.indicators();
+  // A lamp carries an input when it shows the button's level in every row, or its complement
+  // where no lamp shows the level itself (an active-low input).
+  const auto carries = [&](size_t lamp, uint16_t b) {
+    const auto shows = [&](const std::vector<int>& column) {
+      for (size_t i = 0; i < indicators.size(); ++i) {
+        if (!indicators[i].is_button && columns[i] == column) return true;
+      }
+      return false;
+    };
+    return columns[lamp] == columns[b] ||
+           (!shows(columns[b]) && columns[lamp] == Complement(columns[b]));
+  };
+  const auto repeats_input = [&](size_t lamp) {
+    return std::ranges::any_of(s.buttons, [&](uint16_t b) { return carries(lamp, b); });
+  };
+  const QuizLamps& lamps = LampsOf(n);
+  for (QuizLevel level : {QuizLevel::kOutputs, QuizLevel::kInnerLamps}) {
+    const QuizQuestion q(s, lamps, level);
+    const std::set<uint16_t> asked(q.hidden().begin(), q.hidden().end());
+    std::set<uint16_t> covered(q.masked().begin(), q.masked().end());
+    covered.insert(asked.begin(), asked.end());
+    const std::string at =
+        "scheme " + std::to_string(n) + " level " + std::to_string(static_cast<int>(level)) + ": ";
+    for (const std::string& name : TableOf(n).outputs) {
+      EXPECT_TRUE(asked.contains(IndexIn(s, s.At(name)))) << at << name << " asked";
+    }
+    for (uint16_t b : s.buttons) {
+      EXPECT_FALSE(covered.contains(b)) << at << indicators[b].name;
+      bool readable = false;
+      for (size_t i = 0; i < indicators.size(); ++i) {
+        readable |= !indicators[i].is_button && !covered.contains(static_cast<uint16_t>(i)) &&
+                    carries(i, b);
+      }
+      EXPECT_TRUE(readable) << at << indicators[b].name << " has a lamp in sight";
+    }
+    for (size_t i = 0; i < indicators.size(); ++i) {
+      const Indicator& lamp = indicators[i];
+      if (lamp.is_button || !repeats_input(i)) continue;
+      EXPECT_TRUE(lamp.role == Role::kGateInput || !covered.contains(static_cast<uint16_t>(i)))
+          << at << lamp.name << " repeats an input";
+    }
+    for (size_t i = 0; i < indicators.size(); ++i) {
+      if (indicators[i].is_button || covered.contains(static_cast<uint16_t>(i)) ||
+          repeats_input(i)) {
+        continue;
+      }
+      for (uint16_t output : asked) {
+        if (indicators[output].role != Role::kOutput) continue;
+        EXPECT_NE(columns[i], columns[output])
+            << at << indicators[i].name << " shows " << indicators[output].name;
+        EXPECT_NE(columns[i], Complement(columns[output]))
+            << at << indicators[i].name << " shows the complement of " << indicators[output].name;
+      }
+    }
+    const LevelCounts& counts = kCounts[n - 1];
+    const bool first = level == QuizLevel::kOutputs;
+    EXPECT_EQ(q.hidden().size(), first ? counts.asked : counts.asked_inner) << at << "asked";
+    EXPECT_EQ(q.masked().size(), first ? counts.masked : counts.masked_inner) << at << "masked";
   }
-  EXPECT_EQ(inner.hidden().size(), lamps);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllSixteen, EverySchemeQuizTest, ::testing::Range(1, kSchemeCount + 1));
@@ -102,7 +190,7 @@ struct Scheme6Question {
 
 TEST(QuizQuestionTest, GuessesCycleOnHiddenLampsOnly) {
   Scheme6Question q6;
-  QuizQuestion q(q6.s, QuizLevel::kOutputs);
+  QuizQuestion q(q6.s, LampsOf(6), QuizLevel::kOutputs);
   const uint16_t y5 = q6.Index("OUT05");
   const LampCard expected[] = {LampCard::kHidden, LampCard::kGuess0, LampCard::kGuess1,
                                LampCard::kGuess0};
@@ -111,9 +199,12 @@ TEST(QuizQuestionTest, GuessesCycleOnHiddenLampsOnly) {
     EXPECT_TRUE(q.CycleGuess(y5));
   }
   EXPECT_FALSE(q.CycleGuess(q6.Index("IN00"))) << "a button";
-  EXPECT_FALSE(q.CycleGuess(q6.Index("BUS01"))) << "an inner lamp at the easy level";
-  EXPECT_FALSE(q.IsHidden(q6.Index("BUS01")));
-  EXPECT_TRUE(QuizQuestion(q6.s, QuizLevel::kInnerLamps).IsHidden(q6.Index("BUS01")));
+  EXPECT_FALSE(q.CycleGuess(q6.Index("BUS02"))) << "an inner lamp at the easy level";
+  EXPECT_FALSE(q.IsHidden(q6.Index("BUS02")));
+  EXPECT_FALSE(q.CycleGuess(q6.Index("AND0000"))) << "a masked gate input";
+  const QuizQuestion inner(q6.s, LampsOf(6), QuizLevel::kInnerLamps);
+  EXPECT_TRUE(inner.IsHidden(q6.Index("BUS02"))) << "an inverter's output";
+  EXPECT_FALSE(inner.IsHidden(q6.Index("BUS01"))) << "X0's own lamp";
 }
 
 TEST(QuizQuestionTest, CheckScoresEachLampAgainstItsLevel) {
@@ -141,15 +232,15 @@ TEST(QuizQuestionTest, CheckScoresEachLampAgainstItsLevel) {
        all_wrong,
        0,
        {{"OUT05", LampCard::kWrong1}, {"OUT07", LampCard::kWrong0}}},
-      {"no guess at all", {}, 0, {{"OUT05", LampCard::kWrong1}, {"OUT04", LampCard::kWrong0}}},
+      {"no guess at all", {}, 0, {{"OUT05", LampCard::kMissed1}, {"OUT04", LampCard::kMissed0}}},
       {"only Y5, right",
        {{"OUT05", 1}},
        1,
-       {{"OUT05", LampCard::kRight1}, {"OUT01", LampCard::kWrong0}}},
+       {{"OUT05", LampCard::kRight1}, {"OUT01", LampCard::kMissed0}}},
   };
   for (const Case& c : cases) {
     Scheme6Question q6;
-    QuizQuestion q(q6.s, QuizLevel::kOutputs);
+    QuizQuestion q(q6.s, LampsOf(6), QuizLevel::kOutputs);
     for (const auto& [name, guess] : c.guesses) q6.Guess(q, name, guess);
     const QuizScore score = q.Check(q6.s);
     EXPECT_EQ(score.right, c.right) << c.what;
@@ -162,10 +253,31 @@ TEST(QuizQuestionTest, CheckScoresEachLampAgainstItsLevel) {
   }
 }
 
+// A masked lamp carries no question: it is covered by the plain card until the check, then shows
+// its own level; the concealed lamps are every covered one until the check, none after it.
+TEST(QuizQuestionTest, MaskedLampsAreCoveredUntilTheCheck) {
+  Scheme6Question q6;
+  QuizQuestion q(q6.s, LampsOf(6), QuizLevel::kOutputs);
+  const uint16_t gate_input = q6.Index("AND0000");
+  ASSERT_NE(std::ranges::find(q.masked(), gate_input), q.masked().end());
+  const auto card_of = [&q](uint16_t lamp) {
+    for (const auto& [covered, card] : q.Cards()) {
+      if (covered == lamp) return std::optional<LampCard>(card);
+    }
+    return std::optional<LampCard>();
+  };
+  EXPECT_EQ(card_of(gate_input), LampCard::kMasked);
+  EXPECT_EQ(q.Concealed().size(), q.hidden().size() + q.masked().size());
+  q.Check(q6.s);
+  EXPECT_EQ(card_of(gate_input), std::nullopt);
+  EXPECT_EQ(card_of(q6.Index("OUT05")), LampCard::kMissed1);
+  EXPECT_TRUE(q.Concealed().empty());
+}
+
 // At the harder level the inner lamps count too, each against its own cell.
 TEST(QuizQuestionTest, InnerLampsAreCheckedAgainstTheirCells) {
   Scheme6Question q6;
-  QuizQuestion q(q6.s, QuizLevel::kInnerLamps);
+  QuizQuestion q(q6.s, LampsOf(6), QuizLevel::kInnerLamps);
   for (uint16_t i : q.hidden()) {
     const int level = q6.s.indicators()[i].Tag;
     ASSERT_TRUE(q.CycleGuess(i));

@@ -26,7 +26,7 @@ std::string ResourceName(const std::string& file_name) {
 TEST(SmallPicturesTest, CommittedPicturesAreWhatTheToolDrawsAtEveryZoom) {
   for (const int zoom : kZoomLevels) {
     const std::vector<SmallPicture> drawn = DrawSmallPictures(zoom);
-    ASSERT_EQ(drawn.size(), 15u);
+    ASSERT_EQ(drawn.size(), 18u);
     const int side = Scaled(24, zoom);
     for (const SmallPicture& small : drawn) {
       Picture committed;
