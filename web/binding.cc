@@ -1,0 +1,175 @@
+// What the page calls: plain C functions over one WebSession, exported from the WebAssembly
+// module. Texts go out as UTF-8 JSON in a buffer that lives until the next call that returns text;
+// pixels as RGBA in the session's buffer, which lives until the next ComposeRgba.
+
+#include <emscripten/emscripten.h>
+
+#include <exception>
+#include <string>
+
+#include "circuit/legend_words.h"
+#include "circuit/scheme_texts.h"
+#include "render/picture_style.h"
+#include "web/json_writer.h"
+#include "web/navigation.h"
+#include "web/web_session.h"
+
+namespace kvir {
+namespace {
+
+WebSession& Session() {
+  static WebSession session;
+  return session;
+}
+
+std::string& TextBuffer() {
+  static std::string text;
+  return text;
+}
+
+std::string& LastError() {
+  static std::string error;
+  return error;
+}
+
+Language LanguageOf(int code) {
+  return code == 1 ? Language::kEnglish : Language::kRussian;
+}
+
+// Runs `work`; a C++ exception becomes `failed` and its message kvir_error's text.
+template <typename Work>
+auto Guarded(Work work, decltype(work()) failed) {
+  try {
+    return work();
+  } catch (const std::exception& error) {
+    LastError() = error.what();
+  } catch (...) {
+    LastError() = "unknown error";
+  }
+  return failed;
+}
+
+// What the drawing prints beside the indicator; its name where the drawing prints nothing.
+std::string_view LabelOf(const Indicator& indicator) {
+  return indicator.label.empty() ? std::string_view(indicator.name) : indicator.label;
+}
+
+std::string IndicatorJson(const Scheme& scheme, int index, const PictureRect& shown, int zoom,
+                          Language language) {
+  const Indicator& ind = scheme.indicators()[index];
+  const PictureRect place = IndicatorPlace(ind, zoom);
+  std::string out = "{\"index\":" + std::to_string(index) + ",\"name\":" + JsonString(ind.name) +
+                    ",\"label\":" + JsonString(LabelOf(ind)) +
+                    ",\"role\":" + JsonString(RoleWord(ind.role, language)) +
+                    ",\"button\":" + (ind.is_button ? "true" : "false") +
+                    ",\"level\":" + std::to_string(ind.Tag) +
+                    ",\"x\":" + std::to_string(place.left - shown.left) +
+                    ",\"y\":" + std::to_string(place.top - shown.top) +
+                    ",\"side\":" + std::to_string(place.width);
+  if (ind.is_button) {
+    out += ",\"arrows\":[";
+    for (Arrow arrow : {Arrow::kUp, Arrow::kDown, Arrow::kLeft, Arrow::kRight}) {
+      if (arrow != Arrow::kUp) out += ',';
+      out += std::to_string(ArrowTarget(scheme, index, arrow));
+    }
+    out += ']';
+  }
+  return out + '}';
+}
+
+std::string StateJson(Language language) {
+  WebSession& session = Session();
+  const Scheme& scheme = session.scheme();
+  const PictureRect shown = session.shown_rect();
+  const int zoom = session.pictures().style().zoom;
+  std::string out = "{\"scheme\":" + std::to_string(session.shown()) +
+                    ",\"zoom\":" + std::to_string(zoom) +
+                    ",\"width\":" + std::to_string(shown.width) +
+                    ",\"height\":" + std::to_string(shown.height) + ",\"indicators\":[";
+  for (size_t i = 0; i < scheme.indicators().size(); ++i) {
+    if (i != 0) out += ',';
+    out += IndicatorJson(scheme, static_cast<int>(i), shown, zoom, language);
+  }
+  out += "],\"order\":[";
+  const std::vector<int> order = ButtonsInReadingOrder(scheme);
+  for (size_t i = 0; i < order.size(); ++i) {
+    if (i != 0) out += ',';
+    out += std::to_string(order[i]);
+  }
+  return out + "]}";
+}
+
+const char* Text(std::string text) {
+  TextBuffer() = std::move(text);
+  return TextBuffer().c_str();
+}
+
+}  // namespace
+}  // namespace kvir
+
+using kvir::Guarded;
+using kvir::Session;
+
+extern "C" {
+
+/// Selects scheme n afresh, in the clear view (clear != 0) or not, at `zoom` percent (100, 200).
+/// 0 on success, -1 for a scheme number or zoom there is not (nothing changes), -2 on a failure.
+EMSCRIPTEN_KEEPALIVE int kvir_select(int n, int clear, int zoom) {
+  return Guarded([&] { return Session().Select(n, {.clear = clear != 0, .zoom = zoom}) ? 0 : -1; },
+                 -2);
+}
+
+/// Presses the shown scheme's input button of that name: 0, or -1 when there is none.
+EMSCRIPTEN_KEEPALIVE int kvir_press(const char* name) {
+  return Guarded([&] { return Session().Press(name) ? 0 : -1; }, -2);
+}
+
+/// Gives the shown scheme the clear view or not, at `zoom`, keeping every level.
+EMSCRIPTEN_KEEPALIVE int kvir_restyle(int clear, int zoom) {
+  return Guarded([&] { return Session().Restyle({.clear = clear != 0, .zoom = zoom}) ? 0 : -1; },
+                 -2);
+}
+
+/// Composes the shown panel; its RGBA pixels, kvir_panel_width() × kvir_panel_height().
+EMSCRIPTEN_KEEPALIVE const uint8_t* kvir_panel_rgba() {
+  return Guarded([] { return Session().ComposeRgba().data(); },
+                 static_cast<const uint8_t*>(nullptr));
+}
+
+EMSCRIPTEN_KEEPALIVE int kvir_panel_width() {
+  return Session().shown_rect().width;
+}
+
+EMSCRIPTEN_KEEPALIVE int kvir_panel_height() {
+  return Session().shown_rect().height;
+}
+
+/// The shown scheme, its zoom and size, every indicator (name, label, role word in `language`:
+/// 0 Russian, 1 English; level, place in the shown part, arrow targets) and the buttons' Tab order.
+EMSCRIPTEN_KEEPALIVE const char* kvir_state(int language) {
+  return Guarded([&] { return kvir::Text(kvir::StateJson(kvir::LanguageOf(language))); },
+                 static_cast<const char*>(nullptr));
+}
+
+/// The sixteen titles as the list shows them, as a JSON array.
+EMSCRIPTEN_KEEPALIVE const char* kvir_titles(int language) {
+  std::string out = "[";
+  for (int n = 1; n <= kvir::kSchemeCount; ++n) {
+    if (n != 1) out += ',';
+    out += kvir::JsonString(kvir::SchemeTitle(n, kvir::LanguageOf(language)));
+  }
+  return kvir::Text(out + "]");
+}
+
+/// What scheme n does: the "О схеме" text, a paragraph a line.
+EMSCRIPTEN_KEEPALIVE const char* kvir_about(int n, int language) {
+  if (n < 1 || n > kvir::kSchemeCount) return kvir::Text("");
+  return kvir::Text(std::string(kvir::AboutScheme(n, kvir::LanguageOf(language))));
+}
+
+/// The message of the last failure.
+EMSCRIPTEN_KEEPALIVE const char* kvir_error() {
+  return kvir::LastError().c_str();
+}
+
+}  // extern "C"

@@ -1,0 +1,282 @@
+// The page: the scheme list, the panel the module composes, a focusable element over each input
+// button and a named one over each lamp, and the address that carries the state.
+'use strict';
+
+(function () {
+  const kMaxPresses = 200;
+  const kLanguages = { ru: 0, en: 1 };
+
+  const $ = (id) => document.getElementById(id);
+  const list = $('scheme');
+  const canvas = $('panel');
+  const layer = $('indicators');
+  const note = $('note');
+
+  let kvir = null;  // the module
+  let shown = null;  // the module's state of the shown scheme
+  let elements = [];  // by indicator index: the element over it
+  let writtenHash = '';
+  const state = { scheme: 1, presses: [], lang: 'ru', clear: false, zoom: null, mode: '' };
+
+  const words = () => KVIR_STRINGS[state.lang];
+  const pictureZoom = () => state.zoom || (window.devicePixelRatio >= 1.5 ? 200 : 100);
+
+  function text(pointer) {
+    return kvir.UTF8ToString(pointer);
+  }
+
+  function call(name, ...args) {
+    return kvir['_kvir_' + name](...args);
+  }
+
+  function withString(value, work) {
+    const size = kvir.lengthBytesUTF8(value) + 1;
+    const at = kvir._malloc ? kvir._malloc(size) : 0;
+    if (!at) throw new Error('no memory');
+    kvir.stringToUTF8(value, at, size);
+    try { return work(at); } finally { kvir._free(at); }
+  }
+
+  // The model's side -------------------------------------------------------------------------
+
+  function selectScheme() {
+    if (call('select', state.scheme, state.clear ? 1 : 0, pictureZoom()) !== 0) {
+      throw new Error(text(call('error')));
+    }
+  }
+
+  function pressInModel(name) {
+    return withString(name, (at) => call('press', at)) === 0;
+  }
+
+  function readState() {
+    shown = JSON.parse(text(call('state', kLanguages[state.lang])));
+  }
+
+  function paint() {
+    const at = call('panel_rgba');
+    if (!at) throw new Error(text(call('error')));
+    const width = call('panel_width');
+    const height = call('panel_height');
+    if (canvas.width !== width || canvas.height !== height) {
+      canvas.width = width;
+      canvas.height = height;
+    }
+    const pixels = new Uint8ClampedArray(kvir.HEAPU8.buffer, at, width * height * 4);
+    canvas.getContext('2d').putImageData(new ImageData(pixels, width, height), 0, 0);
+    $('stage').style.setProperty('--aspect', String(width / height));
+  }
+
+  // The elements over the indicators -----------------------------------------------------------
+
+  function accessibleName(ind) {
+    return ind.label + ', ' + ind.role + ', ' + ind.level;
+  }
+
+  function place(element, ind) {
+    element.style.left = (100 * ind.x / shown.width) + '%';
+    element.style.top = (100 * ind.y / shown.height) + '%';
+    element.style.width = (100 * ind.side / shown.width) + '%';
+    element.style.height = (100 * ind.side / shown.height) + '%';
+  }
+
+  function buildIndicators() {
+    layer.textContent = '';
+    elements = [];
+    const make = (ind) => {
+      const element = document.createElement(ind.button ? 'button' : 'span');
+      if (ind.button) {
+        element.type = 'button';
+        element.className = 'ind';
+        element.setAttribute('role', 'button');
+        element.dataset.name = ind.name;
+        element.addEventListener('click', () => press(ind.name));
+        element.addEventListener('keydown', (event) => arrow(event, ind));
+      } else {
+        element.className = 'lamp';
+        element.setAttribute('role', 'img');
+        element.dataset.name = ind.name;
+      }
+      place(element, ind);
+      elements[ind.index] = element;
+      layer.appendChild(element);
+    };
+    // Buttons first, in reading order: that is the Tab order; the lamps after them.
+    for (const index of shown.order) make(shown.indicators[index]);
+    for (const ind of shown.indicators) if (!ind.button) make(ind);
+    labelIndicators();
+  }
+
+  function labelIndicators() {
+    for (const ind of shown.indicators) {
+      elements[ind.index].setAttribute('aria-label', accessibleName(ind));
+    }
+    canvas.setAttribute('aria-label', words().panel + list.options[list.selectedIndex].text);
+  }
+
+  const kArrows = { ArrowUp: 0, ArrowDown: 1, ArrowLeft: 2, ArrowRight: 3 };
+
+  function arrow(event, ind) {
+    if (!(event.key in kArrows) || event.altKey || event.ctrlKey || event.metaKey) return;
+    const target = ind.arrows[kArrows[event.key]];
+    event.preventDefault();
+    if (target >= 0) elements[target].focus();
+  }
+
+  // What the student does ----------------------------------------------------------------------
+
+  function press(name) {
+    if (!pressInModel(name)) return;
+    state.presses.push(name);
+    refresh();
+  }
+
+  function refresh() {
+    readState();
+    paint();
+    labelIndicators();
+    writeHash();
+  }
+
+  function showScheme() {
+    selectScheme();
+    readState();
+    paint();
+    buildIndicators();
+    writeHash();
+  }
+
+  function chooseScheme(n) {
+    state.scheme = n;
+    state.presses = [];
+    showScheme();
+  }
+
+  function restyle() {
+    if (call('restyle', state.clear ? 1 : 0, pictureZoom()) !== 0) throw new Error(text(call('error')));
+    readState();
+    paint();
+    writeHash();
+  }
+
+  // Words --------------------------------------------------------------------------------------
+
+  function fillList() {
+    const titles = JSON.parse(text(call('titles', kLanguages[state.lang])));
+    list.textContent = '';
+    titles.forEach((title, i) => list.add(new Option(title, String(i + 1))));
+    list.value = String(state.scheme);
+  }
+
+  function applyWords() {
+    const w = words();
+    document.documentElement.lang = w.lang;
+    list.setAttribute('aria-label', w.schemeList);
+    $('view').textContent = w.clearView;
+    $('view').setAttribute('aria-pressed', String(state.clear));
+    $('about-button').textContent = w.about;
+    $('table-button').textContent = w.table;
+    $('help-button').textContent = w.help;
+    $('lang').textContent = w.otherLanguage;
+    $('lang').setAttribute('aria-label', w.otherLanguageName);
+    fillList();
+  }
+
+  // The address --------------------------------------------------------------------------------
+
+  function hashOf() {
+    const parts = ['scheme=' + state.scheme];
+    if (state.presses.length) parts.push('press=' + state.presses.join(','));
+    if (state.lang !== 'ru') parts.push('lang=' + state.lang);
+    if (state.clear) parts.push('view=clear');
+    if (state.zoom) parts.push('zoom=' + state.zoom);
+    if (state.mode) parts.push('mode=' + state.mode);
+    return '#' + parts.join('&');
+  }
+
+  function writeHash() {
+    writtenHash = hashOf();
+    if (location.hash === writtenHash) return;
+    try {
+      history.replaceState(null, '', writtenHash);
+    } catch (error) {
+      location.replace(writtenHash);
+    }
+  }
+
+  // Reads the address into `state`; returns what it could not use, for the note.
+  function readHash(hash) {
+    const ignored = [];
+    const w = words();
+    const params = new URLSearchParams(hash.replace(/^#/, ''));
+    let presses = [];
+    for (const [key, value] of params) {
+      const bad = (why) => ignored.push(key + '=' + value.slice(0, 40) + ' (' + why + ')');
+      if (key === 'scheme') {
+        const n = /^\d{1,2}$/.test(value) ? Number(value) : 0;
+        if (n >= 1 && n <= 16) state.scheme = n; else bad(w.badValue);
+      } else if (key === 'press') {
+        presses = value.split(',').filter((name) => name !== '');
+        if (presses.length > kMaxPresses) { bad(w.tooMany); presses = []; }
+      } else if (key === 'lang') {
+        if (value in kLanguages) state.lang = value; else bad(w.badValue);
+      } else if (key === 'view') {
+        if (value === 'clear' || value === 'plain') state.clear = value === 'clear'; else bad(w.badValue);
+      } else if (key === 'zoom') {
+        if (value === '100' || value === '200') state.zoom = Number(value); else bad(w.badValue);
+      } else if (key === 'mode') {
+        bad(w.modeUnavailable);
+      } else {
+        bad(w.unknownParameter);
+      }
+    }
+    return { ignored, presses };
+  }
+
+  function showNote(ignored) {
+    note.hidden = ignored.length === 0;
+    note.textContent = ignored.length ? words().ignored + ignored.join('; ') : '';
+  }
+
+  function openHash(hash) {
+    const { ignored, presses } = readHash(hash);
+    applyWords();
+    showScheme();
+    for (const name of presses) {
+      if (pressInModel(name)) state.presses.push(name);
+      else ignored.push('press ' + name.slice(0, 20) + ' (' + words().unknownButton + ')');
+    }
+    refresh();
+    showNote(ignored);
+  }
+
+  // Start --------------------------------------------------------------------------------------
+
+  function wire() {
+    list.addEventListener('change', () => chooseScheme(Number(list.value)));
+    $('lang').addEventListener('click', () => {
+      state.lang = state.lang === 'ru' ? 'en' : 'ru';
+      applyWords();
+      refresh();
+    });
+    $('view').addEventListener('click', () => {
+      state.clear = !state.clear;
+      $('view').setAttribute('aria-pressed', String(state.clear));
+      restyle();
+    });
+    window.addEventListener('hashchange', () => {
+      if (location.hash !== writtenHash) openHash(location.hash);
+    });
+  }
+
+  KvirModule().then((module) => {
+    kvir = module;
+    wire();
+    openHash(location.hash);
+    document.body.dataset.ready = 'true';
+  }).catch((error) => {
+    note.hidden = false;
+    note.textContent = words().failed + error;
+    document.body.dataset.ready = 'failed';
+  });
+})();

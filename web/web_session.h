@@ -1,0 +1,80 @@
+#pragma once
+// The browser edition's model: one scheme in sight, pressed as the program presses it, and its
+// panel composed as `kvir-cli render N BUTTONS --crop` writes it. Knows no browser: the binding
+// (binding.cc) hands what it holds to the page, and the tests drive it as the page does.
+
+#include <cstdint>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "circuit/scheme_set.h"
+#include "render/panel_pictures.h"
+
+namespace kvir {
+
+/// The pictures' zoom levels the page carries: the plain one, and one for screens of two device
+/// pixels per pixel.
+inline constexpr int kWebZoomLevels[] = {100, 200};
+
+/// Whether `percent` is one of kWebZoomLevels.
+bool IsWebZoom(int percent);
+
+class WebSession {
+ public:
+  /// Every scheme's netlist built, none selected yet.
+  WebSession();
+  WebSession(const WebSession&) = delete;
+  WebSession& operator=(const WebSession&) = delete;
+  ~WebSession();
+
+  /// Selects scheme n (1 … 16) afresh in `style`, as the list does: its initial state, its
+  /// pictures decoded only as the selection redraws them, as in a fresh `kvir-cli render`.
+  /// Returns false (and changes nothing) for another n or a zoom the page does not carry.
+  bool Select(int n, PictureStyle style);
+  /// Presses the input button of that name (IN03) through the scheme's press procedure; false
+  /// when the shown scheme has no such button.
+  bool Press(std::string_view name);
+  /// Gives the shown scheme's pictures the look of `style` without changing a level; false for a
+  /// zoom the page does not carry.
+  bool Restyle(PictureStyle style);
+
+  int shown() const { return n_; }  ///< 0 before the first selection
+  const Scheme& scheme() const { return pictures_->scheme(); }
+  const PanelPictures& pictures() const { return *pictures_; }
+  /// The part of the panel the page shows: the scheme picture and its margin (CropRect).
+  PictureRect shown_rect() const;
+  /// The panel within shown_rect(), RGBA, rows top to bottom: the pixels of the render. Only
+  /// what the presses since the last call redrew is composed again.
+  const std::vector<uint8_t>& ComposeRgba();
+
+ private:
+  /// Remembers which indicators the presses redraw, so that only their places are composed.
+  class DrawRecorder : public AttachedObserver {
+   public:
+    DrawRecorder(Scheme& scheme, std::vector<uint16_t>& drawn)
+        : AttachedObserver(scheme), drawn_(drawn) {}
+    void OnDraw(const Indicator& indicator) override;
+
+   private:
+    std::vector<uint16_t>& drawn_;
+  };
+
+  void StartPictures(Scheme& scheme, PictureStyle style);
+  /// The parts of the shown part to compose again: the places of the indicators redrawn, or the
+  /// whole of it where those overlap or nothing was composed yet.
+  std::vector<PictureRect> DirtyRegion() const;
+  void CopyToRgba(const PictureRect& part);
+
+  SchemeSet set_;
+  HeadlessHost host_;
+  int n_ = 0;
+  std::unique_ptr<PanelPictures> pictures_;
+  std::unique_ptr<DrawRecorder> recorder_;  // after pictures_: observers end in reverse order
+  std::vector<uint16_t> drawn_;
+  bool composed_ = false;  ///< whether rgb_ holds the panel as it was before the presses in drawn_
+  Picture rgb_;            ///< the shown part, RGB
+  std::vector<uint8_t> rgba_;
+};
+
+}  // namespace kvir
