@@ -99,6 +99,35 @@ std::string StateJson(Language language) {
   return out + "]}";
 }
 
+template <typename T, typename Each>
+std::string JsonArray(const std::vector<T>& items, Each each) {
+  std::string out = "[";
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (i != 0) out += ',';
+    out += each(items[i]);
+  }
+  return out + ']';
+}
+
+// The shown scheme's truth table for the page: its column labels, its rows, which of them the
+// student has reached and which is the current one, and the same as CSV.
+std::string TableJson() {
+  WebSession& session = Session();
+  const TruthTableView& view = session.table();
+  const std::vector<bool> reached = session.reached().RowsReached(view);
+  std::string out = "{\"columns\":" + JsonArray(view.columns, [](const ViewColumn& c) {
+                      return "{\"label\":" + JsonString(c.label) +
+                             ",\"output\":" + (c.role == Role::kOutput ? "true" : "false") + '}';
+                    });
+  out += ",\"rows\":" + JsonArray(view.rows, [](const ViewRow& row) {
+           return JsonArray(row.values, [](int v) { return std::to_string(v); });
+         });
+  out += ",\"reached\":" + JsonArray(reached, [](bool r) { return r ? "1" : "0"; });
+  out += ",\"current\":" + std::to_string(CurrentRow(view, session.scheme()));
+  out += ",\"csv\":" + JsonString(FormatTable(view, ','));
+  return out + '}';
+}
+
 const char* Text(std::string text) {
   TextBuffer() = std::move(text);
   return TextBuffer().c_str();
@@ -165,6 +194,11 @@ EMSCRIPTEN_KEEPALIVE const char* kvir_titles(int language) {
 EMSCRIPTEN_KEEPALIVE const char* kvir_about(int n, int language) {
   if (n < 1 || n > kvir::kSchemeCount) return kvir::Text("");
   return kvir::Text(std::string(kvir::AboutScheme(n, kvir::LanguageOf(language))));
+}
+
+/// The shown scheme's truth table (TableJson).
+EMSCRIPTEN_KEEPALIVE const char* kvir_table() {
+  return Guarded([] { return kvir::Text(kvir::TableJson()); }, static_cast<const char*>(nullptr));
 }
 
 /// The message of the last failure.

@@ -63,6 +63,7 @@ bool WebSession::Select(int n, PictureStyle style) {
   n_ = n;
   SelectScheme(set_, host_, static_cast<uint8_t>(n));
   pictures_->LoadSchemePicture();
+  reached_.Restart(set_.scheme(n));
   return true;
 }
 
@@ -72,7 +73,16 @@ bool WebSession::Press(std::string_view name) {
   Indicator* button = s.Find(name);
   if (button == nullptr || !button->is_button) return false;
   kSchemeTable[n_ - 1].press(s, *button);
+  reached_.Record(s);
   return true;
+}
+
+const TruthTableView& WebSession::table() {
+  if (table_scheme_ != n_) {
+    table_ = StudentView(scheme(), ComputeTruthTable(n_));
+    table_scheme_ = n_;
+  }
+  return table_;
 }
 
 bool WebSession::Restyle(PictureStyle style) {

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "circuit/scheme_set.h"
+#include "learning/reached_rows.h"
+#include "learning/truth_table_view.h"
 #include "render/panel_pictures.h"
 
 namespace kvir {
@@ -44,6 +46,11 @@ class WebSession {
   const PanelPictures& pictures() const { return *pictures_; }
   /// The part of the panel the page shows: the scheme picture and its margin (CropRect).
   PictureRect shown_rect() const;
+  /// The shown scheme's truth table as a student reads it, worked out at its first use.
+  const TruthTableView& table();
+  /// The input states set since the scheme was selected, for the table's reached rows.
+  const ReachedStates& reached() const { return reached_; }
+
   /// The panel within shown_rect(), RGBA, rows top to bottom: the pixels of the render. Only
   /// what the presses since the last call redrew is composed again.
   const std::vector<uint8_t>& ComposeRgba();
@@ -72,6 +79,9 @@ class WebSession {
   std::unique_ptr<PanelPictures> pictures_;
   std::unique_ptr<DrawRecorder> recorder_;  // after pictures_: observers end in reverse order
   std::vector<uint16_t> drawn_;
+  ReachedStates reached_;
+  int table_scheme_ = 0;  ///< whose table table_ holds
+  TruthTableView table_;
   bool composed_ = false;  ///< whether rgb_ holds the panel as it was before the presses in drawn_
   Picture rgb_;            ///< the shown part, RGB
   std::vector<uint8_t> rgba_;

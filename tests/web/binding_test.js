@@ -113,3 +113,23 @@ test('the state names every indicator with its label, role and level, buttons in
   assert.strictEqual(titles.length, 16);
   assert.strictEqual(execFileSync(cli, ['list']).toString().split('\n')[13], '14 ' + titles[13]);
 });
+
+test("every scheme's truth table is kvir-cli's, with the current row and the rows reached", () => {
+  for (let n = 1; n <= 16; ++n) {
+    assert.strictEqual(kvir._kvir_select(n, 0, 100), 0);
+    const table = JSON.parse(kvir.UTF8ToString(kvir._kvir_table()));
+    assert.strictEqual(table.csv, execFileSync(cli, ['table', String(n), '--csv']).toString(), n);
+    assert.strictEqual(table.reached.filter((r) => r).length, 1, `scheme ${n} as selected`);
+    assert.strictEqual(table.reached[table.current], 1, `scheme ${n}: the current row is reached`);
+  }
+  assert.strictEqual(kvir._kvir_select(9, 0, 100), 0);
+  const before = JSON.parse(kvir.UTF8ToString(kvir._kvir_table())).current;
+  const first = pressesOf(state())[0];
+  assert.strictEqual(press(first), 0);
+  const after = JSON.parse(kvir.UTF8ToString(kvir._kvir_table()));
+  assert.notStrictEqual(after.current, before);
+  assert.deepStrictEqual(after.reached.filter((r) => r).length, 2);
+  assert.strictEqual(kvir._kvir_select(9, 0, 100), 0);
+  const again = JSON.parse(kvir.UTF8ToString(kvir._kvir_table()));
+  assert.strictEqual(again.reached.filter((r) => r).length, 1, 'selecting again starts afresh');
+});

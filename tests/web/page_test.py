@@ -128,6 +128,25 @@ class PageTest(unittest.TestCase):
         self.assert_panel("1")
         self.assertTrue(self.driver.find_element(By.ID, "note").is_displayed())
 
+    def test_truth_table_about_and_help(self):
+        self.open("scheme=9&zoom=100")
+        self.driver.find_element(By.ID, "table-button").click()
+        table = self.driver.find_element(By.ID, "table")
+        self.assertTrue(table.is_displayed())
+        self.assertEqual(len(table.find_elements(By.CSS_SELECTOR, "tr[aria-current=true]")), 1)
+        count = table.find_element(By.CLASS_NAME, "count").text
+        self.assertTrue(count.startswith("пройдено 1 из "), count)
+        self.driver.find_element(By.CSS_SELECTOR, "button.ind").click()
+        self.assertTrue(table.find_element(By.CLASS_NAME, "count").text.startswith("пройдено 2"))
+        self.driver.find_element(By.ID, "about-button").click()
+        about = self.driver.find_element(By.ID, "about").text
+        title = Select(self.driver.find_element(By.ID, "scheme")).first_selected_option.text
+        self.assertIn(title, about)
+        self.driver.find_element(By.ID, "lang").click()
+        self.assertTrue(table.find_element(By.CLASS_NAME, "count").text.startswith("reached 2 of"))
+        self.driver.find_element(By.ID, "help-button").click()
+        self.assertIn("Tab", self.driver.find_element(By.ID, "help").text)
+
     def test_arrows_move_among_the_buttons(self):
         self.open("scheme=1&zoom=100")
         first = self.button("IN01")

@@ -135,6 +135,7 @@
     readState();
     paint();
     labelIndicators();
+    fillSections();
     writeHash();
   }
 
@@ -143,6 +144,7 @@
     readState();
     paint();
     buildIndicators();
+    fillSections();
     writeHash();
   }
 
@@ -157,6 +159,91 @@
     readState();
     paint();
     writeHash();
+  }
+
+  // "О схеме", the truth table, the help ------------------------------------------------------
+
+  const kSections = [['about', 'about-button'], ['table', 'table-button'], ['help', 'help-button']];
+
+  function paragraphs(element, lines) {
+    element.textContent = '';
+    for (const line of lines) {
+      const p = document.createElement('p');
+      p.textContent = line;
+      element.appendChild(p);
+    }
+  }
+
+  function fillAbout(section) {
+    section.querySelector('h2').textContent = words().about;
+    const about = text(call('about', state.scheme, kLanguages[state.lang]));
+    paragraphs(section.querySelector('.text'), [list.options[list.selectedIndex].text,
+      ...about.split('\n').filter((line) => line !== '')]);
+  }
+
+  function fillTable(section) {
+    const table = JSON.parse(text(call('table')));
+    const w = words();
+    section.querySelector('h2').textContent = w.table;
+    const reached = table.reached.filter((r) => r).length;
+    section.querySelector('.count').textContent = w.reachedCount(reached, table.rows.length);
+    const grid = document.createElement('table');
+    const head = grid.createTHead().insertRow();
+    head.insertCell().outerHTML = '<th scope="col"></th>';
+    for (const column of table.columns) {
+      const th = document.createElement('th');
+      th.scope = 'col';
+      th.textContent = column.label;
+      head.appendChild(th);
+    }
+    const body = grid.createTBody();
+    table.rows.forEach((values, i) => {
+      const row = body.insertRow();
+      if (table.reached[i]) row.className = 'reached';
+      if (i === table.current) {
+        row.className = 'current';
+        row.setAttribute('aria-current', 'true');
+      }
+      row.insertCell().textContent = table.reached[i] ? '\u2713' : '';
+      for (const v of values) row.insertCell().textContent = String(v);
+    });
+    const rows = section.querySelector('.rows');
+    rows.textContent = '';
+    rows.appendChild(grid);
+    const csv = $('csv');
+    csv.textContent = w.saveCsv;
+    csv.onclick = () => download(table.csv, 'kvir-' + String(state.scheme).padStart(2, '0') + '.csv');
+  }
+
+  function download(content, name) {
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(new Blob([content], { type: 'text/csv;charset=utf-8' }));
+    link.download = name;
+    document.body.appendChild(link);
+    link.click();
+    link.remove();
+    setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+  }
+
+  function fillHelp(section) {
+    section.querySelector('h2').textContent = words().help;
+    paragraphs(section.querySelector('.text'), words().helpText);
+  }
+
+  const kFillers = { about: fillAbout, table: fillTable, help: fillHelp };
+
+  function fillSections() {
+    for (const [id] of kSections) {
+      const section = $(id);
+      if (!section.hidden) kFillers[id](section);
+    }
+  }
+
+  function toggleSection(id, buttonId) {
+    const section = $(id);
+    section.hidden = !section.hidden;
+    $(buttonId).setAttribute('aria-expanded', String(!section.hidden));
+    if (!section.hidden) kFillers[id](section);
   }
 
   // Words --------------------------------------------------------------------------------------
@@ -264,6 +351,9 @@
       $('view').setAttribute('aria-pressed', String(state.clear));
       restyle();
     });
+    for (const [id, buttonId] of kSections) {
+      $(buttonId).addEventListener('click', () => toggleSection(id, buttonId));
+    }
     window.addEventListener('hashchange', () => {
       if (location.hash !== writtenHash) openHash(location.hash);
     });

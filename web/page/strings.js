@@ -18,6 +18,17 @@ const KVIR_STRINGS = {
     unknownButton: 'нет такой кнопки',
     unknownParameter: 'неизвестный параметр',
     badValue: 'неверное значение',
+    saveCsv: 'Сохранить CSV',
+    reachedCount: (reached, rows) => `пройдено ${reached} из ${rows}`,
+    helpText: [
+      'Выберите схему в списке вверху. Над каждой кнопкой, линией, выводом микросхемы и выходом ' +
+        'горит индикатор 0 или 1.',
+      'В шифраторах нажатие кнопки устанавливает её вход и сбрасывает остальные; в дешифраторах ' +
+        'нажатие инвертирует вход.',
+      'Нажимайте кнопки мышью или пальцем. С клавиатуры: Tab и Shift+Tab — от кнопки к кнопке, ' +
+        'стрелки — к соседней кнопке, Пробел или Enter — нажать.',
+      'Адрес страницы хранит схему и нажатия: скопируйте его, чтобы показать это состояние другим.',
+    ],
   },
   en: {
     lang: 'en',
@@ -36,5 +47,16 @@ const KVIR_STRINGS = {
     unknownButton: 'no such button',
     unknownParameter: 'unknown parameter',
     badValue: 'bad value',
+    saveCsv: 'Save CSV',
+    reachedCount: (reached, rows) => `reached ${reached} of ${rows}`,
+    helpText: [
+      'Choose a scheme in the list at the top. Every button, line, chip pin and output shows a ' +
+        '0 or 1 indicator.',
+      'In the encoders a press sets its input and resets the others; in the decoders a press ' +
+        'inverts its input.',
+      'Press the buttons with the mouse or a finger. With the keyboard: Tab and Shift+Tab go from ' +
+        'button to button, the arrows to the neighbouring button, Space or Enter press it.',
+      'The page address keeps the scheme and the presses: copy it to show others this state.',
+    ],
   },
 };
