@@ -153,6 +153,16 @@ EMSCRIPTEN_KEEPALIVE int kvir_press(const char* name) {
   return Guarded([&] { return Session().Press(name) ? 0 : -1; }, -2);
 }
 
+/// Turns the step mode on (1) or off (0).
+EMSCRIPTEN_KEEPALIVE void kvir_step_mode(int on) {
+  Session().SetStepMode(on != 0);
+}
+
+/// Shows the replay's next stage: 1, or 0 when the replay has ended (the panel is the model's).
+EMSCRIPTEN_KEEPALIVE int kvir_advance() {
+  return Guarded([] { return Session().Advance() ? 1 : 0; }, 0);
+}
+
 /// Gives the shown scheme the clear view or not, at `zoom`, keeping every level.
 EMSCRIPTEN_KEEPALIVE int kvir_restyle(int clear, int zoom) {
   return Guarded([&] { return Session().Restyle({.clear = clear != 0, .zoom = zoom}) ? 0 : -1; },

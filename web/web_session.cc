@@ -49,6 +49,7 @@ void WebSession::DrawRecorder::OnDraw(const Indicator& indicator) {
 }
 
 void WebSession::StartPictures(Scheme& scheme, PictureStyle style) {
+  EndReplay();
   recorder_.reset();
   pictures_.reset();
   pictures_ = std::make_unique<PanelPictures>(scheme, style);
@@ -72,9 +73,48 @@ bool WebSession::Press(std::string_view name) {
   Scheme& s = set_.scheme(n_);
   Indicator* button = s.Find(name);
   if (button == nullptr || !button->is_button) return false;
-  kSchemeTable[n_ - 1].press(s, *button);
+  if (!step_mode_) {
+    kSchemeTable[n_ - 1].press(s, *button);
+  } else {
+    EndReplay();
+    before_.clear();
+    for (size_t i = 0; i < s.indicators().size(); ++i) before_.push_back(pictures_->shown(i));
+    replay_ = std::make_unique<PressReplay>(s, [&] { kSchemeTable[n_ - 1].press(s, *button); });
+    ShowStage();
+  }
   reached_.Record(s);
   return true;
+}
+
+void WebSession::SetStepMode(bool on) {
+  step_mode_ = on;
+  if (!on) EndReplay();
+}
+
+bool WebSession::Advance() {
+  if (!replay_) return false;
+  replay_->Advance();
+  if (replay_->finished()) {
+    EndReplay();
+    return false;
+  }
+  ShowStage();
+  return true;
+}
+
+void WebSession::EndReplay() {
+  if (!replay_) return;
+  replay_.reset();
+  before_.clear();
+  overlay_ = {};
+  composed_ = false;
+}
+
+void WebSession::ShowStage() {
+  overlay_.pictures.assign(scheme().indicators().size(), nullptr);
+  for (uint16_t index : replay_->Waiting()) overlay_.pictures[index] = &before_[index];
+  overlay_.marked = replay_->Marked();
+  composed_ = false;
 }
 
 const TruthTableView& WebSession::table() {
@@ -87,6 +127,7 @@ const TruthTableView& WebSession::table() {
 
 bool WebSession::Restyle(PictureStyle style) {
   if (n_ == 0 || !IsWebZoom(style.zoom)) return false;
+  EndReplay();  // the pictures kept from before the press are in the old style
   pictures_->Restyle(style);
   composed_ = false;
   return true;
@@ -125,7 +166,7 @@ const std::vector<uint8_t>& WebSession::ComposeRgba() {
   }
   const std::vector<PictureRect> region = DirtyRegion();
   PictureCanvas canvas(rgb_, whole.left, whole.top);
-  ComposePanel(*pictures_, nullptr, region, canvas);
+  ComposePanel(*pictures_, replay_ ? &overlay_ : nullptr, region, canvas);
   for (const PictureRect& part : region) CopyToRgba(part);
   composed_ = true;
   drawn_.clear();

@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "circuit/scheme_set.h"
+#include "learning/press_replay.h"
 #include "learning/reached_rows.h"
 #include "learning/truth_table_view.h"
+#include "render/panel_overlay.h"
 #include "render/panel_pictures.h"
 
 namespace kvir {
@@ -37,6 +39,14 @@ class WebSession {
   /// Presses the input button of that name (IN03) through the scheme's press procedure; false
   /// when the shown scheme has no such button.
   bool Press(std::string_view name);
+  /// In the step mode a press is replayed stage by stage (PressReplay): the levels change at once,
+  /// the panel shows the indicators whose stage has not come with what they showed before, and
+  /// the latest stage's indicators framed. Leaving the mode ends a replay.
+  void SetStepMode(bool on);
+  bool step_mode() const { return step_mode_; }
+  /// Shows the next stage of the replay, or ends it after the last; false when none is left.
+  bool Advance();
+  bool replaying() const { return replay_ != nullptr; }
   /// Gives the shown scheme's pictures the look of `style` without changing a level; false for a
   /// zoom the page does not carry.
   bool Restyle(PictureStyle style);
@@ -68,6 +78,9 @@ class WebSession {
   };
 
   void StartPictures(Scheme& scheme, PictureStyle style);
+  void EndReplay();
+  /// The overlay of the replay's present stage, composed whole next time.
+  void ShowStage();
   /// The parts of the shown part to compose again: the places of the indicators redrawn, or the
   /// whole of it where those overlap or nothing was composed yet.
   std::vector<PictureRect> DirtyRegion() const;
@@ -80,6 +93,10 @@ class WebSession {
   std::unique_ptr<DrawRecorder> recorder_;  // after pictures_: observers end in reverse order
   std::vector<uint16_t> drawn_;
   ReachedStates reached_;
+  bool step_mode_ = false;
+  std::unique_ptr<PressReplay> replay_;
+  std::vector<Picture> before_;  ///< what each indicator showed before the press replayed
+  PanelOverlay overlay_;
   int table_scheme_ = 0;  ///< whose table table_ holds
   TruthTableView table_;
   bool composed_ = false;  ///< whether rgb_ holds the panel as it was before the presses in drawn_

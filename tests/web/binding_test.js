@@ -133,3 +133,25 @@ test("every scheme's truth table is kvir-cli's, with the current row and the row
   const again = JSON.parse(kvir.UTF8ToString(kvir._kvir_table()));
   assert.strictEqual(again.reached.filter((r) => r).length, 1, 'selecting again starts afresh');
 });
+
+test('the step mode shows a press stage by stage, marked, and ends on the render', () => {
+  const orange = (rgba) => {
+    for (let i = 0; i < rgba.length; i += 4) {
+      if (rgba[i] === 255 && rgba[i + 1] === 140 && rgba[i + 2] === 0) return true;
+    }
+    return false;
+  };
+  for (const n of [1, 14]) {
+    assert.strictEqual(kvir._kvir_select(n, 0, 100), 0);
+    kvir._kvir_step_mode(1);
+    assert.strictEqual(press('IN03'), 0);
+    assert.ok(!render([String(n), 'IN03']).rgba.equals(panel().rgba), 'nothing shown yet');
+    let stages = 0;
+    while (kvir._kvir_advance() === 1) {
+      assert.ok(orange(panel().rgba), `scheme ${n}: stage ${++stages} is marked`);
+    }
+    assert.ok(stages >= 2, `scheme ${n}: ${stages} stages`);
+    assertSamePanel([String(n), 'IN03']);
+    kvir._kvir_step_mode(0);
+  }
+});

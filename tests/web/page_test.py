@@ -147,6 +147,18 @@ class PageTest(unittest.TestCase):
         self.driver.find_element(By.ID, "help-button").click()
         self.assertIn("Tab", self.driver.find_element(By.ID, "help").text)
 
+    def test_step_mode_replays_then_shows_the_render(self):
+        self.open("scheme=1&mode=step&zoom=100")
+        self.assertEqual(self.driver.find_element(By.ID, "step").get_attribute("aria-pressed"),
+                         "true")
+        self.button("IN03").click()
+        self.assertEqual(self.driver.execute_script("return document.body.dataset.replaying"),
+                         "true")
+        WebDriverWait(self.driver, 30).until(
+            lambda d: d.execute_script("return document.body.dataset.replaying") == "false")
+        self.assert_panel("1", "IN03")
+        self.assertIn("mode=step", self.driver.current_url)
+
     def test_arrows_move_among_the_buttons(self):
         self.open("scheme=1&zoom=100")
         first = self.button("IN01")

@@ -4,6 +4,7 @@
 
 (function () {
   const kMaxPresses = 200;
+  const kStageMs = 500;  // how long each stage of a press stays in the step mode
   const kLanguages = { ru: 0, en: 1 };
 
   const $ = (id) => document.getElementById(id);
@@ -16,6 +17,7 @@
   let shown = null;  // the module's state of the shown scheme
   let elements = [];  // by indicator index: the element over it
   let writtenHash = '';
+  let stageTimer = 0;
   const state = { scheme: 1, presses: [], lang: 'ru', clear: false, zoom: null, mode: '' };
 
   const words = () => KVIR_STRINGS[state.lang];
@@ -126,9 +128,40 @@
   // What the student does ----------------------------------------------------------------------
 
   function press(name) {
+    stopReplay();
     if (!pressInModel(name)) return;
     state.presses.push(name);
     refresh();
+    if (state.mode === 'step') replayStages();
+  }
+
+  // The step mode: the stages of the press come one after another; the address already holds the
+  // press, since the levels changed at once.
+  function replayStages() {
+    document.body.dataset.replaying = 'true';
+    stageTimer = setTimeout(function next() {
+      const more = call('advance') === 1;
+      paint();
+      if (more) {
+        stageTimer = setTimeout(next, kStageMs);
+      } else {
+        stageTimer = 0;
+        document.body.dataset.replaying = 'false';
+      }
+    }, kStageMs);
+  }
+
+  function stopReplay() {
+    clearTimeout(stageTimer);
+    stageTimer = 0;
+    document.body.dataset.replaying = 'false';
+  }
+
+  function setMode(mode) {
+    stopReplay();
+    state.mode = mode;
+    call('step_mode', mode === 'step' ? 1 : 0);
+    $('step').setAttribute('aria-pressed', String(mode === 'step'));
   }
 
   function refresh() {
@@ -140,6 +173,7 @@
   }
 
   function showScheme() {
+    stopReplay();
     selectScheme();
     readState();
     paint();
@@ -155,6 +189,7 @@
   }
 
   function restyle() {
+    stopReplay();
     if (call('restyle', state.clear ? 1 : 0, pictureZoom()) !== 0) throw new Error(text(call('error')));
     readState();
     paint();
@@ -261,6 +296,7 @@
     list.setAttribute('aria-label', w.schemeList);
     $('view').textContent = w.clearView;
     $('view').setAttribute('aria-pressed', String(state.clear));
+    $('step').textContent = w.step;
     $('about-button').textContent = w.about;
     $('table-button').textContent = w.table;
     $('help-button').textContent = w.help;
@@ -296,7 +332,9 @@
     const ignored = [];
     const w = words();
     const params = new URLSearchParams(hash.replace(/^#/, ''));
+    Object.assign(state, { scheme: 1, presses: [], lang: 'ru', clear: false, zoom: null });
     let presses = [];
+    let mode = '';
     for (const [key, value] of params) {
       const bad = (why) => ignored.push(key + '=' + value.slice(0, 40) + ' (' + why + ')');
       if (key === 'scheme') {
@@ -312,12 +350,13 @@
       } else if (key === 'zoom') {
         if (value === '100' || value === '200') state.zoom = Number(value); else bad(w.badValue);
       } else if (key === 'mode') {
-        bad(w.modeUnavailable);
+        if (value === 'step') mode = value;
+        else bad(value === 'quiz' ? w.modeUnavailable : w.badValue);
       } else {
         bad(w.unknownParameter);
       }
     }
-    return { ignored, presses };
+    return { ignored, presses, mode };
   }
 
   function showNote(ignored) {
@@ -326,13 +365,15 @@
   }
 
   function openHash(hash) {
-    const { ignored, presses } = readHash(hash);
+    const { ignored, presses, mode } = readHash(hash);
     applyWords();
+    setMode('');  // the link's presses are made at once, as in the address; later ones in steps
     showScheme();
     for (const name of presses) {
       if (pressInModel(name)) state.presses.push(name);
       else ignored.push('press ' + name.slice(0, 20) + ' (' + words().unknownButton + ')');
     }
+    setMode(mode);
     refresh();
     showNote(ignored);
   }
@@ -346,9 +387,14 @@
       applyWords();
       refresh();
     });
+    $('step').addEventListener('click', () => {
+      setMode(state.mode === 'step' ? '' : 'step');
+      refresh();
+    });
     $('view').addEventListener('click', () => {
       state.clear = !state.clear;
       $('view').setAttribute('aria-pressed', String(state.clear));
+    $('step').textContent = w.step;
       restyle();
     });
     for (const [id, buttonId] of kSections) {
