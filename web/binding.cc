@@ -9,6 +9,7 @@
 
 #include "circuit/legend_words.h"
 #include "circuit/scheme_texts.h"
+#include "render/panel_overlay.h"
 #include "render/picture_style.h"
 #include "web/json_writer.h"
 #include "web/navigation.h"
@@ -58,11 +59,16 @@ std::string IndicatorJson(const Scheme& scheme, int index, const PictureRect& sh
                           Language language) {
   const Indicator& ind = scheme.indicators()[index];
   const PictureRect place = IndicatorPlace(ind, zoom);
+  const QuizQuestion* question = Session().question();
+  const bool hidden = question != nullptr && question->IsHidden(static_cast<uint16_t>(index));
+  // A level the question keeps from the student is not told to the page either.
+  const bool concealed = Conceals(Session().overlay(), static_cast<uint16_t>(index));
   std::string out = "{\"index\":" + std::to_string(index) + ",\"name\":" + JsonString(ind.name) +
                     ",\"label\":" + JsonString(LabelOf(ind)) +
                     ",\"role\":" + JsonString(RoleWord(ind.role, language)) +
                     ",\"button\":" + (ind.is_button ? "true" : "false") +
-                    ",\"level\":" + std::to_string(ind.Tag) +
+                    ",\"level\":" + (concealed ? "null" : std::to_string(ind.Tag)) + ",\"card\":" +
+                    std::to_string(hidden ? static_cast<int>(question->CardOf(index)) : -1) +
                     ",\"x\":" + std::to_string(place.left - shown.left) +
                     ",\"y\":" + std::to_string(place.top - shown.top) +
                     ",\"side\":" + std::to_string(place.width);
@@ -77,15 +83,25 @@ std::string IndicatorJson(const Scheme& scheme, int index, const PictureRect& sh
   return out + '}';
 }
 
+// The quiz's question and score, as a member of the state; nothing outside the quiz mode.
+std::string QuizJson() {
+  const QuizQuestion* question = Session().question();
+  if (question == nullptr) return "";
+  const QuizScore& score = Session().score();
+  return std::string(",\"quiz\":{\"checked\":") + (question->checked() ? "true" : "false") +
+         ",\"right\":" + std::to_string(score.right) +
+         ",\"scored\":" + std::to_string(score.checked) + '}';
+}
+
 std::string StateJson(Language language) {
   WebSession& session = Session();
   const Scheme& scheme = session.scheme();
   const PictureRect shown = session.shown_rect();
   const int zoom = session.pictures().style().zoom;
-  std::string out = "{\"scheme\":" + std::to_string(session.shown()) +
-                    ",\"zoom\":" + std::to_string(zoom) +
-                    ",\"width\":" + std::to_string(shown.width) +
-                    ",\"height\":" + std::to_string(shown.height) + ",\"indicators\":[";
+  std::string out =
+      "{\"scheme\":" + std::to_string(session.shown()) + ",\"zoom\":" + std::to_string(zoom) +
+      ",\"width\":" + std::to_string(shown.width) + ",\"height\":" + std::to_string(shown.height) +
+      QuizJson() + ",\"indicators\":[";
   for (size_t i = 0; i < scheme.indicators().size(); ++i) {
     if (i != 0) out += ',';
     out += IndicatorJson(scheme, static_cast<int>(i), shown, zoom, language);
@@ -161,6 +177,41 @@ EMSCRIPTEN_KEEPALIVE void kvir_step_mode(int on) {
 /// Shows the replay's next stage: 1, or 0 when the replay has ended (the panel is the model's).
 EMSCRIPTEN_KEEPALIVE int kvir_advance() {
   return Guarded([] { return Session().Advance() ? 1 : 0; }, 0);
+}
+
+/// Turns "Проверь себя" on (1), with a question on the present state, or off (0).
+EMSCRIPTEN_KEEPALIVE int kvir_quiz_mode(int on) {
+  return Guarded(
+      [&] {
+        Session().SetQuizMode(on != 0);
+        return 0;
+      },
+      -2);
+}
+
+/// The next question.
+EMSCRIPTEN_KEEPALIVE int kvir_ask() {
+  return Guarded(
+      [] {
+        Session().Ask();
+        return 0;
+      },
+      -2);
+}
+
+/// Changes the guess on hidden lamp `index`: 0, or -1 when it is no hidden lamp or is checked.
+EMSCRIPTEN_KEEPALIVE int kvir_guess(int index) {
+  return Guarded([&] { return Session().Guess(index) ? 0 : -1; }, -2);
+}
+
+/// Checks the guesses of the question.
+EMSCRIPTEN_KEEPALIVE int kvir_check() {
+  return Guarded(
+      [] {
+        Session().Check();
+        return 0;
+      },
+      -2);
 }
 
 /// Gives the shown scheme the clear view or not, at `zoom`, keeping every level.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "render/handout.h"
+#include "render/loaders.h"
 #include "render/panel_image.h"
 
 namespace kvir {
@@ -65,6 +66,7 @@ bool WebSession::Select(int n, PictureStyle style) {
   SelectScheme(set_, host_, static_cast<uint8_t>(n));
   pictures_->LoadSchemePicture();
   reached_.Restart(set_.scheme(n));
+  if (quiz_mode_) AskAboutPresentState();
   return true;
 }
 
@@ -75,6 +77,7 @@ bool WebSession::Press(std::string_view name) {
   if (button == nullptr || !button->is_button) return false;
   if (!step_mode_) {
     kSchemeTable[n_ - 1].press(s, *button);
+    if (quiz_mode_) AskAboutPresentState();
   } else {
     EndReplay();
     before_.clear();
@@ -89,6 +92,56 @@ bool WebSession::Press(std::string_view name) {
 void WebSession::SetStepMode(bool on) {
   step_mode_ = on;
   if (!on) EndReplay();
+}
+
+void WebSession::SetQuizMode(bool on) {
+  quiz_mode_ = on;
+  score_ = {};
+  question_.reset();
+  overlay_ = {};
+  composed_ = false;
+  if (on && n_ != 0) AskAboutPresentState();
+}
+
+void WebSession::Ask() {
+  if (!quiz_mode_ || n_ == 0) return;
+  Scheme& s = set_.scheme(n_);
+  const TruthTable truth = ComputeTruthTable(n_);
+  PoseRow(s, kSchemeTable[n_ - 1].press, truth, DrawRow(truth, RowOf(truth, s), random_));
+  AskAboutPresentState();
+}
+
+bool WebSession::Guess(int index) {
+  if (!question_ || index < 0 || !question_->CycleGuess(static_cast<uint16_t>(index))) return false;
+  ShowQuestion();
+  return true;
+}
+
+void WebSession::Check() {
+  if (!question_ || question_->checked()) return;
+  score_ += question_->Check(scheme());
+  ShowQuestion();
+}
+
+void WebSession::AskAboutPresentState() {
+  const int zoom = pictures_->style().zoom;
+  const int side = IndicatorSide(zoom);
+  for (size_t c = 0; c < kLampCardCount; ++c) {
+    LoadResourcePicture(CardPictureName(static_cast<LampCard>(c)), {side, side, 3}, cards_[c],
+                        {.zoom = zoom});
+  }
+  question_.emplace(scheme(), QuizLevel::kOutputs);
+  ShowQuestion();
+}
+
+void WebSession::ShowQuestion() {
+  overlay_.pictures.assign(scheme().indicators().size(), nullptr);
+  for (uint16_t lamp : question_->hidden()) {
+    overlay_.pictures[lamp] = &cards_[static_cast<size_t>(question_->CardOf(lamp))];
+  }
+  overlay_.concealed = question_->checked() ? std::vector<uint16_t>{} : question_->hidden();
+  overlay_.marked.clear();
+  composed_ = false;
 }
 
 bool WebSession::Advance() {
@@ -129,6 +182,12 @@ bool WebSession::Restyle(PictureStyle style) {
   if (n_ == 0 || !IsWebZoom(style.zoom)) return false;
   EndReplay();  // the pictures kept from before the press are in the old style
   pictures_->Restyle(style);
+  if (question_) {
+    const QuizQuestion kept = *question_;
+    AskAboutPresentState();  // the cards in the new zoom
+    question_ = kept;
+    ShowQuestion();
+  }
   composed_ = false;
   return true;
 }
@@ -166,7 +225,7 @@ const std::vector<uint8_t>& WebSession::ComposeRgba() {
   }
   const std::vector<PictureRect> region = DirtyRegion();
   PictureCanvas canvas(rgb_, whole.left, whole.top);
-  ComposePanel(*pictures_, replay_ ? &overlay_ : nullptr, region, canvas);
+  ComposePanel(*pictures_, overlay(), region, canvas);
   for (const PictureRect& part : region) CopyToRgba(part);
   composed_ = true;
   drawn_.clear();

@@ -3,13 +3,17 @@
 // panel composed as `kvir-cli render N BUTTONS --crop` writes it. Knows no browser: the binding
 // (binding.cc) hands what it holds to the page, and the tests drive it as the page does.
 
+#include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
+#include <random>
 #include <string_view>
 #include <vector>
 
 #include "circuit/scheme_set.h"
 #include "learning/press_replay.h"
+#include "learning/quiz.h"
 #include "learning/reached_rows.h"
 #include "learning/truth_table_view.h"
 #include "render/panel_overlay.h"
@@ -47,6 +51,22 @@ class WebSession {
   /// Shows the next stage of the replay, or ends it after the last; false when none is left.
   bool Advance();
   bool replaying() const { return replay_ != nullptr; }
+  /// What is shown over the model's pictures: a replay's stage or a question's cards; or null.
+  const PanelOverlay* overlay() const { return replay_ || question_ ? &overlay_ : nullptr; }
+  /// "Проверь себя": a question on the present state hides the outputs behind cards; a press
+  /// asks about the new state. Leaving the mode shows the model's pictures again.
+  void SetQuizMode(bool on);
+  bool quiz_mode() const { return quiz_mode_; }
+  /// The next question: a state drawn from the truth table, other than the present one where
+  /// there is another, reached with one press.
+  void Ask();
+  /// Changes the guess on a hidden lamp (QuizQuestion::CycleGuess).
+  bool Guess(int index);
+  /// Checks the guesses, adding them to the score once.
+  void Check();
+  /// The open question; null outside the quiz mode.
+  const QuizQuestion* question() const { return question_ ? &*question_ : nullptr; }
+  const QuizScore& score() const { return score_; }
   /// Gives the shown scheme's pictures the look of `style` without changing a level; false for a
   /// zoom the page does not carry.
   bool Restyle(PictureStyle style);
@@ -79,6 +99,10 @@ class WebSession {
 
   void StartPictures(Scheme& scheme, PictureStyle style);
   void EndReplay();
+  /// A question on the present state, its cards in the style's zoom.
+  void AskAboutPresentState();
+  /// The cards over the hidden lamps as the question stands.
+  void ShowQuestion();
   /// The overlay of the replay's present stage, composed whole next time.
   void ShowStage();
   /// The parts of the shown part to compose again: the places of the indicators redrawn, or the
@@ -97,6 +121,11 @@ class WebSession {
   std::unique_ptr<PressReplay> replay_;
   std::vector<Picture> before_;  ///< what each indicator showed before the press replayed
   PanelOverlay overlay_;
+  bool quiz_mode_ = false;
+  std::optional<QuizQuestion> question_;
+  QuizScore score_;
+  std::array<Picture, kLampCardCount> cards_;  ///< at the zoom of the pictures
+  std::mt19937 random_{std::random_device()()};
   int table_scheme_ = 0;  ///< whose table table_ holds
   TruthTableView table_;
   bool composed_ = false;  ///< whether rgb_ holds the panel as it was before the presses in drawn_

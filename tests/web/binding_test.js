@@ -155,3 +155,32 @@ test('the step mode shows a press stage by stage, marked, and ends on the render
     kvir._kvir_step_mode(0);
   }
 });
+
+test('"Проверь себя" hides the outputs, takes guesses, checks them once, asks anew', () => {
+  assert.strictEqual(kvir._kvir_select(1, 0, 100), 0);
+  kvir._kvir_quiz_mode(1);
+  let s = state();
+  const hidden = s.indicators.filter((ind) => ind.card >= 0);
+  assert.ok(hidden.length > 0);
+  assert.ok(hidden.every((ind) => ind.level === null && ind.card === 0 && !ind.button));
+  assert.ok(!render(['1']).rgba.equals(panel().rgba), 'the cards cover the outputs');
+  const button = s.indicators.find((ind) => ind.button);
+  assert.strictEqual(kvir._kvir_guess(button.index), -1);
+  assert.strictEqual(kvir._kvir_guess(hidden[0].index), 0);
+  assert.strictEqual(state().indicators[hidden[0].index].card, 1);  // a guess of 0
+  assert.strictEqual(kvir._kvir_check(), 0);
+  s = state();
+  assert.deepStrictEqual([s.quiz.checked, s.quiz.scored], [true, hidden.length]);
+  assert.ok(s.indicators.filter((ind) => ind.card >= 3).length === hidden.length, 'all marked');
+  assert.strictEqual(kvir._kvir_guess(hidden[0].index), -1, 'no guess after the check');
+  assert.strictEqual(kvir._kvir_check(), 0);
+  assert.strictEqual(state().quiz.scored, hidden.length, 'a second check scores nothing');
+  assert.strictEqual(kvir._kvir_ask(), 0);
+  s = state();
+  assert.strictEqual(s.quiz.checked, false);
+  assert.ok(JSON.parse(kvir.UTF8ToString(kvir._kvir_table())).current >= 0);
+  kvir._kvir_quiz_mode(0);
+  assert.strictEqual(state().quiz, undefined);
+  assert.strictEqual(kvir._kvir_select(1, 0, 100), 0);
+  assertSamePanel(['1']);
+});

@@ -159,6 +159,20 @@ class PageTest(unittest.TestCase):
         self.assert_panel("1", "IN03")
         self.assertIn("mode=step", self.driver.current_url)
 
+    def test_quiz_takes_guesses_by_keyboard_and_checks(self):
+        self.open("scheme=1&mode=quiz&zoom=100")
+        self.assertTrue(self.driver.find_element(By.ID, "quiz-bar").is_displayed())
+        lamp = self.driver.find_element(By.CSS_SELECTOR, ".lamp.guess")
+        self.assertTrue(lamp.get_attribute("aria-label").endswith(", ?"))
+        lamp.send_keys(Keys.SPACE)
+        lamp = self.driver.find_element(By.CSS_SELECTOR, ".lamp.guess")
+        self.assertTrue(lamp.get_attribute("aria-label").endswith("ответ 0"))
+        self.driver.find_element(By.ID, "check").click()
+        self.assertIn("Счёт: верно", self.driver.find_element(By.ID, "quiz-text").text)
+        self.driver.find_element(By.ID, "quiz").click()
+        self.assertFalse(self.driver.find_element(By.ID, "quiz-bar").is_displayed())
+        self.assert_panel("1")
+
     def test_arrows_move_among_the_buttons(self):
         self.open("scheme=1&zoom=100")
         first = self.button("IN01")

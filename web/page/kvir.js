@@ -72,7 +72,32 @@
   // The elements over the indicators -----------------------------------------------------------
 
   function accessibleName(ind) {
-    return ind.label + ', ' + ind.role + ', ' + ind.level;
+    const level = ind.card >= 0 ? words().cardWords[ind.card] : ind.level;
+    return ind.label + ', ' + ind.role + ', ' + level;
+  }
+
+  // A lamp a question hides takes guesses: focusable, and a click or Space or Enter changes it.
+  function makeGuessable(element, on) {
+    element.classList.toggle('guess', on);
+    element.setAttribute('role', on ? 'button' : 'img');
+    if (on) element.tabIndex = 0; else element.removeAttribute('tabindex');
+  }
+
+  function guess(ind) {
+    if (call('guess', ind.index) === 0) refresh();
+  }
+
+  function showQuiz() {
+    const bar = $('quiz-bar');
+    bar.hidden = !shown.quiz;
+    if (!shown.quiz) return;
+    const w = words();
+    let line = shown.quiz.checked ? w.quizChecked : w.quizOpen;
+    if (shown.quiz.scored > 0) line += ' ' + w.quizScore(shown.quiz.right, shown.quiz.scored);
+    $('quiz-text').textContent = line;
+    $('check').textContent = w.check;
+    $('check').disabled = shown.quiz.checked;
+    $('next').textContent = w.next;
   }
 
   function place(element, ind) {
@@ -98,6 +123,12 @@
         element.className = 'lamp';
         element.setAttribute('role', 'img');
         element.dataset.name = ind.name;
+        element.addEventListener('click', () => guess(ind));
+        element.addEventListener('keydown', (event) => {
+          if (!element.classList.contains('guess') || (event.key !== ' ' && event.key !== 'Enter')) return;
+          event.preventDefault();
+          guess(ind);
+        });
       }
       place(element, ind);
       elements[ind.index] = element;
@@ -111,8 +142,11 @@
 
   function labelIndicators() {
     for (const ind of shown.indicators) {
-      elements[ind.index].setAttribute('aria-label', accessibleName(ind));
+      const element = elements[ind.index];
+      if (!ind.button) makeGuessable(element, ind.card >= 0);
+      element.setAttribute('aria-label', accessibleName(ind));
     }
+    showQuiz();
     canvas.setAttribute('aria-label', words().panel + list.options[list.selectedIndex].text);
   }
 
@@ -161,7 +195,9 @@
     stopReplay();
     state.mode = mode;
     call('step_mode', mode === 'step' ? 1 : 0);
+    call('quiz_mode', mode === 'quiz' ? 1 : 0);
     $('step').setAttribute('aria-pressed', String(mode === 'step'));
+    $('quiz').setAttribute('aria-pressed', String(mode === 'quiz'));
   }
 
   function refresh() {
@@ -297,6 +333,7 @@
     $('view').textContent = w.clearView;
     $('view').setAttribute('aria-pressed', String(state.clear));
     $('step').textContent = w.step;
+    $('quiz').textContent = w.quiz;
     $('about-button').textContent = w.about;
     $('table-button').textContent = w.table;
     $('help-button').textContent = w.help;
@@ -350,8 +387,7 @@
       } else if (key === 'zoom') {
         if (value === '100' || value === '200') state.zoom = Number(value); else bad(w.badValue);
       } else if (key === 'mode') {
-        if (value === 'step') mode = value;
-        else bad(value === 'quiz' ? w.modeUnavailable : w.badValue);
+        if (value === 'step' || value === 'quiz') mode = value; else bad(w.badValue);
       } else {
         bad(w.unknownParameter);
       }
@@ -391,10 +427,22 @@
       setMode(state.mode === 'step' ? '' : 'step');
       refresh();
     });
+    $('quiz').addEventListener('click', () => {
+      setMode(state.mode === 'quiz' ? '' : 'quiz');
+      refresh();
+    });
+    $('check').addEventListener('click', () => { call('check'); refresh(); });
+    $('next').addEventListener('click', () => {
+      // The question's state is not a press of the student's: the address keeps the scheme alone.
+      state.presses = [];
+      call('ask');
+      refresh();
+    });
     $('view').addEventListener('click', () => {
       state.clear = !state.clear;
       $('view').setAttribute('aria-pressed', String(state.clear));
     $('step').textContent = w.step;
+    $('quiz').textContent = w.quiz;
       restyle();
     });
     for (const [id, buttonId] of kSections) {
