@@ -226,6 +226,14 @@ EMSCRIPTEN_KEEPALIVE const uint8_t* kvir_panel_rgba() {
                  static_cast<const uint8_t*>(nullptr));
 }
 
+/// The parts kvir_panel_rgba composed last, as a JSON array of [left, top, width, height].
+EMSCRIPTEN_KEEPALIVE const char* kvir_panel_recomposed() {
+  return kvir::Text(kvir::JsonArray(Session().recomposed(), [](const kvir::PictureRect& r) {
+    return '[' + std::to_string(r.left) + ',' + std::to_string(r.top) + ',' +
+           std::to_string(r.width) + ',' + std::to_string(r.height) + ']';
+  }));
+}
+
 EMSCRIPTEN_KEEPALIVE int kvir_panel_width() {
   return Session().shown_rect().width;
 }

@@ -226,7 +226,12 @@ const std::vector<uint8_t>& WebSession::ComposeRgba() {
   const std::vector<PictureRect> region = DirtyRegion();
   PictureCanvas canvas(rgb_, whole.left, whole.top);
   ComposePanel(*pictures_, overlay(), region, canvas);
-  for (const PictureRect& part : region) CopyToRgba(part);
+  recomposed_.clear();
+  for (const PictureRect& part : region) {
+    CopyToRgba(part);
+    recomposed_.push_back({static_cast<int16_t>(part.left - whole.left),
+                           static_cast<int16_t>(part.top - whole.top), part.width, part.height});
+  }
   composed_ = true;
   drawn_.clear();
   return rgba_;

@@ -84,6 +84,9 @@ class WebSession {
   /// The panel within shown_rect(), RGBA, rows top to bottom: the pixels of the render. Only
   /// what the presses since the last call redrew is composed again.
   const std::vector<uint8_t>& ComposeRgba();
+  /// The parts the last ComposeRgba composed, in the shown part's own pixels: where the page
+  /// needs to paint again.
+  const std::vector<PictureRect>& recomposed() const { return recomposed_; }
 
  private:
   /// Remembers which indicators the presses redraw, so that only their places are composed.
@@ -131,6 +134,7 @@ class WebSession {
   bool composed_ = false;  ///< whether rgb_ holds the panel as it was before the presses in drawn_
   Picture rgb_;            ///< the shown part, RGB
   std::vector<uint8_t> rgba_;
+  std::vector<PictureRect> recomposed_;
 };
 
 }  // namespace kvir

@@ -48,6 +48,7 @@ class PageTest(unittest.TestCase):
                          "--host-resolver-rules=MAP * ~NOTFOUND", "--proxy-server=127.0.0.1:9",
                          "--no-first-run", "--disable-background-networking"):
             options.add_argument(argument)
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         cls.profile = tempfile.TemporaryDirectory()
         options.add_argument("--user-data-dir=" + cls.profile.name)
         cls.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
@@ -72,6 +73,9 @@ class PageTest(unittest.TestCase):
         self.assertEqual((width, height), want[:2], args)
         self.assertTrue(base64.b64decode(data) == want[2], f"canvas#panel differs from {args}")
 
+    def wait_for_address(self, part):
+        WebDriverWait(self.driver, 10).until(lambda d: part in d.current_url)
+
     def button(self, name):
         return self.driver.find_element(By.CSS_SELECTOR, f'button.ind[data-name="{name}"]')
 
@@ -84,10 +88,12 @@ class PageTest(unittest.TestCase):
         self.button("IN03").click()
         self.assert_panel("1", "IN03")
         self.assertEqual(self.button("IN03").get_attribute("aria-label"), "Y3, вход, 1")
-        self.assertIn("press=IN03", self.driver.current_url)
+        self.wait_for_address("press=IN03")
         # Nothing was fetched: the page is all there is.
         self.assertEqual(self.driver.execute_script(
             "return performance.getEntriesByType('resource').length"), 0)
+        errors = [e["message"] for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
+        self.assertEqual(errors, [])
 
     def test_list_then_tab_and_space(self):
         self.open("zoom=100")
@@ -157,7 +163,7 @@ class PageTest(unittest.TestCase):
         WebDriverWait(self.driver, 30).until(
             lambda d: d.execute_script("return document.body.dataset.replaying") == "false")
         self.assert_panel("1", "IN03")
-        self.assertIn("mode=step", self.driver.current_url)
+        self.wait_for_address("mode=step")
 
     def test_quiz_takes_guesses_by_keyboard_and_checks(self):
         self.open("scheme=1&mode=quiz&zoom=100")

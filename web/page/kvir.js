@@ -55,6 +55,7 @@
     shown = JSON.parse(text(call('state', kLanguages[state.lang])));
   }
 
+  // Paints what the module composed again: after a press only the places it redrew.
   function paint() {
     const at = call('panel_rgba');
     if (!at) throw new Error(text(call('error')));
@@ -65,7 +66,11 @@
       canvas.height = height;
     }
     const pixels = new Uint8ClampedArray(kvir.HEAPU8.buffer, at, width * height * 4);
-    canvas.getContext('2d').putImageData(new ImageData(pixels, width, height), 0, 0);
+    const image = new ImageData(pixels, width, height);
+    const context = canvas.getContext('2d');
+    for (const [left, top, w, h] of JSON.parse(text(call('panel_recomposed')))) {
+      context.putImageData(image, 0, 0, left, top, w, h);
+    }
     $('stage').style.setProperty('--aspect', String(width / height));
   }
 
@@ -354,14 +359,20 @@
     return '#' + parts.join('&');
   }
 
+  // The address follows the state a moment after it settles: browsers refuse a page that
+  // rewrites its address hundreds of times in a few seconds.
+  let hashTimer = 0;
   function writeHash() {
     writtenHash = hashOf();
-    if (location.hash === writtenHash) return;
-    try {
-      history.replaceState(null, '', writtenHash);
-    } catch (error) {
-      location.replace(writtenHash);
-    }
+    clearTimeout(hashTimer);
+    hashTimer = setTimeout(() => {
+      if (location.hash === writtenHash) return;
+      try {
+        history.replaceState(null, '', writtenHash);
+      } catch (error) {
+        location.replace(writtenHash);
+      }
+    }, 200);
   }
 
   // Reads the address into `state`; returns what it could not use, for the note.
@@ -457,6 +468,9 @@
     kvir = module;
     wire();
     openHash(location.hash);
+    // For the benchmark page (bench/web/): when the first panel stood, and the module's memory.
+    document.body.dataset.firstPanelMs = performance.now().toFixed(1);
+    window.kvirMemoryBytes = () => kvir.HEAPU8.buffer.byteLength;
     document.body.dataset.ready = 'true';
   }).catch((error) => {
     note.hidden = false;
