@@ -43,7 +43,8 @@ std::vector<PictureRect> Subtract(const PictureRect& area, const PictureRect& ho
       Rect(Right(cut), cut.top, Right(area), Bottom(cut)),
   };
   std::vector<PictureRect> left;
-  std::ranges::copy_if(parts, std::back_inserter(left), [](const auto& r) { return !Empty(r); });
+  std::copy_if(parts.begin(), parts.end(), std::back_inserter(left),
+               [](const auto& r) { return !Empty(r); });
   return left;
 }
 
@@ -67,7 +68,8 @@ bool UnderShownIndicator(const PanelPictures& pictures, const PanelOverlay* over
 }
 
 bool Meets(std::span<const PictureRect> region, const PictureRect& place) {
-  return std::ranges::any_of(region, [&](const auto& r) { return !Empty(Intersect(r, place)); });
+  return std::any_of(region.begin(), region.end(),
+                     [&](const auto& r) { return !Empty(Intersect(r, place)); });
 }
 
 void ComposeMarkers(const PanelPictures& pictures, std::span<const uint16_t> marked, Rgb colour,
@@ -87,43 +89,40 @@ void ComposeMarkers(const PanelPictures& pictures, std::span<const uint16_t> mar
   }
 }
 
-// A canvas that is an RGB picture: pictures with alpha are blended over what lies beneath.
-class PictureCanvas : public PanelCanvas {
- public:
-  explicit PictureCanvas(Picture& target) : target_(target) {}
-
-  void Fill(const PictureRect& area, Rgb colour) override {
-    const PictureRect inside = Intersect(area, Rect(0, 0, target_.width, target_.height));
-    for (int y = inside.top; y < Bottom(inside); ++y) {
-      for (int x = inside.left; x < Right(inside); ++x) {
-        uint8_t* d = At(x, y);
-        d[0] = colour.red;
-        d[1] = colour.green;
-        d[2] = colour.blue;
-      }
-    }
-  }
-
-  void Put(const Picture& src, const PictureRect& part, int left, int top) override {
-    for (int y = std::max(0, -top); y < part.height && top + y < target_.height; ++y) {
-      for (int x = std::max(0, -left); x < part.width && left + x < target_.width; ++x) {
-        const uint8_t* s = src.pixel(part.left + x, part.top + y);
-        uint8_t* d = At(left + x, top + y);
-        const int alpha = src.channels == 4 ? s[3] : 255;
-        for (int c = 0; c < 3; ++c)
-          d[c] = static_cast<uint8_t>((s[c] * alpha + d[c] * (255 - alpha)) / 255);
-      }
-    }
-  }
-
- private:
-  uint8_t* At(int x, int y) {
-    return target_.pixels.data() + static_cast<size_t>(y) * target_.stride() + x * 3;
-  }
-  Picture& target_;
-};
-
 }  // namespace
+
+void PictureCanvas::Fill(const PictureRect& area, Rgb colour) {
+  const PictureRect inside =
+      Intersect(area, Rect(left_, top_, left_ + target_.width, top_ + target_.height));
+  for (int y = inside.top; y < Bottom(inside); ++y) {
+    for (int x = inside.left; x < Right(inside); ++x) {
+      uint8_t* d = At(x, y);
+      d[0] = colour.red;
+      d[1] = colour.green;
+      d[2] = colour.blue;
+    }
+  }
+}
+
+void PictureCanvas::Put(const Picture& src, const PictureRect& part, int left, int top) {
+  const int x_from = std::max(0, left_ - left);
+  const int y_from = std::max(0, top_ - top);
+  const int x_to = std::min<int>(part.width, left_ + target_.width - left);
+  const int y_to = std::min<int>(part.height, top_ + target_.height - top);
+  for (int y = y_from; y < y_to; ++y) {
+    for (int x = x_from; x < x_to; ++x) {
+      const uint8_t* s = src.pixel(part.left + x, part.top + y);
+      uint8_t* d = At(left + x, top + y);
+      const int alpha = src.channels == 4 ? s[3] : 255;
+      for (int c = 0; c < 3; ++c)
+        d[c] = static_cast<uint8_t>((s[c] * alpha + d[c] * (255 - alpha)) / 255);
+    }
+  }
+}
+
+uint8_t* PictureCanvas::At(int x, int y) {
+  return target_.pixels.data() + static_cast<size_t>(y - top_) * target_.stride() + (x - left_) * 3;
+}
 
 PictureRect MarkerPlace(const Indicator& indicator, int zoom) {
   const PictureRect place = IndicatorPlace(indicator, zoom);

@@ -38,6 +38,22 @@ class PanelCanvas {
   virtual void Put(const Picture& picture, const PictureRect& part, int left, int top) = 0;
 };
 
+/// A canvas that is an RGB picture lying with its top left at (left, top) on the panel: pictures
+/// with alpha are blended over what lies beneath; whatever falls outside it is left out.
+/// `target` must outlive the canvas.
+class PictureCanvas : public PanelCanvas {
+ public:
+  explicit PictureCanvas(Picture& target, int left = 0, int top = 0)
+      : target_(target), left_(left), top_(top) {}
+  void Fill(const PictureRect& area, Rgb colour) override;
+  void Put(const Picture& picture, const PictureRect& part, int left, int top) override;
+
+ private:
+  uint8_t* At(int x, int y);  ///< in panel pixels
+  Picture& target_;
+  int left_, top_;
+};
+
 /// Composes the parts of the panel within `region` (rectangles that do not overlap) onto
 /// `canvas`, each part once from beneath: white where no picture lies, the scheme picture where no
 /// indicator covers it, then each indicator's shown picture in stacking order (whole, wherever it

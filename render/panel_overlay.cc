@@ -13,8 +13,8 @@ const Picture& ShownPicture(const PanelPictures& pictures, const PanelOverlay* o
 }
 
 bool Conceals(const PanelOverlay* overlay, uint16_t index) {
-  return overlay != nullptr &&
-         std::ranges::find(overlay->concealed, index) != overlay->concealed.end();
+  return overlay != nullptr && std::find(overlay->concealed.begin(), overlay->concealed.end(),
+                                         index) != overlay->concealed.end();
 }
 
 }  // namespace kvir

@@ -8,6 +8,10 @@ set(kvir_resource_source "${CMAKE_CURRENT_BINARY_DIR}/embedded_resources.cc")
 
 # The manifest changes (and so regenerates the source) only when a PNG is added or removed.
 file(GLOB kvir_resource_pngs CONFIGURE_DEPENDS "${kvir_repo_root}/resources/*.png")
+# A build may leave pictures out: the browser edition keeps only those it shows.
+if(DEFINED KVIR_RESOURCE_EXCLUDE)
+  list(FILTER kvir_resource_pngs EXCLUDE REGEX "${KVIR_RESOURCE_EXCLUDE}")
+endif()
 list(SORT kvir_resource_pngs)
 list(JOIN kvir_resource_pngs "\n" kvir_resource_lines)
 file(CONFIGURE OUTPUT "${kvir_resource_manifest}" CONTENT "${kvir_resource_lines}\n" @ONLY)

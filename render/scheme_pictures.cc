@@ -16,7 +16,7 @@ SchemePictureBatch::SchemePictureBatch(PictureStyle style) : style_(style) {
 
 SchemePictureBatch::~SchemePictureBatch() {
   next_ = kSchemeCount + 1;
-  threads_.clear();
+  JoinThreads();
 }
 
 void SchemePictureBatch::Start(unsigned threads) {
@@ -25,7 +25,12 @@ void SchemePictureBatch::Start(unsigned threads) {
 
 void SchemePictureBatch::Finish() {
   Decode();
-  threads_.clear();  // joins them: every decode has ended
+  JoinThreads();  // every decode has ended
+}
+
+void SchemePictureBatch::JoinThreads() {
+  for (std::thread& thread : threads_) thread.join();
+  threads_.clear();
 }
 
 void SchemePictureBatch::Decode() {

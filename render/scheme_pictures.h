@@ -36,12 +36,13 @@ class SchemePictureBatch {
 
  private:
   void Decode();
+  void JoinThreads();
 
   std::array<PictureControl, kSchemeCount> pictures_;
   PictureStyle style_;
   std::array<std::exception_ptr, kSchemeCount> failures_;
   std::atomic<int> next_{1};
-  std::vector<std::jthread> threads_;
+  std::vector<std::thread> threads_;  // not jthread: the browser edition's C++ library has none
 };
 
 /// How many threads beside the calling one the batch is worth on this machine.

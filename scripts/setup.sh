@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# setup.sh [run|test]: installs the Debian packages KVIR needs, and does nothing when all are
-# there. `run` (the default) is what building and running kvir and kvir-cli needs; `test` adds
-# what the tests, the benchmarks, the fuzzer and the package checks need. Every name exists on
+# setup.sh [run|test|web]: installs the Debian packages KVIR needs, and does nothing when all are
+# there. `run` (the default) is what building and running kvir and kvir-cli needs; `web` adds what
+# building the browser edition (emscripten; dpkg-dev for `apt-get source`) and its tests
+# (Chromium, its driver, Selenium) need; `test` adds what the tests, the benchmarks, the fuzzer,
+# the package checks and the browser edition need. Every name exists on
 # Debian 12 and Debian 13 alike (no versioned package names).
 set -euo pipefail
 
@@ -18,12 +20,16 @@ test_packages=(
   dpkg-dev file desktop-file-utils appstream man-db lintian
   python3 poppler-utils
 )
+web_packages=(
+  emscripten dpkg-dev chromium chromium-driver python3-selenium
+)
 
 packages=("${run_packages[@]}")
 case "${1:-run}" in
   run) ;;
-  test) packages+=("${test_packages[@]}") ;;
-  *) echo "usage: setup.sh [run|test]" >&2; exit 2 ;;
+  test) packages+=("${test_packages[@]}" "${web_packages[@]}") ;;
+  web) packages+=("${web_packages[@]}") ;;
+  *) echo "usage: setup.sh [run|test|web]" >&2; exit 2 ;;
 esac
 
 missing=()

@@ -4,7 +4,8 @@
 #                   fuzzer's minute and the leak runs included, but the installed files and the
 #                   Debian package, which are made from the Release build;
 #   build-release/  Release, as users and packagers build it: every test but the fuzzer and the
-#                   leak runs, so that an optimiser-only fault or a Release-only error fails too.
+#                   leak runs, so that an optimiser-only fault or a Release-only error fails too;
+#                   with the browser edition (build-web/kvir.html, scripts/web.sh) and its tests.
 # Warnings are errors in both. CTest runs as many tests at once as there are processors. Arguments
 # go to both CTest runs (e.g. -R cli).
 set -euo pipefail
@@ -14,7 +15,8 @@ scripts/setup.sh test
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKVIR_SANITIZE=ON -DKVIR_WERROR=ON \
   >/dev/null
 cmake --build build-test
-cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DKVIR_WERROR=ON >/dev/null
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DKVIR_WERROR=ON -DKVIR_WEB=ON \
+  >/dev/null
 cmake --build build-release
 
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1}"

@@ -1,0 +1,186 @@
+// The browser edition's module under node: for every scheme at 100 % and 200 %, and in the
+// clear view, its panel after a selection and after presses equals what `kvir-cli render --crop`
+// writes; and what the page may hand it wrongly is refused without harm.
+//   node binding_test.js KVIR_WEB_JS KVIR_CLI
+'use strict';
+const test = require('node:test');
+const assert = require('node:assert');
+const { execFileSync } = require('child_process');
+const { decodePng } = require('./png.js');
+
+const [moduleFile, cli] = process.argv.slice(2);
+const KvirModule = require(moduleFile);
+let kvir;
+
+function render(args) {
+  return decodePng(execFileSync(cli, ['render', ...args, '--crop', '-o', '-']));
+}
+
+function withString(value, work) {
+  const at = kvir._malloc(kvir.lengthBytesUTF8(value) + 1);
+  kvir.stringToUTF8(value, at, kvir.lengthBytesUTF8(value) + 1);
+  try { return work(at); } finally { kvir._free(at); }
+}
+
+const press = (name) => withString(name, (at) => kvir._kvir_press(at));
+const state = () => JSON.parse(kvir.UTF8ToString(kvir._kvir_state(0)));
+
+function panel() {
+  const at = kvir._kvir_panel_rgba();
+  const width = kvir._kvir_panel_width(), height = kvir._kvir_panel_height();
+  return { width, height, rgba: Buffer.from(kvir.HEAPU8.subarray(at, at + width * height * 4)) };
+}
+
+function assertSamePanel(args) {
+  const want = render(args);
+  const got = panel();
+  assert.deepStrictEqual([got.width, got.height], [want.width, want.height], args.join(' '));
+  if (!got.rgba.equals(want.rgba)) {
+    const i = got.rgba.findIndex((v, k) => v !== want.rgba[k]) >> 2;
+    assert.fail(`${args.join(' ')}: first different pixel at (${i % got.width}, ` +
+                `${Math.floor(i / got.width)})`);
+  }
+}
+
+// The presses of each case: the first and last input buttons in Tab order, then the first again,
+// so that every scheme's one-hot or toggle behaviour and a repeated press are seen.
+function pressesOf(shown) {
+  const buttons = shown.order.map((index) => shown.indicators[index].name);
+  return [buttons[0], buttons[buttons.length - 1], buttons[0]];
+}
+
+test.before(async () => { kvir = await KvirModule(); });
+
+// Both zoom levels plain; the clear view at 100 % (its 200 % pictures are checked below and by the
+// page's test).
+for (const [zoom, clear] of [[100, false], [200, false], [100, true]]) {
+  {
+    test(`every scheme's panel at ${zoom} %${clear ? ' in the clear view' : ''} equals the render`,
+      () => {
+        const options = ['--zoom', String(zoom), ...(clear ? ['--clear-view'] : [])];
+        for (let n = 1; n <= 16; ++n) {
+          assert.strictEqual(kvir._kvir_select(n, clear ? 1 : 0, zoom), 0);
+          assertSamePanel([String(n), ...options]);
+          const presses = pressesOf(state());
+          presses.forEach((name) => assert.strictEqual(press(name), 0, name));
+          assertSamePanel([String(n), ...presses, ...options]);
+        }
+      });
+  }
+}
+
+test('the clear view taken and left keeps every level and equals the render', () => {
+  assert.strictEqual(kvir._kvir_select(14, 0, 100), 0);
+  assert.strictEqual(press('IN03'), 0);
+  assert.strictEqual(kvir._kvir_restyle(1, 200), 0);
+  assertSamePanel(['14', 'IN03', '--clear-view', '--zoom', '200']);
+  assert.strictEqual(kvir._kvir_restyle(0, 100), 0);
+  assertSamePanel(['14', 'IN03']);
+});
+
+test('what makes no sense is refused and changes nothing', () => {
+  assert.strictEqual(kvir._kvir_select(1, 0, 100), 0);
+  assert.strictEqual(press('IN03'), 0);
+  const cases = [
+    () => kvir._kvir_select(0, 0, 100),
+    () => kvir._kvir_select(17, 0, 100),
+    () => kvir._kvir_select(-1, 0, 100),
+    () => kvir._kvir_select(2, 0, 150),
+    () => kvir._kvir_restyle(0, 300),
+    () => press('IN99'),
+    () => press('BUS00'),  // a lamp
+    () => press(''),
+    () => press('x'.repeat(10000)),
+  ];
+  for (const call of cases) assert.strictEqual(call(), -1, call.toString());
+  assertSamePanel(['1', 'IN03']);
+  assert.strictEqual(state().scheme, 1);
+});
+
+test('the state names every indicator with its label, role and level, buttons in Tab order', () => {
+  assert.strictEqual(kvir._kvir_select(1, 0, 100), 0);
+  assert.strictEqual(press('IN03'), 0);
+  const s = state();
+  const in03 = s.indicators.find((ind) => ind.name === 'IN03');
+  assert.deepStrictEqual([in03.label, in03.role, in03.level, in03.button], ['Y3', 'вход', 1, true]);
+  const english = JSON.parse(kvir.UTF8ToString(kvir._kvir_state(1)));
+  assert.strictEqual(english.indicators.find((ind) => ind.name === 'IN03').role, 'input');
+  const buttons = s.indicators.filter((ind) => ind.button).length;
+  assert.strictEqual(s.order.length, buttons);
+  const tops = s.order.map((i) => s.indicators[i].y);
+  assert.deepStrictEqual(tops, [...tops].sort((a, b) => a - b));
+  const titles = JSON.parse(kvir.UTF8ToString(kvir._kvir_titles(0)));
+  assert.strictEqual(titles.length, 16);
+  assert.strictEqual(execFileSync(cli, ['list']).toString().split('\n')[13], '14 ' + titles[13]);
+});
+
+test("every scheme's truth table is kvir-cli's, with the current row and the rows reached", () => {
+  for (let n = 1; n <= 16; ++n) {
+    assert.strictEqual(kvir._kvir_select(n, 0, 100), 0);
+    const table = JSON.parse(kvir.UTF8ToString(kvir._kvir_table()));
+    assert.strictEqual(table.csv, execFileSync(cli, ['table', String(n), '--csv']).toString(), n);
+    assert.strictEqual(table.reached.filter((r) => r).length, 1, `scheme ${n} as selected`);
+    assert.strictEqual(table.reached[table.current], 1, `scheme ${n}: the current row is reached`);
+  }
+  assert.strictEqual(kvir._kvir_select(9, 0, 100), 0);
+  const before = JSON.parse(kvir.UTF8ToString(kvir._kvir_table())).current;
+  const first = pressesOf(state())[0];
+  assert.strictEqual(press(first), 0);
+  const after = JSON.parse(kvir.UTF8ToString(kvir._kvir_table()));
+  assert.notStrictEqual(after.current, before);
+  assert.deepStrictEqual(after.reached.filter((r) => r).length, 2);
+  assert.strictEqual(kvir._kvir_select(9, 0, 100), 0);
+  const again = JSON.parse(kvir.UTF8ToString(kvir._kvir_table()));
+  assert.strictEqual(again.reached.filter((r) => r).length, 1, 'selecting again starts afresh');
+});
+
+test('the step mode shows a press stage by stage, marked, and ends on the render', () => {
+  const orange = (rgba) => {
+    for (let i = 0; i < rgba.length; i += 4) {
+      if (rgba[i] === 255 && rgba[i + 1] === 140 && rgba[i + 2] === 0) return true;
+    }
+    return false;
+  };
+  for (const n of [1, 14]) {
+    assert.strictEqual(kvir._kvir_select(n, 0, 100), 0);
+    kvir._kvir_step_mode(1);
+    assert.strictEqual(press('IN03'), 0);
+    assert.ok(!render([String(n), 'IN03']).rgba.equals(panel().rgba), 'nothing shown yet');
+    let stages = 0;
+    while (kvir._kvir_advance() === 1) {
+      assert.ok(orange(panel().rgba), `scheme ${n}: stage ${++stages} is marked`);
+    }
+    assert.ok(stages >= 2, `scheme ${n}: ${stages} stages`);
+    assertSamePanel([String(n), 'IN03']);
+    kvir._kvir_step_mode(0);
+  }
+});
+
+test('"Проверь себя" hides the outputs, takes guesses, checks them once, asks anew', () => {
+  assert.strictEqual(kvir._kvir_select(1, 0, 100), 0);
+  kvir._kvir_quiz_mode(1);
+  let s = state();
+  const hidden = s.indicators.filter((ind) => ind.card >= 0);
+  assert.ok(hidden.length > 0);
+  assert.ok(hidden.every((ind) => ind.level === null && ind.card === 0 && !ind.button));
+  assert.ok(!render(['1']).rgba.equals(panel().rgba), 'the cards cover the outputs');
+  const button = s.indicators.find((ind) => ind.button);
+  assert.strictEqual(kvir._kvir_guess(button.index), -1);
+  assert.strictEqual(kvir._kvir_guess(hidden[0].index), 0);
+  assert.strictEqual(state().indicators[hidden[0].index].card, 1);  // a guess of 0
+  assert.strictEqual(kvir._kvir_check(), 0);
+  s = state();
+  assert.deepStrictEqual([s.quiz.checked, s.quiz.scored], [true, hidden.length]);
+  assert.ok(s.indicators.filter((ind) => ind.card >= 3).length === hidden.length, 'all marked');
+  assert.strictEqual(kvir._kvir_guess(hidden[0].index), -1, 'no guess after the check');
+  assert.strictEqual(kvir._kvir_check(), 0);
+  assert.strictEqual(state().quiz.scored, hidden.length, 'a second check scores nothing');
+  assert.strictEqual(kvir._kvir_ask(), 0);
+  s = state();
+  assert.strictEqual(s.quiz.checked, false);
+  assert.ok(JSON.parse(kvir.UTF8ToString(kvir._kvir_table())).current >= 0);
+  kvir._kvir_quiz_mode(0);
+  assert.strictEqual(state().quiz, undefined);
+  assert.strictEqual(kvir._kvir_select(1, 0, 100), 0);
+  assertSamePanel(['1']);
+});

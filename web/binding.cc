@@ -1,0 +1,278 @@
+// What the page calls: plain C functions over one WebSession, exported from the WebAssembly
+// module. Texts go out as UTF-8 JSON in a buffer that lives until the next call that returns text;
+// pixels as RGBA in the session's buffer, which lives until the next ComposeRgba.
+
+#include <emscripten/emscripten.h>
+
+#include <exception>
+#include <string>
+
+#include "circuit/legend_words.h"
+#include "circuit/scheme_texts.h"
+#include "render/panel_overlay.h"
+#include "render/picture_style.h"
+#include "web/json_writer.h"
+#include "web/navigation.h"
+#include "web/web_session.h"
+
+namespace kvir {
+namespace {
+
+WebSession& Session() {
+  static WebSession session;
+  return session;
+}
+
+std::string& TextBuffer() {
+  static std::string text;
+  return text;
+}
+
+std::string& LastError() {
+  static std::string error;
+  return error;
+}
+
+Language LanguageOf(int code) {
+  return code == 1 ? Language::kEnglish : Language::kRussian;
+}
+
+// Runs `work`; a C++ exception becomes `failed` and its message kvir_error's text.
+template <typename Work>
+auto Guarded(Work work, decltype(work()) failed) {
+  try {
+    return work();
+  } catch (const std::exception& error) {
+    LastError() = error.what();
+  } catch (...) {
+    LastError() = "unknown error";
+  }
+  return failed;
+}
+
+// What the drawing prints beside the indicator; its name where the drawing prints nothing.
+std::string_view LabelOf(const Indicator& indicator) {
+  return indicator.label.empty() ? std::string_view(indicator.name) : indicator.label;
+}
+
+std::string IndicatorJson(const Scheme& scheme, int index, const PictureRect& shown, int zoom,
+                          Language language) {
+  const Indicator& ind = scheme.indicators()[index];
+  const PictureRect place = IndicatorPlace(ind, zoom);
+  const QuizQuestion* question = Session().question();
+  const bool hidden = question != nullptr && question->IsHidden(static_cast<uint16_t>(index));
+  // A level the question keeps from the student is not told to the page either.
+  const bool concealed = Conceals(Session().overlay(), static_cast<uint16_t>(index));
+  std::string out = "{\"index\":" + std::to_string(index) + ",\"name\":" + JsonString(ind.name) +
+                    ",\"label\":" + JsonString(LabelOf(ind)) +
+                    ",\"role\":" + JsonString(RoleWord(ind.role, language)) +
+                    ",\"button\":" + (ind.is_button ? "true" : "false") +
+                    ",\"level\":" + (concealed ? "null" : std::to_string(ind.Tag)) + ",\"card\":" +
+                    std::to_string(hidden ? static_cast<int>(question->CardOf(index)) : -1) +
+                    ",\"x\":" + std::to_string(place.left - shown.left) +
+                    ",\"y\":" + std::to_string(place.top - shown.top) +
+                    ",\"side\":" + std::to_string(place.width);
+  if (ind.is_button) {
+    out += ",\"arrows\":[";
+    for (Arrow arrow : {Arrow::kUp, Arrow::kDown, Arrow::kLeft, Arrow::kRight}) {
+      if (arrow != Arrow::kUp) out += ',';
+      out += std::to_string(ArrowTarget(scheme, index, arrow));
+    }
+    out += ']';
+  }
+  return out + '}';
+}
+
+// The quiz's question and score, as a member of the state; nothing outside the quiz mode.
+std::string QuizJson() {
+  const QuizQuestion* question = Session().question();
+  if (question == nullptr) return "";
+  const QuizScore& score = Session().score();
+  return std::string(",\"quiz\":{\"checked\":") + (question->checked() ? "true" : "false") +
+         ",\"right\":" + std::to_string(score.right) +
+         ",\"scored\":" + std::to_string(score.checked) + '}';
+}
+
+std::string StateJson(Language language) {
+  WebSession& session = Session();
+  const Scheme& scheme = session.scheme();
+  const PictureRect shown = session.shown_rect();
+  const int zoom = session.pictures().style().zoom;
+  std::string out =
+      "{\"scheme\":" + std::to_string(session.shown()) + ",\"zoom\":" + std::to_string(zoom) +
+      ",\"width\":" + std::to_string(shown.width) + ",\"height\":" + std::to_string(shown.height) +
+      QuizJson() + ",\"indicators\":[";
+  for (size_t i = 0; i < scheme.indicators().size(); ++i) {
+    if (i != 0) out += ',';
+    out += IndicatorJson(scheme, static_cast<int>(i), shown, zoom, language);
+  }
+  out += "],\"order\":[";
+  const std::vector<int> order = ButtonsInReadingOrder(scheme);
+  for (size_t i = 0; i < order.size(); ++i) {
+    if (i != 0) out += ',';
+    out += std::to_string(order[i]);
+  }
+  return out + "]}";
+}
+
+template <typename T, typename Each>
+std::string JsonArray(const std::vector<T>& items, Each each) {
+  std::string out = "[";
+  for (size_t i = 0; i < items.size(); ++i) {
+    if (i != 0) out += ',';
+    out += each(items[i]);
+  }
+  return out + ']';
+}
+
+// The shown scheme's truth table for the page: its column labels, its rows, which of them the
+// student has reached and which is the current one, and the same as CSV.
+std::string TableJson() {
+  WebSession& session = Session();
+  const TruthTableView& view = session.table();
+  const std::vector<bool> reached = session.reached().RowsReached(view);
+  std::string out = "{\"columns\":" + JsonArray(view.columns, [](const ViewColumn& c) {
+                      return "{\"label\":" + JsonString(c.label) +
+                             ",\"output\":" + (c.role == Role::kOutput ? "true" : "false") + '}';
+                    });
+  out += ",\"rows\":" + JsonArray(view.rows, [](const ViewRow& row) {
+           return JsonArray(row.values, [](int v) { return std::to_string(v); });
+         });
+  out += ",\"reached\":" + JsonArray(reached, [](bool r) { return r ? "1" : "0"; });
+  out += ",\"current\":" + std::to_string(CurrentRow(view, session.scheme()));
+  out += ",\"csv\":" + JsonString(FormatTable(view, ','));
+  return out + '}';
+}
+
+const char* Text(std::string text) {
+  TextBuffer() = std::move(text);
+  return TextBuffer().c_str();
+}
+
+}  // namespace
+}  // namespace kvir
+
+using kvir::Guarded;
+using kvir::Session;
+
+extern "C" {
+
+/// Selects scheme n afresh, in the clear view (clear != 0) or not, at `zoom` percent (100, 200).
+/// 0 on success, -1 for a scheme number or zoom there is not (nothing changes), -2 on a failure.
+EMSCRIPTEN_KEEPALIVE int kvir_select(int n, int clear, int zoom) {
+  return Guarded([&] { return Session().Select(n, {.clear = clear != 0, .zoom = zoom}) ? 0 : -1; },
+                 -2);
+}
+
+/// Presses the shown scheme's input button of that name: 0, or -1 when there is none.
+EMSCRIPTEN_KEEPALIVE int kvir_press(const char* name) {
+  return Guarded([&] { return Session().Press(name) ? 0 : -1; }, -2);
+}
+
+/// Turns the step mode on (1) or off (0).
+EMSCRIPTEN_KEEPALIVE void kvir_step_mode(int on) {
+  Session().SetStepMode(on != 0);
+}
+
+/// Shows the replay's next stage: 1, or 0 when the replay has ended (the panel is the model's).
+EMSCRIPTEN_KEEPALIVE int kvir_advance() {
+  return Guarded([] { return Session().Advance() ? 1 : 0; }, 0);
+}
+
+/// Turns "Проверь себя" on (1), with a question on the present state, or off (0).
+EMSCRIPTEN_KEEPALIVE int kvir_quiz_mode(int on) {
+  return Guarded(
+      [&] {
+        Session().SetQuizMode(on != 0);
+        return 0;
+      },
+      -2);
+}
+
+/// The next question.
+EMSCRIPTEN_KEEPALIVE int kvir_ask() {
+  return Guarded(
+      [] {
+        Session().Ask();
+        return 0;
+      },
+      -2);
+}
+
+/// Changes the guess on hidden lamp `index`: 0, or -1 when it is no hidden lamp or is checked.
+EMSCRIPTEN_KEEPALIVE int kvir_guess(int index) {
+  return Guarded([&] { return Session().Guess(index) ? 0 : -1; }, -2);
+}
+
+/// Checks the guesses of the question.
+EMSCRIPTEN_KEEPALIVE int kvir_check() {
+  return Guarded(
+      [] {
+        Session().Check();
+        return 0;
+      },
+      -2);
+}
+
+/// Gives the shown scheme the clear view or not, at `zoom`, keeping every level.
+EMSCRIPTEN_KEEPALIVE int kvir_restyle(int clear, int zoom) {
+  return Guarded([&] { return Session().Restyle({.clear = clear != 0, .zoom = zoom}) ? 0 : -1; },
+                 -2);
+}
+
+/// Composes the shown panel; its RGBA pixels, kvir_panel_width() × kvir_panel_height().
+EMSCRIPTEN_KEEPALIVE const uint8_t* kvir_panel_rgba() {
+  return Guarded([] { return Session().ComposeRgba().data(); },
+                 static_cast<const uint8_t*>(nullptr));
+}
+
+/// The parts kvir_panel_rgba composed last, as a JSON array of [left, top, width, height].
+EMSCRIPTEN_KEEPALIVE const char* kvir_panel_recomposed() {
+  return kvir::Text(kvir::JsonArray(Session().recomposed(), [](const kvir::PictureRect& r) {
+    return '[' + std::to_string(r.left) + ',' + std::to_string(r.top) + ',' +
+           std::to_string(r.width) + ',' + std::to_string(r.height) + ']';
+  }));
+}
+
+EMSCRIPTEN_KEEPALIVE int kvir_panel_width() {
+  return Session().shown_rect().width;
+}
+
+EMSCRIPTEN_KEEPALIVE int kvir_panel_height() {
+  return Session().shown_rect().height;
+}
+
+/// The shown scheme, its zoom and size, every indicator (name, label, role word in `language`:
+/// 0 Russian, 1 English; level, place in the shown part, arrow targets) and the buttons' Tab order.
+EMSCRIPTEN_KEEPALIVE const char* kvir_state(int language) {
+  return Guarded([&] { return kvir::Text(kvir::StateJson(kvir::LanguageOf(language))); },
+                 static_cast<const char*>(nullptr));
+}
+
+/// The sixteen titles as the list shows them, as a JSON array.
+EMSCRIPTEN_KEEPALIVE const char* kvir_titles(int language) {
+  std::string out = "[";
+  for (int n = 1; n <= kvir::kSchemeCount; ++n) {
+    if (n != 1) out += ',';
+    out += kvir::JsonString(kvir::SchemeTitle(n, kvir::LanguageOf(language)));
+  }
+  return kvir::Text(out + "]");
+}
+
+/// What scheme n does: the "О схеме" text, a paragraph a line.
+EMSCRIPTEN_KEEPALIVE const char* kvir_about(int n, int language) {
+  if (n < 1 || n > kvir::kSchemeCount) return kvir::Text("");
+  return kvir::Text(std::string(kvir::AboutScheme(n, kvir::LanguageOf(language))));
+}
+
+/// The shown scheme's truth table (TableJson).
+EMSCRIPTEN_KEEPALIVE const char* kvir_table() {
+  return Guarded([] { return kvir::Text(kvir::TableJson()); }, static_cast<const char*>(nullptr));
+}
+
+/// The message of the last failure.
+EMSCRIPTEN_KEEPALIVE const char* kvir_error() {
+  return kvir::LastError().c_str();
+}
+
+}  // extern "C"

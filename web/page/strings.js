@@ -1,0 +1,76 @@
+// The page's own words, one table per language. The scheme titles, the "О схеме" texts and the
+// words for what each indicator is come from the program's tables through the module.
+const KVIR_STRINGS = {
+  ru: {
+    lang: 'ru',
+    schemeList: 'Схема',
+    otherLanguage: 'English',
+    otherLanguageName: 'Switch to English',
+    clearView: 'Чёткий вид',
+    step: 'Пошагово',
+    quiz: 'Проверь себя',
+    check: 'Проверить',
+    next: 'Следующий вопрос',
+    quizOpen: 'Щёлкайте по «?»: каждый щелчок меняет ответ, 0 или 1.',
+    quizChecked: 'Зелёная рамка — верно, полосатая — неверно.',
+    quizScore: (right, scored) => `Счёт: верно ${right} из ${scored}`,
+    cardWords: ['?', 'ответ 0', 'ответ 1', '0, верно', '1, верно', '0, неверно', '1, неверно'],
+    about: 'О схеме',
+    table: 'Таблица истинности',
+    help: 'Помощь',
+    panel: 'Схема: ',
+    ignored: 'Пропущено в ссылке: ',
+    failed: 'Модель не запустилась: ',
+    tooMany: 'слишком много нажатий',
+    unknownButton: 'нет такой кнопки',
+    unknownParameter: 'неизвестный параметр',
+    badValue: 'неверное значение',
+    saveCsv: 'Сохранить CSV',
+    reachedCount: (reached, rows) => `пройдено ${reached} из ${rows}`,
+    helpText: [
+      'Выберите схему в списке вверху. Над каждой кнопкой, линией, выводом микросхемы и выходом ' +
+        'горит индикатор 0 или 1.',
+      'В шифраторах нажатие кнопки устанавливает её вход и сбрасывает остальные; в дешифраторах ' +
+        'нажатие инвертирует вход.',
+      'Нажимайте кнопки мышью или пальцем. С клавиатуры: Tab и Shift+Tab — от кнопки к кнопке, ' +
+        'стрелки — к соседней кнопке, Пробел или Enter — нажать.',
+      'Адрес страницы хранит схему и нажатия: скопируйте его, чтобы показать это состояние другим.',
+    ],
+  },
+  en: {
+    lang: 'en',
+    schemeList: 'Scheme',
+    otherLanguage: 'Русский',
+    otherLanguageName: 'Переключить на русский',
+    clearView: 'Clear view',
+    step: 'Step by step',
+    quiz: 'Test yourself',
+    check: 'Check',
+    next: 'Next question',
+    quizOpen: 'Click the “?”: each click changes the answer, 0 or 1.',
+    quizChecked: 'A green frame is right, a striped one wrong.',
+    quizScore: (right, scored) => `Score: ${right} right of ${scored}`,
+    cardWords: ['?', 'answer 0', 'answer 1', '0, right', '1, right', '0, wrong', '1, wrong'],
+    about: 'About the scheme',
+    table: 'Truth table',
+    help: 'Help',
+    panel: 'Scheme: ',
+    ignored: 'Ignored in the link: ',
+    failed: 'The model did not start: ',
+    tooMany: 'too many presses',
+    unknownButton: 'no such button',
+    unknownParameter: 'unknown parameter',
+    badValue: 'bad value',
+    saveCsv: 'Save CSV',
+    reachedCount: (reached, rows) => `reached ${reached} of ${rows}`,
+    helpText: [
+      'Choose a scheme in the list at the top. Every button, line, chip pin and output shows a ' +
+        '0 or 1 indicator.',
+      'In the encoders a press sets its input and resets the others; in the decoders a press ' +
+        'inverts its input.',
+      'Press the buttons with the mouse or a finger. With the keyboard: Tab and Shift+Tab go from ' +
+        'button to button, the arrows to the neighbouring button, Space or Enter press it.',
+      'The page address keeps the scheme and the presses: copy it to show others this state.',
+    ],
+  },
+};
