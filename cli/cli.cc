@@ -142,7 +142,8 @@ void Table(const Request& request, std::ostream& out) {
   const CommandLine& line = request.line;
   const int n = SchemeOf(request);
   if (line.separator && !line.Has("--csv")) {
-    throw UsageError("table: параметр --separator идёт только вместе с --csv");
+    throw UsageError("table: параметр --separator идёт только вместе с --csv",
+                     "table: --separator goes only with --csv");
   }
   if (line.Has("--csv")) {
     PrintStudentTable(n, line.separator.value_or(','), line.language, out);

@@ -35,8 +35,8 @@ constexpr FormatRow kFormats[] = {
     {"pdf", ExamFormat::kPdf, ".pdf"},
 };
 
-UsageError Refused(const std::string& what) {
-  return UsageError(std::string(kCommand) + what);
+UsageError Refused(const std::string& russian, const std::string& english) {
+  return UsageError(std::string(kCommand) + russian, std::string(kCommand) + english);
 }
 
 std::vector<std::string> Split(const std::string& text, char separator) {
@@ -55,7 +55,9 @@ std::vector<int> ParseSchemes(const std::string& text) {
     const size_t dash = part.find('-');
     const int first = ParseSchemeNumber(part.substr(0, dash));
     const int last = dash == std::string::npos ? first : ParseSchemeNumber(part.substr(dash + 1));
-    if (last < first) throw Refused("--schemes: «" + part + "»: первая схема больше последней");
+    if (last < first)
+      throw Refused("--schemes: «" + part + "»: первая схема больше последней",
+                    "--schemes: \"" + part + "\": the first scheme is above the last");
     for (int n = first; n <= last; ++n) {
       if (std::find(schemes.begin(), schemes.end(), n) == schemes.end()) schemes.push_back(n);
     }
@@ -76,8 +78,9 @@ std::vector<ExamKind> ParseKinds(const std::string& text) {
   for (const std::string& part : Split(text, ',')) {
     const std::optional<ExamKind> kind = ParseExamKind(part);
     if (!kind) {
-      throw Refused("--kinds: вид вопроса «" + part + "» не поддерживается: ожидается " +
-                    KindList());
+      throw Refused(
+          "--kinds: вид вопроса «" + part + "» не поддерживается: ожидается " + KindList(),
+          "--kinds: question kind \"" + part + "\" is not supported: expected " + KindList());
     }
     if (std::find(kinds.begin(), kinds.end(), *kind) == kinds.end()) kinds.push_back(*kind);
   }
@@ -102,8 +105,10 @@ std::optional<uint64_t> ParseWhole(const std::string& text, uint64_t max) {
 int ParseCount(const std::string& text) {
   const std::optional<uint64_t> count = ParseWhole(text, kMaxExamQuestions);
   if (!count || *count == 0) {
-    throw Refused("--count: число вопросов «" + text + "» недопустимо: ожидается число от 1 до " +
-                  std::to_string(kMaxExamQuestions));
+    const std::string max = std::to_string(kMaxExamQuestions);
+    throw Refused(
+        "--count: число вопросов «" + text + "» недопустимо: ожидается число от 1 до " + max,
+        "--count: \"" + text + "\" questions is not allowed: expected a number from 1 to " + max);
   }
   return static_cast<int>(*count);
 }
@@ -111,8 +116,10 @@ int ParseCount(const std::string& text) {
 uint64_t ParseSeed(const std::string& text) {
   const std::optional<uint64_t> seed = ParseWhole(text, std::numeric_limits<uint64_t>::max());
   if (!seed) {
-    throw Refused("--seed: «" + text + "» недопустимо: ожидается целое число от 0 до " +
-                  std::to_string(std::numeric_limits<uint64_t>::max()));
+    const std::string max = std::to_string(std::numeric_limits<uint64_t>::max());
+    throw Refused(
+        "--seed: «" + text + "» недопустимо: ожидается целое число от 0 до " + max,
+        "--seed: \"" + text + "\" is not allowed: expected a whole number from 0 to " + max);
   }
   return *seed;
 }
@@ -121,8 +128,8 @@ const FormatRow& ParseFormat(const std::string& text) {
   for (const FormatRow& row : kFormats) {
     if (row.name == text) return row;
   }
-  throw Refused("--format: формат «" + text +
-                "» не поддерживается: ожидается moodle, gift или pdf");
+  throw Refused("--format: формат «" + text + "» не поддерживается: ожидается moodle, gift или pdf",
+                "--format: format \"" + text + "\" is not supported: expected moodle, gift or pdf");
 }
 
 std::string LowerExtension(const std::string& path) {
@@ -140,8 +147,10 @@ void RequireExtension(const FormatRow& format, const std::string& path) {
     const std::string trimmed = accepted.substr(accepted.find('.'));
     if (!extension.empty() && extension == trimmed) return;
   }
-  throw Refused("файл «" + path + "»: для формата " + std::string(format.name) +
-                " ожидается расширение " + std::string(format.extensions));
+  const std::string name(format.name), extensions(format.extensions);
+  throw Refused(
+      "файл «" + path + "»: для формата " + name + " ожидается расширение " + extensions,
+      "file \"" + path + "\": the format " + name + " expects the extension " + extensions);
 }
 
 // The length of the UTF-8 sequence `text` starts with at `i`, or 0 where it is not one.
@@ -175,10 +184,12 @@ std::vector<std::string> ReadStudents(const std::string& path) {
     bytes.append(buffer, read);
   }
   if (!file || ferror(file.get())) {
-    throw Refused("--students: не удалось прочитать файл «" + path + "»");
+    throw Refused("--students: не удалось прочитать файл «" + path + "»",
+                  "--students: the file \"" + path + "\" could not be read");
   }
   if (bytes.size() > kMaxStudentsFile) {
-    throw Refused("--students: файл «" + path + "» больше 1 МиБ");
+    throw Refused("--students: файл «" + path + "» больше 1 МиБ",
+                  "--students: the file \"" + path + "\" is larger than 1 MiB");
   }
   return ParseStudentNames(bytes);
 }
@@ -196,25 +207,33 @@ std::vector<std::string> ParseStudentNames(const std::string& bytes) {
   const std::vector<std::string> lines = Split(bytes, '\n');
   for (size_t l = 0; l < lines.size(); ++l) {
     const std::string where = "--students: строка " + std::to_string(l + 1) + ": ";
+    const std::string where_en = "--students: line " + std::to_string(l + 1) + ": ";
     const std::string name = Trimmed(lines[l]);
     for (size_t i = 0; i < name.size();) {
       const size_t length = Utf8Length(name, i);
-      if (length == 0) throw Refused(where + "текст не в кодировке UTF-8");
+      if (length == 0)
+        throw Refused(where + "текст не в кодировке UTF-8", where_en + "the text is not UTF-8");
       if (length == 1 && (static_cast<uint8_t>(name[i]) < 0x20 || name[i] == 0x7F)) {
-        throw Refused(where + "управляющий символ в имени");
+        throw Refused(where + "управляющий символ в имени",
+                      where_en + "a control character in the name");
       }
       i += length;
     }
     if (name.empty()) continue;
     if (std::find(names.begin(), names.end(), name) != names.end()) {
-      throw Refused(where + "имя «" + name + "» уже встречалось");
+      throw Refused(where + "имя «" + name + "» уже встречалось",
+                    where_en + "the name \"" + name + "\" appears twice");
     }
     names.push_back(name);
     if (names.size() > kMaxStudents) {
-      throw Refused("--students: больше " + std::to_string(kMaxStudents) + " имён");
+      const std::string max = std::to_string(kMaxStudents);
+      throw Refused("--students: больше " + max + " имён",
+                    "--students: more than " + max + " names");
     }
   }
-  if (names.empty()) throw Refused("--students: в файле нет ни одного имени");
+  if (names.empty()) {
+    throw Refused("--students: в файле нет ни одного имени", "--students: the file holds no name");
+  }
   return names;
 }
 
@@ -230,11 +249,12 @@ ExamOrder ParseExamOrder(const std::vector<std::string>& words, Language languag
     static constexpr std::string_view kOptions[] = {"--schemes",  "--kinds",  "--count", "--seed",
                                                     "--students", "--format", "-o"};
     if (std::find(std::begin(kOptions), std::end(kOptions), option) == std::end(kOptions)) {
-      throw Refused("лишний аргумент «" + option +
-                    "»: допустимы --schemes, --kinds, --count, --seed, --students, --format, -o");
+      const std::string known = "--schemes, --kinds, --count, --seed, --students, --format, -o";
+      throw Refused("лишний аргумент «" + option + "»: допустимы " + known,
+                    "unexpected argument \"" + option + "\": allowed are " + known);
     }
     if (i + 1 == words.size() || words[i + 1].empty()) {
-      throw Refused(option + ": не указано значение");
+      throw Refused(option + ": не указано значение", option + ": no value given");
     }
     const std::string& value = words[i + 1];
     if (option == "--schemes") order.settings.schemes = ParseSchemes(value);
@@ -245,19 +265,28 @@ ExamOrder ParseExamOrder(const std::vector<std::string>& words, Language languag
     if (option == "--format") format = &ParseFormat(value);
     if (option == "-o") order.path = value;
   }
-  if (format == nullptr) throw Refused("не указан формат: добавьте --format moodle, gift или pdf");
+  if (format == nullptr) {
+    throw Refused("не указан формат: добавьте --format moodle, gift или pdf",
+                  "no format given: add --format moodle, gift or pdf");
+  }
   order.format = format->format;
-  if (order.path.empty()) throw Refused("не указан файл: добавьте -o ФАЙЛ");
+  if (order.path.empty()) {
+    throw Refused("не указан файл: добавьте -o ФАЙЛ", "no file given: add -o FILE");
+  }
   if (WritesStandardOutput(order.path)) {
-    throw Refused("файл «" + order.path +
-                  "»: вопросы и ключ пишутся в файлы, не в стандартный вывод");
+    throw Refused(
+        "файл «" + order.path + "»: вопросы и ключ пишутся в файлы, не в стандартный вывод",
+        "file \"" + order.path +
+            "\": the questions and the key are written to files, not to standard output");
   }
   RequireExtension(*format, order.path);
   RequireExtension(*format, WrittenFileName(order.path));
   const long variants = std::max<long>(1, static_cast<long>(order.students.size()));
   if (variants * order.settings.count > kMaxQuestionsInAll) {
-    throw Refused("вопросов во всех вариантах больше " + std::to_string(kMaxQuestionsInAll) +
-                  ": уменьшите --count или список студентов");
+    const std::string max = std::to_string(kMaxQuestionsInAll);
+    throw Refused(
+        "вопросов во всех вариантах больше " + max + ": уменьшите --count или список студентов",
+        "more than " + max + " questions in all variants: lower --count or the students");
   }
   return order;
 }

@@ -73,8 +73,9 @@ std::optional<char> ParseSeparator(const std::string& text) {
 }
 
 std::optional<char> TakeSeparator(std::vector<std::string>& args) {
-  const ValueOption option = {kSeparatorOption, "разделитель",
-                              "один знак, не буква, не цифра, не кавычка и не «?», или tab"};
+  const ValueOption option = {kSeparatorOption, "разделитель", "separator",
+                              "один знак, не буква, не цифра, не кавычка и не «?», или tab",
+                              "one character, not a letter, digit, quote or \"?\", or tab"};
   return TakeOption(args, option, ParseSeparator);
 }
 

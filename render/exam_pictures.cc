@@ -2,6 +2,7 @@
 
 #include "circuit/scheme_set.h"
 #include "learning/quiz.h"
+#include "learning/truth_table.h"
 #include "render/handout.h"
 #include "render/loaders.h"
 #include "render/panel_image.h"
@@ -10,16 +11,27 @@
 namespace kvir {
 namespace {
 
-// Whether the question's picture keeps `indicator` from the student.
-bool Hides(ExamKind kind, const Indicator& indicator) {
+bool IsInnerLamp(const Indicator& indicator) {
+  return !indicator.is_button &&
+         (indicator.role == Role::kBusLine || indicator.role == Role::kGateInput ||
+          indicator.role == Role::kChipPin);
+}
+
+bool IsOutputLamp(const Indicator& indicator) {
+  return !indicator.is_button && indicator.role == Role::kOutput;
+}
+
+// Whether the question's picture keeps `indicator` (at `index`) from the student. An outputs
+// question covers what the quiz covers at its first level, so that no gate input gives the answer
+// away; an inputs question everything but the outputs; a rows question every lamp but the inputs'.
+bool Hides(ExamKind kind, const QuizLamps& lamps, const Indicator& indicator, uint16_t index) {
   switch (kind) {
     case ExamKind::kOutputs:
-      return HiddenAt(QuizLevel::kOutputs, indicator);
+      return lamps.PartAt(QuizLevel::kOutputs, index) != LampPart::kShown;
     case ExamKind::kInputs:
-      return indicator.is_button || (HiddenAt(QuizLevel::kInnerLamps, indicator) &&
-                                     !HiddenAt(QuizLevel::kOutputs, indicator));
+      return indicator.is_button || IsInnerLamp(indicator);
     case ExamKind::kRows:
-      return HiddenAt(QuizLevel::kInnerLamps, indicator);
+      return IsOutputLamp(indicator) || IsInnerLamp(indicator);
     case ExamKind::kScheme:
       break;
   }
@@ -45,13 +57,14 @@ Picture ExamPicture(const ExamQuestion& question, ExamPictureUse use, int zoom) 
     PanelOverlay overlay;
     Picture card;
     if (use == ExamPictureUse::kQuestion) {
+      const QuizLamps lamps(n, ComputeTruthTable(n));
       const int side = IndicatorSide(zoom);
       LoadResourcePicture(CardPictureName(LampCard::kHidden), {side, side, 3}, card,
                           {.zoom = zoom});
       overlay.pictures.assign(scheme.indicators().size(), nullptr);
       for (const Indicator& indicator : scheme.indicators()) {
-        if (!Hides(question.kind, indicator)) continue;
         const uint16_t index = IndexIn(scheme, indicator);
+        if (!Hides(question.kind, lamps, indicator, index)) continue;
         overlay.pictures[index] = &card;
         overlay.concealed.push_back(index);
       }

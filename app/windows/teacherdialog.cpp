@@ -14,6 +14,7 @@
 
 #include "app/shell/language.h"
 #include "cli/args.h"
+#include "cli/args.h"
 #include "cli/exam.h"
 
 namespace kvir {
@@ -106,6 +107,8 @@ QString TeacherDialog::write() const {
   try {
     WriteExamFiles(ParseExamOrder(words, CurrentLanguage()));
     return {};
+  } catch (const UsageError& error) {
+    return QString::fromStdString(error.In(CurrentLanguage()));
   } catch (const std::exception& error) {
     return QString::fromUtf8(error.what());
   }
