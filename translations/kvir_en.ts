@@ -91,8 +91,8 @@ a button Timing: it times schemes 1-9 and appends the results to that file
         <translation>PERCENT</translation>
     </message>
     <message>
-        <source>начать в масштабе 100, 150, 200, 250 или 300 процентов (по умолчанию 100); в окне масштаб меняют Ctrl+Плюс, Ctrl+Минус и Ctrl+0</source>
-        <translation>start at a zoom of 100, 150, 200, 250 or 300 percent (100 by default); in the window Ctrl+Plus, Ctrl+Minus and Ctrl+0 change the zoom</translation>
+        <source>начать в масштабе 100, 150, 200, 250 или 300 процентов (по умолчанию 100) или fit: в наибольшем, при котором рисунок схемы помещается на экране; в окне масштаб меняют Ctrl+Плюс, Ctrl+Минус, Ctrl+0 и Ctrl+9</source>
+        <translation>start at a zoom of 100, 150, 200, 250 or 300 percent (100 by default) or fit: the largest at which the scheme&apos;s drawing fits the screen; in the window Ctrl+Plus, Ctrl+Minus, Ctrl+0 and Ctrl+9 change the zoom</translation>
     </message>
     <message>
         <source>неизвестный масштаб «%1»</source>
@@ -188,6 +188,10 @@ a button Timing: it times schemes 1-9 and appends the results to that file
     <message>
         <source>Обычный размер</source>
         <translation>Actual Size</translation>
+    </message>
+    <message>
+        <source>По размеру окна</source>
+        <translation>Fit to window</translation>
     </message>
 </context>
 <context>

@@ -36,6 +36,7 @@ enum class PanelAction {
   kZoomIn,        ///< the whole window one zoom level larger
   kZoomOut,       ///< the whole window one zoom level smaller
   kZoomReset,     ///< the whole window back at 100 %
+  kZoomFit,       ///< the largest zoom at which the shown drawing fits the screen
 };
 
 /// One action: its text in the menu (in Russian, translated in the context "kvir::PanelActions")
@@ -98,6 +99,9 @@ inline constexpr std::array kPanelActions = {
     PanelActionRow{PanelAction::kZoomReset,
                    QT_TRANSLATE_NOOP("kvir::PanelActions", "Обычный размер"),
                    QKeySequence::UnknownKey, "Ctrl+0"},
+    PanelActionRow{PanelAction::kZoomFit,
+                   QT_TRANSLATE_NOOP("kvir::PanelActions", "По размеру окна"),
+                   QKeySequence::UnknownKey, "Ctrl+9"},
 };
 
 /// The shortcut of a row.
