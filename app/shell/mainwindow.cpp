@@ -343,8 +343,23 @@ void Tfrm00::moveEvent(QMoveEvent* event) {
 }
 
 // A window manager frames the window only once it is up, and Qt hears of the frame without an
-// event of its own: the first paint, activation or move after it fits the window again to the
-// screen less the frame it then has.
+// event of its own: for a few seconds after the window is shown, it is looked for.
+void Tfrm00::watchForFrame() {
+  constexpr int kLooks = 30;
+  constexpr int kEvery = 100;  // milliseconds
+  auto* look = new QTimer(this);
+  look->setInterval(kEvery);
+  connect(look, &QTimer::timeout, this, [this, look, left = kLooks]() mutable {
+    refitToFrame();
+    if (FrameMargins(*this).isNull() && --left > 0) return;
+    look->stop();
+    look->deleteLater();
+  });
+  look->start();
+}
+
+// The first move or activation after the frame has come, or a look for it, fits the window again
+// to the screen less the frame it then has.
 void Tfrm00::refitToFrame() {
   if ((zoom_ == kPlainZoom && !fitWanted_) || FrameMargins(*this) == fittedFrame_) return;
   QTimer::singleShot(0, this, [this] {
@@ -448,11 +463,11 @@ void Tfrm00::showEvent(QShowEvent* event) {
   }
   QWidget::showEvent(event);
   if (fitWanted_) zoomToFit();
+  if (zoom_ != kPlainZoom || fitWanted_) watchForFrame();
 }
 
 void Tfrm00::paintEvent(QPaintEvent* event) {
   QWidget::paintEvent(event);
-  if (fittedFrame_.isNull()) refitToFrame();
   if (!quitAfterFirstPaint_ || painted_ || failed_) return;
   painted_ = true;
   // Queued, so that it runs once this paint pass has finished and reached the screen.

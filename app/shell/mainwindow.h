@@ -144,6 +144,7 @@ class Tfrm00 : public QWidget, public SchemeHost {
   void applyZoom(int percent);
   void fitToScreen();
   void refitToFrame();
+  void watchForFrame();
   QRect drawingAt(int zoom) const;
   void showDrawing();
   void useScrollArea(bool scrolls, const QRect& area);

@@ -163,9 +163,9 @@ void SideWindow::placeBeside() {
   const QRect place =
       PlaceSideWindow(main_.frameGeometry(), main_.drawingOnScreen(), wantedSize().grownBy(frame),
                       least.grownBy(frame), screen->availableGeometry());
-  // move() places the frame, resize() sizes what lies inside it.
-  window_.resize(place.marginsRemoved(frame).size());
-  window_.move(place.topLeft());
+  // The window itself, inside the frame: a window manager may not place a frame it has not
+  // drawn yet where it is asked to.
+  window_.setGeometry(place.marginsRemoved(frame));
 }
 
 }  // namespace kvir
