@@ -13,7 +13,12 @@ namespace kvir {
 
 PictureRect CropRect(const PanelPictures& pictures) {
   const PictureControl& p = pictures.picture();
-  const int zoom = pictures.style().zoom;
+  return CropRect({static_cast<int16_t>(p.left), static_cast<int16_t>(p.top),
+                   static_cast<int16_t>(p.width), static_cast<int16_t>(p.height)},
+                  pictures.style().zoom);
+}
+
+PictureRect CropRect(const PictureRect& p, int zoom) {
   const int margin = Scaled(kCropMargin, zoom);
   const int left = std::max(0, p.left - margin);
   const int top = std::max(0, p.top - margin);

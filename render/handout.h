@@ -16,6 +16,9 @@ inline constexpr int kCropMargin = 12;
 /// The part of the panel a trimmed picture keeps: the scheme picture and kCropMargin around it,
 /// within the panel, in panel pixels at the pictures' zoom.
 PictureRect CropRect(const PanelPictures& pictures);
+/// The same for a scheme picture lying at `picture` on a panel at `zoom`: the scheme's drawing
+/// without the panel's empty margins.
+PictureRect CropRect(const PictureRect& picture, int zoom);
 
 /// The `rect` part of `picture`, which must lie inside it.
 Picture Crop(const Picture& picture, const PictureRect& rect);

@@ -110,6 +110,10 @@ a button Timing: it times schemes 1-9 and appends the results to that file
         <source>kvir: не удалось открыть окно: Qt не нашла дисплея, с которым может работать (см. переменную DISPLAY и параметр -platform)</source>
         <translation>kvir: could not open the window: Qt found no display it can work with (see the DISPLAY variable and the -platform option)</translation>
     </message>
+    <message>
+        <source>начать в масштабе 100, 150, 200, 250 или 300 процентов (по умолчанию 100) или fit: в наибольшем, при котором рисунок схемы помещается на экране; в окне масштаб меняют Ctrl+Плюс, Ctrl+Минус, Ctrl+0 и Ctrl+9</source>
+        <translation>start at a zoom of 100, 150, 200, 250 or 300 percent (100 by default) or fit: the largest at which the scheme&apos;s drawing fits the screen; in the window Ctrl+Plus, Ctrl+Minus, Ctrl+0 and Ctrl+9 change the zoom</translation>
+    </message>
 </context>
 <context>
     <name>kvir::PanelActions</name>
@@ -209,6 +213,10 @@ a button Timing: it times schemes 1-9 and appends the results to that file
         <source>Пауза</source>
         <translation>Pause</translation>
     </message>
+    <message>
+        <source>По размеру окна</source>
+        <translation>Fit to window</translation>
+    </message>
 </context>
 <context>
     <name>kvir::PanelExport</name>
@@ -274,6 +282,14 @@ a button Timing: it times schemes 1-9 and appends the results to that file
     <message>
         <source>%1, неверно, ответ %2</source>
         <translation>%1, wrong, guess %2</translation>
+    </message>
+    <message>
+        <source>Щёлкайте по «?»: каждый щелчок меняет ответ, 0 или 1. Enter — проверить.</source>
+        <translation>Click each &quot;?&quot;: every click changes the answer, 0 or 1. Enter checks.</translation>
+    </message>
+    <message>
+        <source>Зелёная рамка — верно, полосатая — неверно. Ctrl+N — следующий вопрос.</source>
+        <translation>Green frame: right; striped frame: wrong. Ctrl+N: next question.</translation>
     </message>
 </context>
 <context>

@@ -40,6 +40,7 @@ enum class PanelAction {
   kZoomIn,        ///< the whole window one zoom level larger
   kZoomOut,       ///< the whole window one zoom level smaller
   kZoomReset,     ///< the whole window back at 100 %
+  kZoomFit,       ///< the largest zoom at which the shown drawing fits the screen
   kTeacher,       ///< the teacher's dialog: question banks and worksheets with their keys
 };
 
@@ -113,6 +114,9 @@ inline constexpr std::array kPanelActions = {
     PanelActionRow{PanelAction::kZoomReset,
                    QT_TRANSLATE_NOOP("kvir::PanelActions", "Обычный размер"),
                    QKeySequence::UnknownKey, "Ctrl+0"},
+    PanelActionRow{PanelAction::kZoomFit,
+                   QT_TRANSLATE_NOOP("kvir::PanelActions", "По размеру окна"),
+                   QKeySequence::UnknownKey, "Ctrl+9"},
     PanelActionRow{PanelAction::kTeacher,
                    QT_TRANSLATE_NOOP("kvir::PanelActions", "Для преподавателя…"),
                    QKeySequence::UnknownKey, "Ctrl+Shift+E"},

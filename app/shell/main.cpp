@@ -143,6 +143,7 @@ int main(int argc, char* argv[]) {
   frm00.setQuitAfterFirstPaint(line.options.firstPaintExit);
   frm00.setClearView(clearView);
   frm00.setZoom(line.options.zoom);
+  if (line.options.zoomFit) frm00.zoomToFit();
   frm00.startLearningMode(line.options.mode);
   frm00.show();
   const int code = app.exec();

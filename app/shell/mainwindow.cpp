@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
 #include <exception>
@@ -20,6 +21,7 @@
 #include "app/modes/stepmode.h"
 #include "app/panel/keyboard.h"
 #include "app/panel/panelactions.h"
+#include "app/panel/panelpainter.h"
 #include "app/panel/schemepanel.h"
 #include "app/shell/language.h"
 #include "app/shell/settings.h"
@@ -33,15 +35,15 @@
 #include "app/windows/teacherdialog.h"
 #include "app/windows/truthtablewindow.h"
 #include "circuit/scheme_texts.h"
+#include "render/handout.h"
+#include "render/picture_style.h"
 #include "render/pixel_allocator.h"
 #include "timing/timing.h"
 
 namespace kvir {
 namespace {
 
-// The places of the list, the help button and the timing button at 100 %, and the font's size.
-constexpr QRect kSelectorPlace(0, 0, 744, 21);
-constexpr QRect kHelpButtonPlace(744, 0, 75, 19);
+// The place of the timing button at 100 %, and the font's size.
 constexpr QRect kTimingButtonPlace(10, 10, 75, 25);
 constexpr qreal kFontPoints = 8;
 
@@ -104,13 +106,14 @@ void Tfrm00::retranslate() {
 
 void Tfrm00::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) retranslate();
+  if (event->type() == QEvent::ActivationChange) refitToFrame();
   QWidget::changeEvent(event);
 }
 
 void Tfrm00::createSelector() {
   cbxSelect_ = new QComboBox(this);
   cbxSelect_->setObjectName(QStringLiteral("cbxSelect"));
-  cbxSelect_->setGeometry(kSelectorPlace);
+  cbxSelect_->setGeometry(PlaceStrip(kPlainZoom, kWindowWidth).list);
   // As setEditable(true) does, but without building the drop-down list's popup before it is
   // first opened: a noticeable part of start-up.
   auto* typing = new QLineEdit(cbxSelect_);
@@ -128,7 +131,7 @@ void Tfrm00::createSelector() {
 
   btnHelp_ = new QPushButton(this);
   btnHelp_->setObjectName(QStringLiteral("btnHelp"));
-  btnHelp_->setGeometry(kHelpButtonPlace);
+  btnHelp_->setGeometry(PlaceStrip(kPlainZoom, kWindowWidth).help);
   connect(btnHelp_, &QPushButton::clicked, this, &Tfrm00::btnHelpClick);
 }
 
@@ -203,6 +206,7 @@ void Tfrm00::createActions() {
   actions_->bind(PanelAction::kZoomIn, [this] { setZoom(StepZoom(zoom_, 1)); });
   actions_->bind(PanelAction::kZoomOut, [this] { setZoom(StepZoom(zoom_, -1)); });
   actions_->bind(PanelAction::kZoomReset, [this] { setZoom(kPlainZoom); });
+  actions_->bind(PanelAction::kZoomFit, [this] { zoomToFit(); });
   actions_->bind(PanelAction::kTeacher, [this] { TeacherDialog(this).exec(); });
   actions_->attach(panels_[0]);
   modes_ = new LearningModes(*actions_, panels_, this);
@@ -251,16 +255,68 @@ void Tfrm00::applyStyle() {
 }
 
 void Tfrm00::setZoom(int percent) {
+  fitWanted_ = false;
+  applyZoom(percent);
+}
+
+void Tfrm00::applyZoom(int percent) {
   if (percent == zoom_ || !IsZoomLevel(percent)) return;
   zoom_ = percent;
   QFont font = this->font();
   font.setPointSizeF(kFontPoints * zoom_ / kPlainZoom);
   setFont(font);
-  cbxSelect_->setGeometry(Zoomed(kSelectorPlace, zoom_));
-  btnHelp_->setGeometry(Zoomed(kHelpButtonPlace, zoom_));
   btnTiming_->setGeometry(Zoomed(kTimingButtonPlace, zoom_));
   applyStyle();
   fitToScreen();
+  emit zoomChanged(zoom_);
+}
+
+// Until the window is shown with its frame, the fit is only noted: the scheme, the screen and the
+// frame it depends on are not known before.
+void Tfrm00::zoomToFit() {
+  fitWanted_ = true;
+  const QScreen* desktop = screen();
+  if (desktop == nullptr || !isVisible()) return;
+  const QSize available = desktop->availableGeometry().size().shrunkBy(FrameMargins(*this));
+  const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  applyZoom(FitZoom([this](int level) { return drawingAt(level).size(); }, available, scrollBar));
+  showDrawing();
+  if (!FrameMargins(*this).isNull()) fitWanted_ = false;
+}
+
+// The shown scheme's drawing without the panel's empty margins, on its panel at `zoom`; the whole
+// panel while no scheme is shown.
+QRect Tfrm00::drawingAt(int zoom) const {
+  if (shown_ == 0) return QRect(0, 0, PanelWidth(zoom), PanelHeight(zoom));
+  const PictureStyle style{.clear = clearView_, .zoom = zoom};
+  return ToQRect(CropRect(StyledPictureRect(*kSchemeTable[shown_ - 1].def, style), zoom));
+}
+
+QRect Tfrm00::drawingOnScreen() const {
+  if (shown_ == 0) {
+    return QRect(mapToGlobal(QPoint(0, panelTop())), size() - QSize(0, panelTop()));
+  }
+  const SchemePanel* panel = panels_[shown_ - 1];
+  QRect drawing(panel->mapToGlobal(drawingAt(zoom_).topLeft()), drawingAt(zoom_).size());
+  if (scrollArea_ != nullptr && scrollArea_->isVisible()) {
+    const QWidget* view = scrollArea_->viewport();
+    drawing &= QRect(view->mapToGlobal(QPoint(0, 0)), view->size());
+  }
+  return drawing;
+}
+
+// Where the scheme area scrolls, its drawing is brought into view: centred where it fits, else
+// from its top left corner.
+void Tfrm00::showDrawing() {
+  if (shown_ == 0 || scrollArea_ == nullptr || scrollArea_->isHidden()) return;
+  const QRect drawing = drawingAt(zoom_);
+  const QSize view = scrollArea_->viewport()->size();
+  const auto start = [](int from, int length, int room) {
+    return length <= room ? from + (length - room) / 2 : from;
+  };
+  scrollArea_->horizontalScrollBar()->setValue(
+      start(drawing.left(), drawing.width(), view.width()));
+  scrollArea_->verticalScrollBar()->setValue(start(drawing.top(), drawing.height(), view.height()));
 }
 
 int Tfrm00::panelTop() const {
@@ -290,9 +346,48 @@ void Tfrm00::fitToScreen() {
   if (stepLine != nullptr)
     stepLine->setGeometry(0, panelTop() + area.height(), area.width(), lineHeight);
   setFixedSize(fit.size);
+  const StripPlaces strip = PlaceStrip(zoom_, fit.size.width());
+  cbxSelect_->setGeometry(strip.list);
+  btnHelp_->setGeometry(strip.help);
+  fittedFrame_ = FrameMargins(*this);
   if (!available.isEmpty() && zoom_ != kPlainZoom) {
     move(KeptOnScreen(frameGeometry(), available).topLeft());
   }
+  showDrawing();
+}
+
+void Tfrm00::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  refitToFrame();
+}
+
+// A window manager frames the window only once it is up, and Qt hears of the frame without an
+// event of its own: for a few seconds after the window is shown, it is looked for.
+void Tfrm00::watchForFrame() {
+  constexpr int kLooks = 30;
+  constexpr int kEvery = 100;  // milliseconds
+  auto* look = new QTimer(this);
+  look->setInterval(kEvery);
+  connect(look, &QTimer::timeout, this, [this, look, left = kLooks]() mutable {
+    refitToFrame();
+    if (FrameMargins(*this).isNull() && --left > 0) return;
+    look->stop();
+    look->deleteLater();
+  });
+  look->start();
+}
+
+// The first move or activation after the frame has come, or a look for it, fits the window again
+// to the screen less the frame it then has.
+void Tfrm00::refitToFrame() {
+  if ((zoom_ == kPlainZoom && !fitWanted_) || FrameMargins(*this) == fittedFrame_) return;
+  QTimer::singleShot(0, this, [this] {
+    if (fitWanted_) {
+      zoomToFit();
+    } else if (FrameMargins(*this) != fittedFrame_) {
+      fitToScreen();
+    }
+  });
 }
 
 // The scrolling scheme area is made the first time the window does not fit, and hidden while it
@@ -345,6 +440,7 @@ void Tfrm00::ShowScheme(int n) {
     placeShownPanel(n);
   }
   setShown(n);
+  showDrawing();
   modes_->afterModelChange();
 }
 
@@ -385,6 +481,8 @@ void Tfrm00::showEvent(QShowEvent* event) {
     }
   }
   QWidget::showEvent(event);
+  if (fitWanted_) zoomToFit();
+  if (zoom_ != kPlainZoom || fitWanted_) watchForFrame();
 }
 
 void Tfrm00::paintEvent(QPaintEvent* event) {
@@ -480,20 +578,20 @@ QString Tfrm00::schemeTitle(int n) {
 // The two windows are made when first wanted: most sessions never open them, and their texts'
 // layout is a noticeable part of start-up.
 TfrmHelp* Tfrm00::helpWindow() {
-  if (frmHelp_ == nullptr) frmHelp_ = new TfrmHelp(this);
+  if (frmHelp_ == nullptr) frmHelp_ = new TfrmHelp(*this);
   return frmHelp_;
 }
 
 TfrmAbout* Tfrm00::aboutWindow() {
   if (frmAbout_ == nullptr) {
-    frmAbout_ = new TfrmAbout(this);
+    frmAbout_ = new TfrmAbout(*this);
     frmAbout_->setScheme(shown_);
   }
   return frmAbout_;
 }
 
 void Tfrm00::btnHelpClick() {
-  helpWindow()->exec();
+  helpWindow()->showBeside();
 }
 
 void Tfrm00::btnTimingClick() {

@@ -1,6 +1,7 @@
 #pragma once
 // The main window: the scheme list, the help button and the scheme area below them.
 
+#include <QMargins>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -67,6 +68,12 @@ class Tfrm00 : public QWidget, public SchemeHost {
   /// to fit and stays on the screen; where the screen is too small, the scheme area scrolls.
   void setZoom(int percent);
   int zoom() const { return zoom_; }
+  /// The largest zoom level at which the shown scheme's drawing, without the panel's empty
+  /// margins, shows whole on the window's screen, brought into view; noted until the window is
+  /// shown, and made again once a window manager has framed it.
+  void zoomToFit();
+  /// Where the shown scheme's drawing lies on the screen, as far as the window shows it.
+  QRect drawingOnScreen() const;
 
   /// Switches the learning mode `mode` on, as its action would.
   void startLearningMode(LearningMode mode);
@@ -92,6 +99,8 @@ class Tfrm00 : public QWidget, public SchemeHost {
   void schemeSelected();
   /// A press on the shown scheme is on the screen.
   void pressShown();
+  /// The window's zoom is now `percent`.
+  void zoomChanged(int percent);
 
  public slots:
   /// Runs the timing hook and reports its outcome in a message box.
@@ -102,6 +111,7 @@ class Tfrm00 : public QWidget, public SchemeHost {
  protected:
   void showEvent(QShowEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
   void changeEvent(QEvent* event) override;
   /// Tab and Shift+Tab: the list, the help button, then the shown scheme's input buttons.
   bool focusNextPrevChild(bool next) override;
@@ -131,7 +141,12 @@ class Tfrm00 : public QWidget, public SchemeHost {
   /// Notes that scheme n (0: none) is the one shown now.
   void setShown(int n);
   void applyStyle();
+  void applyZoom(int percent);
   void fitToScreen();
+  void refitToFrame();
+  void watchForFrame();
+  QRect drawingAt(int zoom) const;
+  void showDrawing();
   void useScrollArea(bool scrolls, const QRect& area);
   /// Where the shown panel lives: the window, or its scrolling scheme area.
   QWidget* panelHost();
@@ -151,6 +166,8 @@ class Tfrm00 : public QWidget, public SchemeHost {
   QWidget* background_ = nullptr;      ///< pnl00
   QScrollArea* scrollArea_ = nullptr;  ///< made when a zoomed window first cannot fit the screen
   int zoom_ = kPlainZoom;
+  bool fitWanted_ = false;  ///< the zoom is to be fitted again once the window is framed
+  QMargins fittedFrame_;    ///< the frame the window was last fitted with
   bool clearView_ = false;
   TfrmHelp* frmHelp_ = nullptr;              ///< made when first wanted
   TfrmTruthTable* frmTruthTable_ = nullptr;  ///< made when first opened

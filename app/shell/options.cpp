@@ -27,6 +27,7 @@ const QString kLang = QStringLiteral("lang");
 const QString kClearView = QStringLiteral("clear-view");
 const QString kMode = QStringLiteral("mode");
 const QString kZoom = QStringLiteral("zoom");
+const QString kZoomFit = QStringLiteral("fit");  // the value of --zoom that fits the screen
 
 const OptionRow kOptions[] = {
     {{QStringLiteral("h"), kHelp},
@@ -60,7 +61,8 @@ const OptionRow kOptions[] = {
      QT_TRANSLATE_NOOP("kvir::Options", "ПРОЦЕНТ"),
      QT_TRANSLATE_NOOP("kvir::Options",
                        "начать в масштабе 100, 150, 200, 250 или 300 процентов (по умолчанию "
-                       "100); в окне масштаб меняют Ctrl+Плюс, Ctrl+Минус и Ctrl+0")},
+                       "100) или fit: в наибольшем, при котором рисунок схемы помещается на "
+                       "экране; в окне масштаб меняют Ctrl+Плюс, Ctrl+Минус, Ctrl+0 и Ctrl+9")},
 };
 
 // The values of --mode.
@@ -244,13 +246,15 @@ CommandLine Checked(const QCommandLineParser& parser, bool parsed, const QString
         text(QT_TRANSLATE_NOOP("kvir::Options", "неизвестный режим «%1»")).arg(parser.value(kMode)),
         QStringLiteral("step, quiz"));
   }
-  const std::optional<int> zoom =
-      parser.isSet(kZoom) ? ParseZoomLevel(parser.value(kZoom).toStdString()) : kPlainZoom;
+  const bool zoomFit = parser.value(kZoom) == kZoomFit;
+  const std::optional<int> zoom = parser.isSet(kZoom) && !zoomFit
+                                      ? ParseZoomLevel(parser.value(kZoom).toStdString())
+                                      : kPlainZoom;
   if (!zoom) {
     return Refuse(language,
                   text(QT_TRANSLATE_NOOP("kvir::Options", "неизвестный масштаб «%1»"))
                       .arg(parser.value(kZoom)),
-                  QString::fromStdString(ZoomLevelList()));
+                  QString::fromStdString(ZoomLevelList()) + QStringLiteral(", ") + kZoomFit);
   }
   if (parser.isSet(kHelp)) return Print(ProgramHelp(language));
   if (parser.isSet(kVersion)) return Print(ProgramVersion());
@@ -259,6 +263,7 @@ CommandLine Checked(const QCommandLineParser& parser, bool parsed, const QString
   line.options.clearView = parser.isSet(kClearView);
   line.options.mode = *mode;
   line.options.zoom = *zoom;
+  line.options.zoomFit = zoomFit;
   return line;
 }
 

@@ -18,7 +18,8 @@ struct ProgramOptions {
   Language language = Language::kRussian;  ///< of the windows' texts
   bool clearView = false;  ///< start in the clear view, whatever the setting remembers
   LearningMode mode = LearningMode::kPlain;
-  int zoom = 100;  ///< the window's zoom level at the start, in percent
+  int zoom = 100;        ///< the window's zoom level at the start, in percent
+  bool zoomFit = false;  ///< start at the largest zoom whose drawing fits the screen (zoom is 100)
 };
 
 /// The outcome of reading the command line: either run with `options`, or print `out` (to

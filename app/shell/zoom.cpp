@@ -1,11 +1,26 @@
 #include "app/shell/zoom.h"
 
+#include <QWidget>
 #include <algorithm>
 #include <cmath>
 
+#include "app/shell/window_layout.h"
 #include "render/zoom.h"
 
 namespace kvir {
+namespace {
+
+// The places of the list and the help button at 100 %.
+constexpr QRect kSelectorPlace(0, 0, 744, 21);
+constexpr QRect kHelpButtonPlace(744, 0, 75, 19);
+// The help button's left edge from the window's right edge at 100 %.
+constexpr int kHelpFromRight = kWindowWidth - kHelpButtonPlace.left();
+
+QSize WindowAt(int zoom) {
+  return {PanelWidth(zoom), Scaled(kPanelTop, zoom) + PanelHeight(zoom)};
+}
+
+}  // namespace
 
 QRect Zoomed(const QRect& rect, int zoom) {
   return QRect(Scaled(rect.x(), zoom), Scaled(rect.y(), zoom), Scaled(rect.width(), zoom),
@@ -22,6 +37,36 @@ WindowFit FitWindow(const QSize& wanted, const QSize& available) {
     return {wanted, false};
   }
   return {wanted.boundedTo(available), true};
+}
+
+QSize SchemeViewport(int zoom, const QSize& available, int scrollBarExtent) {
+  const WindowFit fit = FitWindow(WindowAt(zoom), available);
+  const QSize area = fit.size - QSize(0, Scaled(kPanelTop, zoom));
+  return fit.scrolls ? area - QSize(scrollBarExtent, scrollBarExtent) : area;
+}
+
+int FitZoom(const std::function<QSize(int)>& drawingAt, const QSize& available,
+            int scrollBarExtent) {
+  for (auto level = kZoomLevels.rbegin(); level != kZoomLevels.rend(); ++level) {
+    const QSize shown = SchemeViewport(*level, available, scrollBarExtent);
+    const QSize drawing = drawingAt(*level);
+    if (drawing.width() <= shown.width() && drawing.height() <= shown.height()) return *level;
+  }
+  return kPlainZoom;
+}
+
+StripPlaces PlaceStrip(int zoom, int width) {
+  StripPlaces places{Zoomed(kSelectorPlace, zoom), Zoomed(kHelpButtonPlace, zoom)};
+  places.help.moveLeft(std::min(places.help.left(), width - Scaled(kHelpFromRight, zoom)));
+  places.list.setRight(places.help.left() - 1);
+  return places;
+}
+
+QMargins FrameMargins(const QWidget& window) {
+  const QRect frame = window.frameGeometry();
+  const QRect inner = window.geometry();
+  return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+          frame.bottom() - inner.bottom()};
 }
 
 QRect KeptOnScreen(const QRect& frame, const QRect& available) {

@@ -3,17 +3,17 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include "app/shell/language.h"
+#include "app/shell/mainwindow.h"
+#include "app/windows/sidewindow.h"
 #include "circuit/scheme_texts.h"
 
 namespace kvir {
 namespace {
 
 constexpr QSize kStartSize(520, 420);
-constexpr int kGap = 8;  // between the main window and this one
 
 QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -26,8 +26,8 @@ QString Paragraphs(std::string_view text) {
 
 }  // namespace
 
-TfrmAbout::TfrmAbout(QWidget* parent)
-    : QDialog(parent), lblTitle_(new QLabel(this)), memAbout_(new QPlainTextEdit(this)) {
+TfrmAbout::TfrmAbout(Tfrm00& main)
+    : QDialog(&main), lblTitle_(new QLabel(this)), memAbout_(new QPlainTextEdit(this)) {
   setObjectName(QStringLiteral("frmAbout"));
   setModal(false);
   resize(kStartSize);
@@ -42,6 +42,7 @@ TfrmAbout::TfrmAbout(QWidget* parent)
   layout->addWidget(lblTitle_);
   layout->addWidget(memAbout_);
   retranslate();
+  side_ = new SideWindow(*this, main);
 }
 
 void TfrmAbout::setScheme(int n) {
@@ -51,10 +52,7 @@ void TfrmAbout::setScheme(int n) {
 }
 
 void TfrmAbout::showBeside() {
-  if (!placed_) placeBesideParent();
-  show();
-  raise();
-  activateWindow();
+  side_->open();
 }
 
 void TfrmAbout::retranslate() {
@@ -72,19 +70,6 @@ void TfrmAbout::retranslate() {
 void TfrmAbout::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) retranslate();
   QDialog::changeEvent(event);
-}
-
-// To the right of the main window where the screen has room, else to its left, else over it.
-void TfrmAbout::placeBesideParent() {
-  placed_ = true;
-  const QWidget* main = parentWidget() == nullptr ? nullptr : parentWidget()->window();
-  if (main == nullptr || main->screen() == nullptr) return;
-  const QRect screen = main->screen()->availableGeometry();
-  const QRect beside = main->frameGeometry();
-  QPoint at(beside.right() + kGap, beside.top());
-  if (at.x() + width() > screen.right()) at.setX(beside.left() - kGap - width());
-  if (at.x() < screen.left()) at.setX(screen.right() - width());
-  move(at);
 }
 
 }  // namespace kvir

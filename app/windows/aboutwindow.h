@@ -8,20 +8,23 @@ class QPlainTextEdit;
 
 namespace kvir {
 
-/// frmAbout: a window beside the main window, not modal, with the title of the scheme shown and
-/// its text about it (circuit/scheme_texts.h) in the program's language. It follows each change
-/// of scheme and of language while it is open.
+class SideWindow;
+class Tfrm00;
+
+/// frmAbout: a side window of the main window (SideWindow), not modal, with the title of the scheme
+/// shown and its text about it (circuit/scheme_texts.h) in the program's language. It follows each
+/// change of scheme and of language while it is open.
 class TfrmAbout : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TfrmAbout(QWidget* parent);
+  explicit TfrmAbout(Tfrm00& main);
 
   /// Explains scheme n from now on; 0 while no scheme is shown.
   void setScheme(int n);
   int scheme() const { return scheme_; }
 
-  /// Brings the window up beside its parent, or to the front if it is up already.
+  /// Brings the window up beside the main window, or to the front if it is up already.
   void showBeside();
 
  protected:
@@ -30,10 +33,9 @@ class TfrmAbout : public QDialog {
  private:
   /// The title and the texts in the current language.
   void retranslate();
-  void placeBesideParent();
 
   int scheme_ = 0;
-  bool placed_ = false;
+  SideWindow* side_;
   QLabel* lblTitle_;
   QPlainTextEdit* memAbout_;
 };

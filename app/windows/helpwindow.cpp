@@ -5,7 +5,10 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringList>
-#include <QStyle>
+
+#include "app/shell/mainwindow.h"
+#include "app/shell/zoom.h"
+#include "app/windows/sidewindow.h"
 
 namespace kvir {
 namespace {
@@ -46,31 +49,53 @@ void FitFontToText(QPlainTextEdit* memo) {
   memo->setFont(font);
 }
 
-constexpr Qt::WindowFlags kHelpFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+constexpr Qt::WindowFlags kHelpFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                        Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                                       Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint;
+                                       Qt::WindowCloseButtonHint;
+
+// The window and its parts at 100 %.
+constexpr QSize kHelpSize(281, 181);
+constexpr QRect kMemoPlace(0, 0, 281, 153);
+constexpr QRect kOkPlace(93, 156, 95, 25);
 
 }  // namespace
 
-TfrmHelp::TfrmHelp(QWidget* parent)
-    : QDialog(parent, kHelpFlags),
+TfrmHelp::TfrmHelp(Tfrm00& main)
+    : QDialog(&main, kHelpFlags),
       memHelp_(new QPlainTextEdit(this)),
       btnOK_(new QPushButton(QStringLiteral("OK"), this)) {
   setObjectName(QStringLiteral("frmHelp"));
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
-  setFixedSize(281, 181);
+  setFixedSize(kHelpSize);
 
   memHelp_->setObjectName(QStringLiteral("memHelp"));
-  memHelp_->setGeometry(0, 0, 281, 153);
+  memHelp_->setGeometry(kMemoPlace);
   memHelp_->setReadOnly(true);
   memHelp_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   memHelp_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   retranslate();
 
   btnOK_->setObjectName(QStringLiteral("btnOK"));
-  btnOK_->setGeometry(93, 156, 95, 25);
+  btnOK_->setGeometry(kOkPlace);
   btnOK_->setDefault(true);
   connect(btnOK_, &QPushButton::clicked, this, &QDialog::accept);
+  side_ = new SideWindow(*this, main);
+  connect(side_, &SideWindow::zoomed, this, &TfrmHelp::applyZoom);
+  applyZoom(side_->zoom());
+}
+
+void TfrmHelp::showBeside() {
+  side_->open();
+}
+
+// The window and its parts grow with the zoom; the text is fitted again to its font.
+void TfrmHelp::applyZoom(int percent) {
+  setFixedSize(Zoomed(QRect(QPoint(), kHelpSize), percent).size());
+  memHelp_->setGeometry(Zoomed(kMemoPlace, percent));
+  btnOK_->setGeometry(Zoomed(kOkPlace, percent));
+  memHelp_->setFont(font());
+  fitted_ = false;
+  if (isVisible()) fitText();
 }
 
 void TfrmHelp::retranslate() {
@@ -94,13 +119,8 @@ void TfrmHelp::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
 }
 
-// Centred on the main window's client area every time; QDialog's own placement guesses at frame
-// sizes and lands off centre where there is no window manager.
+// Placed beside the main window by its SideWindow.
 void TfrmHelp::showEvent(QShowEvent* event) {
-  if (parentWidget() != nullptr) {
-    const QRect over = parentWidget()->window()->geometry();
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), over));
-  }
   fitText();
   QDialog::showEvent(event);
 }

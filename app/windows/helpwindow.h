@@ -8,13 +8,19 @@ class QPushButton;
 
 namespace kvir {
 
-/// frmHelp: a fixed 281 × 181 window that stays on top, centred over its parent at every showing,
-/// with the read-only help text and an OK button that closes it.
+class SideWindow;
+class Tfrm00;
+
+/// frmHelp: a fixed 281 × 181 window (at 100 %, scaled with the main window's zoom), a side window
+/// of the main window (SideWindow), with the read-only help text and an OK button that closes it.
 class TfrmHelp : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TfrmHelp(QWidget* parent);
+  explicit TfrmHelp(Tfrm00& main);
+
+  /// Brings the window up beside the main window, or to the front if it is up already.
+  void showBeside();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -24,10 +30,12 @@ class TfrmHelp : public QDialog {
   /// The title and the text in the current language.
   void retranslate();
   void fitText();
+  void applyZoom(int percent);
 
   QPlainTextEdit* memHelp_;
   QPushButton* btnOK_;
   bool fitted_ = false;  ///< whether the memo's font is fitted to the text it shows
+  SideWindow* side_ = nullptr;
 };
 
 }  // namespace kvir

@@ -24,6 +24,7 @@
 #include "app/shell/language.h"
 #include "app/shell/mainwindow.h"
 #include "app/shell/settings.h"
+#include "app/windows/sidewindow.h"
 #include "app/windows/truthtablemodel.h"
 #include "io/error_texts.h"
 #include "io/output_file.h"
@@ -103,6 +104,7 @@ TfrmTruthTable::TfrmTruthTable(Tfrm00& main) : QWidget(&main, Qt::Window), main_
   retranslate();
   connect(&main, &Tfrm00::schemeSelected, this, &TfrmTruthTable::followSelection);
   connect(&main, &Tfrm00::pressShown, this, &TfrmTruthTable::followPress);
+  new SideWindow(*this, main);
 }
 
 // The tables go before the child widgets, which may still ask the model about them.
@@ -177,6 +179,7 @@ void TfrmTruthTable::retranslate() {
 
 void TfrmTruthTable::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) retranslate();
+  if (event->type() == QEvent::FontChange) fitRowsToFont();
   QWidget::changeEvent(event);
 }
 
@@ -230,6 +233,13 @@ void TfrmTruthTable::fitBesideMain() {
   // move() places the frame, resize() sizes what lies inside it.
   resize(outer.size());
   move(outer.topLeft() - QPoint(decoration.left(), decoration.top()));
+}
+
+// The rows follow the font, which follows the main window's zoom.
+void TfrmTruthTable::fitRowsToFont() {
+  tblTruth_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + kRowPadding);
+  tblTruth_->resizeColumnsToContents();
+  growToTable();
 }
 
 const TruthTableView* TfrmTruthTable::viewOf(int n) {

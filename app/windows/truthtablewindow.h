@@ -77,6 +77,7 @@ class TfrmTruthTable : public QWidget {
   void fitBesideMain();
   int wantedWidth() const;
   void growToTable();
+  void fitRowsToFont();
   const TruthTableView* viewOf(int n);
 
   Tfrm00& main_;

@@ -182,31 +182,42 @@ void TestOptions::zoomLevels_data() {
   QTest::addColumn<QStringList>("arguments");
   QTest::addColumn<int>("zoom");  // 0: refused with `err`, exit code 2
   QTest::addColumn<QString>("err");
+  QTest::addColumn<bool>("fit");
   const QString none;
-  QTest::newRow("none") << QStringList{} << 100 << none;
-  QTest::newRow("--zoom 200") << QStringList{"--zoom", "200"} << 200 << none;
-  QTest::newRow("--zoom=150") << QStringList{"--zoom=150"} << 150 << none;
-  QTest::newRow("the largest") << QStringList{"--zoom", "300"} << 300 << none;
+  QTest::newRow("none") << QStringList{} << 100 << none << false;
+  QTest::newRow("--zoom 200") << QStringList{"--zoom", "200"} << 200 << none << false;
+  QTest::newRow("--zoom=150") << QStringList{"--zoom=150"} << 150 << none << false;
+  QTest::newRow("the largest") << QStringList{"--zoom", "300"} << 300 << none << false;
   QTest::newRow("between the levels")
       << QStringList{"--zoom", "120"} << 0
-      << QStringLiteral("kvir: неизвестный масштаб «120»; допустимы 100, 150, 200, 250, 300\n");
+      << QStringLiteral("kvir: неизвестный масштаб «120»; допустимы 100, 150, 200, 250, 300, fit\n")
+      << false;
   QTest::newRow("with a percent sign, in English")
       << QStringList{"--zoom=200%", "--lang", "en"} << 0
-      << QStringLiteral("kvir: unknown zoom '200%'; allowed: 100, 150, 200, 250, 300\n");
+      << QStringLiteral("kvir: unknown zoom '200%'; allowed: 100, 150, 200, 250, 300, fit\n")
+      << false;
+  QTest::newRow("fit to the screen") << QStringList{"--zoom", "fit"} << 100 << none << true;
+  QTest::newRow("fit, capitalised")
+      << QStringList{"--zoom=Fit"} << 0
+      << QStringLiteral("kvir: неизвестный масштаб «Fit»; допустимы 100, 150, 200, 250, 300, fit\n")
+      << false;
   QTest::newRow("above the largest")
       << QStringList{"--zoom", "400"} << 0
-      << QStringLiteral("kvir: неизвестный масштаб «400»; допустимы 100, 150, 200, 250, 300\n");
+      << QStringLiteral("kvir: неизвестный масштаб «400»; допустимы 100, 150, 200, 250, 300, fit\n")
+      << false;
 }
 
 void TestOptions::zoomLevels() {
   QFETCH(QStringList, arguments);
   QFETCH(int, zoom);
   QFETCH(QString, err);
+  QFETCH(bool, fit);
   const CommandLine line =
       ParseCommandLine(QStringList{"/usr/bin/kvir"} + arguments, Language::kRussian);
   QCOMPARE(line.run, zoom != 0);
   if (line.run) {
     QCOMPARE(line.options.zoom, zoom);
+    QCOMPARE(line.options.zoomFit, fit);
   } else {
     QCOMPARE(line.exitCode, kBadCommandLine);
   }

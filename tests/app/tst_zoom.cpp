@@ -1,8 +1,9 @@
 // The window's zoom: Ctrl+Plus, Ctrl+Minus and Ctrl+0 through the levels, the window's and the
 // panel's sizes, the panel pixel for pixel `kvir-cli render --zoom`, the scrolling scheme area
 // on a small screen, the pictures of a dense screen, the focus frame and the learning modes.
-// CTest runs the suite three times: on the offscreen platform's small screen, on a large screen
-// (zoom_screen.json) and at a device pixel ratio of 2; each test skips where its screen is not.
+// CTest runs the suite four times: on the offscreen platform's small screen, on a large screen
+// (zoom_screen.json), at a device pixel ratio of 2 and on a projector's 1024 × 768 screen
+// (projector_screen.json); each test skips where its screen is not.
 
 #include <QAction>
 #include <QComboBox>
@@ -22,6 +23,7 @@
 #include "app/panel/panelactions.h"
 #include "app/panel/panelpainter.h"
 #include "app/shell/window_layout.h"
+#include "app/shell/zoom.h"
 #include "app/windows/panelexport.h"
 #include "tests/app/app_test_util.h"
 
@@ -57,6 +59,33 @@ void PressKey(ShownMainWindow& shown, Qt::Key key) {
   QTest::keyClick(&shown.window, key, Qt::ControlModifier);
 }
 
+bool OnProjector(QWidget& window) {
+  return window.screen()->availableGeometry().size() == QSize(1024, 768);
+}
+
+// Whether `child` lies whole inside the window, and so on its screen.
+bool Reachable(QWidget& window, const QWidget* child) {
+  return window.rect().contains(QRect(child->mapTo(&window, QPoint()), child->size())) &&
+         window.screen()->availableGeometry().contains(window.frameGeometry());
+}
+
+// The indicators of the shown scheme 1 that its scheme area does not show whole.
+QStringList IndicatorsOutOfView(ShownMainWindow& shown) {
+  auto* area = shown.window.findChild<QScrollArea*>(QStringLiteral("schemeArea"));
+  QWidget* view = area != nullptr && area->isVisible() ? area->viewport() : &shown.window;
+  const int top = Scaled(kPanelTop, shown.window.zoom());
+  const QRect seen = view == &shown.window
+                         ? QRect(0, top, shown.window.width(), shown.window.height() - top)
+                         : view->rect();
+  QStringList out;
+  for (const Indicator& indicator : shown.set.scheme(1).indicators()) {
+    const QRect place = ToQRect(IndicatorPlace(indicator, shown.window.zoom()));
+    const QRect there(shown.panel(1)->mapTo(view, place.topLeft()), place.size());
+    if (!seen.contains(there)) out << QString::fromStdString(std::string(indicator.name));
+  }
+  return out;
+}
+
 }  // namespace
 
 class TestZoom : public MainWindowTest {
@@ -72,6 +101,13 @@ class TestZoom : public MainWindowTest {
   void stepAndQuizWorkAt200();
   void truthTableAndAboutFollowAt200();
   void savedPictureIsTheRenderAtTheZoom();
+  void stripFollowsTheWindowsWidth_data();
+  void stripFollowsTheWindowsWidth();
+  void fitTakesTheLargestLevelThatShowsTheDrawing_data();
+  void fitTakesTheLargestLevelThatShowsTheDrawing();
+  void projectorKeepsListAndHelpReachable_data();
+  void projectorKeepsListAndHelpReachable();
+  void projectorFitShowsEveryLamp();
 };
 
 void TestZoom::keysStepThroughTheLevels() {
@@ -140,8 +176,12 @@ void TestZoom::smallScreenScrollsTheSchemeArea() {
   QCOMPARE(shown().panel(1)->size(), QSize(1640, 1330));
   QVERIFY(area->verticalScrollBar()->maximum() > 0);
   QCOMPARE(area->geometry().top(), Scaled(kPanelTop, 200));
+  // The drawing comes into view, not the panel's empty top left corner.
+  QVERIFY(area->verticalScrollBar()->value() > 0);
+  QVERIFY(!IndicatorsOutOfView(shown()).contains(QStringLiteral("IN00")));
   // The keyboard's focus scrolls its input button into view.
   QVERIFY(shown().activate());
+  area->verticalScrollBar()->setValue(0);
   QWidget* lowest = shown().panel(1)->tabOrder().back();
   QVERIFY(!area->viewport()->rect().contains(lowest->geometry().translated(area->widget()->pos())));
   lowest->setFocus(Qt::TabFocusReason);
@@ -268,6 +308,88 @@ void TestZoom::savedPictureIsTheRenderAtTheZoom() {
   QCOMPARE(saved.readAll(),
            RunCli({QStringLiteral("render"), QStringLiteral("1"), QStringLiteral("--zoom"),
                    QStringLiteral("250"), QStringLiteral("-o"), QStringLiteral("-")}));
+}
+
+void TestZoom::stripFollowsTheWindowsWidth_data() {
+  QTest::addColumn<int>("zoom");
+  QTest::addColumn<int>("width");
+  QTest::addColumn<QRect>("list");
+  QTest::addColumn<QRect>("help");
+  QTest::newRow("100 %, the plain window")
+      << 100 << 820 << QRect(0, 0, 744, 21) << QRect(744, 0, 75, 19);
+  QTest::newRow("200 %, wide enough")
+      << 200 << 1640 << QRect(0, 0, 1488, 42) << QRect(1488, 0, 150, 38);
+  QTest::newRow("150 %, 1022 wide")
+      << 150 << 1022 << QRect(0, 0, 908, 32) << QRect(908, 0, 113, 29);
+  QTest::newRow("300 %, 1022 wide")
+      << 300 << 1022 << QRect(0, 0, 794, 63) << QRect(794, 0, 225, 57);
+}
+
+// The help button keeps its place from the window's right edge; the list fills the rest.
+void TestZoom::stripFollowsTheWindowsWidth() {
+  QFETCH(int, zoom);
+  QFETCH(int, width);
+  QFETCH(QRect, list);
+  QFETCH(QRect, help);
+  const StripPlaces places = PlaceStrip(zoom, width);
+  QCOMPARE(places.list, list);
+  QCOMPARE(places.help, help);
+}
+
+void TestZoom::fitTakesTheLargestLevelThatShowsTheDrawing_data() {
+  QTest::addColumn<QSize>("drawing");  // at 100 %
+  QTest::addColumn<QSize>("available");
+  QTest::addColumn<int>("zoom");
+  QTest::newRow("scheme 1 on 1024 × 768 less a frame")
+      << QSize(348, 359) << QSize(1022, 747) << 150;
+  QTest::newRow("the whole panel on a large screen") << QSize(820, 665) << QSize(3200, 2400) << 300;
+  QTest::newRow("the whole panel at 250 % just fits")
+      << QSize(820, 665) << QSize(2050, 1721) << 250;
+  QTest::newRow("one pixel less: scrolling takes the scroll bars' room")
+      << QSize(820, 665) << QSize(2050, 1720) << 200;
+  QTest::newRow("nothing fits: the smallest level") << QSize(820, 665) << QSize(400, 300) << 100;
+}
+
+void TestZoom::fitTakesTheLargestLevelThatShowsTheDrawing() {
+  QFETCH(QSize, drawing);
+  QFETCH(QSize, available);
+  QFETCH(int, zoom);
+  const auto at = [drawing](int level) {
+    return QSize(Scaled(drawing.width(), level), Scaled(drawing.height(), level));
+  };
+  QCOMPARE(FitZoom(at, available, 16), zoom);
+}
+
+void TestZoom::projectorKeepsListAndHelpReachable_data() {
+  QTest::addColumn<int>("zoom");
+  for (const int zoom : kZoomLevels) QTest::newRow(qPrintable(QString::number(zoom))) << zoom;
+}
+
+// On a 1024 × 768 screen every zoom keeps the list, its arrow and the help button in the window
+// and the window on the screen.
+void TestZoom::projectorKeepsListAndHelpReachable() {
+  QFETCH(int, zoom);
+  if (!OnProjector(shown().window)) QSKIP("a 1024 × 768 screen only");
+  shown().window.setZoom(zoom);
+  QVERIFY(Reachable(shown().window, shown().list()));
+  QVERIFY(Reachable(shown().window, shown().window.findChild<QWidget*>(QStringLiteral("btnHelp"))));
+  // Where the scheme area scrolls, the drawing is brought into view from its top left corner.
+  if (zoom >= 200) QVERIFY(!IndicatorsOutOfView(shown()).contains(QStringLiteral("IN00")));
+}
+
+// Ctrl+9 on a 1024 × 768 screen: 150 % for scheme 1, every indicator in view.
+void TestZoom::projectorFitShowsEveryLamp() {
+  if (!OnProjector(shown().window)) QSKIP("a 1024 × 768 screen only");
+  QVERIFY(shown().activate());
+  PressKey(shown(), Qt::Key_9);
+  QCOMPARE(shown().window.zoom(), 150);
+  QVERIFY(Reachable(shown().window, shown().list()));
+  QVERIFY(Reachable(shown().window, shown().window.findChild<QWidget*>(QStringLiteral("btnHelp"))));
+  QCOMPARE(IndicatorsOutOfView(shown()), QStringList());
+  // Ctrl+0 gives back the plain window, which fits this screen too.
+  PressKey(shown(), Qt::Key_0);
+  QCOMPARE(shown().window.size(), QSize(820, 688));
+  QCOMPARE(IndicatorsOutOfView(shown()), QStringList());
 }
 
 QTEST_MAIN(TestZoom)

@@ -1,0 +1,175 @@
+// The windows beside the main window (help, "О схеме", truth table): where they open, that Esc
+// closes them, that the main window's shortcuts work in them, that their fonts follow the zoom
+// and that none is kept above the main window. CTest runs the suite on a 1024 × 768 screen
+// (projector_screen.json).
+
+#include <QAction>
+#include <QScreen>
+#include <QTest>
+
+#include "app/panel/panelactions.h"
+#include "app/windows/aboutwindow.h"
+#include "app/windows/helpwindow.h"
+#include "app/windows/sidewindow.h"
+#include "tests/app/app_test_util.h"
+
+using namespace kvir;
+using namespace kvir::apptest;
+
+namespace {
+
+struct Side {
+  PanelAction opener;
+  const char* name;
+};
+constexpr Side kSides[] = {{PanelAction::kHelp, "frmHelp"},
+                           {PanelAction::kAboutScheme, "frmAbout"},
+                           {PanelAction::kTruthTable, "frmTruthTable"}};
+
+void AddSideRows() {
+  QTest::addColumn<PanelAction>("opener");
+  QTest::addColumn<QString>("name");
+  for (const Side& side : kSides) {
+    QTest::newRow(side.name) << side.opener << QString::fromLatin1(side.name);
+  }
+}
+
+// The side window `name`, opened by `opener` and active; null when it did not come up.
+QWidget* OpenSide(ShownMainWindow& shown, PanelAction opener, const QString& name) {
+  shown.action(opener)->trigger();
+  auto* side = shown.window.findChild<QWidget*>(name);
+  if (side == nullptr || !QTest::qWaitForWindowExposed(side)) return nullptr;
+  side->activateWindow();
+  return QTest::qWaitForWindowActive(side) ? side : nullptr;
+}
+
+}  // namespace
+
+Q_DECLARE_METATYPE(kvir::PanelAction)
+
+class TestSideWindow : public MainWindowTest {
+  Q_OBJECT
+
+ private slots:
+  void placement_data();
+  void placement();
+  void opensBesideTheDrawingAndEscCloses_data() { AddSideRows(); }
+  void opensBesideTheDrawingAndEscCloses();
+  void mainShortcutsWorkInIt_data() { AddSideRows(); }
+  void mainShortcutsWorkInIt();
+  void fontsFollowTheZoom();
+};
+
+void TestSideWindow::placement_data() {
+  QTest::addColumn<QRect>("main");
+  QTest::addColumn<QRect>("drawing");
+  QTest::addColumn<QSize>("wanted");
+  QTest::addColumn<QSize>("least");
+  QTest::addColumn<QRect>("available");
+  QTest::addColumn<QRect>("placed");
+  const QRect wide(0, 0, 1920, 1080);
+  const QRect projector(0, 0, 1024, 768);
+  QTest::newRow("to the right, level with the main window")
+      << QRect(100, 50, 820, 700) << QRect(300, 150, 350, 360) << QSize(500, 400) << QSize(200, 100)
+      << wide << QRect(920, 50, 500, 400);
+  QTest::newRow("to the left where the right has no room")
+      << QRect(1000, 50, 820, 700) << QRect(1200, 150, 350, 360) << QSize(500, 400)
+      << QSize(200, 100) << wide << QRect(500, 50, 500, 400);
+  QTest::newRow("below where neither side has room")
+      << QRect(0, 0, 1900, 500) << QRect(300, 100, 900, 300) << QSize(500, 400) << QSize(200, 100)
+      << wide << QRect(0, 500, 500, 400);
+  QTest::newRow("its top moved up to stay on the screen")
+      << QRect(100, 600, 820, 400) << QRect(300, 650, 350, 300) << QSize(500, 600)
+      << QSize(200, 100) << wide << QRect(920, 480, 500, 600);
+  QTest::newRow("over the empty margin right of the drawing, clear of the list")
+      << QRect(102, 40, 820, 688) << QRect(340, 105, 348, 359) << QSize(281, 181) << QSize(281, 181)
+      << projector << QRect(688, 105, 281, 181);
+  QTest::newRow("made smaller, down to its least size, beside the main window")
+      << QRect(0, 0, 700, 768) << QRect(100, 100, 590, 600) << QSize(500, 700) << QSize(300, 300)
+      << projector << QRect(700, 0, 324, 700);
+  QTest::newRow("made smaller over the margin, where that leaves it larger")
+      << QRect(0, 0, 900, 768) << QRect(100, 100, 400, 600) << QSize(700, 700) << QSize(300, 300)
+      << projector << QRect(500, 100, 524, 668);
+  QTest::newRow("no room anywhere: at the screen's right edge")
+      << QRect(0, 0, 1024, 768) << QRect(0, 30, 1024, 738) << QSize(400, 300) << QSize(400, 300)
+      << projector << QRect(624, 0, 400, 300);
+}
+
+void TestSideWindow::placement() {
+  QFETCH(QRect, main);
+  QFETCH(QRect, drawing);
+  QFETCH(QSize, wanted);
+  QFETCH(QSize, least);
+  QFETCH(QRect, available);
+  QFETCH(QRect, placed);
+  QCOMPARE(PlaceSideWindow(main, drawing, wanted, least, available), placed);
+}
+
+// At 100 % on a 1024 × 768 screen the main window leaves no room beside it: each side window
+// goes over its empty margins, never over the drawing or the list. Each opening is a new
+// placing; a second Esc on a closed window changes nothing.
+void TestSideWindow::opensBesideTheDrawingAndEscCloses() {
+  QFETCH(PanelAction, opener);
+  QFETCH(QString, name);
+  const QRect available = shown().window.screen()->availableGeometry();
+  if (available.size() != QSize(1024, 768)) QSKIP("a 1024 × 768 screen only");
+  QVERIFY(shown().activate());
+  for (int opening = 0; opening < 2; ++opening) {
+    QWidget* side = OpenSide(shown(), opener, name);
+    QVERIFY(side != nullptr);
+    QCOMPARE(side->windowType(), Qt::Window);
+    QVERIFY(!side->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    QVERIFY(!side->isModal());
+    QVERIFY(available.contains(side->frameGeometry()));
+    if (name != QLatin1String("frmTruthTable")) {  // the table is too wide for the margins
+      QVERIFY(!side->frameGeometry().intersects(shown().window.drawingOnScreen()));
+      QVERIFY(side->frameGeometry().top() >= shown().window.drawingOnScreen().top());
+    }
+    QTest::keyClick(side, Qt::Key_Escape);
+    QVERIFY(!side->isVisible());
+    shown().window.move(shown().window.pos() + QPoint(0, 10));
+  }
+}
+
+// F9 switches the quiz on and off, Ctrl+Plus and Ctrl+0 zoom, from inside the side window;
+// keys the window uses itself (Return, the truth table's Ctrl+C) stay its own.
+void TestSideWindow::mainShortcutsWorkInIt() {
+  QFETCH(PanelAction, opener);
+  QFETCH(QString, name);
+  QVERIFY(shown().activate());
+  QWidget* side = OpenSide(shown(), opener, name);
+  QVERIFY(side != nullptr);
+  QAction* quiz = shown().action(PanelAction::kQuiz);
+  QTest::keyClick(side, Qt::Key_F9);
+  QVERIFY(quiz->isChecked());
+  QTest::keyClick(side, Qt::Key_F9);
+  QVERIFY(!quiz->isChecked());
+  QTest::keyClick(side, Qt::Key_Plus, Qt::ControlModifier);
+  QCOMPARE(shown().window.zoom(), 150);
+  QTest::keyClick(side, Qt::Key_0, Qt::ControlModifier);
+  QCOMPARE(shown().window.zoom(), 100);
+  QVERIFY(!side->actions().contains(shown().action(PanelAction::kCheckAnswers)));
+  const bool ownCopy = name == QLatin1String("frmTruthTable");
+  QCOMPARE(side->actions().contains(shown().action(PanelAction::kCopyPicture)), !ownCopy);
+}
+
+// The fonts grow with the zoom, in windows made before the change and after it; the help
+// window's fixed size with them.
+void TestSideWindow::fontsFollowTheZoom() {
+  QWidget* about = shown().window.aboutWindow();
+  const qreal plain = about->font().pointSizeF();
+  shown().window.setZoom(200);
+  QCOMPARE(about->font().pointSizeF(), 2 * plain);
+  QWidget* help = shown().window.helpWindow();
+  QCOMPARE(help->font().pointSizeF(), 16.0);
+  QCOMPARE(help->size(), QSize(562, 362));
+  shown().action(PanelAction::kTruthTable)->trigger();
+  auto* table = shown().window.findChild<QWidget*>(QStringLiteral("frmTruthTable"));
+  QCOMPARE(table->font().pointSizeF(), 2 * plain);
+  shown().window.setZoom(100);
+  QCOMPARE(help->size(), QSize(281, 181));
+  QCOMPARE(table->font().pointSizeF(), plain);
+}
+
+QTEST_MAIN(TestSideWindow)
+#include "tst_sidewindow.moc"

@@ -1,0 +1,104 @@
+#!/bin/sh
+# The program on a projector's screen: xvfb_projector_test.sh KVIR
+#   On a 1024 × 768 screen, under openbox where it is installed, `kvir --zoom fit`, `--zoom 150`
+#   and `--zoom 200` (the last in English) come up with the window and its frame inside the
+#   screen; a click at the help button's place, at the right end of the window's top strip,
+#   opens the help window, which Esc closes. A click on the main window brings it above the help
+#   window: no side window stays on top of it.
+# Runs itself again on an X server of its own (with_xvfb.sh).
+set -u
+needs_xdotool=1
+KVIR_XVFB_SCREEN=1024x768x24
+export KVIR_XVFB_SCREEN
+. "$(dirname "$0")/../xvfb/session.sh"
+kvir=$1
+
+wm=""
+if command -v openbox >/dev/null; then
+  openbox --sm-disable >/dev/null 2>&1 &
+  wm=$!
+  for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+  done
+  echo "openbox is the window manager"
+else
+  echo "no openbox: the windows have no frames"
+fi
+trap '[ -z "$wm" ] || kill "$wm" 2>/dev/null; rm -rf "$dir"' EXIT
+
+# The frame openbox put around window $1: "LEFT RIGHT TOP BOTTOM" (zeros without one).
+frame_of() {
+  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ',')
+  echo "${extents:-0 0 0 0}"
+}
+
+# Whether window $1 lies, frame included, inside the 1024 × 768 screen.
+inside_screen() {
+  set -- "$1" $(frame_of "$1")
+  xwininfo -id "$1" | awk -v l="$2" -v r="$3" -v t="$4" -v b="$5" '
+    /Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
+    /Width:/ { w = $NF } /Height:/ { h = $NF }
+    END { exit !(x - l >= 0 && y - t >= 0 && x + w + r <= 1024 && y + h + b <= 768) }'
+}
+
+window_width() { xwininfo -id "$1" | awk '/Width:/ { print $NF }'; }
+
+# Whether client window $1 is stacked above client window $2.
+stacked_above() {
+  xprop -root _NET_CLIENT_LIST_STACKING | tr -d ',' | tr ' ' '\n' | awk -v a="$1" -v b="$2" '
+    { id = tolower($0) } id ~ /^0x/ { sub(/^0x0*/, "", id); order[id] = NR }
+    END { sub(/^0x0*/, "", a); sub(/^0x0*/, "", b); exit !(order[a] > order[b]) }'
+}
+
+# check ZOOM HELP-TITLE [KVIR OPTION…]
+check() {
+  zoom=$1
+  title=$2
+  shift 2
+  "$kvir" --zoom "$zoom" "$@" >"$out" 2>&1 &
+  pid=$!
+  wait_for_main_window
+  fits=""
+  for _ in $(seq 100); do
+    inside_screen "$id" && { fits=1; break; }
+    sleep 0.1
+  done
+  [ -n "$fits" ] || fail "--zoom $zoom: the window or its frame leaves the screen"
+  # Fitted again once framed: wait for it to settle before clicking.
+  sleep 1
+  inside_screen "$id" || fail "--zoom $zoom: the window left the screen once framed"
+  width=$(window_width "$id")
+  help=""
+  for _ in $(seq 20); do
+    xdotool mousemove --window "$id" $((width - 30)) 8 click 1
+    help=$(window_named "$title") && break
+  done
+  [ -n "$help" ] || fail "--zoom $zoom: no \"$title\" window after a click at the help button"
+  inside_screen "$help" || fail "--zoom $zoom: the help window leaves the screen"
+  # The help window goes to the screen's right side: the main window's left edge stays clear.
+  xdotool mousemove --window "$id" 10 80 click 1
+  above=""
+  for _ in $(seq 50); do
+    stacked_above "$id" "$help" && { above=1; break; }
+    sleep 0.1
+  done
+  [ -n "$above" ] || fail "--zoom $zoom: a click on the main window left the help window above it"
+  xdotool windowactivate --sync "$help" key Escape 2>/dev/null ||
+    xdotool windowfocus --sync "$help" key Escape
+  closed=""
+  for _ in $(seq 50); do
+    visible_windows | grep -q "	$title\$" || { closed=1; break; }
+    sleep 0.1
+  done
+  [ -n "$closed" ] || fail "--zoom $zoom: Esc did not close the help window"
+  kill "$pid"
+  wait "$pid" 2>/dev/null
+  pid=""
+  echo "ok: --zoom $zoom $*: on the screen, help reachable, not kept on top, closed by Esc"
+}
+
+check fit "KVIR - Помощь"
+check 150 "KVIR - Помощь"
+check 200 "KVIR - Help" --lang en
+exit 0
