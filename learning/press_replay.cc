@@ -57,9 +57,10 @@ std::vector<uint16_t> PressReplay::Redrawn() const {
   if (finished() || shown_ == 0) return {};
   const PressStage& stage = stages_[shown_ - 1];
   std::vector<uint16_t> redrawn;
-  std::ranges::copy_if(stage.drawn, std::back_inserter(redrawn), [&stage](uint16_t i) {
-    return std::ranges::find(stage.changed, i) == stage.changed.end();
-  });
+  std::copy_if(
+      stage.drawn.begin(), stage.drawn.end(), std::back_inserter(redrawn), [&stage](uint16_t i) {
+        return std::find(stage.changed.begin(), stage.changed.end(), i) == stage.changed.end();
+      });
   return redrawn;
 }
 

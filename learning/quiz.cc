@@ -37,7 +37,8 @@ std::vector<Column> ColumnsOver(Scheme& scheme, PressProc press, const TruthTabl
 }
 
 bool SameOrComplement(const Column& a, const Column& b) {
-  return a == b || std::ranges::equal(a, b, [](int8_t x, int8_t y) { return x != y; });
+  return a == b || std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                              [](int8_t x, int8_t y) { return x != y; });
 }
 
 // Which indicators carry an input button's level: for each button the lamps whose column is its
@@ -83,7 +84,8 @@ QuizLamps::QuizLamps(int n, const TruthTable& table) {
       kinds_.push_back(Kind::kInput);
     } else if (indicator.role == Role::kOutput) {
       kinds_.push_back(Kind::kOutput);
-    } else if (indicator.role == Role::kGateInput || std::ranges::any_of(outputs, tells)) {
+    } else if (indicator.role == Role::kGateInput ||
+               std::any_of(outputs.begin(), outputs.end(), tells)) {
       kinds_.push_back(carries_input[i] ? Kind::kTellingCopy : Kind::kTelling);
     } else {
       kinds_.push_back(carries_input[i] ? Kind::kInput : Kind::kInner);

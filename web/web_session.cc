@@ -130,17 +130,22 @@ void WebSession::AskAboutPresentState() {
     LoadResourcePicture(CardPictureName(static_cast<LampCard>(c)), {side, side, 3}, cards_[c],
                         {.zoom = zoom});
   }
-  question_.emplace(scheme(), QuizLevel::kOutputs);
+  if (lamps_scheme_ != n_) {
+    lamps_.emplace(n_, ComputeTruthTable(n_));
+    lamps_scheme_ = n_;
+  }
+  question_.emplace(scheme(), *lamps_, QuizLevel::kOutputs);
   ShowQuestion();
 }
 
 void WebSession::ShowQuestion() {
   overlay_.pictures.assign(scheme().indicators().size(), nullptr);
-  for (uint16_t lamp : question_->hidden()) {
-    overlay_.pictures[lamp] = &cards_[static_cast<size_t>(question_->CardOf(lamp))];
+  for (const auto& [lamp, card] : question_->Cards()) {
+    overlay_.pictures[lamp] = &cards_[static_cast<size_t>(card)];
   }
-  overlay_.concealed = question_->checked() ? std::vector<uint16_t>{} : question_->hidden();
+  overlay_.concealed = question_->Concealed();
   overlay_.marked.clear();
+  overlay_.faint.clear();
   composed_ = false;
 }
 
@@ -167,6 +172,7 @@ void WebSession::ShowStage() {
   overlay_.pictures.assign(scheme().indicators().size(), nullptr);
   for (uint16_t index : replay_->Waiting()) overlay_.pictures[index] = &before_[index];
   overlay_.marked = replay_->Marked();
+  overlay_.faint = replay_->Redrawn();
   composed_ = false;
 }
 

@@ -126,6 +126,8 @@ class WebSession {
   PanelOverlay overlay_;
   bool quiz_mode_ = false;
   std::optional<QuizQuestion> question_;
+  std::optional<QuizLamps> lamps_;  ///< what a question on scheme lamps_scheme_ covers
+  int lamps_scheme_ = 0;
   QuizScore score_;
   std::array<Picture, kLampCardCount> cards_;  ///< at the zoom of the pictures
   std::mt19937 random_{std::random_device()()};

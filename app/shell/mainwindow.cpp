@@ -591,7 +591,7 @@ TfrmAbout* Tfrm00::aboutWindow() {
 }
 
 void Tfrm00::btnHelpClick() {
-  helpWindow()->showBeside();
+  helpWindow()->exec();
 }
 
 void Tfrm00::btnTimingClick() {

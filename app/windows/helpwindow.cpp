@@ -5,10 +5,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStringList>
+#include <QStyle>
 
 #include "app/shell/mainwindow.h"
 #include "app/shell/zoom.h"
-#include "app/windows/sidewindow.h"
+#include "render/zoom.h"
 
 namespace kvir {
 namespace {
@@ -49,9 +50,9 @@ void FitFontToText(QPlainTextEdit* memo) {
   memo->setFont(font);
 }
 
-constexpr Qt::WindowFlags kHelpFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+constexpr Qt::WindowFlags kHelpFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                        Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                                       Qt::WindowCloseButtonHint;
+                                       Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint;
 
 // The window and its parts at 100 %.
 constexpr QSize kHelpSize(281, 181);
@@ -79,17 +80,13 @@ TfrmHelp::TfrmHelp(Tfrm00& main)
   btnOK_->setGeometry(kOkPlace);
   btnOK_->setDefault(true);
   connect(btnOK_, &QPushButton::clicked, this, &QDialog::accept);
-  side_ = new SideWindow(*this, main);
-  connect(side_, &SideWindow::zoomed, this, &TfrmHelp::applyZoom);
-  applyZoom(side_->zoom());
+  connect(&main, &Tfrm00::zoomChanged, this, &TfrmHelp::applyZoom);
+  applyZoom(main.zoom());
 }
 
-void TfrmHelp::showBeside() {
-  side_->open();
-}
-
-// The window and its parts grow with the zoom; the text is fitted again to its font.
+// The window, its font and its parts grow with the zoom; the text is fitted again to its font.
 void TfrmHelp::applyZoom(int percent) {
+  setFont(QFont(QStringLiteral("MS Sans Serif"), 8 * percent / kPlainZoom));
   setFixedSize(Zoomed(QRect(QPoint(), kHelpSize), percent).size());
   memHelp_->setGeometry(Zoomed(kMemoPlace, percent));
   btnOK_->setGeometry(Zoomed(kOkPlace, percent));
@@ -119,8 +116,13 @@ void TfrmHelp::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
 }
 
-// Placed beside the main window by its SideWindow.
+// Centred on the main window's client area every time; QDialog's own placement guesses at frame
+// sizes and lands off centre where there is no window manager.
 void TfrmHelp::showEvent(QShowEvent* event) {
+  if (parentWidget() != nullptr) {
+    const QRect over = parentWidget()->window()->geometry();
+    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), over));
+  }
   fitText();
   QDialog::showEvent(event);
 }

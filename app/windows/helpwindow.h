@@ -8,19 +8,16 @@ class QPushButton;
 
 namespace kvir {
 
-class SideWindow;
 class Tfrm00;
 
-/// frmHelp: a fixed 281 × 181 window (at 100 %, scaled with the main window's zoom), a side window
-/// of the main window (SideWindow), with the read-only help text and an OK button that closes it.
+/// frmHelp: a fixed 281 × 181 window (at 100 %; it and its font grow with the main window's zoom)
+/// that stays on top, centred over the main window at every showing, with the read-only help
+/// text and an OK button that closes it. The main window shows it modally.
 class TfrmHelp : public QDialog {
   Q_OBJECT
 
  public:
   explicit TfrmHelp(Tfrm00& main);
-
-  /// Brings the window up beside the main window, or to the front if it is up already.
-  void showBeside();
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -35,7 +32,6 @@ class TfrmHelp : public QDialog {
   QPlainTextEdit* memHelp_;
   QPushButton* btnOK_;
   bool fitted_ = false;  ///< whether the memo's font is fitted to the text it shows
-  SideWindow* side_ = nullptr;
 };
 
 }  // namespace kvir

@@ -1,4 +1,4 @@
-// The windows beside the main window (help, "О схеме", truth table): where they open, that Esc
+// The windows beside the main window ("О схеме", truth table): where they open, that Esc
 // closes them, that the main window's shortcuts work in them, that their fonts follow the zoom
 // and that none is kept above the main window. CTest runs the suite on a 1024 × 768 screen
 // (projector_screen.json).
@@ -22,8 +22,8 @@ struct Side {
   PanelAction opener;
   const char* name;
 };
-constexpr Side kSides[] = {{PanelAction::kHelp, "frmHelp"},
-                           {PanelAction::kAboutScheme, "frmAbout"},
+// The help window is not among them: it stays modal, on top and centred over the main window.
+constexpr Side kSides[] = {{PanelAction::kAboutScheme, "frmAbout"},
                            {PanelAction::kTruthTable, "frmTruthTable"}};
 
 void AddSideRows() {

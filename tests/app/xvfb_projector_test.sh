@@ -3,8 +3,8 @@
 #   On a 1024 × 768 screen, under openbox where it is installed, `kvir --zoom fit`, `--zoom 150`
 #   and `--zoom 200` (the last in English) come up with the window and its frame inside the
 #   screen; a click at the help button's place, at the right end of the window's top strip,
-#   opens the help window, which Esc closes. A click on the main window brings it above the help
-#   window: no side window stays on top of it.
+#   opens the help window (modal, on top, centred over the main window, as always) inside the
+#   screen, and Esc closes it.
 # Runs itself again on an X server of its own (with_xvfb.sh).
 set -u
 needs_xdotool=1
@@ -44,13 +44,6 @@ inside_screen() {
 
 window_width() { xwininfo -id "$1" | awk '/Width:/ { print $NF }'; }
 
-# Whether client window $1 is stacked above client window $2.
-stacked_above() {
-  xprop -root _NET_CLIENT_LIST_STACKING | tr -d ',' | tr ' ' '\n' | awk -v a="$1" -v b="$2" '
-    { id = tolower($0) } id ~ /^0x/ { sub(/^0x0*/, "", id); order[id] = NR }
-    END { sub(/^0x0*/, "", a); sub(/^0x0*/, "", b); exit !(order[a] > order[b]) }'
-}
-
 # check ZOOM HELP-TITLE [KVIR OPTION…]
 check() {
   zoom=$1
@@ -76,14 +69,6 @@ check() {
   done
   [ -n "$help" ] || fail "--zoom $zoom: no \"$title\" window after a click at the help button"
   inside_screen "$help" || fail "--zoom $zoom: the help window leaves the screen"
-  # The help window goes to the screen's right side: the main window's left edge stays clear.
-  xdotool mousemove --window "$id" 10 80 click 1
-  above=""
-  for _ in $(seq 50); do
-    stacked_above "$id" "$help" && { above=1; break; }
-    sleep 0.1
-  done
-  [ -n "$above" ] || fail "--zoom $zoom: a click on the main window left the help window above it"
   xdotool windowactivate --sync "$help" key Escape 2>/dev/null ||
     xdotool windowfocus --sync "$help" key Escape
   closed=""
@@ -95,7 +80,7 @@ check() {
   kill "$pid"
   wait "$pid" 2>/dev/null
   pid=""
-  echo "ok: --zoom $zoom $*: on the screen, help reachable, not kept on top, closed by Esc"
+  echo "ok: --zoom $zoom $*: on the screen, help reachable, closed by Esc"
 }
 
 check fit "KVIR - Помощь"

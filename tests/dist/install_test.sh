@@ -1,11 +1,12 @@
 #!/bin/sh
-# cmake --install into a scratch prefix: install_test.sh CMAKE BUILD_DIR APP_ID
-#   Every file a desktop needs is in its place, and the desktop entry, the metainfo and the man
-#   pages pass their checkers without a word.
+# cmake --install into a scratch prefix: install_test.sh CMAKE BUILD_DIR APP_ID [WEB]
+#   Every file a desktop needs is in its place (with WEB "ON", the browser edition's page too),
+#   and the desktop entry, the metainfo and the man pages pass their checkers without a word.
 set -u
 cmake=$1
 build=$2
 id=$3
+web=${4:-OFF}
 prefix=$(mktemp -d)
 trap 'rm -rf "$prefix"' EXIT
 
@@ -33,6 +34,8 @@ share/icons/hicolor/scalable/apps/$id.svg
 share/man/man1/kvir-cli.1.gz
 share/man/man1/kvir.1.gz
 share/metainfo/$id.metainfo.xml"
+[ "$web" = ON ] && expected="$expected
+share/kvir/web/kvir.html"
 actual=$(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
 [ "$actual" = "$(echo "$expected" | LC_ALL=C sort)" ] ||
   fail "installed files differ: $(echo "$actual" | tr '\n' ' ')"
