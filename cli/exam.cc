@@ -174,8 +174,12 @@ size_t Utf8Length(const std::string& text, size_t i) {
   return length;
 }
 
+struct FileCloser {
+  void operator()(FILE* file) const { fclose(file); }
+};
+
 std::vector<std::string> ReadStudents(const std::string& path) {
-  const std::unique_ptr<FILE, decltype(&fclose)> file(fopen(path.c_str(), "rb"), fclose);
+  const std::unique_ptr<FILE, FileCloser> file(fopen(path.c_str(), "rb"));
   std::string bytes;
   char buffer[4096];
   size_t read = 0;
