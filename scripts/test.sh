@@ -15,7 +15,16 @@ scripts/setup.sh test
 cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKVIR_SANITIZE=ON -DKVIR_WERROR=ON \
   >/dev/null
 cmake --build build-test
-cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DKVIR_WERROR=ON -DKVIR_WEB=ON \
+# The browser edition decodes with zlib and libpng built from Debian's own source packages. Where
+# the mirror serves none of them (it answers 404 for a version its index lists), the browser
+# edition and its tests are left out with a message, and every other test still runs.
+web=ON
+if ! nice -n 10 bash web/deps.sh build-web/deps; then
+  echo "test.sh: the browser edition is LEFT OUT: the source packages of zlib and libpng could" \
+    "not be fetched from Debian's mirror (see the lines above); its tests do not run" >&2
+  web=OFF
+fi
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DKVIR_WERROR=ON -DKVIR_WEB="$web" \
   >/dev/null
 cmake --build build-release
 
