@@ -11,7 +11,7 @@ let gift;
 try {
   gift = require(path.join(modules, 'gift-pegjs'));
 } catch (e) {
-  console.log('gift-pegjs is not installed (npm was not found at set-up): skipped');
+  console.log('gift-pegjs is not installed (no npm or no registry at set-up): skipped');
   process.exit(77);
 }
 fs.mkdirSync(folder, {recursive: true});
