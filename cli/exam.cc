@@ -2,9 +2,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <limits>
 #include <memory>
+#include <optional>
+#include <sstream>
 #include <stdexcept>
 
 #include "cli/args.h"
@@ -320,6 +324,25 @@ std::vector<uint8_t> ExamFileBytes(const ExamOrder& order,
   return std::vector<uint8_t>(text.begin(), text.end());
 }
 
+namespace {
+
+std::span<const uint8_t> BytesOf(const std::string& text) {
+  return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
+}
+
+// What a regular file at `path` holds now; nothing where there is no such file to keep.
+std::optional<std::string> KeptBytes(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(WrittenFileName(path), error)) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  if (!in && !in.eof()) return std::nullopt;
+  return std::move(bytes).str();
+}
+
+}  // namespace
+
 void WriteExamFiles(const ExamOrder& order) {
   std::vector<ExamVariant> variants;
   if (order.students.empty()) variants.push_back(MakeExamVariant(order.settings, ""));
@@ -329,13 +352,21 @@ void WriteExamFiles(const ExamOrder& order) {
   const std::vector<uint8_t> bytes = ExamFileBytes(order, variants);
   const std::string key = ExamKeyCsv(variants);
   const Language language = order.settings.language;
-  for (const auto& [path, content] :
-       {std::pair(order.path, std::span<const uint8_t>(bytes)),
-        std::pair(
-            KeyPath(order.path),
-            std::span<const uint8_t>(reinterpret_cast<const uint8_t*>(key.data()), key.size()))}) {
-    const FileStatus status = WriteOutputFile(path, content);
-    if (!status.ok()) throw std::runtime_error(FileStatusMessage(status, language));
+  // The key first: a file of questions is never left without its key. Where the questions then
+  // fail, the key goes back to what it was, so the two never disagree.
+  const std::string key_path = KeyPath(order.path);
+  const std::optional<std::string> old_key = KeptBytes(key_path);
+  if (const FileStatus status = WriteOutputFile(key_path, BytesOf(key)); !status.ok()) {
+    throw std::runtime_error(FileStatusMessage(status, language));
+  }
+  if (const FileStatus status = WriteOutputFile(order.path, bytes); !status.ok()) {
+    if (old_key) {
+      (void)WriteOutputFile(key_path, BytesOf(*old_key));
+    } else {
+      std::error_code ignored;
+      std::filesystem::remove(WrittenFileName(key_path), ignored);
+    }
+    throw std::runtime_error(FileStatusMessage(status, language));
   }
 }
 

@@ -35,8 +35,9 @@ std::string KeyPath(const std::string& path);
 std::vector<uint8_t> ExamFileBytes(const ExamOrder& order,
                                    const std::vector<ExamVariant>& variants);
 
-/// Makes the variants and writes the file, then its key, each whole or not at all. Throws
-/// std::runtime_error with the message of the write that failed.
+/// Makes the variants and writes the key, then the file, each whole or not at all; where the file
+/// fails, the key is put back as it was (or removed if it was new), so a file and its key always
+/// belong together. Throws std::runtime_error with the message of the write that failed.
 void WriteExamFiles(const ExamOrder& order);
 
 }  // namespace kvir

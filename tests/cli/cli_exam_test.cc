@@ -165,5 +165,56 @@ TEST(CliExamTest, SameSeedSameBytesAndTheKeyIsTheEnginesState) {
   EXPECT_EQ(checked, 4);
 }
 
+// A file of questions and its key are written as a pair: where either cannot be written, what
+// was there before stays (a key made for it is taken back), and nothing of the new set remains.
+TEST(CliExamTest, AFailedWriteLeavesNoFileWithoutItsKey) {
+  const struct {
+    std::string blocked;            // made a folder, so that writing it fails
+    std::string old_bank, old_key;  // what was there before; empty: nothing
+  } kCases[] = {
+      {"bank.gift", "", ""},
+      {"bank.gift", "", "old key"},
+      {"bank-key.csv", "old bank", ""},
+  };
+  for (const auto& c : kCases) {
+    TempFolder dir;
+    const std::string bank = dir.path() + "bank.gift", key = dir.path() + "bank-key.csv";
+    std::filesystem::create_directory(dir.path() + c.blocked);
+    if (!c.old_bank.empty()) WriteFile(bank, c.old_bank);
+    if (!c.old_key.empty()) WriteFile(key, c.old_key);
+    const CliRun run = Invoke({"exam", "--count", "2", "--format", "gift", "-o", bank});
+    EXPECT_EQ(run.status, 1) << c.blocked;
+    EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+    for (const auto& [path, old] : {std::pair(bank, c.old_bank), std::pair(key, c.old_key)}) {
+      if (std::filesystem::is_directory(path)) continue;
+      if (old.empty()) {
+        EXPECT_FALSE(std::filesystem::exists(path)) << c.blocked << ": " << path;
+      } else {
+        EXPECT_EQ(ReadFile(path), old) << c.blocked << ": " << path;
+      }
+    }
+  }
+}
+
+// Worksheets are a function of the seed and the names too: no date or clock in the file.
+TEST(CliExamTest, SameSeedSameWorksheets) {
+  TempFolder dir;
+  const std::vector<std::string> args = {"exam",
+                                         "--count",
+                                         "2",
+                                         "--kinds",
+                                         "scheme",
+                                         "--seed",
+                                         "3",
+                                         "--format",
+                                         "pdf",
+                                         "-o",
+                                         dir.path() + "sheets.pdf"};
+  ASSERT_EQ(Invoke(args).status, 0);
+  const std::string first = ReadFile(dir.path() + "sheets.pdf");
+  ASSERT_EQ(Invoke(args).status, 0);
+  EXPECT_EQ(ReadFile(dir.path() + "sheets.pdf"), first);
+}
+
 }  // namespace
 }  // namespace kvir
