@@ -176,7 +176,7 @@ void Tfrm00::createTimingButton() {
 void Tfrm00::createActions() {
   actions_ = new PanelActions(this);
   actions_->bind(PanelAction::kHelp, [this] { btnHelpClick(); });
-  actions_->bind(PanelAction::kGuide, [this] { TfrmGuide::showFor(this); });
+  actions_->bind(PanelAction::kGuide, [this] { TfrmGuide::showFor(*this); });
   actions_->bind(PanelAction::kTruthTable, [this] { showTruthTable(); });
   actions_->bind(PanelAction::kAboutScheme, [this] { aboutWindow()->showBeside(); });
   pictures_ = new PanelExport(this);

@@ -6,6 +6,8 @@
 #include <QVBoxLayout>
 
 #include "app/panel/panelactions.h"
+#include "app/shell/mainwindow.h"
+#include "app/windows/sidewindow.h"
 
 namespace kvir {
 namespace {
@@ -131,7 +133,7 @@ QString FileSection() {
 
 }  // namespace
 
-TfrmGuide::TfrmGuide(QWidget* parent) : QDialog(parent), memGuide_(new QTextBrowser(this)) {
+TfrmGuide::TfrmGuide(Tfrm00& main) : QDialog(&main), memGuide_(new QTextBrowser(this)) {
   setObjectName(QStringLiteral("frmGuide"));
   setModal(false);
   resize(kStartSize);
@@ -140,14 +142,13 @@ TfrmGuide::TfrmGuide(QWidget* parent) : QDialog(parent), memGuide_(new QTextBrow
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(memGuide_);
   retranslate();
+  side_ = new SideWindow(*this, main);
 }
 
-TfrmGuide* TfrmGuide::showFor(QWidget* window) {
-  auto* guide = window->findChild<TfrmGuide*>(QString(), Qt::FindDirectChildrenOnly);
-  if (guide == nullptr) guide = new TfrmGuide(window);
-  guide->show();
-  guide->raise();
-  guide->activateWindow();
+TfrmGuide* TfrmGuide::showFor(Tfrm00& main) {
+  auto* guide = main.findChild<TfrmGuide*>(QString(), Qt::FindDirectChildrenOnly);
+  if (guide == nullptr) guide = new TfrmGuide(main);
+  guide->side_->open();
   return guide;
 }
 

@@ -9,17 +9,20 @@ class QTextBrowser;
 
 namespace kvir {
 
-/// frmGuide: a window beside the main window, not modal, that follows each change of language
-/// while it is open; Esc closes it.
+class SideWindow;
+class Tfrm00;
+
+/// frmGuide: a side window of the main window (SideWindow), not modal, that follows each change of
+/// language while it is open.
 class TfrmGuide : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TfrmGuide(QWidget* parent);
+  explicit TfrmGuide(Tfrm00& main);
 
-  /// Brings up the guide of `window` (made when first wanted, a child of `window`), or to the
-  /// front if it is up already.
-  static TfrmGuide* showFor(QWidget* window);
+  /// Brings up the guide of `main` (made when first wanted, a child of `main`) beside it, or to
+  /// the front if it is up already.
+  static TfrmGuide* showFor(Tfrm00& main);
 
   /// The guide's text as HTML, in the current language.
   static QString html();
@@ -32,6 +35,7 @@ class TfrmGuide : public QDialog {
   void retranslate();
 
   QTextBrowser* memGuide_;
+  SideWindow* side_;
 };
 
 }  // namespace kvir

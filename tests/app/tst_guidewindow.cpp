@@ -102,7 +102,7 @@ void TestGuideWindow::everyActionWithItsShortcut() {
 
 void TestGuideWindow::followsTheLanguage() {
   Switch(Language::kRussian);
-  TfrmGuide* guide = TfrmGuide::showFor(&shown().window);
+  TfrmGuide* guide = TfrmGuide::showFor(shown().window);
   const QString russian = GuideText(shown());
   QCOMPARE(guide->windowTitle(), QStringLiteral("KVIR - Руководство"));
   Switch(Language::kEnglish);
@@ -110,11 +110,11 @@ void TestGuideWindow::followsTheLanguage() {
   QCOMPARE(MissingActions(GuideText(shown())), QStringList());
   Switch(Language::kRussian);
   QCOMPARE(GuideText(shown()), russian);
-  QCOMPARE(TfrmGuide::showFor(&shown().window), guide);
+  QCOMPARE(TfrmGuide::showFor(shown().window), guide);
 }
 
 void TestGuideWindow::escapeCloses() {
-  TfrmGuide* guide = TfrmGuide::showFor(&shown().window);
+  TfrmGuide* guide = TfrmGuide::showFor(shown().window);
   QVERIFY(QTest::qWaitForWindowActive(guide));
   QTest::keyClick(guide->focusWidget() != nullptr ? guide->focusWidget() : guide, Qt::Key_Escape);
   QTRY_VERIFY(!guide->isVisible());
