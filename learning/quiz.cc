@@ -168,6 +168,10 @@ int QuizQuestion::GuessOf(uint16_t indicator) const {
   return guesses_[slot];
 }
 
+bool QuizQuestion::AnyGuess() const {
+  return std::any_of(guesses_.begin(), guesses_.end(), [](int8_t guess) { return guess >= 0; });
+}
+
 bool QuizQuestion::CycleGuess(uint16_t indicator) {
   const size_t slot = Slot(indicator);
   if (slot == kNone || checked_) return false;

@@ -100,6 +100,8 @@ class QuizQuestion {
   bool checked() const { return checked_; }
   /// The guess on hidden lamp `indicator`: -1 for none, else 0 or 1.
   int GuessOf(uint16_t indicator) const;
+  /// Whether the student has guessed any hidden lamp yet.
+  bool AnyGuess() const;
 
   /// Changes the guess on a hidden lamp: none to 0, then 0 and 1 in turn. False (and nothing
   /// changes) when the lamp is not hidden or the question is checked.

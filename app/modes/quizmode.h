@@ -48,6 +48,8 @@ class QuizMode : public QObject, public PanelMode {
   void setLevel(QuizLevel level) { level_ = level; }
   /// Whether a question is open: asked and not yet checked.
   bool questionOpen() const { return question_ && !question_->checked(); }
+  /// Whether a question is open and the student has not guessed any of its lamps yet.
+  bool questionUntouched() const { return questionOpen() && !question_->AnyGuess(); }
   const std::optional<QuizQuestion>& question() const { return question_; }
   QuizScore score() const { return score_; }
   /// The label's text in the program's current language.

@@ -511,6 +511,16 @@ bool Tfrm00::focusNextPrevChild(bool next) {
 // window Ctrl+C copies the picture, there too.
 bool Tfrm00::eventFilter(QObject* watched, QEvent* event) {
   const bool key = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
+  // Enter in the list, after choosing a scheme there, belongs to the list: it must not check the
+  // question just asked on the new scheme. Once the student has guessed a lamp, it checks.
+  if (event->type() == QEvent::ShortcutOverride && modes_ != nullptr &&
+      modes_->quiz().questionUntouched()) {
+    const int pressed = static_cast<QKeyEvent*>(event)->key();
+    if (pressed == Qt::Key_Return || pressed == Qt::Key_Enter) {
+      event->accept();
+      return true;
+    }
+  }
   if (!key || !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
     return QWidget::eventFilter(watched, event);
   }

@@ -4,6 +4,7 @@
 #define QTEST_QPA_MOUSE_HANDLING  // mouse events go through the window system, as a user's do
 #include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QTest>
 #include <algorithm>
@@ -77,6 +78,7 @@ class TestQuizMode : public MainWindowTest {
   void changeOfSchemeAsksThere();
   void screenReadersHearNoHiddenLevel();
   void keyboardAnswersAndChecks();
+  void enterInTheListChecksOnlyAGuessedQuestion();
 };
 
 void TestQuizMode::questionHidesTheOutputs_data() {
@@ -314,6 +316,27 @@ void TestQuizMode::keyboardAnswersAndChecks() {
   shown().action(PanelAction::kQuiz)->trigger();
   QCOMPARE(panel->tabOrder().size(), qsizetype(8));
   QVERIFY(!order[9]->hasFocus());
+}
+
+// A scheme chosen in the list by the keyboard gets a new question; Enter there is the list's and
+// checks nothing. Lamps guessed with the mouse while the list keeps the focus: Enter checks.
+void TestQuizMode::enterInTheListChecksOnlyAGuessedQuestion() {
+  QVERIFY(shown().activate());
+  shown().action(PanelAction::kQuiz)->trigger();
+  auto* list = shown().window.findChild<QComboBox*>(QStringLiteral("cbxSelect"));
+  list->setFocus(Qt::OtherFocusReason);
+  QTest::keyClick(list, Qt::Key_Down);
+  QCOMPARE(list->currentIndex(), 1);
+  auto* quiz = shown().window.findChild<QuizMode*>();
+  QVERIFY(quiz->questionOpen());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QVERIFY(quiz->questionOpen());
+  QCOMPARE(quiz->score().checked, 0);
+
+  GuessOn(shown(), 2, Outputs(shown().set.scheme(2)).front(), 1);
+  QVERIFY(list->isAncestorOf(QApplication::focusWidget()) || list->hasFocus());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QVERIFY(!quiz->questionOpen());
 }
 
 QTEST_MAIN(TestQuizMode)
