@@ -87,17 +87,6 @@ class DividedHeader : public QHeaderView {
 
 }  // namespace
 
-QRect PlaceBeside(const QRect& main, const QSize& size, const QRect& available) {
-  const QSize fitted = size.boundedTo(available.size());
-  int left = main.right() + 1;
-  if (left + fitted.width() - 1 > available.right()) {
-    const int onLeft = main.left() - fitted.width();
-    left = onLeft >= available.left() ? onLeft : available.right() + 1 - fitted.width();
-  }
-  const int top = std::clamp(main.top(), available.top(), available.bottom() + 1 - fitted.height());
-  return {QPoint(left, top), fitted};
-}
-
 TfrmTruthTable::TfrmTruthTable(Tfrm00& main) : QWidget(&main, Qt::Window), main_(main) {
   setObjectName(QStringLiteral("frmTruthTable"));
   createWidgets();
@@ -185,9 +174,9 @@ void TfrmTruthTable::changeEvent(QEvent* event) {
 
 void TfrmTruthTable::open() {
   if (stale_) refresh();
-  if (!placed_) {
-    placed_ = true;
-    fitBesideMain();
+  if (!sized_) {
+    sized_ = true;
+    takeFirstSize();
   }
   show();
   raise();
@@ -212,27 +201,17 @@ int TfrmTruthTable::wantedWidth() const {
 // a narrower one leaves it as the student has it.
 void TfrmTruthTable::growToTable() {
   const int wanted = wantedWidth();
-  if (!placed_ || wanted <= width()) return;
+  if (!sized_ || wanted <= width()) return;
   QScreen* screen = this->screen();
   const int room = screen ? screen->availableGeometry().right() - geometry().left() + 1 : wanted;
   resize(std::max(width(), std::min(wanted, room)), height());
 }
 
-// As wide as the table wants, as high as the main window, beside it on its screen.
-void TfrmTruthTable::fitBesideMain() {
+// As wide as the table wants, as high as the main window; the side window places it beside the
+// main window when it shows.
+void TfrmTruthTable::takeFirstSize() {
   ensurePolished();
-  const QRect frame = main_.frameGeometry();
-  const QMargins decoration(
-      main_.geometry().left() - frame.left(), main_.geometry().top() - frame.top(),
-      frame.right() - main_.geometry().right(), frame.bottom() - main_.geometry().bottom());
-  const QSize wanted(wantedWidth(), std::max(kFirstHeight, main_.height()));
-  QScreen* screen = main_.screen();
-  const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(), wanted);
-  const QRect outer =
-      PlaceBeside(frame, wanted.grownBy(decoration), available).marginsRemoved(decoration);
-  // move() places the frame, resize() sizes what lies inside it.
-  resize(outer.size());
-  move(outer.topLeft() - QPoint(decoration.left(), decoration.top()));
+  resize(wantedWidth(), std::max(kFirstHeight, main_.height()));
 }
 
 // The rows follow the font, which follows the main window's zoom.

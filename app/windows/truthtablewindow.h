@@ -74,7 +74,7 @@ class TfrmTruthTable : public QWidget {
   void applyHiding();
   void showCurrent();
   void showCount();
-  void fitBesideMain();
+  void takeFirstSize();
   int wantedWidth() const;
   void growToTable();
   void fitRowsToFont();
@@ -91,15 +91,10 @@ class TfrmTruthTable : public QWidget {
   std::array<std::unique_ptr<TruthTableView>, kSchemeCount> views_;  ///< made when first shown
   int scheme_ = 0;        ///< the scheme shown, 0 for none
   bool stale_ = true;     ///< the main window changed while this one was hidden
-  bool placed_ = false;   ///< placed beside the main window once
+  bool sized_ = false;    ///< given its first size, before it was first shown
   bool hideOff_ = false;  ///< the student's choice to hide the switched-off rows
   bool questionOpen_ = false;
   Language viewsLanguage_ = Language::kRussian;  ///< the language of the headers in views_
 };
-
-/// Where a window of `size` goes beside the window `main` within `available`: to its right when
-/// it fits there, else to its left, else the place inside `available` nearest its right side.
-/// Its top is the main window's, moved up as far as it must to fit.
-QRect PlaceBeside(const QRect& main, const QSize& size, const QRect& available);
 
 }  // namespace kvir

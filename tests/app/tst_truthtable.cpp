@@ -233,8 +233,6 @@ class TestTruthTable : public QObject {
   void savedCsvSuitsTheLanguagesSpreadsheet();
   void dividerPartsInputsFromOutputs();
   void widensForAWiderScheme();
-  void placeBeside_data();
-  void placeBeside();
 };
 
 void TestTruthTable::rowsAndHeaderAreTheCli_data() {
@@ -685,30 +683,6 @@ void TestTruthTable::widensForAWiderScheme() {
   const int wide = open.table->width();
   open.choose(1);
   QCOMPARE(open.table->width(), wide);
-}
-
-void TestTruthTable::placeBeside_data() {
-  QTest::addColumn<QRect>("main");
-  QTest::addColumn<QSize>("size");
-  QTest::addColumn<QRect>("placed");
-  const QRect screen(0, 0, 1600, 900);
-  QTest::newRow("right, where it fits")
-      << QRect(100, 50, 830, 720) << QSize(400, 720) << QRect(930, 50, 400, 720);
-  QTest::newRow("left, where only that fits")
-      << QRect(700, 50, 830, 720) << QSize(400, 720) << QRect(300, 50, 400, 720);
-  QTest::newRow("neither: at the screen's right edge")
-      << QRect(385, 90, 830, 720) << QSize(400, 720) << QRect(1200, 90, 400, 720);
-  QTest::newRow("too low: moved up")
-      << QRect(100, 300, 830, 720) << QSize(400, 720) << QRect(930, 180, 400, 720);
-  QTest::newRow("too big: cut to the screen")
-      << QRect(0, 0, 830, 720) << QSize(2000, 1000) << screen;
-}
-
-void TestTruthTable::placeBeside() {
-  QFETCH(QRect, main);
-  QFETCH(QSize, size);
-  QFETCH(QRect, placed);
-  QCOMPARE(PlaceBeside(main, size, QRect(0, 0, 1600, 900)), placed);
 }
 
 QTEST_MAIN(TestTruthTable)
