@@ -18,25 +18,10 @@ namespace {
 
 using clitest::CliRun;
 using clitest::Invoke;
+using clitest::ReadFile;
+using clitest::Split;
 using clitest::TempFolder;
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
-
-void WriteFile(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::vector<std::string> Split(const std::string& text, char separator) {
-  std::vector<std::string> parts;
-  std::istringstream in(text);
-  for (std::string part; std::getline(in, part, separator);) parts.push_back(part);
-  return parts;
-}
+using clitest::WriteFile;
 
 TEST(CliExamTest, BadArgumentsGetOneLineAndStatus2) {
   TempFolder dir;

@@ -14,13 +14,7 @@ namespace {
 
 using clitest::CliRun;
 using clitest::Invoke;
-
-std::vector<std::string> Fields(const std::string& line, char separator) {
-  std::vector<std::string> fields;
-  std::istringstream in(line);
-  for (std::string field; std::getline(in, field, separator);) fields.push_back(field);
-  return fields;
-}
+using clitest::Split;
 
 TEST(CliLabels, NamesListsEveryIndicatorWithLabelAndRole) {
   const CliRun run = Invoke("names 16");
@@ -33,7 +27,7 @@ TEST(CliLabels, NamesListsEveryIndicatorWithLabelAndRole) {
               lines.end());
   EXPECT_TRUE(std::find(lines.begin(), lines.end(), "OUT15\t15\tвыход\tD3\t15") != lines.end());
   for (const std::string& line : lines) {
-    const auto fields = Fields(line, '\t');
+    const auto fields = Split(line, '\t');
     EXPECT_TRUE(fields.size() == 3 || fields.size() == 5) << line;
     EXPECT_FALSE(fields.at(1).empty()) << line;
   }
@@ -70,7 +64,7 @@ TEST(CliLabels, LabelsReplaceNamesAndNothingElse) {
     ASSERT_EQ(plain.size(), labelled.size());
     size_t changed = 0;
     for (size_t i = 0; i < plain.size(); ++i) {
-      auto a = Fields(plain[i], ' '), b = Fields(labelled[i], ' ');
+      auto a = Split(plain[i], ' '), b = Split(labelled[i], ' ');
       ASSERT_EQ(a.size(), b.size());
       const size_t name_field = a[0] == "draw" ? 1 : a[0] == "exec" ? a.size() : 0;
       if (name_field < a.size()) {
@@ -107,7 +101,7 @@ TEST(CliLabels, CodesReadFromTheHighestBitAndHeadersAreUnique) {
        {"table 13 --csv", "table 15 --csv", "table 16 --csv", "--lang en table 16 --csv"}) {
     const CliRun run = Invoke(command);
     ASSERT_EQ(run.status, 0) << run.err;
-    std::vector<std::string> header = Fields(run.lines().front(), ',');
+    std::vector<std::string> header = Split(run.lines().front(), ',');
     std::sort(header.begin(), header.end());
     EXPECT_EQ(std::adjacent_find(header.begin(), header.end()), header.end()) << command;
   }

@@ -14,6 +14,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -23,18 +25,31 @@ extern char** environ;
 
 namespace kvir::clitest {
 
+/// The parts of `text` between the separators (a separator at the end ends the last part).
+inline std::vector<std::string> Split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::istringstream in(text);
+  for (std::string part; std::getline(in, part, separator);) parts.push_back(part);
+  return parts;
+}
+
+/// The bytes of the file at `path`; empty where it cannot be read.
+inline std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+inline void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
 struct CliRun {
   int status = -1;  ///< exit status, -1 when the tool did not exit normally
   int signal = 0;   ///< the signal that ended the tool, 0 when it exited
   std::string out;
   std::string err;
 
-  std::vector<std::string> lines() const {
-    std::vector<std::string> result;
-    std::istringstream in(out);
-    for (std::string line; std::getline(in, line);) result.push_back(line);
-    return result;
-  }
+  std::vector<std::string> lines() const { return Split(out, '\n'); }
 };
 
 /// Where Spawn puts the tool's standard output besides a descriptor of the caller's.

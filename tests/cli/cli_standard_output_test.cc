@@ -20,11 +20,7 @@ namespace {
 namespace fs = std::filesystem;
 using clitest::CliRun;
 using clitest::InvokeWritingTo;
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using clitest::ReadFile;
 
 /// What stands for the tool's standard output.
 enum class Target { kPipeWithoutReader, kFullDevice, kClosed };

@@ -23,11 +23,7 @@ namespace {
 namespace fs = std::filesystem;
 using clitest::CliRun;
 using clitest::Invoke;
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
+using clitest::ReadFile;
 
 mode_t TypeOf(const fs::path& path) {
   struct stat info;
