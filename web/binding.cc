@@ -4,15 +4,16 @@
 
 #include <emscripten/emscripten.h>
 
+#include <algorithm>
 #include <exception>
 #include <string>
 
 #include "circuit/legend_words.h"
 #include "circuit/scheme_texts.h"
+#include "render/panel_navigation.h"
 #include "render/panel_overlay.h"
 #include "render/picture_style.h"
 #include "web/json_writer.h"
-#include "web/navigation.h"
 #include "web/web_session.h"
 
 namespace kvir {
@@ -55,8 +56,20 @@ std::string_view LabelOf(const Indicator& indicator) {
   return indicator.label.empty() ? std::string_view(indicator.name) : indicator.label;
 }
 
+// Where the arrows move from button `at` of `buttons`, as indicator indices (-1: nowhere), in the
+// order up, down, left, right.
+std::string ArrowsJson(const PanelButtons& buttons, int at) {
+  std::string out = "[";
+  for (Arrow arrow : {Arrow::kUp, Arrow::kDown, Arrow::kLeft, Arrow::kRight}) {
+    if (arrow != Arrow::kUp) out += ',';
+    const int target = ArrowNeighbour(buttons.positions, at, arrow);
+    out += std::to_string(target < 0 ? -1 : buttons.indicators[target]);
+  }
+  return out + ']';
+}
+
 std::string IndicatorJson(const Scheme& scheme, int index, const PictureRect& shown, int zoom,
-                          Language language) {
+                          Language language, const PanelButtons& buttons) {
   const Indicator& ind = scheme.indicators()[index];
   const PictureRect place = IndicatorPlace(ind, zoom);
   const QuizQuestion* question = Session().question();
@@ -72,13 +85,10 @@ std::string IndicatorJson(const Scheme& scheme, int index, const PictureRect& sh
                     ",\"x\":" + std::to_string(place.left - shown.left) +
                     ",\"y\":" + std::to_string(place.top - shown.top) +
                     ",\"side\":" + std::to_string(place.width);
-  if (ind.is_button) {
-    out += ",\"arrows\":[";
-    for (Arrow arrow : {Arrow::kUp, Arrow::kDown, Arrow::kLeft, Arrow::kRight}) {
-      if (arrow != Arrow::kUp) out += ',';
-      out += std::to_string(ArrowTarget(scheme, index, arrow));
-    }
-    out += ']';
+  const auto button = std::find(buttons.indicators.begin(), buttons.indicators.end(), index);
+  if (button != buttons.indicators.end()) {
+    out +=
+        ",\"arrows\":" + ArrowsJson(buttons, static_cast<int>(button - buttons.indicators.begin()));
   }
   return out + '}';
 }
@@ -102,15 +112,16 @@ std::string StateJson(Language language) {
       "{\"scheme\":" + std::to_string(session.shown()) + ",\"zoom\":" + std::to_string(zoom) +
       ",\"width\":" + std::to_string(shown.width) + ",\"height\":" + std::to_string(shown.height) +
       QuizJson() + ",\"indicators\":[";
+  const PanelButtons buttons = ButtonsOf(scheme);
   for (size_t i = 0; i < scheme.indicators().size(); ++i) {
     if (i != 0) out += ',';
-    out += IndicatorJson(scheme, static_cast<int>(i), shown, zoom, language);
+    out += IndicatorJson(scheme, static_cast<int>(i), shown, zoom, language, buttons);
   }
   out += "],\"order\":[";
-  const std::vector<int> order = ButtonsInReadingOrder(scheme);
+  const std::vector<int> order = ReadingOrder(buttons.positions);
   for (size_t i = 0; i < order.size(); ++i) {
     if (i != 0) out += ',';
-    out += std::to_string(order[i]);
+    out += std::to_string(buttons.indicators[order[i]]);
   }
   return out + "]}";
 }

@@ -2,59 +2,52 @@
 
 #include <QWidget>
 #include <algorithm>
-#include <cstdlib>
-#include <utility>
+#include <optional>
+#include <vector>
+
+#include "render/panel_navigation.h"
 
 namespace kvir {
 namespace {
 
-bool ReadsBefore(const QWidget* a, const QWidget* b) {
-  return std::pair(a->y(), a->x()) < std::pair(b->y(), b->x());
+// The widgets' top-left corners in their parent, at the same indices.
+std::vector<PanelPosition> PositionsOf(const QList<QWidget*>& widgets) {
+  std::vector<PanelPosition> positions;
+  positions.reserve(widgets.size());
+  for (const QWidget* w : widgets) positions.push_back({w->x(), w->y()});
+  return positions;
 }
 
-// The nearest widget above (up) or below in `from`'s column.
-QWidget* InColumn(const QList<QWidget*>& widgets, const QWidget* from, bool up) {
-  QWidget* best = nullptr;
-  for (QWidget* w : widgets) {
-    if (w->x() != from->x() || (up ? w->y() >= from->y() : w->y() <= from->y())) continue;
-    if (best == nullptr || std::abs(w->y() - from->y()) < std::abs(best->y() - from->y())) best = w;
+std::optional<Arrow> ArrowOfKey(int key) {
+  switch (key) {
+    case Qt::Key_Up:
+      return Arrow::kUp;
+    case Qt::Key_Down:
+      return Arrow::kDown;
+    case Qt::Key_Left:
+      return Arrow::kLeft;
+    case Qt::Key_Right:
+      return Arrow::kRight;
+    default:
+      return std::nullopt;
   }
-  return best;
-}
-
-// In the nearest column on the left (left) or right of `from`, the widget nearest in height.
-QWidget* InNextColumn(const QList<QWidget*>& widgets, const QWidget* from, bool left) {
-  QWidget* best = nullptr;
-  auto distance = [from](const QWidget* w) {
-    return std::pair(std::abs(w->x() - from->x()), std::abs(w->y() - from->y()));
-  };
-  for (QWidget* w : widgets) {
-    if (left ? w->x() >= from->x() : w->x() <= from->x()) continue;
-    if (best == nullptr || distance(w) < distance(best)) best = w;
-  }
-  return best;
 }
 
 }  // namespace
 
 QList<QWidget*> InReadingOrder(QList<QWidget*> widgets) {
-  std::ranges::stable_sort(widgets, ReadsBefore);
-  return widgets;
+  QList<QWidget*> ordered;
+  ordered.reserve(widgets.size());
+  for (int i : ReadingOrder(PositionsOf(widgets))) ordered << widgets[i];
+  return ordered;
 }
 
 QWidget* ArrowTarget(const QList<QWidget*>& widgets, const QWidget* from, int key) {
-  switch (key) {
-    case Qt::Key_Up:
-      return InColumn(widgets, from, true);
-    case Qt::Key_Down:
-      return InColumn(widgets, from, false);
-    case Qt::Key_Left:
-      return InNextColumn(widgets, from, true);
-    case Qt::Key_Right:
-      return InNextColumn(widgets, from, false);
-    default:
-      return nullptr;
-  }
+  const std::optional<Arrow> arrow = ArrowOfKey(key);
+  const qsizetype at = widgets.indexOf(from);
+  if (!arrow || at < 0) return nullptr;
+  const int target = ArrowNeighbour(PositionsOf(widgets), static_cast<int>(at), *arrow);
+  return target < 0 ? nullptr : widgets[target];
 }
 
 QWidget* NextInChain(const QList<QWidget*>& chain, const QWidget* focused, bool forward) {

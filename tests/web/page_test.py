@@ -1,5 +1,5 @@
 """The page kvir.html in headless Chromium, opened from file:// with the network off: its canvas
-holds what `kvir-cli render --crop` writes, after clicks, keys, the list and link parameters.
+holds what `kvir-cli render --crop` writes, after clicks, taps, keys, the list and link parameters.
 
     python3 page_test.py KVIR_HTML KVIR_CLI
 """
@@ -79,6 +79,25 @@ class PageTest(unittest.TestCase):
     def button(self, name):
         return self.driver.find_element(By.CSS_SELECTOR, f'button.ind[data-name="{name}"]')
 
+    def emulate_touch(self, metrics=None):
+        """Touch from here to the end of the test, on a screen of `metrics` if given."""
+        cdp = self.driver.execute_cdp_cmd
+        cdp("Emulation.setTouchEmulationEnabled", {"enabled": True, "maxTouchPoints": 1})
+        self.addCleanup(cdp, "Emulation.setTouchEmulationEnabled", {"enabled": False})
+        if metrics:
+            cdp("Emulation.setDeviceMetricsOverride", metrics)
+            self.addCleanup(cdp, "Emulation.clearDeviceMetricsOverride", {})
+
+    def tap(self, element):
+        """A finger down and up at the middle of `element`, brought into view first."""
+        x, y = self.driver.execute_script(
+            "arguments[0].scrollIntoView({block: 'center'});"
+            "const r = arguments[0].getBoundingClientRect();"
+            "return [r.left + r.width / 2, r.top + r.height / 2];", element)
+        for kind, points in (("touchStart", [{"x": x, "y": y}]), ("touchEnd", [])):
+            self.driver.execute_cdp_cmd("Input.dispatchTouchEvent",
+                                        {"type": kind, "touchPoints": points})
+
     def focused_name(self):
         return self.driver.execute_script("return document.activeElement.dataset.name || ''")
 
@@ -94,6 +113,25 @@ class PageTest(unittest.TestCase):
             "return performance.getEntriesByType('resource').length"), 0)
         errors = [e["message"] for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
         self.assertEqual(errors, [])
+
+    def test_a_tap_presses_the_button(self):
+        self.emulate_touch()
+        self.open("zoom=100")
+        self.tap(self.button("IN03"))
+        self.wait_for_address("press=IN03")
+        self.assert_panel("1", "IN03")
+
+    def test_a_phone_gets_the_200_percent_pictures_and_takes_a_tap(self):
+        self.emulate_touch({"width": 390, "height": 844, "deviceScaleFactor": 3, "mobile": True})
+        self.open("scheme=1")
+        self.assertEqual(self.driver.execute_script("return window.devicePixelRatio"), 3)
+        self.assert_panel("1", "--zoom", "200")
+        self.tap(self.button("IN03"))
+        self.wait_for_address("press=IN03")
+        self.assert_panel("1", "IN03", "--zoom", "200")
+        # The panel fits the phone's width: no sideways scrolling.
+        self.assertLessEqual(self.driver.execute_script(
+            "return document.documentElement.scrollWidth"), 390)
 
     def test_list_then_tab_and_space(self):
         self.open("zoom=100")
