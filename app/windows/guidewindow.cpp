@@ -50,6 +50,19 @@ QString Table(const QString& rows) {
   return QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\">%1</table>").arg(rows);
 }
 
+// The tables of `html` as paragraphs, the keys in bold above what they do: in a narrow window a
+// table's key column would break its words in the middle.
+QString Stacked(QString html) {
+  return html.replace(QStringLiteral("<tr><td width=\"35%\"><b>"), QStringLiteral("<p><b>"))
+      .replace(QStringLiteral("</b></td><td>"), QStringLiteral("</b><br>"))
+      .replace(QStringLiteral("</td></tr>"), QStringLiteral("</p>"))
+      .remove(QStringLiteral("<table cellspacing=\"0\" cellpadding=\"3\">"))
+      .remove(QStringLiteral("</table>"));
+}
+
+// Narrower than this many average characters, the guide's tables become paragraphs.
+constexpr int kNarrowCharacters = 50;
+
 // The mouse and the keys on a panel: what its widgets do themselves, outside the action table.
 QString PanelSection() {
   QString rows;
@@ -152,13 +165,24 @@ TfrmGuide* TfrmGuide::showFor(Tfrm00& main) {
   return guide;
 }
 
-QString TfrmGuide::html() {
-  return PanelSection() + CommandSection() + ModeSection() + FileSection();
+QString TfrmGuide::html(bool narrow) {
+  const QString wide = PanelSection() + CommandSection() + ModeSection() + FileSection();
+  return narrow ? Stacked(wide) : wide;
+}
+
+bool TfrmGuide::narrow() const {
+  return memGuide_->viewport()->width() < kNarrowCharacters * fontMetrics().averageCharWidth();
 }
 
 void TfrmGuide::retranslate() {
   setWindowTitle(tr("KVIR - Руководство"));
-  memGuide_->setHtml(html());
+  narrow_ = narrow();
+  memGuide_->setHtml(html(narrow_));
+}
+
+void TfrmGuide::resizeEvent(QResizeEvent* event) {
+  QDialog::resizeEvent(event);
+  if (narrow() != narrow_) retranslate();
 }
 
 void TfrmGuide::changeEvent(QEvent* event) {

@@ -24,17 +24,23 @@ class TfrmGuide : public QDialog {
   /// the front if it is up already.
   static TfrmGuide* showFor(Tfrm00& main);
 
-  /// The guide's text as HTML, in the current language.
-  static QString html();
+  /// The guide's text as HTML, in the current language: its keys in tables, or in paragraphs
+  /// for a `narrow` window.
+  static QString html(bool narrow = false);
 
  protected:
   void changeEvent(QEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   /// The title and the text in the current language.
   void retranslate();
 
+  /// Whether the text area is too narrow for the tables.
+  bool narrow() const;
+
   QTextBrowser* memGuide_;
+  bool narrow_ = false;  ///< the layout of the text shown
   SideWindow* side_;
 };
 

@@ -6,6 +6,8 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextFrame>
+#include <QTextTable>
 
 #include "app/windows/guidewindow.h"
 #include "tests/app/app_test_util.h"
@@ -50,6 +52,7 @@ class TestGuideWindow : public MainWindowTest {
   void everyActionWithItsShortcut();
   void followsTheLanguage();
   void escapeCloses();
+  void narrowWindowKeepsWordsWhole();
 };
 
 void TestGuideWindow::cleanup() {
@@ -118,6 +121,32 @@ void TestGuideWindow::escapeCloses() {
   QVERIFY(QTest::qWaitForWindowActive(guide));
   QTest::keyClick(guide->focusWidget() != nullptr ? guide->focusWidget() : guide, Qt::Key_Escape);
   QTRY_VERIFY(!guide->isVisible());
+}
+
+// In a window too narrow for the two columns each key stands above what it does, in paragraphs;
+// widened again, the tables come back.
+void TestGuideWindow::narrowWindowKeepsWordsWhole() {
+  TfrmGuide* guide = TfrmGuide::showFor(shown().window);
+  const auto tables = [guide] {
+    auto* text = guide->findChild<QTextBrowser*>(QStringLiteral("memGuide"));
+    int count = 0;
+    for (QTextFrame* frame : text->document()->rootFrame()->childFrames()) {
+      count += qobject_cast<QTextTable*>(frame) != nullptr;
+    }
+    return count;
+  };
+  guide->resize(700, guide->height());
+  QTRY_VERIFY(tables() > 0);
+  const QString wide = GuideText(shown());
+  guide->resize(260, guide->height());
+  QTRY_COMPARE(tables(), 0);
+  const QString narrow = GuideText(shown());
+  for (const PanelActionRow& row : kPanelActions) {
+    QVERIFY2(narrow.contains(TextOf(row)), qPrintable(TextOf(row)));
+  }
+  guide->resize(700, guide->height());
+  QTRY_VERIFY(tables() > 0);
+  QCOMPARE(GuideText(shown()), wide);
 }
 
 QTEST_MAIN(TestGuideWindow)
