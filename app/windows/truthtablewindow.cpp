@@ -296,12 +296,22 @@ void TfrmTruthTable::showCurrent() {
   model_->setCurrent(current);
   model_->setConcealed(questionOpen_ ? current : -1);
   const int shown = model_->shownRowOf(model_->currentRow());
-  if (shown >= 0) {
-    // The keyboard's place in the table follows, so that the arrow keys start from there.
-    tblTruth_->setCurrentIndex(model_->index(shown, 0));
-    tblTruth_->scrollTo(model_->index(shown, 0), QAbstractItemView::EnsureVisible);
-  }
+  // The keyboard's place in the table follows, so that the arrow keys start from there.
+  if (shown >= 0) tblTruth_->setCurrentIndex(model_->index(shown, 0));
+  revealCurrent();
   showCount();
+}
+
+void TfrmTruthTable::revealCurrent() {
+  const int shown = model_->shownRowOf(model_->currentRow());
+  if (shown >= 0) tblTruth_->scrollTo(model_->index(shown, 0), QAbstractItemView::EnsureVisible);
+}
+
+// A window manager sizes the window after it shows, and the student may make it smaller: the
+// current row stays in view.
+void TfrmTruthTable::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  revealCurrent();
 }
 
 void TfrmTruthTable::showCount() {

@@ -59,6 +59,7 @@ class TfrmTruthTable : public QWidget {
  protected:
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   void createWidgets();
@@ -73,6 +74,8 @@ class TfrmTruthTable : public QWidget {
   /// Hides the switched-off rows as the student chose, unless a question is open.
   void applyHiding();
   void showCurrent();
+  /// Scrolls the current row into view, if it is shown.
+  void revealCurrent();
   void showCount();
   void takeFirstSize();
   int wantedWidth() const;

@@ -216,6 +216,7 @@ class TestTruthTable : public QObject {
   void ctrlTOpensOneWindowBesideTheMainOne();
   void highlightFollowsPressesAndSchemes();
   void currentRowKeptInView();
+  void firstOpeningShowsTheCurrentRow();
   void reachedRowsMarkedAndCounted();
   void rowsReachedBeforeOpeningAreMarked();
   void copyGivesTheCsvWithTabs_data();
@@ -314,6 +315,35 @@ void TestTruthTable::currentRowKeptInView() {
     open.pressWithMouse(button);
     QVERIFY2(open.currentInView(), button);
   }
+}
+
+// Opened for the first time on a state far down the table, the current row is in view; made
+// smaller afterwards, as a window manager may do once it has shown, it still is.
+void TestTruthTable::firstOpeningShowsTheCurrentRow() {
+  ShownMainWindow shown;
+  QVERIFY(shown.exposed);
+  shown.choose(13);
+  for (const char* button : {"IN05", "IN04", "IN03"}) {
+    QTest::mousePress(shown.panel(13)->findChild<QWidget*>(QString::fromLatin1(button)),
+                      Qt::LeftButton);
+  }
+  shown.window.showTruthTable();
+  auto* table = shown.window.findChild<TfrmTruthTable*>(QStringLiteral("frmTruthTable"));
+  QVERIFY(QTest::qWaitForWindowExposed(table));
+  auto* view = table->findChild<QTableView*>(QStringLiteral("tblTruth"));
+  const auto currentInView = [view] {
+    for (int r = 0; r < view->model()->rowCount(); ++r) {
+      const QModelIndex cell = view->model()->index(r, 0);
+      if (cell.data(TruthTableModel::kCurrentRole).toBool()) {
+        return r > 0 && view->viewport()->rect().contains(view->visualRect(cell));
+      }
+    }
+    return false;
+  };
+  QTRY_VERIFY(currentInView());
+  view->scrollToTop();
+  table->resize(table->width(), table->minimumSizeHint().height() + 40);
+  QTRY_VERIFY(currentInView());
 }
 
 void TestTruthTable::reachedRowsMarkedAndCounted() {
