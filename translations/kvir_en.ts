@@ -91,10 +91,6 @@ a button Timing: it times schemes 1-9 and appends the results to that file
         <translation>PERCENT</translation>
     </message>
     <message>
-        <source>начать в масштабе 100, 150, 200, 250 или 300 процентов (по умолчанию 100); в окне масштаб меняют Ctrl+Плюс, Ctrl+Минус и Ctrl+0</source>
-        <translation>start at a zoom of 100, 150, 200, 250 or 300 percent (100 by default); in the window Ctrl+Plus, Ctrl+Minus and Ctrl+0 change the zoom</translation>
-    </message>
-    <message>
         <source>неизвестный масштаб «%1»</source>
         <translation>unknown zoom &apos;%1&apos;</translation>
     </message>
@@ -283,14 +279,6 @@ a button Timing: it times schemes 1-9 and appends the results to that file
         <source>%1, неверно, ответ %2</source>
         <translation>%1, wrong, guess %2</translation>
     </message>
-    <message>
-        <source>Щёлкайте по «?»: каждый щелчок меняет ответ, 0 или 1. Enter — проверить.</source>
-        <translation>Click each &quot;?&quot;: every click changes the answer, 0 or 1. Enter checks.</translation>
-    </message>
-    <message>
-        <source>Зелёная рамка — верно, полосатая — неверно. Ctrl+N — следующий вопрос.</source>
-        <translation>Green frame: right; striped frame: wrong. Ctrl+N: next question.</translation>
-    </message>
 </context>
 <context>
     <name>kvir::Settings</name>
@@ -304,7 +292,34 @@ a button Timing: it times schemes 1-9 and appends the results to that file
     </message>
 </context>
 <context>
+    <name>kvir::StepMode</name>
+    <message>
+        <source>Шаг %1 из %2</source>
+        <translation>Step %1 of %2</translation>
+    </message>
+    <message>
+        <source>Нажмите кнопку входа</source>
+        <translation>Press an input button</translation>
+    </message>
+    <message>
+        <source>Скорость: шаг каждые %1 мс</source>
+        <translation>Speed: a step every %1 ms</translation>
+    </message>
+    <message>
+        <source>F6 — следующий шаг, F7 — медленнее, F8 — быстрее, Pause — пауза, F5 — выключить.</source>
+        <translation>F6: next step, F7: slower, F8: faster, Pause: pause, F5: off.</translation>
+    </message>
+    <message>
+        <source>Пауза: шаги идут только по F6</source>
+        <translation>Paused: steps come only with F6</translation>
+    </message>
+</context>
+<context>
     <name>kvir::TeacherDialog</name>
+    <message>
+        <source>Файлы пишутся…</source>
+        <translation>Writing the files…</translation>
+    </message>
     <message>
         <source>Moodle XML</source>
         <translation>Moodle XML</translation>
@@ -586,29 +601,6 @@ button inverts the input bit of that button.</translation>
     <message>
         <source>Таблица не сохранена в файл «%1»: таблицы сохраняются в формате CSV, с расширением .csv.</source>
         <translation>The table was not saved to &quot;%1&quot;: tables are saved as CSV, with the extension .csv.</translation>
-    </message>
-</context>
-<context>
-    <name>kvir::StepMode</name>
-    <message>
-        <source>Шаг %1 из %2</source>
-        <translation>Step %1 of %2</translation>
-    </message>
-    <message>
-        <source>Нажмите кнопку входа</source>
-        <translation>Press an input button</translation>
-    </message>
-    <message>
-        <source>Скорость: шаг каждые %1 мс</source>
-        <translation>Speed: a step every %1 ms</translation>
-    </message>
-    <message>
-        <source>F6 — следующий шаг, F7 — медленнее, F8 — быстрее, Pause — пауза, F5 — выключить.</source>
-        <translation>F6: next step, F7: slower, F8: faster, Pause: pause, F5: off.</translation>
-    </message>
-    <message>
-        <source>Пауза: шаги идут только по F6</source>
-        <translation>Paused: steps come only with F6</translation>
     </message>
 </context>
 </TS>

@@ -8,12 +8,14 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSpinBox>
+#include <atomic>
 #include <exception>
+#include <thread>
 
 #include "app/shell/language.h"
-#include "cli/args.h"
 #include "cli/args.h"
 #include "cli/exam.h"
 
@@ -101,17 +103,31 @@ QStringList TeacherDialog::arguments() const {
   return args;
 }
 
-QString TeacherDialog::write() const {
-  std::vector<std::string> words = {"exam"};
-  for (const QString& argument : arguments()) words.push_back(argument.toStdString());
+namespace {
+
+// Writes what `kvir-cli` with `words` writes; the message of what went wrong, or empty. Touches
+// no widget, so that it may run on a thread of its own.
+QString WriteExam(const std::vector<std::string>& words, Language language) {
   try {
-    WriteExamFiles(ParseExamOrder(words, CurrentLanguage()));
+    WriteExamFiles(ParseExamOrder(words, language));
     return {};
   } catch (const UsageError& error) {
-    return QString::fromStdString(error.In(CurrentLanguage()));
+    return QString::fromStdString(error.In(language));
   } catch (const std::exception& error) {
     return QString::fromUtf8(error.what());
   }
+}
+
+}  // namespace
+
+std::vector<std::string> TeacherDialog::words() const {
+  std::vector<std::string> words = {"exam"};
+  for (const QString& argument : arguments()) words.push_back(argument.toStdString());
+  return words;
+}
+
+QString TeacherDialog::write() const {
+  return WriteExam(words(), CurrentLanguage());
 }
 
 void TeacherDialog::chooseStudents() {
@@ -128,8 +144,29 @@ void TeacherDialog::chooseOutput() {
   if (!path.isEmpty()) output_->setText(path);
 }
 
+// Worksheets for a class take seconds: they are written on a thread of their own while a busy
+// indicator shows, so that the windows keep drawing.
+QString TeacherDialog::writeShowingProgress() {
+  QProgressDialog busy(tr("Файлы пишутся…"), QString(), 0, 0, this);
+  busy.setWindowTitle(windowTitle());
+  busy.setWindowModality(Qt::WindowModal);
+  busy.setMinimumDuration(0);
+  busy.setMinimumWidth(width() * 2 / 3);  // room for the title
+  QString error;
+  std::atomic<bool> done = false;
+  std::thread worker([&, words = words(), language = CurrentLanguage()] {
+    error = WriteExam(words, language);
+    done = true;
+    QMetaObject::invokeMethod(&busy, &QProgressDialog::accept, Qt::QueuedConnection);
+  });
+  // Esc or the window's close button would end the indicator, not the writing: it comes back.
+  while (!done) busy.exec();
+  worker.join();
+  return error;
+}
+
 void TeacherDialog::writeAndClose() {
-  const QString error = write();
+  const QString error = writeShowingProgress();
   if (!error.isEmpty()) {
     QMessageBox::critical(this, windowTitle(), error);
     return;

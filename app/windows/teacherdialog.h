@@ -4,6 +4,8 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <string>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -35,6 +37,10 @@ class TeacherDialog : public QDialog {
  private:
   void chooseStudents();
   void chooseOutput();
+  /// "exam" and arguments(), as the command reads them.
+  std::vector<std::string> words() const;
+  /// write() on a thread of its own, a busy indicator shown meanwhile.
+  QString writeShowingProgress();
   void writeAndClose();
 
   QLineEdit* schemes_;

@@ -2,12 +2,16 @@
 // and says in one line what is wrong with a choice.
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "app/windows/teacherdialog.h"
 #include "tests/app/app_test_util.h"
@@ -21,6 +25,7 @@ class TestTeacherDialog : public QObject {
   void writesWhatTheCommandWrites_data();
   void writesWhatTheCommandWrites();
   void refusesABadChoiceInOneLine();
+  void saveWritesWhileTheWindowsKeepDrawing();
 };
 
 namespace {
@@ -75,6 +80,26 @@ void TestTeacherDialog::refusesABadChoiceInOneLine() {
   QVERIFY2(error.contains(QStringLiteral("номер схемы «0» недопустим")), qPrintable(error));
   QVERIFY(!error.contains(u'\n'));
   QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("bank.xml"))));
+}
+
+// "Сохранить" writes on a thread of its own: the event loop runs meanwhile, under a busy
+// indicator, and the dialog closes once both files are there.
+void TestTeacherDialog::saveWritesWhileTheWindowsKeepDrawing() {
+  QTemporaryDir dir;
+  TeacherDialog dialog(nullptr);
+  dialog.count()->setValue(3);
+  dialog.output()->setText(dir.filePath(QStringLiteral("bank.xml")));
+  dialog.show();
+  bool busyWhileWriting = false;
+  QTimer::singleShot(0, &dialog, [&] {
+    const auto* busy = dialog.findChild<QProgressDialog*>();
+    busyWhileWriting = busy != nullptr && busy->isVisible();
+  });
+  dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->click();
+  QVERIFY(busyWhileWriting);
+  QCOMPARE(dialog.result(), int(QDialog::Accepted));
+  QVERIFY(QFile::exists(dir.filePath(QStringLiteral("bank.xml"))));
+  QVERIFY(QFile::exists(dir.filePath(QStringLiteral("bank-key.csv"))));
 }
 
 }  // namespace kvir
