@@ -362,9 +362,10 @@ void Tfrm00::moveEvent(QMoveEvent* event) {
 }
 
 // A window manager frames the window only once it is up, and Qt hears of the frame without an
-// event of its own: for a few seconds after the window is shown, it is looked for.
+// event of its own: for ten seconds after the window is shown, it is looked for (a busy window
+// manager was seen to take more than three).
 void Tfrm00::watchForFrame() {
-  constexpr int kLooks = 30;
+  constexpr int kLooks = 100;
   constexpr int kEvery = 100;  // milliseconds
   auto* look = new QTimer(this);
   look->setInterval(kEvery);

@@ -17,9 +17,9 @@ HOME="$dir/home"
 export HOME
 mkdir "$HOME"
 
-# Waits up to 10 s for the file $1 to exist and stop growing.
+# Waits up to 30 s for the file $1 to exist and stop growing.
 wait_for_file() {
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     [ -s "$1" ] && sleep 0.2 && return 0
     sleep 0.1
   done

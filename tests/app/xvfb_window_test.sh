@@ -32,7 +32,7 @@ echo "ok: --first-paint-exit ends with 0"
 pid=$!
 id=""
 geometry=""
-for _ in $(seq 100); do
+for _ in $(seq 300); do
   [ -n "$id" ] || id=$(find_window)
   [ -n "$id" ] && geometry=$(mapped_geometry "$id")
   [ -n "$geometry" ] && break

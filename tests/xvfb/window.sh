@@ -37,10 +37,11 @@ window_caption() {
 }
 
 # first_window CONDITION VALUE: prints the first visible window whose caption ($2 in the awk
-# CONDITION) meets CONDITION with `value` set to VALUE, waiting up to ten seconds for one; fails
-# when none comes.
+# CONDITION) meets CONDITION with `value` set to VALUE, waiting up to thirty seconds for one (as
+# wait_for_window: under the sanitizers on a busy machine ten were seen not to do); fails when
+# none comes.
 first_window() {
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     found=$(visible_windows | awk -F '\t' -v value="$2" "$1 { print \$1; exit }")
     [ -n "$found" ] && { echo "$found"; return 0; }
     sleep 0.1
