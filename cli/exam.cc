@@ -3,12 +3,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <limits>
 #include <memory>
 #include <optional>
-#include <sstream>
 #include <stdexcept>
 
 #include "cli/args.h"
@@ -182,24 +180,32 @@ struct FileCloser {
   void operator()(FILE* file) const { fclose(file); }
 };
 
-std::vector<std::string> ReadStudents(const std::string& path) {
+// The bytes of the file at `path`, read until more than `limit` are there (so that a larger file
+// shows as such); nothing where it cannot be opened or read.
+std::optional<std::string> ReadBytes(const std::string& path, size_t limit) {
   const std::unique_ptr<FILE, FileCloser> file(fopen(path.c_str(), "rb"));
   std::string bytes;
   char buffer[4096];
   size_t read = 0;
-  while (file && bytes.size() <= kMaxStudentsFile &&
+  while (file && bytes.size() <= limit &&
          (read = fread(buffer, 1, sizeof buffer, file.get())) > 0) {
     bytes.append(buffer, read);
   }
-  if (!file || ferror(file.get())) {
+  if (!file || ferror(file.get())) return std::nullopt;
+  return bytes;
+}
+
+std::vector<std::string> ReadStudents(const std::string& path) {
+  const std::optional<std::string> bytes = ReadBytes(path, kMaxStudentsFile);
+  if (!bytes) {
     throw Refused("--students: не удалось прочитать файл «" + path + "»",
                   "--students: the file \"" + path + "\" could not be read");
   }
-  if (bytes.size() > kMaxStudentsFile) {
+  if (bytes->size() > kMaxStudentsFile) {
     throw Refused("--students: файл «" + path + "» больше 1 МиБ",
                   "--students: the file \"" + path + "\" is larger than 1 MiB");
   }
-  return ParseStudentNames(bytes);
+  return ParseStudentNames(*bytes);
 }
 
 std::string Trimmed(const std::string& line) {
@@ -326,19 +332,11 @@ std::vector<uint8_t> ExamFileBytes(const ExamOrder& order,
 
 namespace {
 
-std::span<const uint8_t> BytesOf(const std::string& text) {
-  return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
-}
-
 // What a regular file at `path` holds now; nothing where there is no such file to keep.
 std::optional<std::string> KeptBytes(const std::string& path) {
   std::error_code error;
   if (!std::filesystem::is_regular_file(WrittenFileName(path), error)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (!in && !in.eof()) return std::nullopt;
-  return std::move(bytes).str();
+  return ReadBytes(path, std::numeric_limits<size_t>::max() - 1);
 }
 
 }  // namespace
@@ -356,12 +354,12 @@ void WriteExamFiles(const ExamOrder& order) {
   // fail, the key goes back to what it was, so the two never disagree.
   const std::string key_path = KeyPath(order.path);
   const std::optional<std::string> old_key = KeptBytes(key_path);
-  if (const FileStatus status = WriteOutputFile(key_path, BytesOf(key)); !status.ok()) {
+  if (const FileStatus status = WriteOutputFile(key_path, std::string_view(key)); !status.ok()) {
     throw std::runtime_error(FileStatusMessage(status, language));
   }
   if (const FileStatus status = WriteOutputFile(order.path, bytes); !status.ok()) {
     if (old_key) {
-      (void)WriteOutputFile(key_path, BytesOf(*old_key));
+      (void)WriteOutputFile(key_path, std::string_view(*old_key));
     } else {
       std::error_code ignored;
       std::filesystem::remove(WrittenFileName(key_path), ignored);

@@ -78,6 +78,11 @@ class FileStatus {
 /// Writes all of `bytes` to `path` as described above.
 [[nodiscard]] FileStatus WriteOutputFile(const std::string& path, std::span<const uint8_t> bytes);
 
+/// The same for a text's bytes.
+[[nodiscard]] inline FileStatus WriteOutputFile(const std::string& path, std::string_view text) {
+  return WriteOutputFile(path, {reinterpret_cast<const uint8_t*>(text.data()), text.size()});
+}
+
 /// The name WriteOutputFile(path) writes: `path` with its symbolic links followed, up to a
 /// descriptor's name (/dev/stdout, /proc/self/fd/1) or to a name that is not a link. Check a
 /// file type's suffix on this name, not on `path`: "out.png" may be a link to "notes.txt".

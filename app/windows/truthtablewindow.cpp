@@ -38,10 +38,6 @@ constexpr int kFirstHeight = 560;
 constexpr int kResizeSampleRows = 8;
 constexpr int kRowPadding = 6;  // every cell is one digit: the labels set the widths
 
-std::span<const uint8_t> Bytes(const std::string& text) {
-  return {reinterpret_cast<const uint8_t*>(text.data()), text.size()};
-}
-
 const QString kTableSuffix = QStringLiteral("csv");
 
 // The extension of the file name at the end of `path` ("" when there is none; a leading dot
@@ -367,7 +363,8 @@ bool TfrmTruthTable::save(const QString& named) {
                               ? SavedCsv(*views_.at(scheme_ - 1), SavedCsvStyle(CurrentLanguage()),
                                          model_->concealedRow())
                               : std::string();
-  const FileStatus status = WriteOutputFile(QFile::encodeName(path).toStdString(), Bytes(csv));
+  const FileStatus status =
+      WriteOutputFile(QFile::encodeName(path).toStdString(), std::string_view(csv));
   if (status.ok()) return true;
   reportFailure(QString::fromStdString(FileStatusMessage(status, CurrentLanguage())));
   return false;
