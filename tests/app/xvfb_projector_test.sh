@@ -65,14 +65,14 @@ check() {
     sleep 0.1
   done
   [ -n "$fits" ] || fail "--zoom $zoom: the window or its frame leaves the screen"
-  # Fitted again once framed: before clicking, wait until it is framed (under openbox) and its
-  # place and size have stayed the same for a second of looks; a fit that moves it starts the
-  # count again.
+  # Fitted again once framed: before clicking, wait until its frame, place and size have stayed
+  # the same for a second of looks; a frame that comes or a fit that moves it starts the count
+  # again.
   settled=0
   last=""
   for _ in $(seq 300); do
     now="$(frame_of "$id") $(placed "$id")"
-    if [ "$now" = "$last" ] && { [ -z "$wm" ] || [ "$(frame_of "$id")" != "0 0 0 0" ]; }; then
+    if [ "$now" = "$last" ]; then
       settled=$((settled + 1))
       [ "$settled" -ge 10 ] && break
     else
