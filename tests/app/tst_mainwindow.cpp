@@ -126,11 +126,11 @@ void TestMainWindow::initTestCase() {
 void TestMainWindow::startUpShowsSchemeOne() {
   Tfrm00& window = shown().window;
   QCOMPARE(window.objectName(), QStringLiteral("frm00"));
-  QCOMPARE(window.windowTitle(), QStringLiteral("KVIR v1.0"));
-  QCOMPARE(window.size(), QSize(820, 688));
-  QCOMPARE(window.minimumSize(), window.maximumSize());
-  QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
-  QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+  // Its caption and its fixed size as the window manager sees them: kvir_xvfb_window.
+  for (const QSize asked : {QSize(1000, 900), QSize(400, 300), QSize(820, 688)}) {
+    window.resize(asked);
+    QCOMPARE(window.size(), QSize(820, 688));
+  }
 
   QCOMPARE(shown().placedScheme(), 1);
   QCOMPARE(shown().panel(1)->pos(), QPoint(0, 23));

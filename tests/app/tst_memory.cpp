@@ -21,12 +21,28 @@ size_t ResidentBytes() {
   return resident * static_cast<size_t>(sysconf(_SC_PAGESIZE));
 }
 
-/// Lets every paint and deferred deletion happen.
-void Settle() {
-  for (int i = 0; i < 5; ++i) {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QTest::qWait(20);
+/// Counts the paints of the widget it watches.
+class PaintCounter : public QObject {
+ public:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
   }
+  int paints = 0;
+};
+
+/// Lets every deferred deletion and every paint asked for so far happen: returns once `window`
+/// has repainted since the call (it paints its widgets in one pass) and what that let go is gone.
+void Settle(QWidget& window) {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QWidget* list = window.findChild<QWidget*>(QStringLiteral("cbxSelect"));
+  QVERIFY(list != nullptr);
+  PaintCounter counter;
+  list->installEventFilter(&counter);
+  list->update();
+  QTRY_VERIFY(counter.paints > 0);
+  list->removeEventFilter(&counter);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 }  // namespace
@@ -44,13 +60,13 @@ void TestMemory::aTourEndsNearWhereItBegan() {
   // Every panel made and shown once at 100 %: what any session at 100 % may hold.
   for (int n = 1; n <= kSchemeCount; ++n) shown.choose(n);
   shown.choose(1);
-  Settle();
+  Settle(shown.window);
   const size_t before = ResidentBytes();
 
   for (const int zoom : {150, 200, 250, 300}) {
     shown.window.setZoom(zoom);
     for (const int n : {1, 9, 16}) shown.choose(n);
-    Settle();
+    Settle(shown.window);
   }
   shown.window.startLearningMode(LearningMode::kQuiz);
   shown.window.setClearView(true);
@@ -59,7 +75,7 @@ void TestMemory::aTourEndsNearWhereItBegan() {
   shown.window.setClearView(false);
   shown.window.setZoom(100);
   shown.choose(1);
-  Settle();
+  Settle(shown.window);
   const size_t after = ResidentBytes();
   qInfo("resident at 100 %%: %.1f MB before the tour, %.1f MB after", before / 1e6, after / 1e6);
   QVERIFY2(

@@ -20,6 +20,15 @@ QMenu* OpenMenu() {
   return qobject_cast<QMenu*>(QApplication::activePopupWidget());
 }
 
+/// Returns once every event posted before the call has been handled: a menu or a window that
+/// what came before asked for is open by then.
+void HandlePostedEvents(QObject* context) {
+  bool reached = false;
+  QMetaObject::invokeMethod(
+      context, [&reached] { reached = true; }, Qt::QueuedConnection);
+  QTRY_VERIFY(reached);
+}
+
 }  // namespace
 
 class TestPanelActions : public MainWindowTest {
@@ -96,7 +105,7 @@ void TestPanelActions::rightClickOnInputButtonPresses() {
   PressCounter counter(shown().set.scheme(1));
   QTest::mouseClick(shown().panel(1)->findChild<QWidget*>(QStringLiteral("IN05")), Qt::RightButton);
   QCOMPARE(counter.presses, 1);
-  QTest::qWait(50);
+  HandlePostedEvents(&shown().window);
   QCOMPARE(OpenMenu(), nullptr);
 }
 
@@ -114,15 +123,19 @@ void TestPanelActions::clickThatClosesMenuStillPresses() {
 // The second click of a right double click, where the menu has just opened, chooses nothing
 // from it.
 void TestPanelActions::doubleRightClickChoosesNothing() {
-  bool helpOpened = false;
-  QTimer::singleShot(100, &shown().window, [&helpOpened] {
-    QWidget* modal = QApplication::activeModalWidget();
-    helpOpened = modal != nullptr;
-    if (modal != nullptr) modal->close();
-  });
+  // The help window is modal: its loop runs what is posted next, and this closes it.
+  int modals = 0;
+  const auto closeModal = [&modals] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      ++modals;
+      modal->close();
+    }
+  };
+  QMetaObject::invokeMethod(&shown().window, closeModal, Qt::QueuedConnection);
   QTest::mouseDClick(shown().panel(1), Qt::RightButton, {}, QPoint(700, 600));
-  QTest::qWait(200);
-  QVERIFY(!helpOpened);
+  QMetaObject::invokeMethod(&shown().window, closeModal, Qt::QueuedConnection);
+  HandlePostedEvents(&shown().window);
+  QCOMPARE(modals, 0);
   if (QMenu* menu = OpenMenu()) menu->close();
 }
 

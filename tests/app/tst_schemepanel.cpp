@@ -42,6 +42,19 @@ class PaintCounter : public QObject {
   QHash<QObject*, QRegion> painted;
 };
 
+/// Returns once `window` has repainted since the call: a paint of any of its widgets asked for
+/// before the call has happened by then, for the window paints its widgets in one pass. The list
+/// is what is repainted, for it lies beside the panels.
+void WaitForRepaint(QWidget& window) {
+  PaintCounter counter;
+  QWidget* list = window.findChild<QWidget*>(QStringLiteral("cbxSelect"));
+  QVERIFY(list != nullptr);
+  list->installEventFilter(&counter);
+  list->update();
+  QTRY_VERIFY(counter.paints.value(list) > 0);
+  list->removeEventFilter(&counter);
+}
+
 void ThrowingPress(Scheme&, Indicator&) {
   throw PictureError("BUTTON1PNG: повреждена");
 }
@@ -213,14 +226,14 @@ void TestSchemePanel::pressPaintsEachIndicatorOnce() {
   SchemePanel* panel = shown().panel(scheme);
   const QList<PictureView*> views = panel->findChildren<PictureView*>();
   QCOMPARE(views.size(), qsizetype(shown().set.scheme(scheme).indicators().size() + 1));
-  QTest::qWait(20);
+  WaitForRepaint(shown().window);  // the choice's own paints are done
   PaintCounter counter;
   panel->installEventFilter(&counter);
   for (PictureView* view : views) view->installEventFilter(&counter);
 
   QTest::mousePress(panel->findChild<QWidget*>(button), Qt::LeftButton);
   QTRY_COMPARE(counter.paints.value(panel), 1);
-  QTest::qWait(50);
+  WaitForRepaint(shown().window);  // a second paint asked for by the press would have come
   QCOMPARE(counter.paints.value(panel), 1);
   for (PictureView* view : views.mid(1)) {
     QVERIFY2(counter.painted.value(panel).contains(view->geometry()),

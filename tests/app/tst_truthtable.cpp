@@ -4,6 +4,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 #include <QAbstractItemView>
 #include <QAction>
@@ -22,7 +23,10 @@
 #include <QTest>
 #include <array>
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <string>
 #include <thread>
 
 #include "app/shell/language.h"
@@ -36,8 +40,8 @@ using namespace kvir::apptest;
 namespace {
 
 /// A FIFO whose reader goes while a save writes to it. The pipe is made small and filled first,
-/// so the save's first write waits; once the save has opened the FIFO (a third descriptor of this
-/// process names it), the reader and the filler close and the waiting write fails.
+/// so the save's first write waits; once a thread of this process waits in a write to the FIFO
+/// through a third descriptor, the reader and the filler close and the waiting write fails.
 class StoppingReader {
  public:
   explicit StoppingReader(const QString& path) : path_(QFile::encodeName(path)) {
@@ -50,8 +54,7 @@ class StoppingReader {
     while (::write(filler_, block.data(), block.size()) > 0) {
     }
     thread_ = std::thread([this] {
-      for (int i = 0; i < 1000 && OpenedHere() < 3; ++i) usleep(10'000);
-      usleep(50'000);
+      for (int i = 0; i < 3000 && !WriteWaits(); ++i) usleep(10'000);
       ::close(reader_);
       ::close(filler_);
     });
@@ -67,14 +70,24 @@ class StoppingReader {
   bool ready() const { return thread_.joinable(); }
 
  private:
-  // How many of this process's descriptors are open on the FIFO.
-  int OpenedHere() const {
-    int count = 0;
+  // Whether a thread of this process waits in a write to the FIFO through a descriptor other than
+  // the reader's and the filler's: the kernel names the call and its descriptor in the thread's
+  // /proc/self/task/ID/syscall while it waits there ("running" while it runs).
+  bool WriteWaits() const {
     std::error_code ignored;
-    for (const auto& fd : std::filesystem::directory_iterator("/proc/self/fd", ignored)) {
-      if (std::filesystem::read_symlink(fd.path(), ignored) == path_.constData()) ++count;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task", ignored)) {
+      std::ifstream call(task.path() / "syscall");
+      long number = -1;
+      std::string descriptor;
+      if (!(call >> number >> descriptor) || (number != SYS_write && number != SYS_writev)) {
+        continue;
+      }
+      const int fd = static_cast<int>(std::strtol(descriptor.c_str(), nullptr, 16));
+      const auto named = std::filesystem::read_symlink(
+          std::filesystem::path("/proc/self/fd") / std::to_string(fd), ignored);
+      if (fd != reader_ && fd != filler_ && named == path_.constData()) return true;
     }
-    return count;
+    return false;
   }
 
   QByteArray path_;

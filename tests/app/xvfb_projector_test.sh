@@ -44,6 +44,11 @@ inside_screen() {
 
 window_width() { xwininfo -id "$1" | awk '/Width:/ { print $NF }'; }
 
+# "X Y WIDTH HEIGHT" of window $1.
+placed() {
+  xwininfo -id "$1" | awk '/Absolute upper-left [XY]:|Width:|Height:/ { printf "%s ", $NF }'
+}
+
 # check ZOOM HELP-TITLE [KVIR OPTION…]
 check() {
   zoom=$1
@@ -60,8 +65,23 @@ check() {
     sleep 0.1
   done
   [ -n "$fits" ] || fail "--zoom $zoom: the window or its frame leaves the screen"
-  # Fitted again once framed: wait for it to settle before clicking.
-  sleep 1
+  # Fitted again once framed: before clicking, wait until its frame, place and size have stayed
+  # the same for a second of looks; a frame that comes or a fit that moves it starts the count
+  # again.
+  settled=0
+  last=""
+  for _ in $(seq 300); do
+    now="$(frame_of "$id") $(placed "$id")"
+    if [ "$now" = "$last" ]; then
+      settled=$((settled + 1))
+      [ "$settled" -ge 10 ] && break
+    else
+      settled=0
+    fi
+    last=$now
+    sleep 0.1
+  done
+  [ "$settled" -ge 10 ] || fail "--zoom $zoom: the window never came to rest"
   inside_screen "$id" || fail "--zoom $zoom: the window left the screen once framed"
   width=$(window_width "$id")
   help=""

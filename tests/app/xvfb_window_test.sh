@@ -1,8 +1,8 @@
 #!/bin/sh
 # The real program on an X server: xvfb_window_test.sh KVIR CLOSER
-#   The window comes up as "KVIR v1.0", 820 × 688, centred on a 1280 × 1024 screen; closed through
-#   its close message, the program ends with exit code 0. With --first-paint-exit it ends by itself
-#   with exit code 0.
+#   The window comes up as "KVIR v1.0", 820 × 688 and fixed so, centred on a 1280 × 1024 screen;
+#   closed through its close message, the program ends with exit code 0. With --first-paint-exit
+#   it ends by itself with exit code 0.
 # Runs itself again on an X server of its own (with_xvfb.sh beside it). A failure prints why:
 # the program's own output and the windows the X server had.
 set -u
@@ -41,6 +41,12 @@ done
 [ -n "$geometry" ] || { fail "no window captioned \"KVIR v1.0\" came up"; }
 echo "window $id $geometry"
 [ "$geometry" = "820x688+230+168" ] || { fail "geometry $geometry, want 820x688+230+168"; }
+# The window manager is told the size is fixed: no edge to drag, nothing to maximize to.
+hints=$(xprop -id "$id" WM_NORMAL_HINTS)
+for size in minimum maximum; do
+  echo "$hints" | grep -q "program specified $size size: 820 by 688" ||
+    fail "the window manager is not told a $size size of 820 × 688: $hints"
+done
 
 "$closer" "$id" || { fail "could not send the close message"; }
 for _ in $(seq 100); do

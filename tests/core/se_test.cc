@@ -68,18 +68,38 @@ TEST(ArityTest, EveryProcedureOfTheLibraryFitsOnlyItsCounts) {
   EXPECT_THROW(ArityOf(CountingProc), std::invalid_argument);
 }
 
-TEST(SchemeElement, ReaderCreatedLaterSeesTheEarlierWritersValue) {
-  for (int32_t source : {0, 1}) {
-    int32_t in = source, shared = 5, out = 5;
-    TSE writer(1, 1, seInvert);
-    writer.FInputs[0] = &in;
-    writer.FOutputs[0] = &shared;
-    TSE reader(1, 1, seRepeat);
-    reader.FInputs[0] = &shared;
-    reader.FOutputs[0] = &out;
-    writer.Execute();
-    reader.Execute();
-    EXPECT_EQ(out, source ^ 1);
+// Every procedure of the library, routes included, on inputs of every kind: it writes a level,
+// 0 or 1, to each of its outputs and nothing to its inputs, whatever they hold.
+TEST(SchemeElement, EveryProcedureWritesALevelToEachOutputAndNothingElse) {
+  std::vector<TSEProc> procs = {seRepeat, seInvert, seOr,     seNor,    seAnd,
+                                seNand,   seSplit2, seSplit3, seSplit4, seSplitInv3,
+                                se155IV1, se155ID3, se155ID4};
+  for (const RouteEntry& route : RouteTable()) procs.push_back(route.proc);
+  constexpr int32_t kUnwritten = 7;
+  for (TSEProc proc : procs) {
+    const Arity arity = ArityOf(proc);
+    const int inputs = arity.inputs == Arity::kAny ? 3 : arity.inputs;
+    const int outputs = arity.outputs == Arity::kAsInputs ? inputs : arity.outputs;
+    ASSERT_TRUE(arity.Fits(inputs, outputs)) << arity.proc;
+    for (int pattern = 0; pattern < 4; ++pattern) {
+      // All 0, all 1, then alternating both ways.
+      std::vector<int32_t> in(static_cast<size_t>(inputs));
+      for (size_t k = 0; k < in.size(); ++k) {
+        in[k] =
+            pattern < 2 ? pattern : static_cast<int32_t>((k + static_cast<size_t>(pattern)) % 2);
+      }
+      const std::vector<int32_t> given = in;
+      std::vector<int32_t> out(static_cast<size_t>(outputs), kUnwritten);
+      TSE element(static_cast<uint8_t>(inputs), static_cast<uint8_t>(outputs), proc);
+      for (size_t k = 0; k < in.size(); ++k) element.FInputs[k] = &in[k];
+      for (size_t k = 0; k < out.size(); ++k) element.FOutputs[k] = &out[k];
+      element.Execute();
+      EXPECT_EQ(in, given) << arity.proc << " wrote to an input";
+      for (size_t k = 0; k < out.size(); ++k) {
+        EXPECT_TRUE(out[k] == 0 || out[k] == 1) << arity.proc << " output " << k << " holds "
+                                                << out[k] << " (pattern " << pattern << ")";
+      }
+    }
   }
 }
 

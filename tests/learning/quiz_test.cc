@@ -290,12 +290,33 @@ TEST(QuizQuestionTest, InnerLampsAreCheckedAgainstTheirCells) {
   EXPECT_EQ(score.checked, static_cast<int>(q.hidden().size()));
 }
 
-TEST(QuizScoreTest, AddsUp) {
+// A session's score over several questions, as the mode keeps it: each question counts once, its
+// every lamp checked, a lamp left unguessed as wrong, and a second check adds nothing.
+TEST(QuizScoreTest, ASessionCountsEachQuestionOnce) {
+  BuiltSchemes built;
+  Scheme& s = built.Select(6);
+  struct Round {
+    size_t row;
+    bool guess_all;
+    int checks;
+  };
+  const Round rounds[] = {{5, true, 1}, {2, false, 1}, {7, true, 2}};
   QuizScore session;
-  session += {3, 4};
-  session += {4, 4};
-  EXPECT_EQ(session.right, 7);
-  EXPECT_EQ(session.checked, 8);
+  for (const Round& round : rounds) {
+    PoseRow(s, kSchemeTable[5].press, TableOf(6), round.row);
+    QuizQuestion q(s, LampsOf(6), QuizLevel::kOutputs);
+    if (round.guess_all) {
+      for (uint16_t i : q.hidden()) {
+        ASSERT_TRUE(q.CycleGuess(i));  // 0
+        if (s.indicators()[i].Tag == 1) {
+          ASSERT_TRUE(q.CycleGuess(i));  // 1
+        }
+      }
+    }
+    for (int c = 0; c < round.checks; ++c) session += q.Check(s);
+  }
+  EXPECT_EQ(session.right, 16);
+  EXPECT_EQ(session.checked, 24);
 }
 
 TEST(LampCardTest, EveryCardIsAnEmbeddedLampSizedPicture) {

@@ -48,3 +48,4 @@ add_test(NAME fuzz.decode
          COMMAND ${fuzz_binary} -max_total_time=60 -print_final_stats=1 -rss_limit_mb=2048
                  -dict=${here}/png.dict ${fuzz_corpus})
 set_tests_properties(fuzz.decode PROPERTIES LABELS fuzz TIMEOUT 240)
+kvir_test_cost(70 fuzz.decode)
