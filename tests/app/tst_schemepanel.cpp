@@ -43,7 +43,7 @@ class PaintCounter : public QObject {
 };
 
 void ThrowingPress(Scheme&, Indicator&) {
-  throw PictureError("BUTTON1PNG: повреждена");
+  throw std::runtime_error("BUTTON1PNG: повреждена");
 }
 
 }  // namespace
