@@ -33,8 +33,9 @@ std::string SystemErrorText(int error, Language language = Language::kRussian);
 /// Empty when `status` is ok.
 std::string FileStatusMessage(const FileStatus& status, Language language = Language::kRussian);
 
-/// The message of `error` in `language`, its arguments in place: "«5-3»: первая схема больше
-/// последней". One line, no full stop, no program or command name before it.
+/// The message of `error` in `language`: its context, then its words with the arguments in place:
+/// "exam: --schemes: «5-3»: первая схема больше последней". One line, no full stop, no program
+/// name before it.
 std::string ErrorText(const Error& error, Language language = Language::kRussian);
 
 /// Whether `code` is the user's input refused (a command line's exit status 2) rather than a
