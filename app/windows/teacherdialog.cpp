@@ -155,8 +155,8 @@ ExamOrder TeacherDialog::order() const {
 
 namespace {
 
-// Writes the files of `order`; what went wrong in its language, or empty. Touches no widget, so that
-// it may run on a thread of its own.
+// Writes the files of `order`; what went wrong in its language, or empty. Touches no widget, so
+// that it may run on a thread of its own.
 QString WriteExam(const ExamOrder& order) {
   try {
     const FileStatus status = WriteExamFiles(order);
