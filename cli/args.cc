@@ -1,6 +1,7 @@
 #include "cli/args.h"
 
 #include "circuit/schemes.h"
+#include "core/error.h"
 
 namespace kvir {
 
@@ -9,24 +10,9 @@ std::string SchemeNumberRange(Language language) {
          std::to_string(kSchemeCount);
 }
 
-int ParseSchemeNumber(const std::string& text) {
-  const bool digits = !text.empty() && text.size() <= 3 &&
-                      text.find_first_not_of("0123456789") == std::string::npos;
-  const int n = digits ? std::stoi(text) : 0;
-  if (n < 1 || n > kSchemeCount) {
-    throw UsageError(
-        "номер схемы «" + text + "» недопустим: ожидается число " + SchemeNumberRange(),
-        "scheme number \"" + text + "\" is not valid: expected a number " +
-            SchemeNumberRange(Language::kEnglish));
-  }
-  return n;
-}
-
 void RequireSchemeNumber(const std::vector<std::string>& words) {
   if (words.size() < 2) {
-    throw UsageError(words[0] + ": не указан номер схемы: ожидается число " + SchemeNumberRange(),
-                     words[0] + ": no scheme number given: expected a number " +
-                         SchemeNumberRange(Language::kEnglish));
+    throw Error(ErrorCode::kCliNoSchemeNumber, {std::to_string(kSchemeCount)}).In(words[0]);
   }
 }
 
@@ -53,17 +39,11 @@ std::string ResolveButton(const Scheme& scheme, const std::string& word) {
   if (labelled.size() == 1) return labelled.front();
   const std::string scheme_number = std::to_string(scheme.number());
   if (labelled.empty()) {
-    throw UsageError("«" + word + "» не кнопка входа схемы " + scheme_number +
-                         "; кнопки этой схемы: " + ButtonList(scheme),
-                     "\"" + word + "\" is not an input button of scheme " + scheme_number +
-                         "; the buttons of this scheme: " + ButtonList(scheme));
+    throw Error(ErrorCode::kCliNotAButton, {word, scheme_number, ButtonList(scheme)});
   }
   std::string names;
   for (const std::string& name : labelled) names += (names.empty() ? "" : ", ") + name;
-  throw UsageError("метка «" + word + "» есть у нескольких кнопок схемы " + scheme_number + ": " +
-                       names + "; укажите кнопку по имени",
-                   "the label \"" + word + "\" is on more than one button of scheme " +
-                       scheme_number + ": " + names + "; give the button by its name");
+  throw Error(ErrorCode::kCliLabelOnMany, {word, scheme_number, names});
 }
 
 }  // namespace

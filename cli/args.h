@@ -1,5 +1,6 @@
 #pragma once
-// Argument checks of kvir-cli: each failure is a one-line message in Russian and in English.
+// Argument checks of kvir-cli: each failure is an Error (core/error.h) that kvir-cli words in one
+// line in the command line's language.
 
 #include <stdexcept>
 #include <string>
@@ -7,38 +8,20 @@
 #include <vector>
 
 #include "circuit/scheme.h"
+#include "circuit/scheme_number.h"
 #include "core/language.h"
 
 namespace kvir {
 
-/// Bad arguments; the message, in the command line's language, is what the user reads. what()
-/// gives the Russian one.
-class UsageError : public std::runtime_error {
- public:
-  UsageError(const std::string& russian, std::string english)
-      : std::runtime_error(russian), english_(std::move(english)) {}
-
-  /// The message in `language`.
-  std::string In(Language language) const {
-    return language == Language::kEnglish ? english_ : what();
-  }
-
- private:
-  std::string english_;
-};
-
 /// The scheme numbers as messages and the usage name them: "от 1 до 16", "from 1 to 16".
 std::string SchemeNumberRange(Language language = Language::kRussian);
 
-/// A scheme number 1 … 16, leading zeros allowed; throws UsageError otherwise.
-int ParseSchemeNumber(const std::string& text);
-
-/// Throws UsageError unless `words`, a command and its arguments, go on after the command: the
+/// Throws Error unless `words`, a command and its arguments, go on after the command: the
 /// word where the command wants its scheme number.
 void RequireSchemeNumber(const std::vector<std::string>& words);
 
 /// The names of the input buttons of `scheme` that `words` give, each by its name ("IN03") or by
-/// its label exactly as the drawing prints it ("Y3", "Ē"; case counts). Throws UsageError for a
+/// its label exactly as the drawing prints it ("Y3", "Ē"; case counts). Throws Error for a
 /// word that names no button, or a label that more than one button carries.
 std::vector<std::string> ResolveButtons(const Scheme& scheme,
                                         const std::vector<std::string>& words);

@@ -15,6 +15,8 @@
 #include "cli/options.h"
 #include "cli/session.h"
 #include "cli/truth_table.h"
+#include "core/error.h"
+#include "exam/exam_files.h"
 #include "io/error_texts.h"
 #include "io/output_file.h"
 #include "render/exam_pdf.h"
@@ -48,7 +50,7 @@ constexpr std::string_view kUsageTail =
     "                 у каждого входа его метка\n"
     "  --zoom ПРОЦЕНТ render: масштаб 100, 150, 200, 250 или 300 (по умолчанию 100),\n"
     "                 как в окне программы; при 200 панель 1640 × 1330\n"
-    "--help — эта справка, --version — версия.\n";
+    "--help — эта справка, --version — версия; КОМАНДА --help — справка о команде.\n";
 
 using Args = std::vector<std::string>;
 
@@ -65,17 +67,6 @@ std::string OutputFailureMessage(int error, Language language) {
   return FileStatusMessage(
       FileStatus::Failed(FileStep::kWrite, error, std::string(kStandardOutputName)), language);
 }
-
-// The picture is written, only its name could not be printed: the file is the result, so the
-// run succeeds, and standard error says what is missing.
-class NameNotPrinted : public std::runtime_error {
- public:
-  NameNotPrinted(const std::string& path, int error, Language language)
-      : std::runtime_error((language == Language::kEnglish
-                                ? path + " was written, but its name was not printed. "
-                                : "файл " + path + " записан, но его имя не выведено. ") +
-                           OutputFailureMessage(error, language)) {}
-};
 
 void List(const Request& request, std::ostream& out) {
   const Language language = request.line.language;
@@ -142,8 +133,7 @@ void Table(const Request& request, std::ostream& out) {
   const CommandLine& line = request.line;
   const int n = SchemeOf(request);
   if (line.separator && !line.Has("--csv")) {
-    throw UsageError("table: параметр --separator идёт только вместе с --csv",
-                     "table: --separator goes only with --csv");
+    throw Error(ErrorCode::kCliSeparatorWithoutCsv).In("table");
   }
   if (line.Has("--csv")) {
     PrintStudentTable(n, line.separator.value_or(','), line.language, out);
@@ -179,7 +169,9 @@ void Render(const Request& request, std::ostream& out) {
   if (into_output) return;
   out << path << '\n';
   if (const int error = OutputFailure(out); error != 0) {
-    throw NameNotPrinted(path, error, line.language);
+    // The picture is written, only its name could not be printed: the file is the result, so
+    // the run succeeds (RunCli), and standard error says what is missing.
+    throw Error(ErrorCode::kCliNameNotPrinted, {path, OutputFailureMessage(error, line.language)});
   }
 }
 
@@ -189,8 +181,10 @@ void Exam(const Request& request, std::ostream& out) {
   struct FontRelease {
     ~FontRelease() { ReleaseWorksheetFonts(); }
   } release;
-  WriteExamFiles(order);
-  out << order.path << '\n' << KeyPath(order.path) << '\n';
+  if (const FileStatus status = WriteExamFiles(order); !status.ok()) {
+    throw std::runtime_error(FileStatusMessage(status, order.language));
+  }
+  out << order.file << '\n' << KeyPath(order.file) << '\n';
 }
 
 void Version(const Request&, std::ostream& out) {
@@ -262,12 +256,10 @@ int RunCli(const Args& args, std::ostream& out, std::ostream& err) {
       throw std::runtime_error(OutputFailureMessage(error, line.language));
     }
     return 0;
-  } catch (const NameNotPrinted& e) {
-    err << "kvir-cli: " << e.what() << '\n';
-    return 0;
-  } catch (const UsageError& e) {
-    err << "kvir-cli: " << e.In(language) << '\n';
-    return kUsageError;
+  } catch (const Error& e) {
+    err << "kvir-cli: " << ErrorText(e, language) << '\n';
+    if (e.code() == ErrorCode::kCliNameNotPrinted) return 0;
+    return IsBadInput(e.code()) ? kUsageError : kRunError;
   } catch (const std::exception& e) {
     err << "kvir-cli: " << e.what() << '\n';
     return kRunError;

@@ -1,11 +1,10 @@
 #include "cli/command_table.h"
 
 #include <algorithm>
-#include <filesystem>
 
 #include "cli/args.h"
-#include "io/output_file.h"
-#include "render/picture.h"
+#include "core/error.h"
+#include "io/file_name.h"
 
 namespace kvir {
 namespace {
@@ -52,44 +51,36 @@ const Command* FindCommand(std::span<const Command> commands, std::string_view w
   return found == commands.end() ? nullptr : &*found;
 }
 
-// The file after "-o", taken out of `words`; a bad or missing name is a usage error.
+// The file after "-o", taken out of `words`, named as every saved picture is (io/file_name.h);
+// a missing name or another type's is a usage error.
 std::string TakeOutputPath(Args& words) {
   const auto flag = std::find(words.begin(), words.end(), "-o");
   if (flag == words.end() || flag + 1 == words.end() || (flag + 1)->empty()) {
-    throw UsageError(words[0] + ": не указан файл: добавьте -o ФАЙЛ.png",
-                     words[0] + ": no file given: add -o FILE.png");
+    throw Error(ErrorCode::kCliNoFile, {std::string(kPngSuffixes[0])}).In(words[0]);
   }
-  const std::string path = *(flag + 1);
-  // The name given and the file it leads to (links followed) must both be pictures' names.
-  const std::string target = WrittenFileName(path);
-  if (!IsPictureFileName(path) || !IsPictureFileName(target)) {
-    const std::string& refused = IsPictureFileName(path) ? target : path;
-    const std::string type = std::filesystem::path(refused).extension().string();
-    const std::string types(kPictureFileTypes);
-    throw UsageError(words[0] + ": файл «" + refused + "»: тип «" + type +
-                         "» не поддерживается; поддерживаемые типы: " + types,
-                     words[0] + ": file \"" + refused + "\": type \"" + type +
-                         "\" is not supported; supported types: " + types);
+  std::string path;
+  try {
+    path = SaveFileName(*(flag + 1), kPngSuffixes);
+  } catch (const Error& error) {
+    throw error.In(words[0]);
   }
   words.erase(flag, flag + 2);
   return path;
 }
 
-// Throws UsageError unless `words` hold the command and the operands `operands` asks for; the
+// Throws Error unless `words` hold the command and the operands `operands` asks for; the
 // buttons are checked later, against the scheme.
 void RequireOperands(Operands operands, const Args& words) {
   if (operands == Operands::kOwnOptions) return;
   if (operands == Operands::kNone) {
     if (words.size() > 1) {
-      throw UsageError(words[0] + ": лишние аргументы: команда не принимает аргументов",
-                       words[0] + ": extra arguments: the command takes none");
+      throw Error(ErrorCode::kCliNoArguments).In(words[0]);
     }
     return;
   }
   RequireSchemeNumber(words);
   if (operands == Operands::kScheme && words.size() > 2) {
-    throw UsageError(words[0] + ": лишние аргументы после номера схемы",
-                     words[0] + ": extra arguments after the scheme number");
+    throw Error(ErrorCode::kCliExtraAfterScheme).In(words[0]);
   }
 }
 
@@ -113,6 +104,13 @@ std::string CommandNames(std::span<const Command> commands) {
   return names;
 }
 
+std::string CommandHelp(const Command& command) {
+  std::string help = "Использование: kvir-cli [--lang ru|en] " + std::string(command.name) +
+                     std::string(Synopsis(command.operands)) + "\n  ";
+  for (const char c : command.help) help += c == '\n' ? std::string("\n  ") : std::string(1, c);
+  return help + '\n';
+}
+
 std::string CommandUsage(std::span<const Command> commands) {
   std::string usage;
   for (const Command& command : commands) {
@@ -123,15 +121,17 @@ std::string CommandUsage(std::span<const Command> commands) {
 
 void RunCommand(std::span<const Command> commands, const CommandLine& line, std::ostream& out) {
   if (line.words.empty()) {
-    throw UsageError("не указана команда; допустимы " + CommandNames(commands),
-                     "no command given; the commands are " + CommandNames(commands));
+    throw Error(ErrorCode::kCliNoCommand, {CommandNames(commands)});
   }
   const Command* command = FindCommand(commands, line.words[0]);
   if (command == nullptr) {
     RequireOnlyOptions(line, {});
-    throw UsageError(
-        "неизвестная команда «" + line.words[0] + "»; допустимы " + CommandNames(commands),
-        "unknown command \"" + line.words[0] + "\"; the commands are " + CommandNames(commands));
+    throw Error(ErrorCode::kCliUnknownCommand, {line.words[0], CommandNames(commands)});
+  }
+  const auto help = [](const std::string& word) { return word == "--help" || word == "-h"; };
+  if (!command->help.empty() && std::any_of(line.words.begin() + 1, line.words.end(), help)) {
+    out << CommandHelp(*command);
+    return;
   }
   command->run(CheckedRequest(*command, line), out);
 }

@@ -27,10 +27,12 @@ enum class Operands {
 struct Request {
   const CommandLine& line;         ///< the whole command line, for its language and options
   std::vector<std::string> words;  ///< the command and its operands, "-o ФАЙЛ" taken out
-  std::string output_path;         ///< the file after "-o", for kSchemeButtonsAndFile
+  /// The file after "-o", for kSchemeButtonsAndFile, named as every save is ("out" gives
+  /// "out.png").
+  std::string output_path;
 };
 
-/// Does what a command does, its operands present as the row says; throws UsageError for a bad
+/// Does what a command does, its operands present as the row says; throws Error for a bad
 /// operand, another exception for a failure while running.
 using CommandFunction = void (*)(const Request& request, std::ostream& out);
 
@@ -48,6 +50,10 @@ struct Command {
 /// "list, about, …": the names of the rows, in order, aliases left out.
 std::string CommandNames(std::span<const Command> commands);
 
+/// The usage of one command, for "kvir-cli COMMAND --help": "Использование: kvir-cli [--lang
+/// ru|en] NAME OPERANDS", then its help lines, each indented by two blanks.
+std::string CommandHelp(const Command& command);
+
 /// Where the usage lines' help starts, in characters (not bytes) from the line's start.
 inline constexpr int kHelpColumn = 32;
 
@@ -56,7 +62,8 @@ inline constexpr int kHelpColumn = 32;
 std::string CommandUsage(std::span<const Command> commands);
 
 /// Runs the command `line` names (its first word, by name or alias) after checking its options,
-/// then its operands. Throws UsageError for no command, an unknown one, an option it does not take
+/// then its operands; where "--help" or "-h" follows a command with help, prints its CommandHelp
+/// instead. Throws Error for no command, an unknown one, an option it does not take
 /// or missing or extra operands; whatever its function throws goes on.
 void RunCommand(std::span<const Command> commands, const CommandLine& line, std::ostream& out);
 

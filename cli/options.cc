@@ -5,6 +5,7 @@
 #include <cctype>
 
 #include "cli/args.h"
+#include "core/error.h"
 #include "render/zoom.h"
 
 namespace kvir {
@@ -20,14 +21,13 @@ bool IsFlag(std::string_view word) {
   return std::find(kFlags.begin(), kFlags.end(), word) != kFlags.end();
 }
 
-// An option that takes a value: what the value is called in messages and what it may be, in
-// Russian and in English.
+// An option that takes a value: the errors for a missing value and for one not read, and what
+// they name besides the value.
 struct ValueOption {
-  std::string_view name;      ///< "--lang"
-  std::string_view value;     ///< "язык"
-  std::string_view value_en;  ///< "language"
-  std::string expected;       ///< "ru или en"
-  std::string expected_en;    ///< "ru or en"
+  std::string_view name;  ///< "--lang"
+  ErrorCode missing;      ///< kCliNoLanguage
+  ErrorCode unknown;      ///< kCliLanguageUnknown
+  std::string expected;   ///< what the errors name after the value, if anything
 };
 
 // Takes every "NAME VALUE" of `option` out of `args` and returns the last value read by `parse`,
@@ -39,25 +39,16 @@ auto TakeOption(std::vector<std::string>& args, const ValueOption& option, Parse
   for (auto it = std::find(args.begin(), args.end(), option.name); it != args.end();
        it = std::find(args.begin(), args.end(), option.name)) {
     const std::string name(option.name);
-    if (it + 1 == args.end()) {
-      throw UsageError(
-          name + ": не указан " + std::string(option.value) + ": ожидается " + option.expected,
-          name + ": no " + std::string(option.value_en) + " given: expected " + option.expected_en);
-    }
+    if (it + 1 == args.end()) throw Error(option.missing, {option.expected}).In(name);
     taken = parse(*(it + 1));
-    if (!taken) {
-      throw UsageError(name + ": " + std::string(option.value) + " «" + *(it + 1) +
-                           "» не поддерживается: ожидается " + option.expected,
-                       name + ": " + std::string(option.value_en) + " \"" + *(it + 1) +
-                           "\" is not supported: expected " + option.expected_en);
-    }
+    if (!taken) throw Error(option.unknown, {*(it + 1), option.expected}).In(name);
     args.erase(it, it + 2);
   }
   return taken;
 }
 
 std::optional<int> TakeZoom(std::vector<std::string>& args) {
-  const ValueOption option = {kZoomOption, "масштаб", "zoom level", ZoomLevelList(),
+  const ValueOption option = {kZoomOption, ErrorCode::kCliNoZoom, ErrorCode::kCliZoomUnknown,
                               ZoomLevelList()};
   return TakeOption(args, option, [](const std::string& text) { return ParseZoomLevel(text); });
 }
@@ -73,9 +64,8 @@ std::optional<char> ParseSeparator(const std::string& text) {
 }
 
 std::optional<char> TakeSeparator(std::vector<std::string>& args) {
-  const ValueOption option = {kSeparatorOption, "разделитель", "separator",
-                              "один знак, не буква, не цифра, не кавычка и не «?», или tab",
-                              "one character, not a letter, digit, quote or \"?\", or tab"};
+  const ValueOption option = {kSeparatorOption, ErrorCode::kCliNoSeparator,
+                              ErrorCode::kCliSeparatorUnknown, ""};
   return TakeOption(args, option, ParseSeparator);
 }
 
@@ -86,7 +76,8 @@ bool CommandLine::Has(std::string_view flag) const {
 }
 
 Language TakeLanguage(std::vector<std::string>& args) {
-  const ValueOption option = {kLanguageOption, "язык", "language", "ru или en", "ru or en"};
+  const ValueOption option = {kLanguageOption, ErrorCode::kCliNoLanguage,
+                              ErrorCode::kCliLanguageUnknown, ""};
   return TakeOption(args, option, ParseLanguage).value_or(Language::kRussian);
 }
 
@@ -108,8 +99,7 @@ void RequireOnlyOptions(const CommandLine& line, std::span<const std::string_vie
   for (const std::string& option : given) {
     if (std::find(taken.begin(), taken.end(), option) == taken.end()) {
       const std::string command = line.words.empty() ? std::string("kvir-cli") : line.words[0];
-      throw UsageError(command + ": параметр " + option + " не подходит к этой команде",
-                       command + ": the option " + option + " does not go with this command");
+      throw Error(ErrorCode::kCliOptionNotTaken, {option}).In(command);
     }
   }
 }

@@ -24,16 +24,16 @@ struct CommandLine {
 };
 
 /// Takes every "--lang CODE" out of `args`, wherever it stands, and gives the last one's language,
-/// Russian without one; throws UsageError for a missing or unknown language. Taken first, so that
+/// Russian without one; throws Error for a missing or unknown language. Taken first, so that
 /// every further message is in that language.
 Language TakeLanguage(std::vector<std::string>& args);
 
 /// Takes "--zoom PERCENT", "--separator X" and the known flags (--labels, --csv, --crop, --title,
 /// --clear-view) out of `args`, wherever they stand, once TakeLanguage has taken `language` out;
-/// throws UsageError for a missing or unknown zoom level or separator.
+/// throws Error for a missing or unknown zoom level or separator.
 CommandLine ParseCommandLine(std::vector<std::string> args, Language language);
 
-/// Throws UsageError naming the first option given that the command does not take, of its flags
+/// Throws Error naming the first option given that the command does not take, of its flags
 /// in order and then "--zoom" and "--separator"; "--lang" goes with every command and is not
 /// checked.
 void RequireOnlyOptions(const CommandLine& line, std::span<const std::string_view> taken);

@@ -7,9 +7,9 @@
 
 #include <algorithm>
 #include <memory>
-#include <stdexcept>
 #include <string>
 
+#include "core/error.h"
 #include "render/exam_pictures.h"
 
 namespace kvir {
@@ -125,7 +125,7 @@ class Worksheets {
     cairo_surface_finish(surface_.get());
     if (const cairo_status_t status = cairo_surface_status(surface_.get());
         status != CAIRO_STATUS_SUCCESS) {
-      throw std::runtime_error(std::string("cairo: ") + cairo_status_to_string(status));
+      throw Error(ErrorCode::kWorksheetFailed, {cairo_status_to_string(status)});
     }
   }
 

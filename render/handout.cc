@@ -65,8 +65,8 @@ Picture LoadTitlePicture(const PanelPictures& pictures, Language language) {
   const std::string name = TitlePictureName(pictures.scheme().number(), language);
   LoadResourcePicture(name, shape, strip, pictures.style());
   if (strip.width != shape.width) {
-    throw PictureError(name + ": " + std::to_string(strip.width) + " pixels wide, not " +
-                       std::to_string(shape.width));
+    throw Error(ErrorCode::kTitleStripWidth,
+                {name, std::to_string(strip.width), std::to_string(shape.width)});
   }
   return strip;
 }

@@ -51,7 +51,7 @@ std::string_view LoadResourcePicture(std::string_view name, const PictureShape& 
   const Resource* resource = FindStyledResource(name, style);
   if (resource == nullptr) {
     out = Picture();
-    throw PictureError("Нет встроенной картинки " + std::string(name));
+    throw Error(ErrorCode::kPictureMissing, {std::string(name)});
   }
   DecodePng(resource->bytes, resource->name, shape, out);
   return resource->name;

@@ -30,7 +30,7 @@ std::string_view LoadIndicatorPicture(const Indicator& image, Picture& out,
 const Resource* ShownResource(const Indicator& image, PictureStyle style);
 
 /// Decodes the embedded resource that shows `name` in `style` (FindStyledResource) into `out`;
-/// throws PictureError naming the resource when it is missing or damaged. Returns the decoded
+/// throws Error naming the resource when it is missing or damaged. Returns the decoded
 /// resource's own name.
 std::string_view LoadResourcePicture(std::string_view name, const PictureShape& shape, Picture& out,
                                      PictureStyle style = {});

@@ -35,7 +35,7 @@ class PanelPictures : public AttachedObserver {
   /// picture is decoded at the control's size and refused at any other.
   const PictureControl& picture() const { return picture_; }
   PictureControl& picture() { return picture_; }
-  /// Decodes the scheme picture in the style; throws PictureError when it cannot.
+  /// Decodes the scheme picture in the style; throws Error when it cannot.
   void LoadSchemePicture();
   /// Takes a scheme picture decoded elsewhere in the style (SchemePictureBatch).
   void TakeSchemePicture(Picture picture) { picture_.picture = std::move(picture); }
@@ -80,7 +80,7 @@ class PanelPictureSet {
   /// caller goes on.
   void DecodeAhead();
   /// Gives scheme n its scheme picture: the one begun ahead if it was decoded in the present style
-  /// at the size of scheme n's control, else decoded now. Throws PictureError when it cannot be
+  /// at the size of scheme n's control, else decoded now. Throws Error when it cannot be
   /// decoded; the failures of the batch are raised in scheme order.
   void LoadSchemePicture(int n);
   /// Gives every scheme's pictures the look of `style` (PanelPictures::Restyle); pictures begun

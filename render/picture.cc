@@ -2,19 +2,15 @@
 
 #include <png.h>
 
-#include <cctype>
 #include <csetjmp>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <new>
 
-#include "io/error_texts.h"
-#include "io/output_file.h"
-
 // libpng reports errors by longjmp to the frame that called setjmp. Every function here that calls
 // setjmp holds only plain data and owns nothing, so a jump skips no destructor; the png structs
-// and all buffers belong to the C++ callers, which turn a failed step into a PictureError.
+// and all buffers belong to the C++ callers, which turn a failed step into an Error.
 
 namespace kvir {
 namespace {
@@ -57,7 +53,7 @@ void IgnoreWarning(png_structp, png_const_charp) {}
 
 void ReadFromMemory(png_structp png, png_bytep data, size_t length) {
   PngCallbackState& state = IoStateOf(png);
-  if (length > state.input_size - state.input_offset) png_error(png, "данные обрываются");
+  if (length > state.input_size - state.input_offset) png_error(png, "the data end early");
   std::memcpy(data, state.input + state.input_offset, length);
   state.input_offset += length;
 }
@@ -70,7 +66,7 @@ void AppendToVector(png_structp png, png_bytep data, size_t length) {
     appended = true;
   } catch (...) {  // nothing may unwind into libpng
   }
-  if (!appended) png_error(png, "не хватает памяти");
+  if (!appended) png_error(png, "out of memory");
 }
 
 void FlushNothing(png_structp) {}
@@ -88,7 +84,7 @@ bool ReadHeader(png_structp png, png_infop info, PngHeader* header) {
 bool ReadRows(png_structp png, png_infop info, uint8_t* pixels, size_t stride, png_uint_32 height) {
   if (setjmp(png_jmpbuf(png))) return false;
   png_read_update_info(png, info);
-  if (png_get_rowbytes(png, info) != stride) png_error(png, "неожиданная длина строки");
+  if (png_get_rowbytes(png, info) != stride) png_error(png, "unexpected row length");
   for (png_uint_32 y = 0; y < height; ++y) png_read_row(png, pixels + y * stride, nullptr);
   png_read_end(png, nullptr);
   return true;
@@ -141,23 +137,21 @@ using PngReader = PngStructs<false>;
 using PngWriter = PngStructs<true>;
 
 [[noreturn]] void FailDecode(std::string_view what, std::string_view cause) {
-  std::string message = "Картинка ";
-  message.append(what).append(" повреждена: ").append(cause);
-  throw PictureError(message);
+  throw Error(ErrorCode::kPictureDamaged, {std::string(what), std::string(cause)});
 }
 
-[[noreturn]] void FailUnsuitable(std::string_view what, std::string_view cause) {
-  std::string message = "Картинка ";
-  message.append(what).append(" не подходит: ").append(cause);
-  throw PictureError(message);
+[[noreturn]] void Fail(ErrorCode code, std::string_view what, std::vector<std::string> args = {}) {
+  args.insert(args.begin(), std::string(what));
+  throw Error(code, std::move(args));
 }
 
 std::string SizeText(int64_t width, int64_t height) {
   return std::to_string(width) + " × " + std::to_string(height);
 }
 
+// RGB or RGBA by its channels, for a picture that has one of them.
 std::string ChannelsText(int channels) {
-  return channels == 3 ? "RGB" : channels == 4 ? "RGBA" : std::to_string(channels) + " каналов";
+  return channels == 3 ? "RGB" : "RGBA";
 }
 
 int ChannelsOf(int colour_type) {
@@ -168,36 +162,36 @@ int ChannelsOf(int colour_type) {
 
 void CheckHeader(const PngHeader& header, std::string_view what, const PictureShape& shape) {
   if (header.bit_depth != 8) {
-    FailUnsuitable(what, std::to_string(header.bit_depth) + " бит на канал вместо 8");
+    Fail(ErrorCode::kPictureBitDepth, what, {std::to_string(header.bit_depth)});
   }
-  if (header.interlace != PNG_INTERLACE_NONE) {
-    FailUnsuitable(what, "чересстрочная развёртка вместо построчной");
-  }
+  if (header.interlace != PNG_INTERLACE_NONE) Fail(ErrorCode::kPictureInterlaced, what);
   const int channels = ChannelsOf(header.colour_type);
+  if (channels == 0) {
+    Fail(ErrorCode::kPictureColourType, what,
+         {std::to_string(header.colour_type), ChannelsText(shape.channels)});
+  }
   if (channels != shape.channels) {
-    const std::string found =
-        channels ? ChannelsText(channels) : "тип цвета " + std::to_string(header.colour_type);
-    FailUnsuitable(what, found + " вместо " + ChannelsText(shape.channels));
+    Fail(ErrorCode::kPictureChannels, what, {ChannelsText(channels), ChannelsText(shape.channels)});
   }
   if (header.width > kMaxSide || header.height > kMaxSide) {
-    FailUnsuitable(what, "размер " + SizeText(header.width, header.height) +
-                             " больше допустимого " + SizeText(kMaxSide, kMaxSide));
+    Fail(ErrorCode::kPictureTooLarge, what,
+         {SizeText(header.width, header.height), SizeText(kMaxSide, kMaxSide)});
   }
   const bool any_size = shape.width == 0 || shape.height == 0;
   if (!any_size && (header.width != static_cast<png_uint_32>(shape.width) ||
                     header.height != static_cast<png_uint_32>(shape.height))) {
-    FailUnsuitable(what, "размер " + SizeText(header.width, header.height) + " вместо " +
-                             SizeText(shape.width, shape.height));
+    Fail(ErrorCode::kPictureWrongSize, what,
+         {SizeText(header.width, header.height), SizeText(shape.width, shape.height)});
   }
 }
 
 void DecodeInto(std::span<const uint8_t> bytes, std::string_view what, const PictureShape& shape,
                 Picture& out) {
   if (shape.channels != 3 && shape.channels != 4) {
-    FailUnsuitable(what, "запрошено " + ChannelsText(shape.channels) + ", а читаются RGB и RGBA");
+    Fail(ErrorCode::kPictureChannelsAsked, what, {std::to_string(shape.channels)});
   }
   if (bytes.size() < 8 || png_sig_cmp(bytes.data(), 0, 8) != 0) {
-    FailDecode(what, "нет подписи PNG");
+    Fail(ErrorCode::kPictureNoSignature, what);
   }
   PngCallbackState state;
   state.input = bytes.data();
@@ -240,10 +234,9 @@ void CheckEncodable(const Picture& picture) {
                            (picture.channels == 3 || picture.channels == 4);
   if (!valid_shape || picture.pixels.size() != static_cast<size_t>(picture.stride()) *
                                                    static_cast<size_t>(picture.height)) {
-    throw PictureError(
-        "Картинку нельзя записать в PNG: " + SizeText(picture.width, picture.height) + ", " +
-        ChannelsText(picture.channels) + ", " + std::to_string(picture.pixels.size()) +
-        " байт пикселей");
+    throw Error(ErrorCode::kPictureNotEncodable,
+                {SizeText(picture.width, picture.height), std::to_string(picture.channels),
+                 std::to_string(picture.pixels.size())});
   }
 }
 
@@ -272,31 +265,9 @@ std::vector<uint8_t> EncodePng(const Picture& picture) {
   if (!WriteImage(writer.png(), writer.info(), picture.pixels.data(),
                   static_cast<size_t>(picture.stride()), static_cast<png_uint_32>(picture.width),
                   static_cast<png_uint_32>(picture.height), colour_type)) {
-    throw PictureError(std::string("Ошибка кодирования PNG: ") + state.message);
+    throw Error(ErrorCode::kPictureEncodeFailed, {state.message});
   }
   return bytes;
-}
-
-void WritePngFile(const Picture& picture, const std::string& path) {
-  std::vector<uint8_t> bytes;
-  try {
-    bytes = EncodePng(picture);
-  } catch (const PictureError& error) {
-    throw PictureError("Не удалось записать " + path + ": " + error.what());
-  }
-  if (const FileStatus status = WriteOutputFile(path, bytes); !status.ok()) {
-    throw PictureError(FileStatusMessage(status));
-  }
-}
-
-bool IsPictureFileName(std::string_view path) {
-  const size_t slash = path.rfind('/');
-  const std::string_view name = path.substr(slash == std::string_view::npos ? 0 : slash + 1);
-  const size_t dot = name.rfind('.');
-  if (dot == std::string_view::npos || dot == 0) return true;
-  std::string extension(name.substr(dot));
-  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return extension == kPictureFileTypes;
 }
 
 }  // namespace kvir

@@ -3,11 +3,11 @@
 
 #include <cstdint>
 #include <span>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/error.h"
 #include "render/pixel_allocator.h"
 
 namespace kvir {
@@ -33,30 +33,13 @@ struct PictureShape {
   bool drop_alpha = false;
 };
 
-/// A picture that could not be decoded or encoded; the message names the picture or file.
-class PictureError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
 /// Decodes 8-bit non-interlaced PNG `bytes` of the given shape into `out`, reusing its storage.
-/// Throws PictureError naming `what` on any fault; `out` is then left empty.
+/// Throws Error (a kPicture… code) naming `what` on any fault; `out` is then left empty.
 void DecodePng(std::span<const uint8_t> bytes, std::string_view what, const PictureShape& shape,
                Picture& out);
 
-/// Encodes `picture` as an 8-bit RGB or RGBA PNG with no ancillary chunks.
+/// Encodes `picture` as an 8-bit RGB or RGBA PNG with no ancillary chunks. Throws Error
+/// (kPictureNotEncodable, kPictureEncodeFailed) for a picture PNG cannot hold.
 std::vector<uint8_t> EncodePng(const Picture& picture);
-
-/// Writes `picture` to `path` as PNG through WriteOutputFile (io/output_file.h): a regular
-/// file is replaced atomically, a device or FIFO written in place. Throws PictureError naming the
-/// path and the cause.
-void WritePngFile(const Picture& picture, const std::string& path);
-
-/// The picture file types the program writes, as a user would name them.
-inline constexpr std::string_view kPictureFileTypes = ".png";
-
-/// Whether a picture saved under `path` can be of the type its extension names: ".png" in any
-/// case, or no extension at all (a device, a FIFO, "-"), which also gets PNG.
-bool IsPictureFileName(std::string_view path);
 
 }  // namespace kvir

@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "circuit/names.h"
+#include "io/error_texts.h"
 
 namespace kvir {
 
@@ -57,7 +58,7 @@ TimingResult TimeAll(std::span<const TimingDriver, kTimingSchemeCount> drivers, 
     } catch (const std::exception& error) {
       return {(english ? "The timing of scheme " + scheme + " was interrupted: "
                        : "Замер схемы " + scheme + " прерван: ") +
-              error.what() + "."};
+              ErrorMessage(error, language) + "."};
     } catch (...) {
       return {english ? "The timing of scheme " + scheme + " was interrupted by an unknown error."
                       : "Замер схемы " + scheme + " прерван неизвестной ошибкой."};

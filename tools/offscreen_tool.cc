@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <exception>
 
+#include "io/error_texts.h"
+
 namespace kvir::art {
 
 int RunOffscreenTool(int argc, char** argv, const std::function<void(const std::string&)>& draw) {
@@ -17,7 +19,7 @@ int RunOffscreenTool(int argc, char** argv, const std::function<void(const std::
   try {
     draw(argv[1]);
   } catch (const std::exception& e) {
-    std::fprintf(stderr, "%s\n", e.what());
+    std::fprintf(stderr, "%s\n", ErrorMessage(e).c_str());
     return 1;
   }
   return 0;

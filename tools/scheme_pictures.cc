@@ -11,6 +11,7 @@
 #include "tools/artwork/canvas.h"
 #include "tools/artwork/title_strip.h"
 #include "tools/offscreen_tool.h"
+#include "tools/png_file.h"
 
 namespace {
 

@@ -2,8 +2,11 @@
 // DIR.
 
 #include <cstdio>
+#include <exception>
 #include <string>
 
+#include "io/error_texts.h"
+#include "tools/png_file.h"
 #include "tools/small_pictures.h"
 
 int main(int argc, char** argv) {
@@ -17,8 +20,8 @@ int main(int argc, char** argv) {
         kvir::WritePngFile(small.picture, std::string(argv[1]) + "/" + small.file_name);
       }
     }
-  } catch (const kvir::PictureError& error) {
-    std::fprintf(stderr, "kvir-small-pictures: %s\n", error.what());
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "kvir-small-pictures: %s\n", kvir::ErrorMessage(error).c_str());
     return 1;
   }
   return 0;

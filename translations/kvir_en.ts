@@ -248,6 +248,10 @@ a button Timing: it times schemes 1-9 and appends the results to that file
         <source>Сохранить рисунок для отчёта</source>
         <translation>Save the picture for a report</translation>
     </message>
+    <message>
+        <source>Рисунок не напечатан в файл «%1»: файлы PDF сохраняются с расширением .pdf.</source>
+        <translation>The picture was not printed to &quot;%1&quot;: PDF files are saved with the extension .pdf.</translation>
+    </message>
 </context>
 <context>
     <name>kvir::QuizMode</name>
@@ -319,18 +323,6 @@ a button Timing: it times schemes 1-9 and appends the results to that file
     <message>
         <source>Файлы пишутся…</source>
         <translation>Writing the files…</translation>
-    </message>
-    <message>
-        <source>Moodle XML</source>
-        <translation>Moodle XML</translation>
-    </message>
-    <message>
-        <source>GIFT</source>
-        <translation>GIFT</translation>
-    </message>
-    <message>
-        <source>Листы PDF</source>
-        <translation>PDF worksheets</translation>
     </message>
     <message>
         <source>KVIR - Для преподавателя</source>

@@ -4,7 +4,9 @@
 #include <exception>
 
 #include "app/panel/schemepanel.h"
+#include "app/shell/language.h"
 #include "app/shell/zoom.h"
+#include "io/error_texts.h"
 #include "render/loaders.h"
 
 namespace kvir {
@@ -30,7 +32,7 @@ bool QuizMode::loadCards(int zoom) {
     return true;
   } catch (const std::exception& error) {
     cards_ = {};
-    emit failed(QString::fromUtf8(error.what()));
+    emit failed(QString::fromStdString(ErrorMessage(error, CurrentLanguage())));
     return false;
   }
 }
@@ -54,7 +56,7 @@ void QuizMode::ask(SchemePanel& panel) {
     const TruthTable& table = tableOf(scheme.number());
     PoseRow(scheme, panel.pressProc(), table, DrawRow(table, RowOf(table, scheme), random_));
   } catch (const std::exception& error) {
-    emit failed(QString::fromUtf8(error.what()));
+    emit failed(QString::fromStdString(ErrorMessage(error, CurrentLanguage())));
     return;
   }
   hideOn(panel);
@@ -79,7 +81,7 @@ void QuizMode::hideOn(SchemePanel& panel) {
   try {
     question_.emplace(panel.scheme(), lampsOf(panel.scheme().number()), level_);
   } catch (const std::exception& error) {
-    emit failed(QString::fromUtf8(error.what()));
+    emit failed(QString::fromStdString(ErrorMessage(error, CurrentLanguage())));
     return;
   }
   panel.setFocusableLamps(question_->hidden());

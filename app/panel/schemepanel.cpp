@@ -14,6 +14,8 @@
 #include "app/panel/keyboard.h"
 #include "app/panel/panelmode.h"
 #include "app/panel/panelpainter.h"
+#include "app/shell/language.h"
+#include "io/error_texts.h"
 #include "render/panel_geometry.h"
 
 namespace kvir {
@@ -139,7 +141,7 @@ bool SchemePanel::runPress(Indicator& clicked) {
     emit pressShown();
     return true;
   } catch (const std::exception& error) {
-    emit modelFailed(QString::fromUtf8(error.what()));
+    emit modelFailed(QString::fromStdString(ErrorMessage(error, CurrentLanguage())));
     return false;
   }
 }

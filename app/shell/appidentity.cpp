@@ -29,7 +29,7 @@ QImage IconPicture(const QString& path) {
     DecodePng(std::span(reinterpret_cast<const uint8_t*>(bytes.constData()),
                         static_cast<size_t>(bytes.size())),
               path.toStdString(), {}, picture);
-  } catch (const PictureError&) {
+  } catch (const Error&) {
     return {};
   }
   const QImage image(picture.pixels.data(), picture.width, picture.height, picture.stride(),

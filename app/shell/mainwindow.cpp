@@ -35,6 +35,7 @@
 #include "app/windows/teacherdialog.h"
 #include "app/windows/truthtablewindow.h"
 #include "circuit/scheme_texts.h"
+#include "io/error_texts.h"
 #include "render/handout.h"
 #include "render/picture_style.h"
 #include "render/pixel_allocator.h"
@@ -244,7 +245,7 @@ void Tfrm00::applyStyle() {
   try {
     pictureSet_.Restyle({.clear = clearView_, .zoom = PictureZoom(zoom_, devicePixelRatioF())});
   } catch (const std::exception& error) {
-    reportModelFailure(QString::fromUtf8(error.what()));
+    reportModelFailure(QString::fromStdString(ErrorMessage(error, CurrentLanguage())));
   }
   for (SchemePanel* panel : panels_) {
     if (panel != nullptr) panel->setZoom(zoom_);
@@ -478,7 +479,7 @@ void Tfrm00::showEvent(QShowEvent* event) {
       restartReached();
       btnTiming_->setVisible(TimingBenchmarkOffered(QCoreApplication::applicationDirPath()));
     } catch (const std::exception& error) {
-      reportModelFailure(QString::fromUtf8(error.what()));
+      reportModelFailure(QString::fromStdString(ErrorMessage(error, CurrentLanguage())));
     }
   }
   QWidget::showEvent(event);
@@ -551,7 +552,7 @@ void Tfrm00::select(int n) {
     SelectScheme(schemes_, *this, static_cast<uint8_t>(n));
     restartReached();
   } catch (const std::exception& error) {
-    reportModelFailure(QString::fromUtf8(error.what()));
+    reportModelFailure(QString::fromStdString(ErrorMessage(error, CurrentLanguage())));
   }
 }
 

@@ -13,6 +13,7 @@
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -21,7 +22,9 @@
 #include "app/shell/language.h"
 #include "app/shell/settings.h"
 #include "circuit/scheme_texts.h"
+#include "core/error.h"
 #include "io/error_texts.h"
+#include "io/file_name.h"
 #include "io/output_file.h"
 #include "render/handout.h"
 #include "render/panel_image.h"
@@ -88,6 +91,15 @@ QByteArray PdfOf(const QPrinter& printer, const QImage& picture, const QString& 
   return buffer.data();
 }
 
+// The name a save under `path` writes (io/file_name.h), or nothing where it is refused.
+std::optional<QString> SavedName(const QString& path, FileSuffixes suffixes) {
+  try {
+    return QFile::decodeName(SaveFileName(QFile::encodeName(path).toStdString(), suffixes).c_str());
+  } catch (const Error&) {
+    return std::nullopt;
+  }
+}
+
 FileStatus WriteFile(const QString& path, std::span<const uint8_t> bytes) {
   return WriteOutputFile(QFile::encodeName(path).toStdString(), bytes);
 }
@@ -138,7 +150,8 @@ void PanelExport::save(const PanelPictures& panel) {
 
 // The same composition and PNG encoder as `kvir-cli render`, through the same file writer.
 bool PanelExport::saveTo(const PanelPictures& panel, const QString& path) {
-  return isPngName(path) && writePng(ComposePanel(panel), path);
+  const QString name = pngName(path);
+  return !name.isEmpty() && writePng(ComposePanel(panel), name);
 }
 
 void PanelExport::saveReport(const PanelPictures& panel) {
@@ -147,7 +160,8 @@ void PanelExport::saveReport(const PanelPictures& panel) {
 }
 
 bool PanelExport::saveReportTo(const PanelPictures& panel, const QString& path) {
-  return isPngName(path) && writePng(ReportPicture(panel), path);
+  const QString name = pngName(path);
+  return !name.isEmpty() && writePng(ReportPicture(panel), name);
 }
 
 void PanelExport::askAndSave(const QString& caption, const QString& offered,
@@ -162,13 +176,13 @@ void PanelExport::askAndSave(const QString& caption, const QString& offered,
   if (saveTo(path)) RememberSaveFolder(path);
 }
 
-bool PanelExport::isPngName(const QString& path) {
-  const std::string name = QFile::encodeName(path).toStdString();
-  if (IsPictureFileName(name) && IsPictureFileName(WrittenFileName(name))) return true;
+QString PanelExport::pngName(const QString& path) {
+  const std::optional<QString> name = SavedName(path, kPngSuffixes);
+  if (name) return *name;
   reportFailure(tr("Рисунок не сохранён в файл «%1»: рисунки сохраняются в формате PNG, "
                    "с расширением .png.")
                     .arg(path));
-  return false;
+  return {};
 }
 
 bool PanelExport::writePng(const Picture& picture, const QString& path) {
@@ -192,8 +206,16 @@ void PanelExport::print(PanelPictures& panel) {
 // no part of it; a printer gets the page directly.
 bool PanelExport::printOn(PanelPictures& panel, QPrinter& printer) {
   const QImage image = SharpReportImage(panel);
-  const QString file = printer.outputFileName();
-  if (printer.outputFormat() == QPrinter::PdfFormat && !file.isEmpty()) {
+  const QString asked = printer.outputFileName();
+  if (printer.outputFormat() == QPrinter::PdfFormat && !asked.isEmpty()) {
+    const std::optional<QString> named = SavedName(asked, kPdfSuffixes);
+    if (!named) {
+      reportFailure(tr("Рисунок не напечатан в файл «%1»: файлы PDF сохраняются "
+                       "с расширением .pdf.")
+                        .arg(asked));
+      return false;
+    }
+    const QString& file = *named;
     const QByteArray pdf = PdfOf(printer, image, Title(panel.scheme()));
     if (pdf.isEmpty()) {
       reportFailure(tr("Рисунок не напечатан в файл «%1».").arg(file));

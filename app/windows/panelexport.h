@@ -53,7 +53,9 @@ class PanelExport : public QObject {
  private:
   void askAndSave(const QString& caption, const QString& offered,
                   const std::function<bool(const QString&)>& saveTo);
-  bool isPngName(const QString& path);
+  /// The name a PNG save under `path` writes (io/file_name.h: "x" becomes "x.png"); empty,
+  /// after the message box, where its suffix is another type's.
+  QString pngName(const QString& path);
   bool writePng(const Picture& picture, const QString& path);
   void reportFailure(const QString& message);
 

@@ -3,36 +3,54 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSpinBox>
+#include <algorithm>
 #include <atomic>
 #include <exception>
 #include <thread>
 
 #include "app/shell/language.h"
-#include "cli/args.h"
-#include "cli/exam.h"
+#include "circuit/scheme_number.h"
+#include "core/error.h"
+#include "exam/exam_files.h"
+#include "exam/format_table.h"
+#include "io/error_texts.h"
 
 namespace kvir {
 namespace {
 
-// The formats as the command names them and as the dialog offers them.
-struct FormatChoice {
-  const char* name;
-  const char* text;
-  const char* filter;
-};
-constexpr FormatChoice kFormatChoices[] = {
-    {"moodle", QT_TRANSLATE_NOOP("kvir::TeacherDialog", "Moodle XML"), "*.xml"},
-    {"gift", QT_TRANSLATE_NOOP("kvir::TeacherDialog", "GIFT"), "*.gift"},
-    {"pdf", QT_TRANSLATE_NOOP("kvir::TeacherDialog", "Листы PDF"), "*.pdf"},
-};
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// "1,10-12": the schemes an order names, as a teacher would write them.
+QString SchemeListText(const std::vector<int>& schemes) {
+  QStringList parts;
+  for (size_t i = 0; i < schemes.size();) {
+    size_t last = i;
+    while (last + 1 < schemes.size() && schemes[last + 1] == schemes[last] + 1) ++last;
+    parts << (last == i ? QString::number(schemes[i])
+                        : QStringLiteral("%1-%2").arg(schemes[i]).arg(schemes[last]));
+    i = last + 1;
+  }
+  return parts.join(u',');
+}
+
+// A message as a sentence: its first letter a capital.
+QString Sentence(const std::string& text) {
+  QString sentence = QString::fromStdString(text);
+  if (!sentence.isEmpty()) sentence[0] = sentence[0].toUpper();
+  return sentence;
+}
 
 QWidget* WithButton(QLineEdit* edit, QPushButton* button) {
   auto* row = new QWidget;
@@ -48,7 +66,7 @@ QWidget* WithButton(QLineEdit* edit, QPushButton* button) {
 TeacherDialog::TeacherDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("dlgTeacher"));
   setWindowTitle(tr("KVIR - Для преподавателя"));
-  auto* form = new QFormLayout(this);
+  auto* form = form_ = new QFormLayout(this);
   schemes_ = new QLineEdit(QStringLiteral("1-16"), this);
   form->addRow(tr("Схемы:"), schemes_);
   auto* kinds = new QWidget(this);
@@ -75,7 +93,9 @@ TeacherDialog::TeacherDialog(QWidget* parent) : QDialog(parent) {
   connect(chooseStudents, &QPushButton::clicked, this, &TeacherDialog::chooseStudents);
   form->addRow(tr("Список студентов:"), WithButton(students_, chooseStudents));
   format_ = new QComboBox(this);
-  for (const FormatChoice& choice : kFormatChoices) format_->addItem(tr(choice.text));
+  for (const ExamFormatRow& row : ExamFormats()) {
+    format_->addItem(FromUtf8(row.label(CurrentLanguage())));
+  }
   form->addRow(tr("Формат:"), format_);
   output_ = new QLineEdit(this);
   auto* chooseOutput = new QPushButton(tr("Выбрать…"), this);
@@ -87,47 +107,73 @@ TeacherDialog::TeacherDialog(QWidget* parent) : QDialog(parent) {
   form->addRow(buttons);
 }
 
-QStringList TeacherDialog::arguments() const {
-  QStringList kinds;
+void TeacherDialog::setOrder(const ExamOrder& order) {
+  schemes_->setText(SchemeListText(order.schemes));
   for (size_t k = 0; k < kExamKindNames.size(); ++k) {
-    if (kinds_[k]->isChecked()) kinds << QString::fromUtf8(kExamKindNames[k]);
+    const ExamKind kind = static_cast<ExamKind>(k);
+    kinds_[k]->setChecked(std::find(order.kinds.begin(), order.kinds.end(), kind) !=
+                          order.kinds.end());
   }
-  QStringList args = {QStringLiteral("--schemes"), schemes_->text().trimmed(),
-                      QStringLiteral("--kinds"),   kinds.join(u','),
-                      QStringLiteral("--count"),   QString::number(count_->value()),
-                      QStringLiteral("--seed"),    QString::number(seed_->value())};
-  if (!students_->text().isEmpty()) args << QStringLiteral("--students") << students_->text();
-  args << QStringLiteral("--format")
-       << QString::fromUtf8(kFormatChoices[std::max(0, format_->currentIndex())].name)
-       << QStringLiteral("-o") << output_->text();
-  return args;
+  count_->setValue(order.count);
+  seed_->setValue(static_cast<int>(order.seed));
+  format_->setCurrentIndex(static_cast<int>(order.format));
+  output_->setText(QFile::decodeName(order.file.c_str()));
+}
+
+std::string TeacherDialog::contextOf(QWidget* field) const {
+  const auto* label = qobject_cast<QLabel*>(form_->labelForField(field));
+  QString text = label != nullptr ? label->text() : QString();
+  if (text.endsWith(u':')) text.chop(1);
+  return text.toStdString();
+}
+
+ExamOrder TeacherDialog::order() const {
+  ExamOrder order;
+  order.language = CurrentLanguage();
+  try {
+    order.schemes = ParseSchemeList(schemes_->text().trimmed().toStdString());
+  } catch (const Error& error) {
+    throw error.In(contextOf(schemes_));
+  }
+  order.kinds.clear();
+  for (size_t k = 0; k < kExamKindNames.size(); ++k) {
+    if (kinds_[k]->isChecked()) order.kinds.push_back(static_cast<ExamKind>(k));
+  }
+  order.count = count_->value();
+  order.seed = static_cast<uint64_t>(seed_->value());
+  if (!students_->text().isEmpty()) {
+    try {
+      order.students = ReadStudentsFile(QFile::encodeName(students_->text()).toStdString());
+    } catch (const Error& error) {
+      throw error.In(contextOf(students_->parentWidget()));
+    }
+  }
+  order.format = static_cast<ExamFormat>(std::max(0, format_->currentIndex()));
+  order.file = QFile::encodeName(output_->text()).toStdString();
+  return CheckedExamOrder(std::move(order));
 }
 
 namespace {
 
-// Writes what `kvir-cli` with `words` writes; the message of what went wrong, or empty. Touches
-// no widget, so that it may run on a thread of its own.
-QString WriteExam(const std::vector<std::string>& words, Language language) {
+// Writes the files of `order`; what went wrong in its language, or empty. Touches no widget, so
+// that it may run on a thread of its own.
+QString WriteExam(const ExamOrder& order) {
   try {
-    WriteExamFiles(ParseExamOrder(words, language));
-    return {};
-  } catch (const UsageError& error) {
-    return QString::fromStdString(error.In(language));
+    const FileStatus status = WriteExamFiles(order);
+    return Sentence(FileStatusMessage(status, order.language));
   } catch (const std::exception& error) {
-    return QString::fromUtf8(error.what());
+    return Sentence(ErrorMessage(error, order.language));
   }
 }
 
 }  // namespace
 
-std::vector<std::string> TeacherDialog::words() const {
-  std::vector<std::string> words = {"exam"};
-  for (const QString& argument : arguments()) words.push_back(argument.toStdString());
-  return words;
-}
-
 QString TeacherDialog::write() const {
-  return WriteExam(words(), CurrentLanguage());
+  try {
+    return WriteExam(order());
+  } catch (const Error& error) {
+    return Sentence(ErrorText(error, CurrentLanguage()));
+  }
 }
 
 void TeacherDialog::chooseStudents() {
@@ -137,10 +183,12 @@ void TeacherDialog::chooseStudents() {
 }
 
 void TeacherDialog::chooseOutput() {
-  const FormatChoice& choice = kFormatChoices[std::max(0, format_->currentIndex())];
+  const ExamFormatRow& row = ExamFormats()[std::max(0, format_->currentIndex())];
+  QStringList patterns;
+  for (const std::string_view suffix : row.suffixes) patterns << u'*' + FromUtf8(suffix);
   const QString path = QFileDialog::getSaveFileName(
       this, tr("Сохранить вопросы"), QString(),
-      tr(choice.text) + QStringLiteral(" (") + QString::fromUtf8(choice.filter) + u')');
+      FromUtf8(row.label(CurrentLanguage())) + QStringLiteral(" (") + patterns.join(u' ') + u')');
   if (!path.isEmpty()) output_->setText(path);
 }
 
@@ -152,10 +200,16 @@ QString TeacherDialog::writeShowingProgress() {
   busy.setWindowModality(Qt::WindowModal);
   busy.setMinimumDuration(0);
   busy.setMinimumWidth(width() * 2 / 3);  // room for the title
+  ExamOrder order;
+  try {
+    order = this->order();
+  } catch (const Error& error) {
+    return Sentence(ErrorText(error, CurrentLanguage()));
+  }
   QString error;
   std::atomic<bool> done = false;
-  std::thread worker([&, words = words(), language = CurrentLanguage()] {
-    error = WriteExam(words, language);
+  std::thread worker([&] {
+    error = WriteExam(order);
     done = true;
     QMetaObject::invokeMethod(&busy, &QProgressDialog::accept, Qt::QueuedConnection);
   });

@@ -1,14 +1,16 @@
 #pragma once
-// "Для преподавателя…": the choices of `kvir-cli exam` in a dialog, written through the same
-// code (cli/exam.h), so that the dialog and the command give the same files.
+// "Для преподавателя…": an exam ordered in a dialog. Its fields make an ExamOrder
+// (exam/exam_order.h), written by the same code as `kvir-cli exam`, so that the dialog and the
+// command give the same files for the same order.
 
 #include <QDialog>
-#include <QStringList>
-#include <string>
-#include <vector>
+#include <QString>
+
+#include "exam/exam_order.h"
 
 class QCheckBox;
 class QComboBox;
+class QFormLayout;
 class QLineEdit;
 class QSpinBox;
 
@@ -20,11 +22,17 @@ class TeacherDialog : public QDialog {
  public:
   explicit TeacherDialog(QWidget* parent);
 
-  /// The arguments of `kvir-cli exam` that the dialog's choices stand for, after "exam".
-  QStringList arguments() const;
+  /// Shows `order` in the fields (its students as the file named in the students field, which
+  /// is left as it is).
+  void setOrder(const ExamOrder& order);
 
-  /// Writes the questions and their key as `kvir-cli exam` with arguments() does. Returns the
-  /// message of what went wrong, in one line; empty when both files are written.
+  /// The order the fields stand for, in the windows' language, checked: its file named as every
+  /// save is. Throws Error, in the context of the field at fault where there is one; the students
+  /// file is read here.
+  ExamOrder order() const;
+
+  /// Writes the questions and their key for order(). Returns what went wrong in one line, in the
+  /// dialog's words; empty when both files are written.
   QString write() const;
 
   QLineEdit* schemes() const { return schemes_; }
@@ -37,12 +45,13 @@ class TeacherDialog : public QDialog {
  private:
   void chooseStudents();
   void chooseOutput();
-  /// "exam" and arguments(), as the command reads them.
-  std::vector<std::string> words() const;
+  /// The field's label, without its colon: the context of an error in it.
+  std::string contextOf(QWidget* field) const;
   /// write() on a thread of its own, a busy indicator shown meanwhile.
   QString writeShowingProgress();
   void writeAndClose();
 
+  QFormLayout* form_;
   QLineEdit* schemes_;
   QCheckBox* kinds_[4];
   QSpinBox* count_;

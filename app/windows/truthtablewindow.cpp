@@ -26,7 +26,9 @@
 #include "app/shell/settings.h"
 #include "app/windows/sidewindow.h"
 #include "app/windows/truthtablemodel.h"
+#include "core/error.h"
 #include "io/error_texts.h"
+#include "io/file_name.h"
 #include "io/output_file.h"
 #include "learning/reached_rows.h"
 #include "learning/truth_table.h"
@@ -37,16 +39,6 @@ namespace {
 constexpr int kFirstHeight = 560;
 constexpr int kResizeSampleRows = 8;
 constexpr int kRowPadding = 6;  // every cell is one digit: the labels set the widths
-
-const QString kTableSuffix = QStringLiteral("csv");
-
-// The extension of the file name at the end of `path` ("" when there is none; a leading dot
-// starts no extension), as the picture save reads it.
-QString ExtensionOf(const QString& path) {
-  const QString name = path.section(QLatin1Char('/'), -1);
-  const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
-  return dot <= 0 ? QString() : name.mid(dot + 1);
-}
 
 // The line that parts the inputs from the outputs, inside the first output column's left edge.
 void DrawDivider(QPainter* painter, const QRect& cell, const QPalette& palette) {
@@ -345,26 +337,26 @@ void TfrmTruthTable::saveAs() {
                      QDir(SaveFolder()).filePath(suggested), tr("Таблицы CSV (*.csv)"));
   dialog.setObjectName(QStringLiteral("saveDialog"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
-  dialog.setDefaultSuffix(kTableSuffix);
+  dialog.setDefaultSuffix(QString::fromUtf8(kCsvSuffixes[0].substr(1)));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   if (save(dialog.selectedFiles().front())) RememberSaveFolder(dialog.selectedFiles().front());
 }
 
 bool TfrmTruthTable::save(const QString& named) {
-  const QString extension = ExtensionOf(named);
-  if (!extension.isEmpty() && extension.compare(kTableSuffix, Qt::CaseInsensitive) != 0) {
+  std::string path;
+  try {
+    path = SaveFileName(QFile::encodeName(named).toStdString(), kCsvSuffixes);
+  } catch (const Error&) {
     reportFailure(tr("Таблица не сохранена в файл «%1»: таблицы сохраняются в формате CSV, "
                      "с расширением .csv.")
                       .arg(named));
     return false;
   }
-  const QString path = extension.isEmpty() ? named + QLatin1Char('.') + kTableSuffix : named;
   const std::string csv = scheme_
                               ? SavedCsv(*views_.at(scheme_ - 1), SavedCsvStyle(CurrentLanguage()),
                                          model_->concealedRow())
                               : std::string();
-  const FileStatus status =
-      WriteOutputFile(QFile::encodeName(path).toStdString(), std::string_view(csv));
+  const FileStatus status = WriteOutputFile(path, std::string_view(csv));
   if (status.ok()) return true;
   reportFailure(QString::fromStdString(FileStatusMessage(status, CurrentLanguage())));
   return false;

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <stdexcept>
 
 #include "tests/app/app_test_util.h"
 
@@ -83,7 +84,7 @@ class TimingFile {
 };
 
 void DamagedPictureAtStartUp(SchemeSet&, SchemeHost&) {
-  throw PictureError("SCHEME05PNG: повреждённые данные");
+  throw std::runtime_error("SCHEME05PNG: повреждённые данные");
 }
 
 }  // namespace

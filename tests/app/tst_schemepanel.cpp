@@ -56,7 +56,7 @@ void WaitForRepaint(QWidget& window) {
 }
 
 void ThrowingPress(Scheme&, Indicator&) {
-  throw PictureError("BUTTON1PNG: повреждена");
+  throw std::runtime_error("BUTTON1PNG: повреждена");
 }
 
 }  // namespace

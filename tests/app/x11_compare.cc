@@ -11,6 +11,7 @@
 
 #include "render/picture.h"
 #include "tests/app/x11_grab.h"
+#include "tools/png_file.h"
 
 namespace {
 

@@ -40,7 +40,7 @@ inline bool ReadExpectedPicture(const char* path, Picture& out) {
   try {
     DecodePng(bytes, path, PictureShape{0, 0, 3}, out);
     return true;
-  } catch (const PictureError& error) {
+  } catch (const Error& error) {
     std::fprintf(stderr, "%s\n", error.what());
     return false;
   }

@@ -59,7 +59,8 @@ TEST(CliExamTest, BadArgumentsGetOneLineAndStatus2) {
     std::string message;
   } kFiles[] = {
       {{"exam", "-o", out}, "exam: не указан формат"},
-      {{"exam", "--format", "pdf", "-o", out}, "для формата pdf ожидается расширение .pdf"},
+      {{"exam", "--format", "pdf", "-o", out},
+       "exam: файл «" + out + "»: тип «.xml» не поддерживается; поддерживаемые типы: .pdf"},
       {{"exam", "--format", "moodle", "-o", "-"}, "не в стандартный вывод"},
       {{"exam", "--format", "word", "-o", out}, "формат «word» не поддерживается"},
   };
@@ -68,6 +69,52 @@ TEST(CliExamTest, BadArgumentsGetOneLineAndStatus2) {
     EXPECT_EQ(run.status, 2) << c.message;
     EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
   }
+}
+
+TEST(CliExamTest, RefusalsUnderLangEnAreWordedInEnglish) {
+  TempFolder dir;
+  const std::string out = dir.path() + "bank.xml";
+  const struct {
+    std::vector<std::string> args;
+    std::string message;
+  } kCases[] = {
+      {{"--schemes", "5-3"}, "exam: --schemes: \"5-3\": the first scheme is above the last\n"},
+      {{"--count", "0"},
+       "exam: --count: \"0\" questions is not allowed: expected a number from 1 to 500\n"},
+      {{"--count"}, "exam: --count: no value given\n"},
+      {{"--format", "word"},
+       "exam: --format: format \"word\" is not supported: expected moodle, gift, pdf\n"},
+  };
+  for (const auto& c : kCases) {
+    std::vector<std::string> args = {"--lang", "en", "exam", "--format", "moodle", "-o", out};
+    args.insert(args.end(), c.args.begin(), c.args.end());
+    const CliRun run = Invoke(args);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err, "kvir-cli: " + c.message);
+  }
+}
+
+TEST(CliExamTest, HelpPrintsTheCommandsUsage) {
+  for (const char* help : {"--help", "-h"}) {
+    const CliRun run = Invoke({"exam", "--format", "pdf", help});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(run.err.empty()) << run.err;
+    EXPECT_TRUE(
+        run.out.starts_with("Использование: kvir-cli [--lang ru|en] exam ПАРАМЕТРЫ -o "
+                            "ФАЙЛ\n"))
+        << run.out;
+    EXPECT_NE(run.out.find("  --format moodle|gift|pdf"), std::string::npos) << run.out;
+  }
+}
+
+// The file-name rule of every save: the format's suffix goes on a name without one.
+TEST(CliExamTest, ANameWithoutSuffixGetsTheFormats) {
+  TempFolder dir;
+  const CliRun run =
+      Invoke({"exam", "--count", "2", "--format", "gift", "-o", dir.path() + "bank"});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.out, dir.path() + "bank.gift\n" + dir.path() + "bank-key.csv\n");
+  EXPECT_FALSE(ReadFile(dir.path() + "bank.gift").empty());
 }
 
 TEST(CliExamTest, StudentsFileRefusesWhatIsNotAListOfNames) {

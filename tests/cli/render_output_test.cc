@@ -212,17 +212,19 @@ TEST_F(RenderOutputTest, FailuresUnderLangEnAreWordedInEnglish) {
 TEST_F(RenderOutputTest, TheExtensionDecidesTheTypeAndOthersAreRefused) {
   struct Case {
     const char* name;
-    int status;
+    const char* written;  // nullptr: refused
   };
-  const Case cases[] = {{"out.png", 0},     {"OUT.PNG", 0}, {"out", 0},     {"out.jpg", 2},
-                        {"out.PnG.bmp", 2}, {"out.", 2},    {".png.gif", 2}};
+  const Case cases[] = {{"out.png", "out.png"}, {"OUT.PNG", "OUT.PNG"},   {"out", "out.png"},
+                        {"out.jpg", nullptr},   {"out.PnG.bmp", nullptr}, {"out.", nullptr},
+                        {".png.gif", nullptr}};
   for (const Case& c : cases) {
     const fs::path target = dir_ / c.name;
     const CliRun run = Render(target.string());
-    EXPECT_EQ(run.status, c.status) << c.name << ": " << run.err;
-    if (c.status == 0) {
-      EXPECT_EQ(ReadFile(target), *reference_) << c.name;
-      fs::remove(target);
+    EXPECT_EQ(run.status, c.written ? 0 : 2) << c.name << ": " << run.err;
+    if (c.written) {
+      EXPECT_EQ(run.out, (dir_ / c.written).string() + "\n") << "the name written is printed";
+      EXPECT_EQ(ReadFile(dir_ / c.written), *reference_) << c.name;
+      fs::remove(dir_ / c.written);
     } else {
       EXPECT_NE(run.err.find("поддерживаемые типы: .png"), std::string::npos) << run.err;
       EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "circuit/schemes.h"
+#include "io/error_texts.h"
 #include "render/loaders.h"
 #include "render/panel_pictures.h"
 #include "render/resources.h"
@@ -169,10 +170,11 @@ TEST(DamagedPictures, EveryDamageOfEveryEmbeddedPictureFailsNamingIt) {
       try {
         DecodePng(bytes, resource.name, shape, out);
         ADD_FAILURE() << "decoded without error";
-      } catch (const PictureError& error) {
-        EXPECT_THAT(error.what(), HasSubstr(std::string(resource.name)));
-        EXPECT_GT(std::string_view(error.what()).size(), resource.name.size() + 20)
-            << "the message says no more than the name: " << error.what();
+      } catch (const Error& error) {
+        const std::string message = ErrorText(error);
+        EXPECT_THAT(message, HasSubstr(std::string(resource.name)));
+        EXPECT_GT(message.size(), resource.name.size() + 20)
+            << "the message says no more than the name: " << message;
       }
       EXPECT_TRUE(out.empty() && out.width == 0 && out.height == 0 && out.channels == 0)
           << "the earlier picture survived a failed decode";
@@ -186,8 +188,8 @@ TEST(DamagedPictures, EveryDamageOfEveryEmbeddedPictureFailsNamingIt) {
 std::string LoadError(const std::function<void()>& load) {
   try {
     load();
-  } catch (const PictureError& error) {
-    return error.what();
+  } catch (const Error& error) {
+    return ErrorText(error);
   }
   return "no error";
 }

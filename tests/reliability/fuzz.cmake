@@ -4,8 +4,7 @@ set(fuzz_binary ${CMAKE_CURRENT_BINARY_DIR}/kvir-fuzz-decode)
 set(fuzz_corpus ${CMAKE_CURRENT_BINARY_DIR}/fuzz_corpus)
 set(fuzz_sources ${here}/fuzz_decode.cc ${PROJECT_SOURCE_DIR}/render/picture.cc
                  ${PROJECT_SOURCE_DIR}/render/pixel_allocator.cc
-                 ${PROJECT_SOURCE_DIR}/io/output_file.cc
-                 ${PROJECT_SOURCE_DIR}/io/error_texts.cc)
+                 ${PROJECT_SOURCE_DIR}/core/error.cc)
 set(fuzz_warning_flags -Wall -Wextra -Wpedantic)
 if(KVIR_WERROR)
   list(APPEND fuzz_warning_flags -Werror)
@@ -23,7 +22,7 @@ add_custom_command(
           -I${PROJECT_SOURCE_DIR} ${fuzz_include_flags} ${fuzz_sources} ${PNG_LIBRARIES}
           -o ${fuzz_binary}
   DEPENDS ${fuzz_sources} ${PROJECT_SOURCE_DIR}/render/picture.h
-          ${PROJECT_SOURCE_DIR}/io/output_file.h
+          ${PROJECT_SOURCE_DIR}/core/error.h
   COMMENT "Building the decoder fuzzer with clang"
   VERBATIM)
 

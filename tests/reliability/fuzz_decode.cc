@@ -1,5 +1,5 @@
 // libFuzzer target over the picture decoder: any bytes either decode into a consistent picture
-// that survives a re-encode unchanged, or fail with PictureError leaving the picture empty.
+// that survives a re-encode unchanged, or fail with an Error leaving the picture empty.
 // Anything else (a crash, a sanitizer report, another exception, a broken picture) is a finding.
 
 #include <cstdint>
@@ -23,7 +23,7 @@ void DecodeAs(std::span<const uint8_t> bytes, const kvir::PictureShape& shape) {
   kvir::Picture picture;
   try {
     kvir::DecodePng(bytes, "FUZZPNG", shape, picture);
-  } catch (const kvir::PictureError&) {
+  } catch (const kvir::Error&) {
     Require(picture.empty() && picture.width == 0 && picture.height == 0);
     return;
   }

@@ -28,7 +28,7 @@ TEST(LoaderTest, CellOutsideZeroOneNamesTheMissingResource) {
   try {
     LoadIndicatorPicture(lamp, out);
     FAIL() << "expected an exception";
-  } catch (const PictureError& e) {
+  } catch (const Error& e) {
     EXPECT_NE(std::string(e.what()).find("BIT2PNG"), std::string::npos) << e.what();
   }
   EXPECT_TRUE(out.empty());
@@ -146,7 +146,7 @@ TEST(StartUpPicturesTest, FailsOnTheFirstUnsuitablePictureInSchemeOrder) {
       try {
         InitSchemes(set, host);
         ADD_FAILURE() << "scheme " << first << "'s picture was accepted";
-      } catch (const PictureError& error) {
+      } catch (const Error& error) {
         EXPECT_NE(std::string(error.what()).find(name), std::string::npos) << error.what();
       }
       for (int n = 1; n <= kSchemeCount; ++n) {

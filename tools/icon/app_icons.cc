@@ -6,6 +6,7 @@
 
 #include "tools/icon/app_icon.h"
 #include "tools/offscreen_tool.h"
+#include "tools/png_file.h"
 
 int main(int argc, char** argv) {
   return kvir::art::RunOffscreenTool(argc, argv, [](const std::string& dir) {

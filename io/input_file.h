@@ -1,0 +1,14 @@
+#pragma once
+// Reading a small file the user named (a list of students) or the program is about to replace.
+
+#include <cstddef>
+#include <optional>
+#include <string>
+
+namespace kvir {
+
+/// The bytes of the file at `path`, read until more than `limit` are there (so that a larger file
+/// shows as such); nothing where it cannot be opened or read.
+std::optional<std::string> ReadFileBytes(const std::string& path, size_t limit);
+
+}  // namespace kvir
