@@ -4,7 +4,7 @@
 #include <exception>
 
 #include "app/panel/schemepanel.h"
-#include "app/shell/zoom.h"
+#include "app/prefs/zoom.h"
 #include "render/loaders.h"
 
 namespace kvir {

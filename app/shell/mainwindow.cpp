@@ -23,11 +23,13 @@
 #include "app/panel/panelactions.h"
 #include "app/panel/panelpainter.h"
 #include "app/panel/schemepanel.h"
-#include "app/shell/language.h"
-#include "app/shell/settings.h"
+#include "app/prefs/language.h"
+#include "app/prefs/settings.h"
+#include "app/prefs/zoom.h"
+#include "app/shell/mainplacement.h"
+#include "app/shell/screenfit.h"
 #include "app/shell/timingoffer.h"
 #include "app/shell/window_layout.h"
-#include "app/shell/zoom.h"
 #include "app/windows/aboutwindow.h"
 #include "app/windows/guidewindow.h"
 #include "app/windows/helpwindow.h"
@@ -55,12 +57,6 @@ QString TwoDigits(int n) {
   return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }
 
-// The list's title of scheme n in the program's current language.
-QString ListTitle(int n) {
-  const std::string_view title = SchemeTitle(n, CurrentLanguage());
-  return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
-}
-
 // A white panel that stays empty: the background of the scheme area.
 QWidget* CreateSchemeBackground(QWidget* parent) {
   auto* pnl00 = new QWidget(parent);
@@ -73,7 +69,14 @@ QWidget* CreateSchemeBackground(QWidget* parent) {
 }  // namespace
 
 Tfrm00::Tfrm00(SchemeSet& schemes, PanelPictureSet& pictures, InitProc init, QWidget* parent)
-    : QWidget(parent, kMainFlags), schemes_(schemes), pictureSet_(pictures), init_(init) {
+    : QWidget(parent, kMainFlags),
+      schemes_(schemes),
+      pictureSet_(pictures),
+      init_(init),
+      placement_(new MainPlacement(*this)),
+      showing_(new ShownScheme(schemes, this)) {
+  connect(showing_, &ShownScheme::selected, this, &Tfrm00::schemeSelected);
+  connect(showing_, &ShownScheme::pressed, this, &Tfrm00::pressShown);
   setObjectName(QStringLiteral("frm00"));
   setWindowTitle(QStringLiteral("KVIR v1.0"));
   setFont(QFont(QStringLiteral("MS Sans Serif"), kFontPoints));
@@ -176,7 +179,7 @@ void Tfrm00::createTimingButton() {
 void Tfrm00::createActions() {
   actions_ = new PanelActions(this);
   actions_->bind(PanelAction::kHelp, [this] { btnHelpClick(); });
-  actions_->bind(PanelAction::kGuide, [this] { TfrmGuide::showFor(*this); });
+  actions_->bind(PanelAction::kGuide, [this] { TfrmGuide::showFor(*placement_); });
   actions_->bind(PanelAction::kTruthTable, [this] { showTruthTable(); });
   actions_->bind(PanelAction::kAboutScheme, [this] { aboutWindow()->showBeside(); });
   pictures_ = new PanelExport(this);
@@ -219,11 +222,11 @@ void Tfrm00::startLearningMode(LearningMode mode) {
 }
 
 Scheme* Tfrm00::shownSchemeModel() const {
-  return shown_ == 0 ? nullptr : &panels_[shown_ - 1]->scheme();
+  return shownScheme() == 0 ? nullptr : &panels_[shownScheme() - 1]->scheme();
 }
 
 void Tfrm00::withShownScheme(const std::function<void(PanelPictures&)>& run) {
-  if (shownSchemeModel() != nullptr) run(pictureSet_.pictures(shown_));
+  if (shownSchemeModel() != nullptr) run(pictureSet_.pictures(shownScheme()));
 }
 
 void Tfrm00::setClearView(bool on) {
@@ -287,16 +290,16 @@ void Tfrm00::zoomToFit() {
 // The shown scheme's drawing without the panel's empty margins, on its panel at `zoom`; the whole
 // panel while no scheme is shown.
 QRect Tfrm00::drawingAt(int zoom) const {
-  if (shown_ == 0) return QRect(0, 0, PanelWidth(zoom), PanelHeight(zoom));
+  if (shownScheme() == 0) return QRect(0, 0, PanelWidth(zoom), PanelHeight(zoom));
   const PictureStyle style{.clear = clearView_, .zoom = zoom};
-  return ToQRect(CropRect(StyledPictureRect(*kSchemeTable[shown_ - 1].def, style), zoom));
+  return ToQRect(CropRect(StyledPictureRect(*kSchemeTable[shownScheme() - 1].def, style), zoom));
 }
 
 QRect Tfrm00::drawingOnScreen() const {
-  if (shown_ == 0) {
+  if (shownScheme() == 0) {
     return QRect(mapToGlobal(QPoint(0, panelTop())), size() - QSize(0, panelTop()));
   }
-  const SchemePanel* panel = panels_[shown_ - 1];
+  const SchemePanel* panel = panels_[shownScheme() - 1];
   QRect drawing(panel->mapToGlobal(drawingAt(zoom_).topLeft()), drawingAt(zoom_).size());
   if (scrollArea_ != nullptr && scrollArea_->isVisible()) {
     const QWidget* view = scrollArea_->viewport();
@@ -308,7 +311,7 @@ QRect Tfrm00::drawingOnScreen() const {
 // Where the scheme area scrolls, its drawing is brought into view: centred where it fits, else
 // from its top left corner.
 void Tfrm00::showDrawing() {
-  if (shown_ == 0 || scrollArea_ == nullptr || scrollArea_->isHidden()) return;
+  if (shownScheme() == 0 || scrollArea_ == nullptr || scrollArea_->isHidden()) return;
   const QRect drawing = drawingAt(zoom_);
   const QSize view = scrollArea_->viewport()->size();
   const auto start = [](int from, int length, int room) {
@@ -407,7 +410,7 @@ void Tfrm00::useScrollArea(bool scrolls, const QRect& area) {
       }
     });
   }
-  SchemePanel* shown = shown_ == 0 ? nullptr : panels_[shown_ - 1];
+  SchemePanel* shown = shownScheme() == 0 ? nullptr : panels_[shownScheme() - 1];
   if (scrollArea_ == nullptr) {
     if (shown != nullptr) shown->move(0, panelTop());
     return;
@@ -416,14 +419,14 @@ void Tfrm00::useScrollArea(bool scrolls, const QRect& area) {
   scrollArea_->widget()->resize(PanelWidth(zoom_), PanelHeight(zoom_));
   scrollArea_->setVisible(scrolls);
   if (shown != nullptr) {
-    const int n = shown_;
+    const int n = shownScheme();
     placeShownPanel(n);
   }
 }
 
 void Tfrm00::ReturnScheme(int n) {
   SchemePanel* panel = panels_.at(n - 1);
-  if (shown_ == n) setShown(0);
+  if (shownScheme() == n) setShown(0);
   if (panel == nullptr || panel->parentWidget() == schemeWindows_[n - 1]) return;
   panel->setParent(schemeWindows_[n - 1]);
   panel->move(0, 0);
@@ -460,7 +463,7 @@ void Tfrm00::placePanelAt(int n, QWidget* host, const QPoint& at) {
 }
 
 void Tfrm00::setShown(int n) {
-  shown_ = n;
+  showing_->setNumber(n);
   if (frmAbout_ != nullptr) frmAbout_->setScheme(n);
 }
 
@@ -556,23 +559,16 @@ void Tfrm00::select(int n) {
 }
 
 void Tfrm00::restartReached() {
-  if (shown_ != 0) {
-    reached_.Restart(schemes_.scheme(shown_));
-  } else {
-    reached_ = ReachedStates();
-  }
-  emit schemeSelected();
+  showing_->restart();
 }
 
 void Tfrm00::recordPress() {
-  if (shown_ == 0) return;
-  reached_.Record(schemes_.scheme(shown_));
-  emit pressShown();
+  showing_->record();
 }
 
 void Tfrm00::showTruthTable() {
   if (frmTruthTable_ == nullptr) {
-    frmTruthTable_ = new TfrmTruthTable(*this);
+    frmTruthTable_ = new TfrmTruthTable(*placement_, *showing_);
     // The table must not give away the answer of an open question.
     const QuizMode& quiz = modes_->quiz();
     frmTruthTable_->setQuestionOpen(quiz.questionOpen());
@@ -589,14 +585,14 @@ QString Tfrm00::schemeTitle(int n) {
 // The two windows are made when first wanted: most sessions never open them, and their texts'
 // layout is a noticeable part of start-up.
 TfrmHelp* Tfrm00::helpWindow() {
-  if (frmHelp_ == nullptr) frmHelp_ = new TfrmHelp(*this);
+  if (frmHelp_ == nullptr) frmHelp_ = new TfrmHelp(*placement_);
   return frmHelp_;
 }
 
 TfrmAbout* Tfrm00::aboutWindow() {
   if (frmAbout_ == nullptr) {
-    frmAbout_ = new TfrmAbout(*this);
-    frmAbout_->setScheme(shown_);
+    frmAbout_ = new TfrmAbout(*placement_);
+    frmAbout_->setScheme(shownScheme());
   }
   return frmAbout_;
 }

@@ -8,7 +8,8 @@
 #include <functional>
 #include <string>
 
-#include "app/shell/options.h"
+#include "app/prefs/options.h"
+#include "app/windows/shownscheme.h"
 #include "circuit/scheme_set.h"
 #include "learning/reached_rows.h"
 #include "render/panel_pictures.h"
@@ -24,6 +25,7 @@ class LearningModes;
 class PanelActions;
 class PanelExport;
 class SchemePanel;
+class SidePlacement;
 class TfrmAbout;
 class TfrmHelp;
 class TfrmTruthTable;
@@ -81,15 +83,17 @@ class Tfrm00 : public QWidget, public SchemeHost {
   SchemeSet& schemes() const { return schemes_; }
   PanelPictureSet& pictures() const { return pictureSet_; }
   /// The scheme whose panel is in the window, 0 for none.
-  int shownScheme() const { return shown_; }
+  int shownScheme() const { return showing_->number(); }
   /// The input states set on the shown scheme since it was selected.
-  const ReachedStates& reachedStates() const { return reached_; }
+  const ReachedStates& reachedStates() const { return showing_->reached(); }
   /// Scheme n's title as the list shows it.
   static QString schemeTitle(int n);
   /// The shown scheme's model, or null while the scheme area is empty.
   Scheme* shownSchemeModel() const;
   /// Scheme n's panel pnlNN, made when first wanted.
   SchemePanel* panel(int n);
+  /// What the side windows know of this window.
+  SidePlacement& placement() const { return *placement_; }
   /// The help window frmHelp and the window "О схеме" frmAbout, made when first wanted.
   TfrmHelp* helpWindow();
   TfrmAbout* aboutWindow();
@@ -157,6 +161,8 @@ class Tfrm00 : public QWidget, public SchemeHost {
   SchemeSet& schemes_;
   PanelPictureSet& pictureSet_;
   InitProc init_;
+  SidePlacement* placement_;  ///< what the side windows know of this window
+  ShownScheme* showing_;      ///< the scheme shown and the states reached on it
   TimingHook timingHook_;
   std::array<QWidget*, kSchemeCount> schemeWindows_{};
   std::array<SchemePanel*, kSchemeCount> panels_{};  ///< null until made
@@ -174,8 +180,6 @@ class Tfrm00 : public QWidget, public SchemeHost {
   TfrmAbout* frmAbout_ = nullptr;            ///< made when first wanted
   PanelActions* actions_ = nullptr;
   PanelExport* pictures_ = nullptr;
-  int shown_ = 0;
-  ReachedStates reached_;
   LearningModes* modes_ = nullptr;
   bool initialized_ = false;
   bool failed_ = false;

@@ -5,8 +5,8 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "app/shell/language.h"
-#include "app/shell/mainwindow.h"
+#include "app/prefs/language.h"
+#include "app/windows/sideplacement.h"
 #include "app/windows/sidewindow.h"
 #include "circuit/scheme_texts.h"
 
@@ -26,8 +26,8 @@ QString Paragraphs(std::string_view text) {
 
 }  // namespace
 
-TfrmAbout::TfrmAbout(Tfrm00& main)
-    : QDialog(&main), lblTitle_(new QLabel(this)), memAbout_(new QPlainTextEdit(this)) {
+TfrmAbout::TfrmAbout(SidePlacement& main)
+    : QDialog(&main.owner()), lblTitle_(new QLabel(this)), memAbout_(new QPlainTextEdit(this)) {
   setObjectName(QStringLiteral("frmAbout"));
   setModal(false);
   resize(kStartSize);

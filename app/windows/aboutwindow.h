@@ -9,7 +9,7 @@ class QPlainTextEdit;
 namespace kvir {
 
 class SideWindow;
-class Tfrm00;
+class SidePlacement;
 
 /// frmAbout: a side window of the main window (SideWindow), not modal, with the title of the scheme
 /// shown and its text about it (circuit/scheme_texts.h) in the program's language. It follows each
@@ -18,7 +18,7 @@ class TfrmAbout : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TfrmAbout(Tfrm00& main);
+  explicit TfrmAbout(SidePlacement& main);
 
   /// Explains scheme n from now on; 0 while no scheme is shown.
   void setScheme(int n);

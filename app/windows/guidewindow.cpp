@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/panel/panelactions.h"
-#include "app/shell/mainwindow.h"
+#include "app/windows/sideplacement.h"
 #include "app/windows/sidewindow.h"
 
 namespace kvir {
@@ -146,7 +146,8 @@ QString FileSection() {
 
 }  // namespace
 
-TfrmGuide::TfrmGuide(Tfrm00& main) : QDialog(&main), memGuide_(new QTextBrowser(this)) {
+TfrmGuide::TfrmGuide(SidePlacement& main)
+    : QDialog(&main.owner()), memGuide_(new QTextBrowser(this)) {
   setObjectName(QStringLiteral("frmGuide"));
   setModal(false);
   resize(kStartSize);
@@ -158,8 +159,8 @@ TfrmGuide::TfrmGuide(Tfrm00& main) : QDialog(&main), memGuide_(new QTextBrowser(
   side_ = new SideWindow(*this, main);
 }
 
-TfrmGuide* TfrmGuide::showFor(Tfrm00& main) {
-  auto* guide = main.findChild<TfrmGuide*>(QString(), Qt::FindDirectChildrenOnly);
+TfrmGuide* TfrmGuide::showFor(SidePlacement& main) {
+  auto* guide = main.owner().findChild<TfrmGuide*>(QString(), Qt::FindDirectChildrenOnly);
   if (guide == nullptr) guide = new TfrmGuide(main);
   guide->side_->open();
   return guide;

@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "app/panel/panelpainter.h"
-#include "app/shell/language.h"
-#include "app/shell/settings.h"
+#include "app/prefs/language.h"
+#include "app/prefs/settings.h"
 #include "circuit/scheme_texts.h"
 #include "io/error_texts.h"
 #include "io/output_file.h"

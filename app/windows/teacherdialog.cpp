@@ -15,7 +15,7 @@
 #include <exception>
 #include <thread>
 
-#include "app/shell/language.h"
+#include "app/prefs/language.h"
 #include "cli/args.h"
 #include "cli/exam.h"
 

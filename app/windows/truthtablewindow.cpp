@@ -21,11 +21,13 @@
 #include <algorithm>
 #include <span>
 
-#include "app/shell/language.h"
-#include "app/shell/mainwindow.h"
-#include "app/shell/settings.h"
+#include "app/prefs/language.h"
+#include "app/prefs/settings.h"
+#include "app/windows/shownscheme.h"
+#include "app/windows/sideplacement.h"
 #include "app/windows/sidewindow.h"
 #include "app/windows/truthtablemodel.h"
+#include "circuit/scheme_set.h"
 #include "io/error_texts.h"
 #include "io/output_file.h"
 #include "learning/reached_rows.h"
@@ -83,12 +85,13 @@ class DividedHeader : public QHeaderView {
 
 }  // namespace
 
-TfrmTruthTable::TfrmTruthTable(Tfrm00& main) : QWidget(&main, Qt::Window), main_(main) {
+TfrmTruthTable::TfrmTruthTable(SidePlacement& main, const ShownScheme& shown)
+    : QWidget(&main.owner(), Qt::Window), main_(main.owner()), shown_(shown) {
   setObjectName(QStringLiteral("frmTruthTable"));
   createWidgets();
   retranslate();
-  connect(&main, &Tfrm00::schemeSelected, this, &TfrmTruthTable::followSelection);
-  connect(&main, &Tfrm00::pressShown, this, &TfrmTruthTable::followPress);
+  connect(&shown, &ShownScheme::selected, this, &TfrmTruthTable::followSelection);
+  connect(&shown, &ShownScheme::pressed, this, &TfrmTruthTable::followPress);
   new SideWindow(*this, main);
 }
 
@@ -147,7 +150,7 @@ void TfrmTruthTable::retranslate() {
   chkHideOff_->setText(tr("Скрыть строки, где схема выключена"));
   btnSave_->setText(tr("Сохранить…"));
   actCopy_->setText(tr("Копировать таблицу"));
-  lblTitle_->setText(scheme_ ? Tfrm00::schemeTitle(scheme_) : QString());
+  lblTitle_->setText(scheme_ ? ListTitle(scheme_) : QString());
   showCount();
   // The headers' group words are in the language too: the tables are made again.
   if (viewsLanguage_ != CurrentLanguage()) {
@@ -221,7 +224,7 @@ const TruthTableView* TfrmTruthTable::viewOf(int n) {
   std::unique_ptr<TruthTableView>& view = views_.at(n - 1);
   if (!view) {
     view = std::make_unique<TruthTableView>(
-        StudentView(main_.schemes().scheme(n), ComputeTruthTable(n), viewsLanguage_));
+        StudentView(shown_.schemes().scheme(n), ComputeTruthTable(n), viewsLanguage_));
   }
   return view.get();
 }
@@ -237,9 +240,9 @@ void TfrmTruthTable::followSelection() {
 
 void TfrmTruthTable::refresh() {
   stale_ = false;
-  scheme_ = main_.shownScheme();
+  scheme_ = shown_.number();
   const TruthTableView* view = scheme_ ? viewOf(scheme_) : nullptr;
-  model_->setTable(view, view ? main_.reachedStates().RowsReached(*view) : std::vector<bool>());
+  model_->setTable(view, view ? shown_.reached().RowsReached(*view) : std::vector<bool>());
   tblTruth_->resizeColumnsToContents();
   growToTable();
   // A scheme without enables shows the switch off and greyed; the choice waits for the next
@@ -249,7 +252,7 @@ void TfrmTruthTable::refresh() {
   chkHideOff_->setEnabled(offered && !questionOpen_);
   chkHideOff_->setChecked(offered && hideOff_);
   btnSave_->setEnabled(view != nullptr);
-  lblTitle_->setText(scheme_ ? Tfrm00::schemeTitle(scheme_) : QString());
+  lblTitle_->setText(scheme_ ? ListTitle(scheme_) : QString());
   showCurrent();
 }
 
@@ -288,7 +291,7 @@ void TfrmTruthTable::setQuestionOpen(bool open) {
 
 void TfrmTruthTable::showCurrent() {
   const TruthTableView* view = scheme_ ? viewOf(scheme_) : nullptr;
-  const int current = view ? CurrentRow(*view, main_.schemes().scheme(scheme_)) : -1;
+  const int current = view ? CurrentRow(*view, shown_.schemes().scheme(scheme_)) : -1;
   model_->setCurrent(current);
   model_->setConcealed(questionOpen_ ? current : -1);
   const int shown = model_->shownRowOf(model_->currentRow());

@@ -20,7 +20,8 @@ class QTableView;
 
 namespace kvir {
 
-class Tfrm00;
+class ShownScheme;
+class SidePlacement;
 class TruthTableModel;
 
 /// frmTruthTable, "Таблица истинности": a non-modal window of the main window showing the title
@@ -34,8 +35,9 @@ class TfrmTruthTable : public QWidget {
   Q_OBJECT
 
  public:
-  /// The window of `main`, which owns it; hidden until open().
-  explicit TfrmTruthTable(Tfrm00& main);
+  /// The window beside `main`, a child of its owner, showing the table of the scheme `shown`;
+  /// hidden until open(). Both must outlive it.
+  TfrmTruthTable(SidePlacement& main, const ShownScheme& shown);
   ~TfrmTruthTable() override;
 
   /// Shows the window, beside the main window the first time; raises it when already shown.
@@ -83,7 +85,8 @@ class TfrmTruthTable : public QWidget {
   void fitRowsToFont();
   const TruthTableView* viewOf(int n);
 
-  Tfrm00& main_;
+  QWidget& main_;
+  const ShownScheme& shown_;
   TruthTableModel* model_ = nullptr;
   QLabel* lblTitle_ = nullptr;
   QTableView* tblTruth_ = nullptr;

@@ -7,7 +7,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include "app/shell/language.h"
+#include "app/prefs/language.h"
 #include "app/windows/aboutwindow.h"
 #include "circuit/scheme_texts.h"
 #include "tests/app/app_test_util.h"

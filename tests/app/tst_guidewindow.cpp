@@ -105,7 +105,7 @@ void TestGuideWindow::everyActionWithItsShortcut() {
 
 void TestGuideWindow::followsTheLanguage() {
   Switch(Language::kRussian);
-  TfrmGuide* guide = TfrmGuide::showFor(shown().window);
+  TfrmGuide* guide = TfrmGuide::showFor(shown().window.placement());
   const QString russian = GuideText(shown());
   QCOMPARE(guide->windowTitle(), QStringLiteral("KVIR - Руководство"));
   Switch(Language::kEnglish);
@@ -113,11 +113,11 @@ void TestGuideWindow::followsTheLanguage() {
   QCOMPARE(MissingActions(GuideText(shown())), QStringList());
   Switch(Language::kRussian);
   QCOMPARE(GuideText(shown()), russian);
-  QCOMPARE(TfrmGuide::showFor(shown().window), guide);
+  QCOMPARE(TfrmGuide::showFor(shown().window.placement()), guide);
 }
 
 void TestGuideWindow::escapeCloses() {
-  TfrmGuide* guide = TfrmGuide::showFor(shown().window);
+  TfrmGuide* guide = TfrmGuide::showFor(shown().window.placement());
   QVERIFY(QTest::qWaitForWindowActive(guide));
   QTest::keyClick(guide->focusWidget() != nullptr ? guide->focusWidget() : guide, Qt::Key_Escape);
   QTRY_VERIFY(!guide->isVisible());
@@ -126,7 +126,7 @@ void TestGuideWindow::escapeCloses() {
 // In a window too narrow for the two columns each key stands above what it does, in paragraphs;
 // widened again, the tables come back.
 void TestGuideWindow::narrowWindowKeepsWordsWhole() {
-  TfrmGuide* guide = TfrmGuide::showFor(shown().window);
+  TfrmGuide* guide = TfrmGuide::showFor(shown().window.placement());
   const auto tables = [guide] {
     auto* text = guide->findChild<QTextBrowser*>(QStringLiteral("memGuide"));
     int count = 0;

@@ -19,8 +19,8 @@
 
 #include "app/panel/panelactions.h"
 #include "app/panel/panelpainter.h"
-#include "app/shell/language.h"
-#include "app/shell/settings.h"
+#include "app/prefs/language.h"
+#include "app/prefs/settings.h"
 #include "app/windows/panelexport.h"
 #include "app/windows/truthtablewindow.h"
 #include "tests/app/app_test_util.h"

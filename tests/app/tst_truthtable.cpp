@@ -25,7 +25,7 @@
 #include <filesystem>
 #include <thread>
 
-#include "app/shell/language.h"
+#include "app/prefs/language.h"
 #include "app/windows/truthtablemodel.h"
 #include "app/windows/truthtablewindow.h"
 #include "tests/app/app_test_util.h"

@@ -1,23 +1,13 @@
 #pragma once
-// The window's zoom: lengths at 100 % scaled to a level, the zoom its pictures are drawn at on
-// the screen it is on, and how a zoomed window fits the screen.
+// Fitting the main window to the screen: its size at a zoom where the screen has room for it,
+// else as much as the screen allows with the scheme area scrolling; the zoom at which the shown
+// drawing fits; the places of the list and the help button in a narrower window.
 
-#include <QMargins>
 #include <QRect>
 #include <QSize>
 #include <functional>
 
-class QWidget;
-
 namespace kvir {
-
-/// `rect`, given at 100 %, at `zoom` percent: each coordinate and length scaled alone.
-QRect Zoomed(const QRect& rect, int zoom);
-
-/// The zoom of the pictures for a window at `zoom` on a screen of `devicePixelRatio` device
-/// pixels per pixel: the level that gives one picture pixel to a device pixel where there is
-/// one (100 % on a screen of ratio 2 gives 200 %), else `zoom` itself.
-int PictureZoom(int zoom, qreal devicePixelRatio);
 
 /// How a window that wants `wanted` (its client area) fits `available` (the screen's free area
 /// less the window's frame): its size, and whether its scheme area must scroll.
@@ -46,9 +36,6 @@ struct StripPlaces {
   QRect help;
 };
 StripPlaces PlaceStrip(int zoom, int width);
-
-/// The frame a window manager has put around `window`: none before it is first shown.
-QMargins FrameMargins(const QWidget& window);
 
 /// Where a window of `frame` (frame included) lies once moved within `available` as little as
 /// possible; a window larger than `available` keeps its top left corner in it.

@@ -1,9 +1,8 @@
-#include "app/shell/zoom.h"
+#include "app/shell/screenfit.h"
 
-#include <QWidget>
 #include <algorithm>
-#include <cmath>
 
+#include "app/prefs/zoom.h"
 #include "app/shell/window_layout.h"
 #include "render/zoom.h"
 
@@ -21,16 +20,6 @@ QSize WindowAt(int zoom) {
 }
 
 }  // namespace
-
-QRect Zoomed(const QRect& rect, int zoom) {
-  return QRect(Scaled(rect.x(), zoom), Scaled(rect.y(), zoom), Scaled(rect.width(), zoom),
-               Scaled(rect.height(), zoom));
-}
-
-int PictureZoom(int zoom, qreal devicePixelRatio) {
-  const int dense = static_cast<int>(std::lround(zoom * devicePixelRatio));
-  return IsZoomLevel(dense) ? dense : zoom;
-}
 
 WindowFit FitWindow(const QSize& wanted, const QSize& available) {
   if (wanted.width() <= available.width() && wanted.height() <= available.height()) {
@@ -60,13 +49,6 @@ StripPlaces PlaceStrip(int zoom, int width) {
   places.help.moveLeft(std::min(places.help.left(), width - Scaled(kHelpFromRight, zoom)));
   places.list.setRight(places.help.left() - 1);
   return places;
-}
-
-QMargins FrameMargins(const QWidget& window) {
-  const QRect frame = window.frameGeometry();
-  const QRect inner = window.geometry();
-  return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
-          frame.bottom() - inner.bottom()};
 }
 
 QRect KeptOnScreen(const QRect& frame, const QRect& available) {
