@@ -179,7 +179,7 @@ void Tfrm00::createTimingButton() {
 void Tfrm00::createActions() {
   actions_ = new PanelActions(this);
   actions_->bind(PanelAction::kHelp, [this] { btnHelpClick(); });
-  actions_->bind(PanelAction::kGuide, [this] { TfrmGuide::showFor(*placement_); });
+  actions_->bind(PanelAction::kGuide, [this] { GuideWindow::showFor(*placement_); });
   actions_->bind(PanelAction::kTruthTable, [this] { showTruthTable(); });
   actions_->bind(PanelAction::kAboutScheme, [this] { aboutWindow()->showBeside(); });
   pictures_ = new PanelExport(this);
@@ -568,7 +568,7 @@ void Tfrm00::recordPress() {
 
 void Tfrm00::showTruthTable() {
   if (frmTruthTable_ == nullptr) {
-    frmTruthTable_ = new TfrmTruthTable(*placement_, *showing_);
+    frmTruthTable_ = new TruthTableWindow(*placement_, *showing_);
     // The table must not give away the answer of an open question.
     const QuizMode& quiz = modes_->quiz();
     frmTruthTable_->setQuestionOpen(quiz.questionOpen());
@@ -589,9 +589,9 @@ TfrmHelp* Tfrm00::helpWindow() {
   return frmHelp_;
 }
 
-TfrmAbout* Tfrm00::aboutWindow() {
+AboutWindow* Tfrm00::aboutWindow() {
   if (frmAbout_ == nullptr) {
-    frmAbout_ = new TfrmAbout(*placement_);
+    frmAbout_ = new AboutWindow(*placement_);
     frmAbout_->setScheme(shownScheme());
   }
   return frmAbout_;

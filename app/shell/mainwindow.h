@@ -26,9 +26,9 @@ class PanelActions;
 class PanelExport;
 class SchemePanel;
 class SidePlacement;
-class TfrmAbout;
+class AboutWindow;
 class TfrmHelp;
-class TfrmTruthTable;
+class TruthTableWindow;
 
 /// frm00: "KVIR v1.0", a fixed white 820 × 688 client area (at 100 %, scaled with the zoom)
 /// centred on the screen when first shown. Owns the sixteen hidden scheme windows frm01 … frm16
@@ -96,7 +96,7 @@ class Tfrm00 : public QWidget, public SchemeHost {
   SidePlacement& placement() const { return *placement_; }
   /// The help window frmHelp and the window "О схеме" frmAbout, made when first wanted.
   TfrmHelp* helpWindow();
-  TfrmAbout* aboutWindow();
+  AboutWindow* aboutWindow();
 
  signals:
   /// A scheme has been selected (or the scheme area emptied), again or anew.
@@ -175,9 +175,9 @@ class Tfrm00 : public QWidget, public SchemeHost {
   bool fitWanted_ = false;  ///< the zoom is to be fitted again once the window is framed
   QMargins fittedFrame_;    ///< the frame the window was last fitted with
   bool clearView_ = false;
-  TfrmHelp* frmHelp_ = nullptr;              ///< made when first wanted
-  TfrmTruthTable* frmTruthTable_ = nullptr;  ///< made when first opened
-  TfrmAbout* frmAbout_ = nullptr;            ///< made when first wanted
+  TfrmHelp* frmHelp_ = nullptr;                ///< made when first wanted
+  TruthTableWindow* frmTruthTable_ = nullptr;  ///< made when first opened
+  AboutWindow* frmAbout_ = nullptr;            ///< made when first wanted
   PanelActions* actions_ = nullptr;
   PanelExport* pictures_ = nullptr;
   LearningModes* modes_ = nullptr;

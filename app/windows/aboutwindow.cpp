@@ -26,7 +26,7 @@ QString Paragraphs(std::string_view text) {
 
 }  // namespace
 
-TfrmAbout::TfrmAbout(SidePlacement& main)
+AboutWindow::AboutWindow(SidePlacement& main)
     : QDialog(&main.owner()), lblTitle_(new QLabel(this)), memAbout_(new QPlainTextEdit(this)) {
   setObjectName(QStringLiteral("frmAbout"));
   setModal(false);
@@ -45,17 +45,17 @@ TfrmAbout::TfrmAbout(SidePlacement& main)
   side_ = new SideWindow(*this, main);
 }
 
-void TfrmAbout::setScheme(int n) {
+void AboutWindow::setScheme(int n) {
   if (n == scheme_) return;
   scheme_ = n;
   retranslate();
 }
 
-void TfrmAbout::showBeside() {
+void AboutWindow::showBeside() {
   side_->open();
 }
 
-void TfrmAbout::retranslate() {
+void AboutWindow::retranslate() {
   setWindowTitle(tr("KVIR - О схеме"));
   if (scheme_ == 0) {
     lblTitle_->setText(QString());
@@ -67,7 +67,7 @@ void TfrmAbout::retranslate() {
   memAbout_->setPlainText(Paragraphs(AboutScheme(scheme_, language)));
 }
 
-void TfrmAbout::changeEvent(QEvent* event) {
+void AboutWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) retranslate();
   QDialog::changeEvent(event);
 }

@@ -85,22 +85,22 @@ class DividedHeader : public QHeaderView {
 
 }  // namespace
 
-TfrmTruthTable::TfrmTruthTable(SidePlacement& main, const ShownScheme& shown)
+TruthTableWindow::TruthTableWindow(SidePlacement& main, const ShownScheme& shown)
     : QWidget(&main.owner(), Qt::Window), main_(main.owner()), shown_(shown) {
   setObjectName(QStringLiteral("frmTruthTable"));
   createWidgets();
   retranslate();
-  connect(&shown, &ShownScheme::selected, this, &TfrmTruthTable::followSelection);
-  connect(&shown, &ShownScheme::pressed, this, &TfrmTruthTable::followPress);
+  connect(&shown, &ShownScheme::selected, this, &TruthTableWindow::followSelection);
+  connect(&shown, &ShownScheme::pressed, this, &TruthTableWindow::followPress);
   new SideWindow(*this, main);
 }
 
 // The tables go before the child widgets, which may still ask the model about them.
-TfrmTruthTable::~TfrmTruthTable() {
+TruthTableWindow::~TruthTableWindow() {
   model_->setTable(nullptr, {});
 }
 
-void TfrmTruthTable::createWidgets() {
+void TruthTableWindow::createWidgets() {
   lblTitle_ = new QLabel(this);
   lblTitle_->setObjectName(QStringLiteral("lblTitle"));
   lblTitle_->setWordWrap(true);
@@ -121,16 +121,16 @@ void TfrmTruthTable::createWidgets() {
   lblCount_->setObjectName(QStringLiteral("lblCount"));
   chkHideOff_ = new QCheckBox(this);
   chkHideOff_->setObjectName(QStringLiteral("chkHideOff"));
-  connect(chkHideOff_, &QCheckBox::toggled, this, &TfrmTruthTable::hideSwitchedOff);
+  connect(chkHideOff_, &QCheckBox::toggled, this, &TruthTableWindow::hideSwitchedOff);
   btnSave_ = new QPushButton(this);
   btnSave_->setObjectName(QStringLiteral("btnSave"));
-  connect(btnSave_, &QPushButton::clicked, this, &TfrmTruthTable::saveAs);
+  connect(btnSave_, &QPushButton::clicked, this, &TruthTableWindow::saveAs);
 
   actCopy_ = new QAction(this);
   actCopy_->setObjectName(QStringLiteral("actCopy"));
   actCopy_->setShortcut(QKeySequence::Copy);
   actCopy_->setShortcutContext(Qt::WindowShortcut);
-  connect(actCopy_, &QAction::triggered, this, &TfrmTruthTable::copyTable);
+  connect(actCopy_, &QAction::triggered, this, &TruthTableWindow::copyTable);
   addAction(actCopy_);
 
   lblCount_->setWordWrap(true);
@@ -145,7 +145,7 @@ void TfrmTruthTable::createWidgets() {
   layout->addLayout(bottom);
 }
 
-void TfrmTruthTable::retranslate() {
+void TruthTableWindow::retranslate() {
   setWindowTitle(tr("Таблица истинности"));
   chkHideOff_->setText(tr("Скрыть строки, где схема выключена"));
   btnSave_->setText(tr("Сохранить…"));
@@ -165,13 +165,13 @@ void TfrmTruthTable::retranslate() {
   }
 }
 
-void TfrmTruthTable::changeEvent(QEvent* event) {
+void TruthTableWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) retranslate();
   if (event->type() == QEvent::FontChange) fitRowsToFont();
   QWidget::changeEvent(event);
 }
 
-void TfrmTruthTable::open() {
+void TruthTableWindow::open() {
   if (stale_) refresh();
   if (!sized_) {
     sized_ = true;
@@ -182,13 +182,13 @@ void TfrmTruthTable::open() {
   activateWindow();
 }
 
-void TfrmTruthTable::showEvent(QShowEvent* event) {
+void TruthTableWindow::showEvent(QShowEvent* event) {
   if (stale_) refresh();
   QWidget::showEvent(event);
 }
 
 // The width that shows every column of the table without scrolling sideways.
-int TfrmTruthTable::wantedWidth() const {
+int TruthTableWindow::wantedWidth() const {
   const int tableWidth = tblTruth_->verticalHeader()->sizeHint().width() +
                          tblTruth_->horizontalHeader()->length() + 2 * tblTruth_->frameWidth() +
                          tblTruth_->verticalScrollBar()->sizeHint().width();
@@ -198,7 +198,7 @@ int TfrmTruthTable::wantedWidth() const {
 
 // A wider table (another scheme) widens the window where it stands, as far as its screen allows;
 // a narrower one leaves it as the student has it.
-void TfrmTruthTable::growToTable() {
+void TruthTableWindow::growToTable() {
   const int wanted = wantedWidth();
   if (!sized_ || wanted <= width()) return;
   QScreen* screen = this->screen();
@@ -208,19 +208,19 @@ void TfrmTruthTable::growToTable() {
 
 // As wide as the table wants, as high as the main window; the side window places it beside the
 // main window when it shows.
-void TfrmTruthTable::takeFirstSize() {
+void TruthTableWindow::takeFirstSize() {
   ensurePolished();
   resize(wantedWidth(), std::max(kFirstHeight, main_.height()));
 }
 
 // The rows follow the font, which follows the main window's zoom.
-void TfrmTruthTable::fitRowsToFont() {
+void TruthTableWindow::fitRowsToFont() {
   tblTruth_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + kRowPadding);
   tblTruth_->resizeColumnsToContents();
   growToTable();
 }
 
-const TruthTableView* TfrmTruthTable::viewOf(int n) {
+const TruthTableView* TruthTableWindow::viewOf(int n) {
   std::unique_ptr<TruthTableView>& view = views_.at(n - 1);
   if (!view) {
     view = std::make_unique<TruthTableView>(
@@ -230,7 +230,7 @@ const TruthTableView* TfrmTruthTable::viewOf(int n) {
 }
 
 // While hidden the window only notes that it must catch up when shown again.
-void TfrmTruthTable::followSelection() {
+void TruthTableWindow::followSelection() {
   if (isVisible()) {
     refresh();
   } else {
@@ -238,7 +238,7 @@ void TfrmTruthTable::followSelection() {
   }
 }
 
-void TfrmTruthTable::refresh() {
+void TruthTableWindow::refresh() {
   stale_ = false;
   scheme_ = shown_.number();
   const TruthTableView* view = scheme_ ? viewOf(scheme_) : nullptr;
@@ -256,7 +256,7 @@ void TfrmTruthTable::refresh() {
   showCurrent();
 }
 
-void TfrmTruthTable::followPress() {
+void TruthTableWindow::followPress() {
   if (!isVisible()) {
     stale_ = true;
     return;
@@ -264,7 +264,7 @@ void TfrmTruthTable::followPress() {
   showCurrent();
 }
 
-void TfrmTruthTable::hideSwitchedOff(bool hide) {
+void TruthTableWindow::hideSwitchedOff(bool hide) {
   hideOff_ = hide;
   applyHiding();
   showCurrent();
@@ -272,13 +272,13 @@ void TfrmTruthTable::hideSwitchedOff(bool hide) {
 
 // While a question is open every row stays: which rows the switch would hide tells whether the
 // circuit is off, a part of the answer.
-void TfrmTruthTable::applyHiding() {
+void TruthTableWindow::applyHiding() {
   model_->hideSwitchedOff(hideOff_ && !questionOpen_);
   const TruthTableView* view = scheme_ ? viewOf(scheme_) : nullptr;
   chkHideOff_->setEnabled(view && CanHideSwitchedOff(*view) && !questionOpen_);
 }
 
-void TfrmTruthTable::setQuestionOpen(bool open) {
+void TruthTableWindow::setQuestionOpen(bool open) {
   const bool changed = open != questionOpen_;
   questionOpen_ = open;
   if (!isVisible()) {
@@ -289,7 +289,7 @@ void TfrmTruthTable::setQuestionOpen(bool open) {
   showCurrent();
 }
 
-void TfrmTruthTable::showCurrent() {
+void TruthTableWindow::showCurrent() {
   const TruthTableView* view = scheme_ ? viewOf(scheme_) : nullptr;
   const int current = view ? CurrentRow(*view, shown_.schemes().scheme(scheme_)) : -1;
   model_->setCurrent(current);
@@ -301,19 +301,19 @@ void TfrmTruthTable::showCurrent() {
   showCount();
 }
 
-void TfrmTruthTable::revealCurrent() {
+void TruthTableWindow::revealCurrent() {
   const int shown = model_->shownRowOf(model_->currentRow());
   if (shown >= 0) tblTruth_->scrollTo(model_->index(shown, 0), QAbstractItemView::EnsureVisible);
 }
 
 // A window manager sizes the window after it shows, and the student may make it smaller: the
 // current row stays in view.
-void TfrmTruthTable::resizeEvent(QResizeEvent* event) {
+void TruthTableWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   revealCurrent();
 }
 
-void TfrmTruthTable::showCount() {
+void TruthTableWindow::showCount() {
   if (scheme_ == 0) {
     lblCount_->clear();
     return;
@@ -330,17 +330,17 @@ void TfrmTruthTable::showCount() {
   lblCount_->setText(count);
 }
 
-std::string TfrmTruthTable::tableText(char separator) const {
+std::string TruthTableWindow::tableText(char separator) const {
   return scheme_ ? FormatTable(*views_.at(scheme_ - 1), separator, model_->concealedRow())
                  : std::string();
 }
 
-void TfrmTruthTable::copyTable() {
+void TruthTableWindow::copyTable() {
   if (scheme_ == 0) return;
   QGuiApplication::clipboard()->setText(QString::fromStdString(tableText('\t')));
 }
 
-void TfrmTruthTable::saveAs() {
+void TruthTableWindow::saveAs() {
   if (scheme_ == 0) return;
   const QString suggested =
       QStringLiteral("kvir-table-%1.csv").arg(scheme_, 2, 10, QLatin1Char('0'));
@@ -353,7 +353,7 @@ void TfrmTruthTable::saveAs() {
   if (save(dialog.selectedFiles().front())) RememberSaveFolder(dialog.selectedFiles().front());
 }
 
-bool TfrmTruthTable::save(const QString& named) {
+bool TruthTableWindow::save(const QString& named) {
   const QString extension = ExtensionOf(named);
   if (!extension.isEmpty() && extension.compare(kTableSuffix, Qt::CaseInsensitive) != 0) {
     reportFailure(tr("Таблица не сохранена в файл «%1»: таблицы сохраняются в формате CSV, "
@@ -373,7 +373,7 @@ bool TfrmTruthTable::save(const QString& named) {
   return false;
 }
 
-void TfrmTruthTable::reportFailure(const QString& reason) {
+void TruthTableWindow::reportFailure(const QString& reason) {
   QMessageBox box(QMessageBox::Critical, windowTitle(), tr("Таблица не сохранена."),
                   QMessageBox::Ok, this);
   box.setInformativeText(reason);

@@ -31,14 +31,14 @@ class TruthTableModel;
 /// copies the table as tab-separated text, "Сохранить…" writes it as CSV (SavedCsvStyle). A line
 /// parts the inputs from the outputs. While a question of "Проверь себя" is open, the outputs of
 /// its row read "?" in the window, the copy and the file, and every row is shown.
-class TfrmTruthTable : public QWidget {
+class TruthTableWindow : public QWidget {
   Q_OBJECT
 
  public:
   /// The window beside `main`, a child of its owner, showing the table of the scheme `shown`;
   /// hidden until open(). Both must outlive it.
-  TfrmTruthTable(SidePlacement& main, const ShownScheme& shown);
-  ~TfrmTruthTable() override;
+  TruthTableWindow(SidePlacement& main, const ShownScheme& shown);
+  ~TruthTableWindow() override;
 
   /// Shows the window, beside the main window the first time; raises it when already shown.
   void open();

@@ -394,7 +394,7 @@ void TestPanelExport::everySaveDialogStartsInTheLastSaveFolder() {
   QVERIFY2(pdf.endsWith(QLatin1String(".pdf")), qPrintable(pdf));
 
   shown().window.showTruthTable();
-  auto* table = shown().window.findChild<TfrmTruthTable*>(QStringLiteral("frmTruthTable"));
+  auto* table = shown().window.findChild<TruthTableWindow*>(QStringLiteral("frmTruthTable"));
   QVERIFY(table != nullptr);
   QString tableFolder;
   WhenAsked<QFileDialog>(table, [&tableFolder](QFileDialog& dialog) {
