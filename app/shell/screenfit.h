@@ -3,9 +3,13 @@
 // else as much as the screen allows with the scheme area scrolling; the zoom at which the shown
 // drawing fits; the places of the list and the help button in a narrower window.
 
+#include <QMargins>
+#include <QObject>
 #include <QRect>
 #include <QSize>
 #include <functional>
+
+class QScrollArea;
 
 namespace kvir {
 
@@ -40,5 +44,56 @@ StripPlaces PlaceStrip(int zoom, int width);
 /// Where a window of `frame` (frame included) lies once moved within `available` as little as
 /// possible; a window larger than `available` keeps its top left corner in it.
 QRect KeptOnScreen(const QRect& frame, const QRect& available);
+
+class Tfrm00;
+
+/// Fits the main window to its screen at its zoom: the window at the size of its zoom where the
+/// screen has room for it, else as large as the screen allows with the scheme area scrolling,
+/// kept on the screen; fitted again once a window manager has framed it. A child of `main`.
+class ScreenFit : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit ScreenFit(Tfrm00& main);
+
+  /// Sizes and places the window and its strip for its zoom.
+  void fit();
+  /// The largest zoom level at which the shown scheme's drawing shows whole on the window's
+  /// screen, brought into view; noted until the window is shown, and made again once a window
+  /// manager has framed it.
+  void zoomToFit();
+  /// A zoom asked for by its level replaces a fit still noted.
+  void forgetFitWanted() { fitWanted_ = false; }
+  /// What the window's first showing adds: the noted fit, and the watch for its frame.
+  void afterShow();
+
+  /// The shown scheme's drawing without the panel's empty margins, on its panel at `zoom`; the
+  /// whole panel while no scheme is shown.
+  QRect drawingAt(int zoom) const;
+  /// Where the shown scheme's drawing lies on the screen, as far as the window shows it.
+  QRect drawingOnScreen() const;
+  /// Where the scheme area scrolls, brings the drawing into view.
+  void showDrawing();
+  /// Scheme n's panel under the list, or in the scrolling scheme area, over everything else.
+  void placePanel(int n);
+  /// Where the shown panel lives: the window, or its scrolling scheme area.
+  QWidget* panelHost() const;
+
+ protected:
+  /// The window's moves and activations: the first after its frame has come fits it again.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  int panelTop() const;
+  void placePanelAt(int n, QWidget* host, const QPoint& at);
+  void useScrollArea(bool scrolls, const QRect& area);
+  void refitToFrame();
+  void watchForFrame();
+
+  Tfrm00& main_;
+  bool fitWanted_ = false;             ///< the zoom is to be fitted again once the window is framed
+  QMargins fittedFrame_;               ///< the frame the window was last fitted with
+  QScrollArea* scrollArea_ = nullptr;  ///< made when a zoomed window first cannot fit the screen
+};
 
 }  // namespace kvir
