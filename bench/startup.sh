@@ -3,7 +3,9 @@
 # the median wall time from launch to exit and the peak resident memory (GNU time's "Maximum
 # resident set size"). Runs of the floor, an empty Qt window of the same size that ends after its
 # first paint (bench/kvir-empty-window of the same build), alternate with the program's, and the
-# ratio of the two medians is printed: the start-up goal compares figures of the same run.
+# ratio of the two medians is printed: the start-up goal compares figures of the same run. The
+# machine's load average before and after is printed too: other work on it slows both programs,
+# but not always alike.
 # Usage: bench/startup.sh [PATH_TO_KVIR [PATH_TO_EMPTY_WINDOW]]
 #   (default: build/kvir beside this folder, and bench/kvir-empty-window beside the program)
 set -euo pipefail
@@ -43,6 +45,7 @@ measure() {
   echo "$(((end - start) / 1000000)) $(tail -n 1 "$report")"
 }
 
+load_before=$(cut -d ' ' -f 1-3 /proc/loadavg)
 times_ms=()
 peaks_kb=()
 floor_ms=()
@@ -55,6 +58,7 @@ for ((i = 1; i <= runs; i++)); do
 done
 
 echo "program: $program ($runs runs under Xvfb)"
+echo "load average (1, 5, 15 min) before: $load_before; after: $(cut -d ' ' -f 1-3 /proc/loadavg)"
 echo "wall time to first paint and exit, ms: ${times_ms[*]}"
 echo "empty Qt window of the same size, ms:  ${floor_ms[*]}"
 echo "peak resident memory, KiB:             ${peaks_kb[*]}"

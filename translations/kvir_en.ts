@@ -397,7 +397,7 @@ a button Timing: it times schemes 1-9 and appends the results to that file
     </message>
 </context>
 <context>
-    <name>kvir::TfrmAbout</name>
+    <name>kvir::AboutWindow</name>
     <message>
         <source>KVIR - О схеме</source>
         <translation>KVIR - About the scheme</translation>
@@ -408,7 +408,7 @@ a button Timing: it times schemes 1-9 and appends the results to that file
     </message>
 </context>
 <context>
-    <name>kvir::TfrmGuide</name>
+    <name>kvir::GuideWindow</name>
     <message>
         <source>Щелчок по кнопке входа</source>
         <translation>Click on an input button</translation>
@@ -545,7 +545,7 @@ button inverts the input bit of that button.</translation>
     </message>
 </context>
 <context>
-    <name>kvir::TfrmTruthTable</name>
+    <name>kvir::TruthTableWindow</name>
     <message>
         <source>Таблица истинности</source>
         <translation>Truth table</translation>

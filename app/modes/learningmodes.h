@@ -6,7 +6,7 @@
 #include <QWidget>
 #include <span>
 
-#include "app/shell/options.h"
+#include "app/prefs/options.h"
 
 namespace kvir {
 

@@ -4,8 +4,8 @@
 #include <exception>
 
 #include "app/panel/schemepanel.h"
-#include "app/shell/language.h"
-#include "app/shell/zoom.h"
+#include "app/prefs/language.h"
+#include "app/prefs/zoom.h"
 #include "io/error_texts.h"
 #include "render/loaders.h"
 

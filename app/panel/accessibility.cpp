@@ -8,7 +8,7 @@
 #include "app/panel/panelmode.h"
 #include "app/panel/pictureview.h"
 #include "app/panel/schemepanel.h"
-#include "app/shell/language.h"
+#include "app/prefs/language.h"
 #include "circuit/legend_words.h"
 #include "render/panel_overlay.h"
 

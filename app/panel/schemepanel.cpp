@@ -14,7 +14,7 @@
 #include "app/panel/keyboard.h"
 #include "app/panel/panelmode.h"
 #include "app/panel/panelpainter.h"
-#include "app/shell/language.h"
+#include "app/prefs/language.h"
 #include "io/error_texts.h"
 #include "render/panel_geometry.h"
 

@@ -12,11 +12,11 @@
 #include <thread>
 #include <vector>
 
+#include "app/prefs/language.h"
+#include "app/prefs/options.h"
+#include "app/prefs/settings.h"
 #include "app/shell/appidentity.h"
-#include "app/shell/language.h"
 #include "app/shell/mainwindow.h"
-#include "app/shell/options.h"
-#include "app/shell/settings.h"
 #include "io/error_texts.h"
 #include "io/output_file.h"
 #include "io/write_signals.h"

@@ -4,14 +4,10 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
-#include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
 #include <exception>
@@ -21,22 +17,23 @@
 #include "app/modes/stepmode.h"
 #include "app/panel/keyboard.h"
 #include "app/panel/panelactions.h"
-#include "app/panel/panelpainter.h"
 #include "app/panel/schemepanel.h"
-#include "app/shell/language.h"
-#include "app/shell/settings.h"
+#include "app/prefs/language.h"
+#include "app/prefs/settings.h"
+#include "app/prefs/zoom.h"
+#include "app/shell/firstpaint.h"
+#include "app/shell/listkeys.h"
+#include "app/shell/mainplacement.h"
+#include "app/shell/screenfit.h"
+#include "app/shell/sidewindows.h"
 #include "app/shell/timingoffer.h"
 #include "app/shell/window_layout.h"
-#include "app/shell/zoom.h"
 #include "app/windows/aboutwindow.h"
-#include "app/windows/guidewindow.h"
 #include "app/windows/helpwindow.h"
 #include "app/windows/panelexport.h"
 #include "app/windows/teacherdialog.h"
-#include "app/windows/truthtablewindow.h"
 #include "circuit/scheme_texts.h"
 #include "io/error_texts.h"
-#include "render/handout.h"
 #include "render/picture_style.h"
 #include "render/pixel_allocator.h"
 #include "timing/timing.h"
@@ -56,12 +53,6 @@ QString TwoDigits(int n) {
   return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }
 
-// The list's title of scheme n in the program's current language.
-QString ListTitle(int n) {
-  const std::string_view title = SchemeTitle(n, CurrentLanguage());
-  return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
-}
-
 // A white panel that stays empty: the background of the scheme area.
 QWidget* CreateSchemeBackground(QWidget* parent) {
   auto* pnl00 = new QWidget(parent);
@@ -74,7 +65,15 @@ QWidget* CreateSchemeBackground(QWidget* parent) {
 }  // namespace
 
 Tfrm00::Tfrm00(SchemeSet& schemes, PanelPictureSet& pictures, InitProc init, QWidget* parent)
-    : QWidget(parent, kMainFlags), schemes_(schemes), pictureSet_(pictures), init_(init) {
+    : QWidget(parent, kMainFlags),
+      schemes_(schemes),
+      pictureSet_(pictures),
+      init_(init),
+      placement_(new MainPlacement(*this)),
+      showing_(new ShownScheme(schemes, this)),
+      fit_(new ScreenFit(*this)) {
+  connect(showing_, &ShownScheme::selected, this, &Tfrm00::schemeSelected);
+  connect(showing_, &ShownScheme::pressed, this, &Tfrm00::pressShown);
   setObjectName(QStringLiteral("frm00"));
   setWindowTitle(QStringLiteral("KVIR v1.0"));
   setFont(QFont(QStringLiteral("MS Sans Serif"), kFontPoints));
@@ -107,7 +106,6 @@ void Tfrm00::retranslate() {
 
 void Tfrm00::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) retranslate();
-  if (event->type() == QEvent::ActivationChange) refitToFrame();
   QWidget::changeEvent(event);
 }
 
@@ -127,8 +125,6 @@ void Tfrm00::createSelector() {
   cbxSelect_->setCurrentIndex(0);
   connect(cbxSelect_, &QComboBox::activated, this, &Tfrm00::cbxSelectActivated);
   connect(cbxSelect_->lineEdit(), &QLineEdit::textEdited, this, &Tfrm00::cbxSelectEdited);
-  cbxSelect_->installEventFilter(this);
-  cbxSelect_->lineEdit()->installEventFilter(this);
 
   btnHelp_ = new QPushButton(this);
   btnHelp_->setObjectName(QStringLiteral("btnHelp"));
@@ -177,9 +173,9 @@ void Tfrm00::createTimingButton() {
 void Tfrm00::createActions() {
   actions_ = new PanelActions(this);
   actions_->bind(PanelAction::kHelp, [this] { btnHelpClick(); });
-  actions_->bind(PanelAction::kGuide, [this] { TfrmGuide::showFor(*this); });
+  actions_->bind(PanelAction::kGuide, [this] { side_->showGuide(); });
   actions_->bind(PanelAction::kTruthTable, [this] { showTruthTable(); });
-  actions_->bind(PanelAction::kAboutScheme, [this] { aboutWindow()->showBeside(); });
+  actions_->bind(PanelAction::kAboutScheme, [this] { side_->about()->showBeside(); });
   pictures_ = new PanelExport(this);
   actions_->bind(PanelAction::kCopyPicture, [this] {
     withShownScheme([this](const PanelPictures& panel) { pictures_->copy(panel); });
@@ -212,7 +208,9 @@ void Tfrm00::createActions() {
   actions_->attach(panels_[0]);
   modes_ = new LearningModes(*actions_, panels_, this);
   connect(modes_, &LearningModes::modelFailed, this, &Tfrm00::reportModelFailure);
-  connect(modes_, &LearningModes::stepLineToggled, this, [this] { fitToScreen(); });
+  connect(modes_, &LearningModes::stepLineToggled, fit_, &ScreenFit::fit);
+  side_ = new SideWindows(*placement_, *showing_, modes_->quiz());
+  new ListKeys(*cbxSelect_, *actions_->action(PanelAction::kCopyPicture), modes_->quiz());
 }
 
 void Tfrm00::startLearningMode(LearningMode mode) {
@@ -220,11 +218,11 @@ void Tfrm00::startLearningMode(LearningMode mode) {
 }
 
 Scheme* Tfrm00::shownSchemeModel() const {
-  return shown_ == 0 ? nullptr : &panels_[shown_ - 1]->scheme();
+  return shownScheme() == 0 ? nullptr : &panels_[shownScheme() - 1]->scheme();
 }
 
 void Tfrm00::withShownScheme(const std::function<void(PanelPictures&)>& run) {
-  if (shownSchemeModel() != nullptr) run(pictureSet_.pictures(shown_));
+  if (shownSchemeModel() != nullptr) run(pictureSet_.pictures(shownScheme()));
 }
 
 void Tfrm00::setClearView(bool on) {
@@ -256,7 +254,7 @@ void Tfrm00::applyStyle() {
 }
 
 void Tfrm00::setZoom(int percent) {
-  fitWanted_ = false;
+  fit_->forgetFitWanted();
   applyZoom(percent);
 }
 
@@ -268,163 +266,21 @@ void Tfrm00::applyZoom(int percent) {
   setFont(font);
   btnTiming_->setGeometry(Zoomed(kTimingButtonPlace, zoom_));
   applyStyle();
-  fitToScreen();
+  fit_->fit();
   emit zoomChanged(zoom_);
 }
 
-// Until the window is shown with its frame, the fit is only noted: the scheme, the screen and the
-// frame it depends on are not known before.
 void Tfrm00::zoomToFit() {
-  fitWanted_ = true;
-  const QScreen* desktop = screen();
-  if (desktop == nullptr || !isVisible()) return;
-  const QSize available = desktop->availableGeometry().size().shrunkBy(FrameMargins(*this));
-  const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-  applyZoom(FitZoom([this](int level) { return drawingAt(level).size(); }, available, scrollBar));
-  showDrawing();
-  if (!FrameMargins(*this).isNull()) fitWanted_ = false;
-}
-
-// The shown scheme's drawing without the panel's empty margins, on its panel at `zoom`; the whole
-// panel while no scheme is shown.
-QRect Tfrm00::drawingAt(int zoom) const {
-  if (shown_ == 0) return QRect(0, 0, PanelWidth(zoom), PanelHeight(zoom));
-  const PictureStyle style{.clear = clearView_, .zoom = zoom};
-  return ToQRect(CropRect(StyledPictureRect(*kSchemeTable[shown_ - 1].def, style), zoom));
+  fit_->zoomToFit();
 }
 
 QRect Tfrm00::drawingOnScreen() const {
-  if (shown_ == 0) {
-    return QRect(mapToGlobal(QPoint(0, panelTop())), size() - QSize(0, panelTop()));
-  }
-  const SchemePanel* panel = panels_[shown_ - 1];
-  QRect drawing(panel->mapToGlobal(drawingAt(zoom_).topLeft()), drawingAt(zoom_).size());
-  if (scrollArea_ != nullptr && scrollArea_->isVisible()) {
-    const QWidget* view = scrollArea_->viewport();
-    drawing &= QRect(view->mapToGlobal(QPoint(0, 0)), view->size());
-  }
-  return drawing;
-}
-
-// Where the scheme area scrolls, its drawing is brought into view: centred where it fits, else
-// from its top left corner.
-void Tfrm00::showDrawing() {
-  if (shown_ == 0 || scrollArea_ == nullptr || scrollArea_->isHidden()) return;
-  const QRect drawing = drawingAt(zoom_);
-  const QSize view = scrollArea_->viewport()->size();
-  const auto start = [](int from, int length, int room) {
-    return length <= room ? from + (length - room) / 2 : from;
-  };
-  scrollArea_->horizontalScrollBar()->setValue(
-      start(drawing.left(), drawing.width(), view.width()));
-  scrollArea_->verticalScrollBar()->setValue(start(drawing.top(), drawing.height(), view.height()));
-}
-
-int Tfrm00::panelTop() const {
-  return Scaled(kPanelTop, zoom_);
-}
-
-QWidget* Tfrm00::panelHost() {
-  if (scrollArea_ != nullptr && !scrollArea_->isHidden()) return scrollArea_->widget();
-  return this;
-}
-
-// The window at the size of its zoom where the screen has room for it, else as large as the
-// screen allows with the scheme area scrolling; moved as little as it takes to stay on the screen.
-void Tfrm00::fitToScreen() {
-  QLabel* stepLine = modes_ != nullptr ? modes_->step().line() : nullptr;  // under the panel
-  const int lineHeight = stepLine != nullptr ? Scaled(kStepLineHeight, zoom_) : 0;
-  const QSize wanted(PanelWidth(zoom_), panelTop() + PanelHeight(zoom_) + lineHeight);
-  const QScreen* desktop = screen();
-  const QRect available = desktop != nullptr ? desktop->availableGeometry() : QRect();
-  const QSize frame = frameGeometry().size() - geometry().size();
-  const WindowFit fit = zoom_ == kPlainZoom || available.isEmpty()
-                            ? WindowFit{wanted, false}
-                            : FitWindow(wanted, available.size() - frame);
-  const QSize area = fit.size - QSize(0, panelTop() + lineHeight);
-  background_->setGeometry(QRect(QPoint(0, panelTop()), area));
-  useScrollArea(fit.scrolls, QRect(QPoint(0, panelTop()), area));
-  if (stepLine != nullptr)
-    stepLine->setGeometry(0, panelTop() + area.height(), area.width(), lineHeight);
-  setFixedSize(fit.size);
-  const StripPlaces strip = PlaceStrip(zoom_, fit.size.width());
-  cbxSelect_->setGeometry(strip.list);
-  btnHelp_->setGeometry(strip.help);
-  fittedFrame_ = FrameMargins(*this);
-  if (!available.isEmpty() && zoom_ != kPlainZoom) {
-    move(KeptOnScreen(frameGeometry(), available).topLeft());
-  }
-  showDrawing();
-}
-
-void Tfrm00::moveEvent(QMoveEvent* event) {
-  QWidget::moveEvent(event);
-  refitToFrame();
-}
-
-// A window manager frames the window only once it is up, and Qt hears of the frame without an
-// event of its own: for ten seconds after the window is shown, it is looked for (a busy window
-// manager was seen to take more than three).
-void Tfrm00::watchForFrame() {
-  constexpr int kLooks = 100;
-  constexpr int kEvery = 100;  // milliseconds
-  auto* look = new QTimer(this);
-  look->setInterval(kEvery);
-  connect(look, &QTimer::timeout, this, [this, look, left = kLooks]() mutable {
-    refitToFrame();
-    if (FrameMargins(*this).isNull() && --left > 0) return;
-    look->stop();
-    look->deleteLater();
-  });
-  look->start();
-}
-
-// The first move or activation after the frame has come, or a look for it, fits the window again
-// to the screen less the frame it then has.
-void Tfrm00::refitToFrame() {
-  if ((zoom_ == kPlainZoom && !fitWanted_) || FrameMargins(*this) == fittedFrame_) return;
-  QTimer::singleShot(0, this, [this] {
-    if (fitWanted_) {
-      zoomToFit();
-    } else if (FrameMargins(*this) != fittedFrame_) {
-      fitToScreen();
-    }
-  });
-}
-
-// The scrolling scheme area is made the first time the window does not fit, and hidden while it
-// does: the shown panel moves between it and the window.
-void Tfrm00::useScrollArea(bool scrolls, const QRect& area) {
-  if (scrolls && scrollArea_ == nullptr) {
-    scrollArea_ = new QScrollArea(this);
-    scrollArea_->setObjectName(QStringLiteral("schemeArea"));
-    scrollArea_->setFrameShape(QFrame::NoFrame);
-    scrollArea_->setWidget(new QWidget);
-    scrollArea_->widget()->setAutoFillBackground(true);
-    // The keyboard's focus brings its input button into view.
-    connect(qApp, &QApplication::focusChanged, scrollArea_, [this](QWidget*, QWidget* now) {
-      if (now != nullptr && scrollArea_->isVisible() && scrollArea_->widget()->isAncestorOf(now)) {
-        scrollArea_->ensureWidgetVisible(now);
-      }
-    });
-  }
-  SchemePanel* shown = shown_ == 0 ? nullptr : panels_[shown_ - 1];
-  if (scrollArea_ == nullptr) {
-    if (shown != nullptr) shown->move(0, panelTop());
-    return;
-  }
-  scrollArea_->setGeometry(area);
-  scrollArea_->widget()->resize(PanelWidth(zoom_), PanelHeight(zoom_));
-  scrollArea_->setVisible(scrolls);
-  if (shown != nullptr) {
-    const int n = shown_;
-    placeShownPanel(n);
-  }
+  return fit_->drawingOnScreen();
 }
 
 void Tfrm00::ReturnScheme(int n) {
   SchemePanel* panel = panels_.at(n - 1);
-  if (shown_ == n) setShown(0);
+  if (shownScheme() == n) setShown(0);
   if (panel == nullptr || panel->parentWidget() == schemeWindows_[n - 1]) return;
   panel->setParent(schemeWindows_[n - 1]);
   panel->move(0, 0);
@@ -436,33 +292,14 @@ void Tfrm00::PrepareScheme(int n) {
 
 void Tfrm00::ShowScheme(int n) {
   panel(n)->showModel();
-  if (zoom_ == kPlainZoom) {
-    placePanelAt(n, this, QPoint(0, kPanelTop));
-  } else {
-    placeShownPanel(n);
-  }
+  fit_->placePanel(n);
   setShown(n);
-  showDrawing();
+  fit_->showDrawing();
   modes_->afterModelChange();
 }
 
-// A zoomed window places the panel under its list, or in its scrolling scheme area.
-void Tfrm00::placeShownPanel(int n) {
-  QWidget* host = panelHost();
-  placePanelAt(n, host, QPoint(0, host == this ? panelTop() : 0));
-}
-
-void Tfrm00::placePanelAt(int n, QWidget* host, const QPoint& at) {
-  SchemePanel* panel = panels_.at(n - 1);
-  panel->setParent(host);
-  panel->move(at);
-  panel->raise();
-  panel->show();
-}
-
 void Tfrm00::setShown(int n) {
-  shown_ = n;
-  if (frmAbout_ != nullptr) frmAbout_->setScheme(n);
+  showing_->setNumber(n);
 }
 
 void Tfrm00::showEvent(QShowEvent* event) {
@@ -483,51 +320,23 @@ void Tfrm00::showEvent(QShowEvent* event) {
     }
   }
   QWidget::showEvent(event);
-  if (fitWanted_) zoomToFit();
-  if (zoom_ != kPlainZoom || fitWanted_) watchForFrame();
+  fit_->afterShow();
 }
 
-void Tfrm00::paintEvent(QPaintEvent* event) {
-  QWidget::paintEvent(event);
-  if (!quitAfterFirstPaint_ || painted_ || failed_) return;
-  painted_ = true;
-  // Queued, so that it runs once this paint pass has finished and reached the screen.
-  QMetaObject::invokeMethod(
-      qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+void Tfrm00::setQuitAfterFirstPaint(bool quit) {
+  if (quit && firstPaint_ == nullptr && !failed_) firstPaint_ = new FirstPaintExit(*this);
 }
 
 bool Tfrm00::focusNextPrevChild(bool next) {
   QList<QWidget*> chain = {cbxSelect_, btnHelp_, btnTiming_};
   for (SchemePanel* panel : panels_) {
-    if (panel != nullptr && panel->parentWidget() == panelHost() && panel->isVisible()) {
+    if (panel != nullptr && panel->parentWidget() == fit_->panelHost() && panel->isVisible()) {
       chain += panel->tabOrder();
     }
   }
   QWidget* target = NextInChain(chain, focusWidget(), next);
   if (target == nullptr) return QWidget::focusNextPrevChild(next);
   target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-  return true;
-}
-
-// The list's text field takes Ctrl+C for its own text before any shortcut sees it; in this
-// window Ctrl+C copies the picture, there too.
-bool Tfrm00::eventFilter(QObject* watched, QEvent* event) {
-  const bool key = event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress;
-  // Enter in the list, after choosing a scheme there, belongs to the list: it must not check the
-  // question just asked on the new scheme. Once the student has guessed a lamp, it checks.
-  if (event->type() == QEvent::ShortcutOverride && modes_ != nullptr &&
-      modes_->quiz().questionUntouched()) {
-    const int pressed = static_cast<QKeyEvent*>(event)->key();
-    if (pressed == Qt::Key_Return || pressed == Qt::Key_Enter) {
-      event->accept();
-      return true;
-    }
-  }
-  if (!key || !static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
-    return QWidget::eventFilter(watched, event);
-  }
-  if (event->type() == QEvent::KeyPress) actions_->action(PanelAction::kCopyPicture)->trigger();
-  event->accept();
   return true;
 }
 
@@ -557,49 +366,27 @@ void Tfrm00::select(int n) {
 }
 
 void Tfrm00::restartReached() {
-  if (shown_ != 0) {
-    reached_.Restart(schemes_.scheme(shown_));
-  } else {
-    reached_ = ReachedStates();
-  }
-  emit schemeSelected();
+  showing_->restart();
 }
 
 void Tfrm00::recordPress() {
-  if (shown_ == 0) return;
-  reached_.Record(schemes_.scheme(shown_));
-  emit pressShown();
+  showing_->record();
 }
 
 void Tfrm00::showTruthTable() {
-  if (frmTruthTable_ == nullptr) {
-    frmTruthTable_ = new TfrmTruthTable(*this);
-    // The table must not give away the answer of an open question.
-    const QuizMode& quiz = modes_->quiz();
-    frmTruthTable_->setQuestionOpen(quiz.questionOpen());
-    connect(&quiz, &QuizMode::changed, frmTruthTable_,
-            [this, &quiz] { frmTruthTable_->setQuestionOpen(quiz.questionOpen()); });
-  }
-  frmTruthTable_->open();
+  side_->showTruthTable();
 }
 
 QString Tfrm00::schemeTitle(int n) {
   return ListTitle(n);
 }
 
-// The two windows are made when first wanted: most sessions never open them, and their texts'
-// layout is a noticeable part of start-up.
 TfrmHelp* Tfrm00::helpWindow() {
-  if (frmHelp_ == nullptr) frmHelp_ = new TfrmHelp(*this);
-  return frmHelp_;
+  return side_->help();
 }
 
-TfrmAbout* Tfrm00::aboutWindow() {
-  if (frmAbout_ == nullptr) {
-    frmAbout_ = new TfrmAbout(*this);
-    frmAbout_->setScheme(shown_);
-  }
-  return frmAbout_;
+AboutWindow* Tfrm00::aboutWindow() {
+  return side_->about();
 }
 
 void Tfrm00::btnHelpClick() {
@@ -635,6 +422,7 @@ void Tfrm00::btnTimingClick() {
 void Tfrm00::reportModelFailure(const QString& message) {
   if (failed_) return;
   failed_ = true;
+  if (firstPaint_ != nullptr) firstPaint_->cancel();
   QMetaObject::invokeMethod(
       this,
       [this, message] {

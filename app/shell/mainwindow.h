@@ -1,14 +1,14 @@
 #pragma once
 // The main window: the scheme list, the help button and the scheme area below them.
 
-#include <QMargins>
 #include <QString>
 #include <QWidget>
 #include <array>
 #include <functional>
 #include <string>
 
-#include "app/shell/options.h"
+#include "app/prefs/options.h"
+#include "app/windows/shownscheme.h"
 #include "circuit/scheme_set.h"
 #include "learning/reached_rows.h"
 #include "render/panel_pictures.h"
@@ -16,23 +16,26 @@
 
 class QComboBox;
 class QPushButton;
-class QScrollArea;
 
 namespace kvir {
 
+class AboutWindow;
+class FirstPaintExit;
 class LearningModes;
 class PanelActions;
 class PanelExport;
 class SchemePanel;
-class TfrmAbout;
+class ScreenFit;
+class SidePlacement;
+class SideWindows;
 class TfrmHelp;
-class TfrmTruthTable;
 
 /// frm00: "KVIR v1.0", a fixed white 820 × 688 client area (at 100 %, scaled with the zoom)
 /// centred on the screen when first shown. Owns the sixteen hidden scheme windows frm01 … frm16
-/// with their panels, and the help window. Builds the schemes when first shown. As the schemes'
-/// host it keeps each panel in its scheme's hidden window, and puts the shown scheme's panel
-/// under the list (see window_layout.h).
+/// with their panels, the help window and the other side windows (SideWindows). Builds the
+/// schemes when first shown. As the schemes' host it keeps each panel in its scheme's hidden
+/// window, and puts the shown scheme's panel under the list (see window_layout.h); ScreenFit
+/// fits the window to the screen.
 class Tfrm00 : public QWidget, public SchemeHost {
   Q_OBJECT
 
@@ -58,7 +61,7 @@ class Tfrm00 : public QWidget, public SchemeHost {
   /// What btnTiming runs.
   void setTimingHook(TimingHook hook) { timingHook_ = std::move(hook); }
   /// Ends the program with exit code 0 right after the window's first complete paint.
-  void setQuitAfterFirstPaint(bool quit) { quitAfterFirstPaint_ = quit; }
+  void setQuitAfterFirstPaint(bool quit);
   /// Shows every scheme in the clear view (on) or plainly, without changing any level, and ticks
   /// its switch to match. The switch calls it too, and remembers the choice.
   void setClearView(bool on);
@@ -81,18 +84,20 @@ class Tfrm00 : public QWidget, public SchemeHost {
   SchemeSet& schemes() const { return schemes_; }
   PanelPictureSet& pictures() const { return pictureSet_; }
   /// The scheme whose panel is in the window, 0 for none.
-  int shownScheme() const { return shown_; }
+  int shownScheme() const { return showing_->number(); }
   /// The input states set on the shown scheme since it was selected.
-  const ReachedStates& reachedStates() const { return reached_; }
+  const ReachedStates& reachedStates() const { return showing_->reached(); }
   /// Scheme n's title as the list shows it.
   static QString schemeTitle(int n);
   /// The shown scheme's model, or null while the scheme area is empty.
   Scheme* shownSchemeModel() const;
   /// Scheme n's panel pnlNN, made when first wanted.
   SchemePanel* panel(int n);
+  /// What the side windows know of this window.
+  SidePlacement& placement() const { return *placement_; }
   /// The help window frmHelp and the window "О схеме" frmAbout, made when first wanted.
   TfrmHelp* helpWindow();
-  TfrmAbout* aboutWindow();
+  AboutWindow* aboutWindow();
 
  signals:
   /// A scheme has been selected (or the scheme area emptied), again or anew.
@@ -110,13 +115,9 @@ class Tfrm00 : public QWidget, public SchemeHost {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
-  void moveEvent(QMoveEvent* event) override;
   void changeEvent(QEvent* event) override;
   /// Tab and Shift+Tab: the list, the help button, then the shown scheme's input buttons.
   bool focusNextPrevChild(bool next) override;
-  /// Ctrl+C copies the picture while the list's text field has the focus too.
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private slots:
   void cbxSelectActivated(int index);
@@ -125,6 +126,8 @@ class Tfrm00 : public QWidget, public SchemeHost {
   void reportModelFailure(const QString& message);
 
  private:
+  friend class ScreenFit;  // the window's parts it sizes and places
+
   void createSelector();
   void createSchemeWindows();
   SchemePanel* makePanel(int n);
@@ -142,45 +145,29 @@ class Tfrm00 : public QWidget, public SchemeHost {
   void setShown(int n);
   void applyStyle();
   void applyZoom(int percent);
-  void fitToScreen();
-  void refitToFrame();
-  void watchForFrame();
-  QRect drawingAt(int zoom) const;
-  void showDrawing();
-  void useScrollArea(bool scrolls, const QRect& area);
-  /// Where the shown panel lives: the window, or its scrolling scheme area.
-  QWidget* panelHost();
-  int panelTop() const;
-  void placeShownPanel(int n);
-  void placePanelAt(int n, QWidget* host, const QPoint& at);
 
   SchemeSet& schemes_;
   PanelPictureSet& pictureSet_;
   InitProc init_;
+  SidePlacement* placement_;  ///< what the side windows know of this window
+  ShownScheme* showing_;      ///< the scheme shown and the states reached on it
+  ScreenFit* fit_;            ///< the window's size and place on the screen
+  SideWindows* side_ = nullptr;
+  FirstPaintExit* firstPaint_ = nullptr;  ///< with --first-paint-exit
   TimingHook timingHook_;
   std::array<QWidget*, kSchemeCount> schemeWindows_{};
   std::array<SchemePanel*, kSchemeCount> panels_{};  ///< null until made
   QComboBox* cbxSelect_ = nullptr;
   QPushButton* btnHelp_ = nullptr;
   QPushButton* btnTiming_ = nullptr;
-  QWidget* background_ = nullptr;      ///< pnl00
-  QScrollArea* scrollArea_ = nullptr;  ///< made when a zoomed window first cannot fit the screen
+  QWidget* background_ = nullptr;  ///< pnl00
   int zoom_ = kPlainZoom;
-  bool fitWanted_ = false;  ///< the zoom is to be fitted again once the window is framed
-  QMargins fittedFrame_;    ///< the frame the window was last fitted with
   bool clearView_ = false;
-  TfrmHelp* frmHelp_ = nullptr;              ///< made when first wanted
-  TfrmTruthTable* frmTruthTable_ = nullptr;  ///< made when first opened
-  TfrmAbout* frmAbout_ = nullptr;            ///< made when first wanted
   PanelActions* actions_ = nullptr;
   PanelExport* pictures_ = nullptr;
-  int shown_ = 0;
-  ReachedStates reached_;
   LearningModes* modes_ = nullptr;
   bool initialized_ = false;
   bool failed_ = false;
-  bool quitAfterFirstPaint_ = false;
-  bool painted_ = false;
 };
 
 }  // namespace kvir

@@ -5,8 +5,8 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include "app/shell/language.h"
-#include "app/shell/mainwindow.h"
+#include "app/prefs/language.h"
+#include "app/windows/sideplacement.h"
 #include "app/windows/sidewindow.h"
 #include "circuit/scheme_texts.h"
 
@@ -26,8 +26,8 @@ QString Paragraphs(std::string_view text) {
 
 }  // namespace
 
-TfrmAbout::TfrmAbout(Tfrm00& main)
-    : QDialog(&main), lblTitle_(new QLabel(this)), memAbout_(new QPlainTextEdit(this)) {
+AboutWindow::AboutWindow(SidePlacement& main)
+    : QDialog(&main.owner()), lblTitle_(new QLabel(this)), memAbout_(new QPlainTextEdit(this)) {
   setObjectName(QStringLiteral("frmAbout"));
   setModal(false);
   resize(kStartSize);
@@ -45,17 +45,17 @@ TfrmAbout::TfrmAbout(Tfrm00& main)
   side_ = new SideWindow(*this, main);
 }
 
-void TfrmAbout::setScheme(int n) {
+void AboutWindow::setScheme(int n) {
   if (n == scheme_) return;
   scheme_ = n;
   retranslate();
 }
 
-void TfrmAbout::showBeside() {
+void AboutWindow::showBeside() {
   side_->open();
 }
 
-void TfrmAbout::retranslate() {
+void AboutWindow::retranslate() {
   setWindowTitle(tr("KVIR - О схеме"));
   if (scheme_ == 0) {
     lblTitle_->setText(QString());
@@ -67,7 +67,7 @@ void TfrmAbout::retranslate() {
   memAbout_->setPlainText(Paragraphs(AboutScheme(scheme_, language)));
 }
 
-void TfrmAbout::changeEvent(QEvent* event) {
+void AboutWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) retranslate();
   QDialog::changeEvent(event);
 }

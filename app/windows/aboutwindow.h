@@ -9,16 +9,16 @@ class QPlainTextEdit;
 namespace kvir {
 
 class SideWindow;
-class Tfrm00;
+class SidePlacement;
 
 /// frmAbout: a side window of the main window (SideWindow), not modal, with the title of the scheme
 /// shown and its text about it (circuit/scheme_texts.h) in the program's language. It follows each
 /// change of scheme and of language while it is open.
-class TfrmAbout : public QDialog {
+class AboutWindow : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TfrmAbout(Tfrm00& main);
+  explicit AboutWindow(SidePlacement& main);
 
   /// Explains scheme n from now on; 0 while no scheme is shown.
   void setScheme(int n);

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "app/panel/panelactions.h"
-#include "app/shell/mainwindow.h"
+#include "app/windows/sideplacement.h"
 #include "app/windows/sidewindow.h"
 
 namespace kvir {
@@ -66,23 +66,24 @@ constexpr int kNarrowCharacters = 50;
 // The mouse and the keys on a panel: what its widgets do themselves, outside the action table.
 QString PanelSection() {
   QString rows;
-  rows += Row(TfrmGuide::tr("Щелчок по кнопке входа"),
-              TfrmGuide::tr("нажимает кнопку: в шифраторе устанавливает её вход и сбрасывает "
-                            "остальные, в дешифраторе инвертирует её вход"));
-  rows += Row(Keys({Qt::Key_Space, Qt::Key_Return}),
-              TfrmGuide::tr("нажимает кнопку входа, на которой фокус (в синей рамке), как щелчок"));
+  rows += Row(GuideWindow::tr("Щелчок по кнопке входа"),
+              GuideWindow::tr("нажимает кнопку: в шифраторе устанавливает её вход и сбрасывает "
+                              "остальные, в дешифраторе инвертирует её вход"));
+  rows +=
+      Row(Keys({Qt::Key_Space, Qt::Key_Return}),
+          GuideWindow::tr("нажимает кнопку входа, на которой фокус (в синей рамке), как щелчок"));
   rows += Row(Keys({Qt::Key_Tab, QKeySequence(Qt::SHIFT | Qt::Key_Tab)}),
-              TfrmGuide::tr("фокус по кругу: список схем, кнопка «%1», затем кнопки входа схемы "
-                            "в порядке чтения рисунка")
+              GuideWindow::tr("фокус по кругу: список схем, кнопка «%1», затем кнопки входа схемы "
+                              "в порядке чтения рисунка")
                   .arg(NameOf(PanelAction::kHelp)));
   rows += Row(Keys({Qt::Key_Up, Qt::Key_Down}),
-              TfrmGuide::tr("фокус на ближайшую кнопку входа выше или ниже в том же столбце"));
+              GuideWindow::tr("фокус на ближайшую кнопку входа выше или ниже в том же столбце"));
   rows += Row(Keys({Qt::Key_Left, Qt::Key_Right}),
-              TfrmGuide::tr("фокус на ближайшую кнопку входа соседнего столбца"));
-  rows += Row(TfrmGuide::tr("Правый щелчок вне кнопок входа, %1").arg(Key(Qt::Key_Menu)),
-              TfrmGuide::tr("контекстное меню панели со всеми командами"));
-  rows += Row(Key(Qt::Key_Escape), TfrmGuide::tr("закрывает это окно"));
-  return Heading(TfrmGuide::tr("Панель схемы")) + Table(rows);
+              GuideWindow::tr("фокус на ближайшую кнопку входа соседнего столбца"));
+  rows += Row(GuideWindow::tr("Правый щелчок вне кнопок входа, %1").arg(Key(Qt::Key_Menu)),
+              GuideWindow::tr("контекстное меню панели со всеми командами"));
+  rows += Row(Key(Qt::Key_Escape), GuideWindow::tr("закрывает это окно"));
+  return Heading(GuideWindow::tr("Панель схемы")) + Table(rows);
 }
 
 // Every row of the action table, in the menu's order, with its shortcut as the menu shows it.
@@ -91,62 +92,64 @@ QString CommandSection() {
   for (const PanelActionRow& row : kPanelActions) {
     const QString text = TextOf(row);
     rows += Row(Key(ShortcutOf(row)),
-                row.checkable ? TfrmGuide::tr("%1 (включить или выключить)").arg(text) : text);
+                row.checkable ? GuideWindow::tr("%1 (включить или выключить)").arg(text) : text);
   }
-  return Heading(TfrmGuide::tr("Команды")) +
-         Paragraph(TfrmGuide::tr("Все они есть и в контекстном меню панели.")) + Table(rows);
+  return Heading(GuideWindow::tr("Команды")) +
+         Paragraph(GuideWindow::tr("Все они есть и в контекстном меню панели.")) + Table(rows);
 }
 
 QString ModeSection() {
   using enum PanelAction;
-  return Heading(TfrmGuide::tr("Режимы")) +
-         Paragraph(TfrmGuide::tr("«%1» (%2): нажатие меняет схему сразу, а панель показывает его "
-                                 "по этапам, в том порядке, в каком работает схема; индикаторы "
-                                 "этапа отмечены оранжевой рамкой. %3 — следующий этап сразу, "
-                                 "%4 — медленнее, %5 — быстрее.")
+  return Heading(GuideWindow::tr("Режимы")) +
+         Paragraph(GuideWindow::tr("«%1» (%2): нажатие меняет схему сразу, а панель показывает его "
+                                   "по этапам, в том порядке, в каком работает схема; индикаторы "
+                                   "этапа отмечены оранжевой рамкой. %3 — следующий этап сразу, "
+                                   "%4 — медленнее, %5 — быстрее.")
                        .arg(NameOf(kStepByStep), KeyOf(kStepByStep), KeyOf(kNextStage),
                             KeyOf(kSlower), KeyOf(kFaster))) +
-         Paragraph(TfrmGuide::tr("«%1» (%2): программа задаёт случайное состояние входов и "
-                                 "прячет выходы за серым «?». Щелчок по скрытому индикатору "
-                                 "ставит догадку 0, следующие щелчки меняют её между 1 и 0. %3 "
-                                 "проверяет догадки: верные в зелёной рамке, неверные в "
-                                 "чёрно-оранжевой. %4 — следующий вопрос; «%5» (%6) прячет и "
-                                 "внутренние индикаторы.")
+         Paragraph(GuideWindow::tr("«%1» (%2): программа задаёт случайное состояние входов и "
+                                   "прячет выходы за серым «?». Щелчок по скрытому индикатору "
+                                   "ставит догадку 0, следующие щелчки меняют её между 1 и 0. %3 "
+                                   "проверяет догадки: верные в зелёной рамке, неверные в "
+                                   "чёрно-оранжевой. %4 — следующий вопрос; «%5» (%6) прячет и "
+                                   "внутренние индикаторы.")
                        .arg(NameOf(kQuiz), KeyOf(kQuiz), KeyOf(kCheckAnswers), KeyOf(kNextQuestion),
                             NameOf(kHarder), KeyOf(kHarder))) +
-         Paragraph(TfrmGuide::tr("Включённый режим выключает другой.")) +
-         Paragraph(TfrmGuide::tr("«%1» (%2): нажатые кнопки залиты цветом, отпущенные пусты, "
-                                 "выбранные выходы дешифраторов в рамке, у каждого входа его "
-                                 "метка. Выбор запоминается до следующих запусков.")
+         Paragraph(GuideWindow::tr("Включённый режим выключает другой.")) +
+         Paragraph(GuideWindow::tr("«%1» (%2): нажатые кнопки залиты цветом, отпущенные пусты, "
+                                   "выбранные выходы дешифраторов в рамке, у каждого входа его "
+                                   "метка. Выбор запоминается до следующих запусков.")
                        .arg(NameOf(kClearView), KeyOf(kClearView))) +
-         Paragraph(TfrmGuide::tr("%1, %2, %3: всё окно крупнее или мельче (100, 150, 200, 250, "
-                                 "300 %) или обычного размера.")
+         Paragraph(GuideWindow::tr("%1, %2, %3: всё окно крупнее или мельче (100, 150, 200, 250, "
+                                   "300 %) или обычного размера.")
                        .arg(KeyOf(kZoomIn), KeyOf(kZoomOut), KeyOf(kZoomReset))) +
-         Paragraph(TfrmGuide::tr("«%1» (%2): окна на русском или на английском, сразу и для "
-                                 "следующих запусков.")
+         Paragraph(GuideWindow::tr("«%1» (%2): окна на русском или на английском, сразу и для "
+                                   "следующих запусков.")
                        .arg(NameOf(kLanguage), KeyOf(kLanguage)));
 }
 
 QString FileSection() {
   using enum PanelAction;
-  return Heading(TfrmGuide::tr("Файлы и печать")) +
-         Paragraph(TfrmGuide::tr("«%1» (%2): панель в файл PNG. Имя предлагается по номеру схемы "
-                                 "и меткам нажатых кнопок (kvir-01-Y3.png); файл записывается "
-                                 "целиком или не записывается вовсе.")
+  return Heading(GuideWindow::tr("Файлы и печать")) +
+         Paragraph(GuideWindow::tr("«%1» (%2): панель в файл PNG. Имя предлагается по номеру схемы "
+                                   "и меткам нажатых кнопок (kvir-01-Y3.png); файл записывается "
+                                   "целиком или не записывается вовсе.")
                        .arg(NameOf(kSavePicture), KeyOf(kSavePicture))) +
-         Paragraph(TfrmGuide::tr("«%1» (%2): панель под названием схемы на бумагу или в файл PDF.")
-                       .arg(NameOf(kPrintPicture), KeyOf(kPrintPicture))) +
-         Paragraph(TfrmGuide::tr("«%1» (%2): панель в буфер обмена как картинка.")
+         Paragraph(
+             GuideWindow::tr("«%1» (%2): панель под названием схемы на бумагу или в файл PDF.")
+                 .arg(NameOf(kPrintPicture), KeyOf(kPrintPicture))) +
+         Paragraph(GuideWindow::tr("«%1» (%2): панель в буфер обмена как картинка.")
                        .arg(NameOf(kCopyPicture), KeyOf(kCopyPicture))) +
-         Paragraph(TfrmGuide::tr("«%1» (%2): окно с таблицей истинности показанной схемы; в нём "
-                                 "%3 копирует таблицу как текст, а «Сохранить…» записывает её в "
-                                 "файл CSV.")
+         Paragraph(GuideWindow::tr("«%1» (%2): окно с таблицей истинности показанной схемы; в нём "
+                                   "%3 копирует таблицу как текст, а «Сохранить…» записывает её в "
+                                   "файл CSV.")
                        .arg(NameOf(kTruthTable), KeyOf(kTruthTable), Key(QKeySequence::Copy)));
 }
 
 }  // namespace
 
-TfrmGuide::TfrmGuide(Tfrm00& main) : QDialog(&main), memGuide_(new QTextBrowser(this)) {
+GuideWindow::GuideWindow(SidePlacement& main)
+    : QDialog(&main.owner()), memGuide_(new QTextBrowser(this)) {
   setObjectName(QStringLiteral("frmGuide"));
   setModal(false);
   resize(kStartSize);
@@ -158,34 +161,34 @@ TfrmGuide::TfrmGuide(Tfrm00& main) : QDialog(&main), memGuide_(new QTextBrowser(
   side_ = new SideWindow(*this, main);
 }
 
-TfrmGuide* TfrmGuide::showFor(Tfrm00& main) {
-  auto* guide = main.findChild<TfrmGuide*>(QString(), Qt::FindDirectChildrenOnly);
-  if (guide == nullptr) guide = new TfrmGuide(main);
+GuideWindow* GuideWindow::showFor(SidePlacement& main) {
+  auto* guide = main.owner().findChild<GuideWindow*>(QString(), Qt::FindDirectChildrenOnly);
+  if (guide == nullptr) guide = new GuideWindow(main);
   guide->side_->open();
   return guide;
 }
 
-QString TfrmGuide::html(bool narrow) {
+QString GuideWindow::html(bool narrow) {
   const QString wide = PanelSection() + CommandSection() + ModeSection() + FileSection();
   return narrow ? Stacked(wide) : wide;
 }
 
-bool TfrmGuide::narrow() const {
+bool GuideWindow::narrow() const {
   return memGuide_->viewport()->width() < kNarrowCharacters * fontMetrics().averageCharWidth();
 }
 
-void TfrmGuide::retranslate() {
+void GuideWindow::retranslate() {
   setWindowTitle(tr("KVIR - Руководство"));
   narrow_ = narrow();
   memGuide_->setHtml(html(narrow_));
 }
 
-void TfrmGuide::resizeEvent(QResizeEvent* event) {
+void GuideWindow::resizeEvent(QResizeEvent* event) {
   QDialog::resizeEvent(event);
   if (narrow() != narrow_) retranslate();
 }
 
-void TfrmGuide::changeEvent(QEvent* event) {
+void GuideWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) retranslate();
   QDialog::changeEvent(event);
 }

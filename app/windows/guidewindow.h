@@ -10,19 +10,19 @@ class QTextBrowser;
 namespace kvir {
 
 class SideWindow;
-class Tfrm00;
+class SidePlacement;
 
 /// frmGuide: a side window of the main window (SideWindow), not modal, that follows each change of
 /// language while it is open.
-class TfrmGuide : public QDialog {
+class GuideWindow : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TfrmGuide(Tfrm00& main);
+  explicit GuideWindow(SidePlacement& main);
 
-  /// Brings up the guide of `main` (made when first wanted, a child of `main`) beside it, or to
-  /// the front if it is up already.
-  static TfrmGuide* showFor(Tfrm00& main);
+  /// Brings up the guide of `main` (made when first wanted, a child of its owner) beside it, or
+  /// to the front if it is up already.
+  static GuideWindow* showFor(SidePlacement& main);
 
   /// The guide's text as HTML, in the current language: its keys in tables, or in paragraphs
   /// for a `narrow` window.

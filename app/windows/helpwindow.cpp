@@ -7,8 +7,8 @@
 #include <QStringList>
 #include <QStyle>
 
-#include "app/shell/mainwindow.h"
-#include "app/shell/zoom.h"
+#include "app/prefs/zoom.h"
+#include "app/windows/sideplacement.h"
 #include "render/zoom.h"
 
 namespace kvir {
@@ -61,8 +61,8 @@ constexpr QRect kOkPlace(93, 156, 95, 25);
 
 }  // namespace
 
-TfrmHelp::TfrmHelp(Tfrm00& main)
-    : QDialog(&main, kHelpFlags),
+TfrmHelp::TfrmHelp(SidePlacement& main)
+    : QDialog(&main.owner(), kHelpFlags),
       memHelp_(new QPlainTextEdit(this)),
       btnOK_(new QPushButton(QStringLiteral("OK"), this)) {
   setObjectName(QStringLiteral("frmHelp"));
@@ -80,7 +80,7 @@ TfrmHelp::TfrmHelp(Tfrm00& main)
   btnOK_->setGeometry(kOkPlace);
   btnOK_->setDefault(true);
   connect(btnOK_, &QPushButton::clicked, this, &QDialog::accept);
-  connect(&main, &Tfrm00::zoomChanged, this, &TfrmHelp::applyZoom);
+  connect(&main, &SidePlacement::zoomChanged, this, &TfrmHelp::applyZoom);
   applyZoom(main.zoom());
 }
 

@@ -8,16 +8,17 @@ class QPushButton;
 
 namespace kvir {
 
-class Tfrm00;
+class SidePlacement;
 
 /// frmHelp: a fixed 281 × 181 window (at 100 %; it and its font grow with the main window's zoom)
 /// that stays on top, centred over the main window at every showing, with the read-only help
-/// text and an OK button that closes it. The main window shows it modally.
+/// text and an OK button that closes it. The main window shows it modally. A child of the
+/// placement's owner.
 class TfrmHelp : public QDialog {
   Q_OBJECT
 
  public:
-  explicit TfrmHelp(Tfrm00& main);
+  explicit TfrmHelp(SidePlacement& main);
 
  protected:
   void showEvent(QShowEvent* event) override;

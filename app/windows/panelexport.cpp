@@ -19,8 +19,8 @@
 #include <vector>
 
 #include "app/panel/panelpainter.h"
-#include "app/shell/language.h"
-#include "app/shell/settings.h"
+#include "app/prefs/language.h"
+#include "app/prefs/settings.h"
 #include "circuit/scheme_texts.h"
 #include "core/error.h"
 #include "io/error_texts.h"

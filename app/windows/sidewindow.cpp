@@ -8,8 +8,8 @@
 #include <algorithm>
 #include <array>
 
-#include "app/shell/mainwindow.h"
-#include "app/shell/zoom.h"
+#include "app/prefs/zoom.h"
+#include "app/windows/sideplacement.h"
 #include "render/zoom.h"
 
 namespace kvir {
@@ -86,7 +86,7 @@ QRect PlaceSideWindow(const QRect& main, const QRect& drawing, const QSize& want
   return best.isValid() ? best : Within(available, wanted, QPoint(available.right(), main.top()));
 }
 
-SideWindow::SideWindow(QWidget& window, Tfrm00& main)
+SideWindow::SideWindow(QWidget& window, SidePlacement& main)
     : QObject(&window),
       window_(window),
       main_(main),
@@ -105,14 +105,14 @@ SideWindow::SideWindow(QWidget& window, Tfrm00& main)
   takeMainShortcuts();
   window.installEventFilter(this);
   followZoom(main.zoom());
-  connect(&main, &Tfrm00::zoomChanged, this, &SideWindow::followZoom);
+  connect(&main, &SidePlacement::zoomChanged, this, &SideWindow::followZoom);
 }
 
 // An action of the window's own on the same keys would make them ambiguous: the window's wins.
 void SideWindow::takeMainShortcuts() {
   QList<QKeySequence> own;
   for (const QAction* action : window_.actions()) own << action->shortcut();
-  for (QAction* action : main_.actions()) {
+  for (QAction* action : main_.shortcuts()) {
     if (PassesOn(action->shortcut()) && !own.contains(action->shortcut())) {
       window_.addAction(action);
     }
@@ -158,11 +158,10 @@ void SideWindow::placeBeside() {
   const QScreen* screen = main_.screen();
   if (screen == nullptr) return;
   QMargins frame = FrameMargins(window_);
-  if (frame.isNull()) frame = FrameMargins(main_);
+  if (frame.isNull()) frame = main_.frameMargins();
   const QSize least = window_.minimumSizeHint().expandedTo(window_.minimumSize());
-  const QRect place =
-      PlaceSideWindow(main_.frameGeometry(), main_.drawingOnScreen(), wantedSize().grownBy(frame),
-                      least.grownBy(frame), screen->availableGeometry());
+  const QRect place = PlaceSideWindow(main_.frame(), main_.drawing(), wantedSize().grownBy(frame),
+                                      least.grownBy(frame), screen->availableGeometry());
   // The window itself, inside the frame: a window manager may not place a frame it has not
   // drawn yet where it is asked to.
   window_.setGeometry(place.marginsRemoved(frame));

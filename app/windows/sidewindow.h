@@ -9,17 +9,18 @@ class QWidget;
 
 namespace kvir {
 
-class Tfrm00;
+class SidePlacement;
 
-/// Makes a window a side window of the main window: an ordinary top-level window that never
-/// stays above the main window, which Esc closes and in which the main window's shortcuts work;
-/// its fonts follow the main window's zoom, and each time it opens it goes beside the main
-/// window on the main window's screen (PlaceSideWindow). Owned by the window it serves.
+/// Makes a window a side window of the main window, as `placement` shows it: an ordinary
+/// top-level window that never stays above the main window, which Esc closes and in which the
+/// main window's shortcuts work; its fonts follow the main window's zoom, and each time it opens
+/// it goes beside the main window on the main window's screen (PlaceSideWindow). Owned by the
+/// window it serves; `placement` must outlive it.
 class SideWindow : public QObject {
   Q_OBJECT
 
  public:
-  SideWindow(QWidget& window, Tfrm00& main);
+  SideWindow(QWidget& window, SidePlacement& placement);
 
   /// Shows the window (placed beside the main window if it was hidden), raised and active.
   void open();
@@ -40,7 +41,7 @@ class SideWindow : public QObject {
   QSize wantedSize() const;
 
   QWidget& window_;
-  Tfrm00& main_;
+  SidePlacement& main_;
   qreal plainPoints_;  ///< the window's font size at 100 %
   int zoom_;
   QSize plainSize_;  ///< the window's size at 100 % when first shown

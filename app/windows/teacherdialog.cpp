@@ -18,7 +18,7 @@
 #include <exception>
 #include <thread>
 
-#include "app/shell/language.h"
+#include "app/prefs/language.h"
 #include "circuit/scheme_number.h"
 #include "core/error.h"
 #include "exam/exam_files.h"

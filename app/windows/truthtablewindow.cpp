@@ -21,11 +21,13 @@
 #include <algorithm>
 #include <span>
 
-#include "app/shell/language.h"
-#include "app/shell/mainwindow.h"
-#include "app/shell/settings.h"
+#include "app/prefs/language.h"
+#include "app/prefs/settings.h"
+#include "app/windows/shownscheme.h"
+#include "app/windows/sideplacement.h"
 #include "app/windows/sidewindow.h"
 #include "app/windows/truthtablemodel.h"
+#include "circuit/scheme_set.h"
 #include "core/error.h"
 #include "io/error_texts.h"
 #include "io/file_name.h"
@@ -75,21 +77,22 @@ class DividedHeader : public QHeaderView {
 
 }  // namespace
 
-TfrmTruthTable::TfrmTruthTable(Tfrm00& main) : QWidget(&main, Qt::Window), main_(main) {
+TruthTableWindow::TruthTableWindow(SidePlacement& main, const ShownScheme& shown)
+    : QWidget(&main.owner(), Qt::Window), main_(main.owner()), shown_(shown) {
   setObjectName(QStringLiteral("frmTruthTable"));
   createWidgets();
   retranslate();
-  connect(&main, &Tfrm00::schemeSelected, this, &TfrmTruthTable::followSelection);
-  connect(&main, &Tfrm00::pressShown, this, &TfrmTruthTable::followPress);
+  connect(&shown, &ShownScheme::selected, this, &TruthTableWindow::followSelection);
+  connect(&shown, &ShownScheme::pressed, this, &TruthTableWindow::followPress);
   new SideWindow(*this, main);
 }
 
 // The tables go before the child widgets, which may still ask the model about them.
-TfrmTruthTable::~TfrmTruthTable() {
+TruthTableWindow::~TruthTableWindow() {
   model_->setTable(nullptr, {});
 }
 
-void TfrmTruthTable::createWidgets() {
+void TruthTableWindow::createWidgets() {
   lblTitle_ = new QLabel(this);
   lblTitle_->setObjectName(QStringLiteral("lblTitle"));
   lblTitle_->setWordWrap(true);
@@ -110,16 +113,16 @@ void TfrmTruthTable::createWidgets() {
   lblCount_->setObjectName(QStringLiteral("lblCount"));
   chkHideOff_ = new QCheckBox(this);
   chkHideOff_->setObjectName(QStringLiteral("chkHideOff"));
-  connect(chkHideOff_, &QCheckBox::toggled, this, &TfrmTruthTable::hideSwitchedOff);
+  connect(chkHideOff_, &QCheckBox::toggled, this, &TruthTableWindow::hideSwitchedOff);
   btnSave_ = new QPushButton(this);
   btnSave_->setObjectName(QStringLiteral("btnSave"));
-  connect(btnSave_, &QPushButton::clicked, this, &TfrmTruthTable::saveAs);
+  connect(btnSave_, &QPushButton::clicked, this, &TruthTableWindow::saveAs);
 
   actCopy_ = new QAction(this);
   actCopy_->setObjectName(QStringLiteral("actCopy"));
   actCopy_->setShortcut(QKeySequence::Copy);
   actCopy_->setShortcutContext(Qt::WindowShortcut);
-  connect(actCopy_, &QAction::triggered, this, &TfrmTruthTable::copyTable);
+  connect(actCopy_, &QAction::triggered, this, &TruthTableWindow::copyTable);
   addAction(actCopy_);
 
   lblCount_->setWordWrap(true);
@@ -134,12 +137,12 @@ void TfrmTruthTable::createWidgets() {
   layout->addLayout(bottom);
 }
 
-void TfrmTruthTable::retranslate() {
+void TruthTableWindow::retranslate() {
   setWindowTitle(tr("Таблица истинности"));
   chkHideOff_->setText(tr("Скрыть строки, где схема выключена"));
   btnSave_->setText(tr("Сохранить…"));
   actCopy_->setText(tr("Копировать таблицу"));
-  lblTitle_->setText(scheme_ ? Tfrm00::schemeTitle(scheme_) : QString());
+  lblTitle_->setText(scheme_ ? ListTitle(scheme_) : QString());
   showCount();
   // The headers' group words are in the language too: the tables are made again.
   if (viewsLanguage_ != CurrentLanguage()) {
@@ -154,13 +157,13 @@ void TfrmTruthTable::retranslate() {
   }
 }
 
-void TfrmTruthTable::changeEvent(QEvent* event) {
+void TruthTableWindow::changeEvent(QEvent* event) {
   if (event->type() == QEvent::LanguageChange) retranslate();
   if (event->type() == QEvent::FontChange) fitRowsToFont();
   QWidget::changeEvent(event);
 }
 
-void TfrmTruthTable::open() {
+void TruthTableWindow::open() {
   if (stale_) refresh();
   if (!sized_) {
     sized_ = true;
@@ -171,13 +174,13 @@ void TfrmTruthTable::open() {
   activateWindow();
 }
 
-void TfrmTruthTable::showEvent(QShowEvent* event) {
+void TruthTableWindow::showEvent(QShowEvent* event) {
   if (stale_) refresh();
   QWidget::showEvent(event);
 }
 
 // The width that shows every column of the table without scrolling sideways.
-int TfrmTruthTable::wantedWidth() const {
+int TruthTableWindow::wantedWidth() const {
   const int tableWidth = tblTruth_->verticalHeader()->sizeHint().width() +
                          tblTruth_->horizontalHeader()->length() + 2 * tblTruth_->frameWidth() +
                          tblTruth_->verticalScrollBar()->sizeHint().width();
@@ -187,7 +190,7 @@ int TfrmTruthTable::wantedWidth() const {
 
 // A wider table (another scheme) widens the window where it stands, as far as its screen allows;
 // a narrower one leaves it as the student has it.
-void TfrmTruthTable::growToTable() {
+void TruthTableWindow::growToTable() {
   const int wanted = wantedWidth();
   if (!sized_ || wanted <= width()) return;
   QScreen* screen = this->screen();
@@ -197,29 +200,29 @@ void TfrmTruthTable::growToTable() {
 
 // As wide as the table wants, as high as the main window; the side window places it beside the
 // main window when it shows.
-void TfrmTruthTable::takeFirstSize() {
+void TruthTableWindow::takeFirstSize() {
   ensurePolished();
   resize(wantedWidth(), std::max(kFirstHeight, main_.height()));
 }
 
 // The rows follow the font, which follows the main window's zoom.
-void TfrmTruthTable::fitRowsToFont() {
+void TruthTableWindow::fitRowsToFont() {
   tblTruth_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + kRowPadding);
   tblTruth_->resizeColumnsToContents();
   growToTable();
 }
 
-const TruthTableView* TfrmTruthTable::viewOf(int n) {
+const TruthTableView* TruthTableWindow::viewOf(int n) {
   std::unique_ptr<TruthTableView>& view = views_.at(n - 1);
   if (!view) {
     view = std::make_unique<TruthTableView>(
-        StudentView(main_.schemes().scheme(n), ComputeTruthTable(n), viewsLanguage_));
+        StudentView(shown_.schemes().scheme(n), ComputeTruthTable(n), viewsLanguage_));
   }
   return view.get();
 }
 
 // While hidden the window only notes that it must catch up when shown again.
-void TfrmTruthTable::followSelection() {
+void TruthTableWindow::followSelection() {
   if (isVisible()) {
     refresh();
   } else {
@@ -227,11 +230,11 @@ void TfrmTruthTable::followSelection() {
   }
 }
 
-void TfrmTruthTable::refresh() {
+void TruthTableWindow::refresh() {
   stale_ = false;
-  scheme_ = main_.shownScheme();
+  scheme_ = shown_.number();
   const TruthTableView* view = scheme_ ? viewOf(scheme_) : nullptr;
-  model_->setTable(view, view ? main_.reachedStates().RowsReached(*view) : std::vector<bool>());
+  model_->setTable(view, view ? shown_.reached().RowsReached(*view) : std::vector<bool>());
   tblTruth_->resizeColumnsToContents();
   growToTable();
   // A scheme without enables shows the switch off and greyed; the choice waits for the next
@@ -241,11 +244,11 @@ void TfrmTruthTable::refresh() {
   chkHideOff_->setEnabled(offered && !questionOpen_);
   chkHideOff_->setChecked(offered && hideOff_);
   btnSave_->setEnabled(view != nullptr);
-  lblTitle_->setText(scheme_ ? Tfrm00::schemeTitle(scheme_) : QString());
+  lblTitle_->setText(scheme_ ? ListTitle(scheme_) : QString());
   showCurrent();
 }
 
-void TfrmTruthTable::followPress() {
+void TruthTableWindow::followPress() {
   if (!isVisible()) {
     stale_ = true;
     return;
@@ -253,7 +256,7 @@ void TfrmTruthTable::followPress() {
   showCurrent();
 }
 
-void TfrmTruthTable::hideSwitchedOff(bool hide) {
+void TruthTableWindow::hideSwitchedOff(bool hide) {
   hideOff_ = hide;
   applyHiding();
   showCurrent();
@@ -261,13 +264,13 @@ void TfrmTruthTable::hideSwitchedOff(bool hide) {
 
 // While a question is open every row stays: which rows the switch would hide tells whether the
 // circuit is off, a part of the answer.
-void TfrmTruthTable::applyHiding() {
+void TruthTableWindow::applyHiding() {
   model_->hideSwitchedOff(hideOff_ && !questionOpen_);
   const TruthTableView* view = scheme_ ? viewOf(scheme_) : nullptr;
   chkHideOff_->setEnabled(view && CanHideSwitchedOff(*view) && !questionOpen_);
 }
 
-void TfrmTruthTable::setQuestionOpen(bool open) {
+void TruthTableWindow::setQuestionOpen(bool open) {
   const bool changed = open != questionOpen_;
   questionOpen_ = open;
   if (!isVisible()) {
@@ -278,9 +281,9 @@ void TfrmTruthTable::setQuestionOpen(bool open) {
   showCurrent();
 }
 
-void TfrmTruthTable::showCurrent() {
+void TruthTableWindow::showCurrent() {
   const TruthTableView* view = scheme_ ? viewOf(scheme_) : nullptr;
-  const int current = view ? CurrentRow(*view, main_.schemes().scheme(scheme_)) : -1;
+  const int current = view ? CurrentRow(*view, shown_.schemes().scheme(scheme_)) : -1;
   model_->setCurrent(current);
   model_->setConcealed(questionOpen_ ? current : -1);
   const int shown = model_->shownRowOf(model_->currentRow());
@@ -290,19 +293,19 @@ void TfrmTruthTable::showCurrent() {
   showCount();
 }
 
-void TfrmTruthTable::revealCurrent() {
+void TruthTableWindow::revealCurrent() {
   const int shown = model_->shownRowOf(model_->currentRow());
   if (shown >= 0) tblTruth_->scrollTo(model_->index(shown, 0), QAbstractItemView::EnsureVisible);
 }
 
 // A window manager sizes the window after it shows, and the student may make it smaller: the
 // current row stays in view.
-void TfrmTruthTable::resizeEvent(QResizeEvent* event) {
+void TruthTableWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   revealCurrent();
 }
 
-void TfrmTruthTable::showCount() {
+void TruthTableWindow::showCount() {
   if (scheme_ == 0) {
     lblCount_->clear();
     return;
@@ -319,17 +322,17 @@ void TfrmTruthTable::showCount() {
   lblCount_->setText(count);
 }
 
-std::string TfrmTruthTable::tableText(char separator) const {
+std::string TruthTableWindow::tableText(char separator) const {
   return scheme_ ? FormatTable(*views_.at(scheme_ - 1), separator, model_->concealedRow())
                  : std::string();
 }
 
-void TfrmTruthTable::copyTable() {
+void TruthTableWindow::copyTable() {
   if (scheme_ == 0) return;
   QGuiApplication::clipboard()->setText(QString::fromStdString(tableText('\t')));
 }
 
-void TfrmTruthTable::saveAs() {
+void TruthTableWindow::saveAs() {
   if (scheme_ == 0) return;
   const QString suggested =
       QStringLiteral("kvir-table-%1.csv").arg(scheme_, 2, 10, QLatin1Char('0'));
@@ -342,7 +345,7 @@ void TfrmTruthTable::saveAs() {
   if (save(dialog.selectedFiles().front())) RememberSaveFolder(dialog.selectedFiles().front());
 }
 
-bool TfrmTruthTable::save(const QString& named) {
+bool TruthTableWindow::save(const QString& named) {
   std::string path;
   try {
     path = SaveFileName(QFile::encodeName(named).toStdString(), kCsvSuffixes);
@@ -362,7 +365,7 @@ bool TfrmTruthTable::save(const QString& named) {
   return false;
 }
 
-void TfrmTruthTable::reportFailure(const QString& reason) {
+void TruthTableWindow::reportFailure(const QString& reason) {
   QMessageBox box(QMessageBox::Critical, windowTitle(), tr("Таблица не сохранена."),
                   QMessageBox::Ok, this);
   box.setInformativeText(reason);

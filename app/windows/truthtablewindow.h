@@ -20,7 +20,8 @@ class QTableView;
 
 namespace kvir {
 
-class Tfrm00;
+class ShownScheme;
+class SidePlacement;
 class TruthTableModel;
 
 /// frmTruthTable, "Таблица истинности": a non-modal window of the main window showing the title
@@ -30,13 +31,14 @@ class TruthTableModel;
 /// copies the table as tab-separated text, "Сохранить…" writes it as CSV (SavedCsvStyle). A line
 /// parts the inputs from the outputs. While a question of "Проверь себя" is open, the outputs of
 /// its row read "?" in the window, the copy and the file, and every row is shown.
-class TfrmTruthTable : public QWidget {
+class TruthTableWindow : public QWidget {
   Q_OBJECT
 
  public:
-  /// The window of `main`, which owns it; hidden until open().
-  explicit TfrmTruthTable(Tfrm00& main);
-  ~TfrmTruthTable() override;
+  /// The window beside `main`, a child of its owner, showing the table of the scheme `shown`;
+  /// hidden until open(). Both must outlive it.
+  TruthTableWindow(SidePlacement& main, const ShownScheme& shown);
+  ~TruthTableWindow() override;
 
   /// Shows the window, beside the main window the first time; raises it when already shown.
   void open();
@@ -83,7 +85,8 @@ class TfrmTruthTable : public QWidget {
   void fitRowsToFont();
   const TruthTableView* viewOf(int n);
 
-  Tfrm00& main_;
+  QWidget& main_;
+  const ShownScheme& shown_;
   TruthTableModel* model_ = nullptr;
   QLabel* lblTitle_ = nullptr;
   QTableView* tblTruth_ = nullptr;

@@ -27,7 +27,7 @@
 
 #include "app/panel/panelactions.h"
 #include "app/panel/schemepanel.h"
-#include "app/shell/language.h"
+#include "app/prefs/language.h"
 #include "app/shell/mainwindow.h"
 #include "render/loaders.h"
 #include "render/resources.h"

@@ -7,7 +7,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include "app/shell/language.h"
+#include "app/prefs/language.h"
 #include "app/windows/aboutwindow.h"
 #include "circuit/scheme_texts.h"
 #include "tests/app/app_test_util.h"
@@ -17,11 +17,11 @@ using namespace kvir::apptest;
 
 namespace {
 
-TfrmAbout* AboutOf(ShownMainWindow& shown) {
+AboutWindow* AboutOf(ShownMainWindow& shown) {
   return shown.window.aboutWindow();
 }
 
-QString Shown(TfrmAbout* about, const char* child) {
+QString Shown(AboutWindow* about, const char* child) {
   if (auto* label = about->findChild<QLabel*>(QLatin1String(child))) return label->text();
   return about->findChild<QPlainTextEdit*>(QLatin1String(child))->toPlainText();
 }
@@ -31,7 +31,7 @@ QString Utf8(std::string_view text) {
 }
 
 // The window explains scheme n in `language`: its title, then every paragraph of its text.
-void ExpectScheme(TfrmAbout* about, int n, Language language) {
+void ExpectScheme(AboutWindow* about, int n, Language language) {
   QCOMPARE(Shown(about, "lblTitle"), Utf8(SchemeTitle(n, language)));
   const QStringList paragraphs = Utf8(AboutScheme(n, language)).trimmed().split(QLatin1Char('\n'));
   QCOMPARE(Shown(about, "memAbout").split(QStringLiteral("\n\n")), paragraphs);
@@ -75,7 +75,7 @@ void TestAboutWindow::shiftF1OpensTheShownScheme() {
   QVERIFY(shown.exposed);
   QVERIFY(shown.activate());
   shown.choose(scheme);
-  TfrmAbout* about = AboutOf(shown);
+  AboutWindow* about = AboutOf(shown);
   QVERIFY(!about->isVisible());
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1, Qt::ShiftModifier);
   QVERIFY(about->isVisible());
@@ -101,7 +101,7 @@ void TestAboutWindow::menuRowOpensIt() {
 
 // While open, it follows the list and the language switch both ways; a press changes nothing.
 void TestAboutWindow::followsTheSchemeAndTheLanguage() {
-  TfrmAbout* about = AboutOf(shown());
+  AboutWindow* about = AboutOf(shown());
   about->showBeside();
   shown().choose(13);
   ExpectScheme(about, 13, Language::kRussian);
@@ -119,7 +119,7 @@ void TestAboutWindow::followsTheSchemeAndTheLanguage() {
 void TestAboutWindow::saysSoWhenNoSchemeIsShown() {
   QTest::keyClicks(shown().list()->lineEdit(), QStringLiteral("x"));
   QCOMPARE(shown().placedScheme(), 0);
-  TfrmAbout* about = AboutOf(shown());
+  AboutWindow* about = AboutOf(shown());
   QCOMPARE(about->scheme(), 0);
   QCOMPARE(Shown(about, "memAbout"), QStringLiteral("Схема не выбрана."));
   QCOMPARE(Shown(about, "lblTitle"), QString());

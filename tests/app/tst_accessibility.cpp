@@ -6,7 +6,7 @@
 #include <QAccessibleValueInterface>
 #include <QTest>
 
-#include "app/shell/language.h"
+#include "app/prefs/language.h"
 #include "tests/app/app_test_util.h"
 
 using namespace kvir;

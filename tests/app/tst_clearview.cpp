@@ -9,8 +9,8 @@
 #include <QTest>
 
 #include "app/panel/panelactions.h"
-#include "app/shell/options.h"
-#include "app/shell/settings.h"
+#include "app/prefs/options.h"
+#include "app/prefs/settings.h"
 #include "tests/app/app_test_util.h"
 
 using namespace kvir;

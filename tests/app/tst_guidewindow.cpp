@@ -17,8 +17,8 @@ using namespace kvir::apptest;
 
 namespace {
 
-TfrmGuide* Guide(ShownMainWindow& shown) {
-  return shown.window.findChild<TfrmGuide*>(QStringLiteral("frmGuide"));
+GuideWindow* Guide(ShownMainWindow& shown) {
+  return shown.window.findChild<GuideWindow*>(QStringLiteral("frmGuide"));
 }
 
 // The guide's text, one line per table cell and paragraph.
@@ -105,7 +105,7 @@ void TestGuideWindow::everyActionWithItsShortcut() {
 
 void TestGuideWindow::followsTheLanguage() {
   Switch(Language::kRussian);
-  TfrmGuide* guide = TfrmGuide::showFor(shown().window);
+  GuideWindow* guide = GuideWindow::showFor(shown().window.placement());
   const QString russian = GuideText(shown());
   QCOMPARE(guide->windowTitle(), QStringLiteral("KVIR - Руководство"));
   Switch(Language::kEnglish);
@@ -113,11 +113,11 @@ void TestGuideWindow::followsTheLanguage() {
   QCOMPARE(MissingActions(GuideText(shown())), QStringList());
   Switch(Language::kRussian);
   QCOMPARE(GuideText(shown()), russian);
-  QCOMPARE(TfrmGuide::showFor(shown().window), guide);
+  QCOMPARE(GuideWindow::showFor(shown().window.placement()), guide);
 }
 
 void TestGuideWindow::escapeCloses() {
-  TfrmGuide* guide = TfrmGuide::showFor(shown().window);
+  GuideWindow* guide = GuideWindow::showFor(shown().window.placement());
   QVERIFY(QTest::qWaitForWindowActive(guide));
   QTest::keyClick(guide->focusWidget() != nullptr ? guide->focusWidget() : guide, Qt::Key_Escape);
   QTRY_VERIFY(!guide->isVisible());
@@ -126,7 +126,7 @@ void TestGuideWindow::escapeCloses() {
 // In a window too narrow for the two columns each key stands above what it does, in paragraphs;
 // widened again, the tables come back.
 void TestGuideWindow::narrowWindowKeepsWordsWhole() {
-  TfrmGuide* guide = TfrmGuide::showFor(shown().window);
+  GuideWindow* guide = GuideWindow::showFor(shown().window.placement());
   const auto tables = [guide] {
     auto* text = guide->findChild<QTextBrowser*>(QStringLiteral("memGuide"));
     int count = 0;

@@ -20,8 +20,8 @@
 #include <QXmlStreamReader>
 #include <memory>
 
-#include "app/shell/language.h"
-#include "app/shell/options.h"
+#include "app/prefs/language.h"
+#include "app/prefs/options.h"
 #include "app/windows/helpwindow.h"
 #include "tests/app/app_test_util.h"
 

@@ -3,7 +3,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include "app/shell/options.h"
+#include "app/prefs/options.h"
 
 using namespace kvir;
 

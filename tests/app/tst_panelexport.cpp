@@ -19,8 +19,8 @@
 
 #include "app/panel/panelactions.h"
 #include "app/panel/panelpainter.h"
-#include "app/shell/language.h"
-#include "app/shell/settings.h"
+#include "app/prefs/language.h"
+#include "app/prefs/settings.h"
 #include "app/windows/panelexport.h"
 #include "app/windows/truthtablewindow.h"
 #include "tests/app/app_test_util.h"
@@ -394,7 +394,7 @@ void TestPanelExport::everySaveDialogStartsInTheLastSaveFolder() {
   QVERIFY2(pdf.endsWith(QLatin1String(".pdf")), qPrintable(pdf));
 
   shown().window.showTruthTable();
-  auto* table = shown().window.findChild<TfrmTruthTable*>(QStringLiteral("frmTruthTable"));
+  auto* table = shown().window.findChild<TruthTableWindow*>(QStringLiteral("frmTruthTable"));
   QVERIFY(table != nullptr);
   QString tableFolder;
   WhenAsked<QFileDialog>(table, [&tableFolder](QFileDialog& dialog) {

@@ -8,8 +8,10 @@
 #include <QTest>
 
 #include "app/panel/panelactions.h"
+#include "app/prefs/zoom.h"
 #include "app/windows/aboutwindow.h"
 #include "app/windows/helpwindow.h"
+#include "app/windows/sideplacement.h"
 #include "app/windows/sidewindow.h"
 #include "tests/app/app_test_util.h"
 
@@ -43,6 +45,28 @@ QWidget* OpenSide(ShownMainWindow& shown, PanelAction opener, const QString& nam
   return QTest::qWaitForWindowActive(side) ? side : nullptr;
 }
 
+// A window that is no main window, as the side windows may see one: its frame, its zoom and its
+// shortcuts, nothing else.
+class PlainPlacement : public SidePlacement {
+ public:
+  explicit PlainPlacement(QWidget& owner) : SidePlacement(&owner), owner_(owner) {}
+  QWidget& owner() const override { return owner_; }
+  QRect frame() const override { return owner_.frameGeometry(); }
+  QMargins frameMargins() const override { return FrameMargins(owner_); }
+  QScreen* screen() const override { return owner_.screen(); }
+  QRect drawing() const override { return owner_.geometry(); }
+  int zoom() const override { return zoom_; }
+  QList<QAction*> shortcuts() const override { return owner_.actions(); }
+  void setZoom(int percent) {
+    zoom_ = percent;
+    emit zoomChanged(percent);
+  }
+
+ private:
+  QWidget& owner_;
+  int zoom_ = 100;
+};
+
 }  // namespace
 
 Q_DECLARE_METATYPE(kvir::PanelAction)
@@ -58,6 +82,7 @@ class TestSideWindow : public MainWindowTest {
   void mainShortcutsWorkInIt_data() { AddSideRows(); }
   void mainShortcutsWorkInIt();
   void fontsFollowTheZoom();
+  void servesAnyPlacement();
 };
 
 void TestSideWindow::placement_data() {
@@ -169,6 +194,28 @@ void TestSideWindow::fontsFollowTheZoom() {
   shown().window.setZoom(100);
   QCOMPARE(help->size(), QSize(281, 181));
   QCOMPARE(table->font().pointSizeF(), plain);
+}
+
+// A side window needs no main window: any placement serves, and it goes beside that one's frame,
+// takes its shortcuts and follows its zoom.
+void TestSideWindow::servesAnyPlacement() {
+  QWidget owner;
+  owner.setGeometry(20, 40, 300, 200);
+  auto* find = new QAction(&owner);
+  find->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+  owner.addAction(find);
+  owner.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&owner));
+  auto* placement = new PlainPlacement(owner);
+  auto* about = new AboutWindow(*placement);
+  QCOMPARE(about->parentWidget(), &owner);
+  QVERIFY(about->actions().contains(find));
+  about->showBeside();
+  QVERIFY(QTest::qWaitForWindowExposed(about));
+  QVERIFY(!about->frameGeometry().intersects(owner.frameGeometry()));
+  const qreal plain = about->font().pointSizeF();
+  placement->setZoom(150);
+  QCOMPARE(about->font().pointSizeF(), 1.5 * plain);
 }
 
 QTEST_MAIN(TestSideWindow)

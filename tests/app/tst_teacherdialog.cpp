@@ -15,7 +15,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/shell/language.h"
+#include "app/prefs/language.h"
 #include "app/windows/teacherdialog.h"
 #include "exam/format_table.h"
 #include "tests/app/app_test_util.h"

@@ -29,7 +29,7 @@
 #include <string>
 #include <thread>
 
-#include "app/shell/language.h"
+#include "app/prefs/language.h"
 #include "app/windows/truthtablemodel.h"
 #include "app/windows/truthtablewindow.h"
 #include "tests/app/app_test_util.h"
@@ -121,7 +121,7 @@ struct OpenTable : ShownMainWindow {
   explicit OpenTable(int n = 1) {
     if (n != 1) choose(n);
     window.showTruthTable();
-    table = window.findChild<TfrmTruthTable*>(QStringLiteral("frmTruthTable"));
+    table = window.findChild<TruthTableWindow*>(QStringLiteral("frmTruthTable"));
     tableShown = table != nullptr && QTest::qWaitForWindowExposed(table);
   }
   void pressWithMouse(const char* button) {
@@ -214,7 +214,7 @@ struct OpenTable : ShownMainWindow {
     return view()->viewport()->rect().contains(cell);
   }
 
-  TfrmTruthTable* table = nullptr;
+  TruthTableWindow* table = nullptr;
   bool tableShown = false;
 };
 
@@ -272,7 +272,7 @@ void TestTruthTable::ctrlTOpensOneWindowBesideTheMainOne() {
   QVERIFY(shown.exposed);
   QVERIFY(shown.activate());
   QTest::keyClick(&shown.window, Qt::Key_T, Qt::ControlModifier);
-  auto* table = shown.window.findChild<TfrmTruthTable*>(QStringLiteral("frmTruthTable"));
+  auto* table = shown.window.findChild<TruthTableWindow*>(QStringLiteral("frmTruthTable"));
   QVERIFY(table != nullptr);
   QVERIFY(QTest::qWaitForWindowExposed(table));
   QCOMPARE(table->windowTitle(), QStringLiteral("Таблица истинности"));
@@ -289,7 +289,7 @@ void TestTruthTable::ctrlTOpensOneWindowBesideTheMainOne() {
   shown.action(PanelAction::kTruthTable)->trigger();  // the menu's row
   QVERIFY(table->isVisible());
   QTest::keyClick(&shown.window, Qt::Key_T, Qt::ControlModifier);
-  QCOMPARE(shown.window.findChildren<TfrmTruthTable*>().size(), 1);
+  QCOMPARE(shown.window.findChildren<TruthTableWindow*>().size(), 1);
 }
 
 void TestTruthTable::highlightFollowsPressesAndSchemes() {
@@ -341,7 +341,7 @@ void TestTruthTable::firstOpeningShowsTheCurrentRow() {
                       Qt::LeftButton);
   }
   shown.window.showTruthTable();
-  auto* table = shown.window.findChild<TfrmTruthTable*>(QStringLiteral("frmTruthTable"));
+  auto* table = shown.window.findChild<TruthTableWindow*>(QStringLiteral("frmTruthTable"));
   QVERIFY(QTest::qWaitForWindowExposed(table));
   auto* view = table->findChild<QTableView*>(QStringLiteral("tblTruth"));
   const auto currentInView = [view] {
@@ -389,7 +389,7 @@ void TestTruthTable::rowsReachedBeforeOpeningAreMarked() {
     QTest::mousePress(shown.panel(1)->findChild<QWidget*>(QLatin1String(button)), Qt::LeftButton);
   }
   shown.window.showTruthTable();
-  auto* table = shown.window.findChild<TfrmTruthTable*>();
+  auto* table = shown.window.findChild<TruthTableWindow*>();
   auto* count = table->findChild<QLabel*>(QStringLiteral("lblCount"));
   QCOMPARE(count->text(), QStringLiteral("пройдено 3 из 8"));
   table->close();

@@ -22,8 +22,9 @@
 #include "app/panel/focusframe.h"
 #include "app/panel/panelactions.h"
 #include "app/panel/panelpainter.h"
+#include "app/prefs/zoom.h"
+#include "app/shell/screenfit.h"
 #include "app/shell/window_layout.h"
-#include "app/shell/zoom.h"
 #include "app/windows/panelexport.h"
 #include "tests/app/app_test_util.h"
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <optional>
 
-#include "app/shell/language.h"
+#include "app/prefs/language.h"
 
 namespace kvir {
 

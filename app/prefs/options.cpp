@@ -1,4 +1,4 @@
-#include "app/shell/options.h"
+#include "app/prefs/options.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>

@@ -1,4 +1,4 @@
-#include "app/shell/language.h"
+#include "app/prefs/language.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -6,7 +6,8 @@
 #include <QTranslator>
 #include <utility>
 
-#include "app/shell/settings.h"
+#include "app/prefs/settings.h"
+#include "circuit/scheme_texts.h"
 
 namespace kvir {
 namespace {
@@ -100,6 +101,11 @@ QString Translate(Language language, const char* context, const char* source) {
     if (!english.isEmpty()) return english;
   }
   return QString::fromUtf8(source);
+}
+
+QString ListTitle(int n) {
+  const std::string_view title = SchemeTitle(n, CurrentLanguage());
+  return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
 }
 
 Language CurrentLanguage() {

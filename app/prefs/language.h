@@ -30,6 +30,9 @@ QString Translate(Language language, const char* context, const char* source);
 /// The language the running program's tr() texts are in now.
 Language CurrentLanguage();
 
+/// Scheme n's title as the scheme list shows it, in the current language.
+QString ListTitle(int n);
+
 /// Makes tr() answer in `language` from now on, Qt's own texts (dialogs, standard buttons, key
 /// names) and the default locale included. Every widget gets a QEvent::LanguageChange (posted to
 /// the windows, so it arrives once the event loop runs) and retranslates itself in changeEvent.

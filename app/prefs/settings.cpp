@@ -1,4 +1,4 @@
-#include "app/shell/settings.h"
+#include "app/prefs/settings.h"
 
 #include <sys/stat.h>
 #include <QDir>

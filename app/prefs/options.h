@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "app/shell/language.h"
+#include "app/prefs/language.h"
 
 namespace kvir {
 

@@ -1,0 +1,24 @@
+#pragma once
+// The windows' zoom: lengths at 100 % scaled to a level, and the zoom pictures are drawn at on the
+// screen a window is on; the frame a window manager puts around a window.
+
+#include <QMargins>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+namespace kvir {
+
+/// `rect`, given at 100 %, at `zoom` percent: each coordinate and length scaled alone.
+QRect Zoomed(const QRect& rect, int zoom);
+
+/// The zoom of the pictures for a window at `zoom` on a screen of `devicePixelRatio` device
+/// pixels per pixel: the level that gives one picture pixel to a device pixel where there is
+/// one (100 % on a screen of ratio 2 gives 200 %), else `zoom` itself.
+int PictureZoom(int zoom, qreal devicePixelRatio);
+
+/// The frame a window manager has put around `window`: none before it is first shown.
+QMargins FrameMargins(const QWidget& window);
+
+}  // namespace kvir
