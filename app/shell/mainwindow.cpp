@@ -84,11 +84,20 @@ Tfrm00::Tfrm00(SchemeSet& schemes, PanelPictureSet& pictures, InitProc init, QWi
   setAutoFillBackground(true);
 
   background_ = CreateSchemeBackground(this);
+  session_ = std::make_unique<Session>(SessionGround{
+      .set = schemes_,
+      .host = *this,
+      .pictures = [this](int n) -> PanelPictures& { return pictureSet_.pictures(n); },
+      .press = [this](int n, Indicator& button) { return panel(n)->runPress(button); }});
   createSelector();
   createSchemeWindows();
   createTimingButton();
   createActions();
   retranslate();
+}
+
+Tfrm00::~Tfrm00() {
+  delete modes_;
 }
 
 void Tfrm00::retranslate() {
@@ -101,7 +110,7 @@ void Tfrm00::retranslate() {
   if (!namesItem) cbxSelect_->setEditText(typed);
   btnHelp_->setText(tr("Помощь"));
   actions_->retranslate();
-  modes_->retranslate();
+  modes_->retranslate(CurrentLanguage());
 }
 
 void Tfrm00::changeEvent(QEvent* event) {
@@ -209,7 +218,7 @@ void Tfrm00::createActions() {
   actions_->bind(PanelAction::kZoomFit, [this] { zoomToFit(); });
   actions_->bind(PanelAction::kTeacher, [this] { TeacherDialog(this).exec(); });
   actions_->attach(panels_[0]);
-  modes_ = new LearningModes(*actions_, panels_, this);
+  modes_ = new LearningModes(*session_, *actions_, panels_, this);
   connect(modes_, &LearningModes::modelFailed, this, &Tfrm00::reportModelFailure);
   connect(modes_, &LearningModes::stepLineToggled, this, [this] { fitToScreen(); });
 }
@@ -442,7 +451,6 @@ void Tfrm00::ShowScheme(int n) {
   }
   setShown(n);
   showDrawing();
-  modes_->afterModelChange();
 }
 
 // A zoomed window places the panel under its list, or in its scrolling scheme area.
@@ -474,7 +482,7 @@ void Tfrm00::showEvent(QShowEvent* event) {
     // On a screen of more device pixels per pixel the pictures are drawn at a higher zoom.
     if (PictureZoom(zoom_, devicePixelRatioF()) != pictureSet_.style().zoom) applyStyle();
     try {
-      init_(schemes_, *this);
+      init_(schemes_, session_->host());
       restartReached();
       btnTiming_->setVisible(TimingBenchmarkOffered(QCoreApplication::applicationDirPath()));
     } catch (const std::exception& error) {
@@ -546,9 +554,8 @@ void Tfrm00::cbxSelectEdited(const QString& text) {
 
 void Tfrm00::select(int n) {
   if (failed_) return;
-  modes_->beforeModelChange();
   try {
-    SelectScheme(schemes_, *this, static_cast<uint8_t>(n));
+    session_->Select(n);
     restartReached();
   } catch (const std::exception& error) {
     reportModelFailure(QString::fromUtf8(error.what()));
@@ -556,17 +563,12 @@ void Tfrm00::select(int n) {
 }
 
 void Tfrm00::restartReached() {
-  if (shown_ != 0) {
-    reached_.Restart(schemes_.scheme(shown_));
-  } else {
-    reached_ = ReachedStates();
-  }
   emit schemeSelected();
 }
 
 void Tfrm00::recordPress() {
   if (shown_ == 0) return;
-  reached_.Record(schemes_.scheme(shown_));
+  session_->RecordPress();
   emit pressShown();
 }
 

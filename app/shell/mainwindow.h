@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "app/shell/options.h"
@@ -13,6 +14,7 @@
 #include "learning/reached_rows.h"
 #include "render/panel_pictures.h"
 #include "render/zoom.h"
+#include "session/session.h"
 
 class QComboBox;
 class QPushButton;
@@ -46,6 +48,8 @@ class Tfrm00 : public QWidget, public SchemeHost {
   /// first showing.
   Tfrm00(SchemeSet& schemes, PanelPictureSet& pictures, InitProc init = InitSchemes,
          QWidget* parent = nullptr);
+  /// The modes, which hear the session, end before it.
+  ~Tfrm00() override;
 
   /// Scheme n's panel goes back into its own hidden window.
   void ReturnScheme(int n) override;
@@ -83,7 +87,9 @@ class Tfrm00 : public QWidget, public SchemeHost {
   /// The scheme whose panel is in the window, 0 for none.
   int shownScheme() const { return shown_; }
   /// The input states set on the shown scheme since it was selected.
-  const ReachedStates& reachedStates() const { return reached_; }
+  const ReachedStates& reachedStates() const { return session_->reached(); }
+  /// What the student works in: the scheme shown, the rows reached, the learning mode.
+  Session& session() const { return *session_; }
   /// Scheme n's title as the list shows it.
   static QString schemeTitle(int n);
   /// The shown scheme's model, or null while the scheme area is empty.
@@ -135,7 +141,7 @@ class Tfrm00 : public QWidget, public SchemeHost {
   /// Runs `run` on the shown scheme, if any.
   void withShownScheme(const std::function<void(PanelPictures&)>& run);
   void select(int n);
-  /// Starts the record of reached states over on the scheme just selected.
+  /// Tells of a selection; the session has started the record of reached states over.
   void restartReached();
   void recordPress();
   /// Notes that scheme n (0: none) is the one shown now.
@@ -175,7 +181,7 @@ class Tfrm00 : public QWidget, public SchemeHost {
   PanelActions* actions_ = nullptr;
   PanelExport* pictures_ = nullptr;
   int shown_ = 0;
-  ReachedStates reached_;
+  std::unique_ptr<Session> session_;
   LearningModes* modes_ = nullptr;
   bool initialized_ = false;
   bool failed_ = false;
