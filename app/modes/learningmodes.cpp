@@ -10,6 +10,20 @@
 
 namespace kvir {
 
+QString PressInMode(Session& session, SchemePanel& panel, Indicator& clicked) {
+  if (session.shown() == 0 || &session.scheme() != &panel.scheme()) {
+    panel.runPress(clicked);
+    panel.showModel();
+    return {};
+  }
+  try {
+    session.Press(clicked);
+  } catch (const std::exception& error) {
+    return QString::fromUtf8(error.what());
+  }
+  return {};
+}
+
 LearningModes::LearningModes(Session& session, PanelActions& actions,
                              std::span<SchemePanel* const> panels, QWidget* window)
     : QObject(window),

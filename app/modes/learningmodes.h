@@ -14,9 +14,14 @@
 namespace kvir {
 
 class PanelActions;
+struct Indicator;
 class QuizMode;
 class SchemePanel;
 class StepMode;
+
+/// A press of `clicked` on `panel` while a mode is on: through `session` where the panel shows the
+/// session's scheme, else as the panel presses without a mode. The failure's message, or empty.
+QString PressInMode(Session& session, SchemePanel& panel, Indicator& clicked);
 
 /// Binds the modes' actions to `session`, and shows the session's changes on the panels: the
 /// shown scheme's panel paints the session's overlay and takes presses through the mode that is

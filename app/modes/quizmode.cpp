@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <exception>
 
+#include "app/modes/learningmodes.h"
 #include "app/panel/schemepanel.h"
 #include "app/shell/zoom.h"
 
@@ -27,18 +28,9 @@ bool QuizMode::asks(const SchemePanel& panel) const {
   return session_.question() != nullptr && &session_.scheme() == &panel.scheme();
 }
 
-// A panel out of sight has no question: it presses as it would without the mode.
 void QuizMode::press(SchemePanel& panel, Indicator& clicked) {
-  if (session_.shown() == 0 || &session_.scheme() != &panel.scheme()) {
-    panel.runPress(clicked);
-    panel.showModel();
-    return;
-  }
-  try {
-    session_.Press(clicked);
-  } catch (const std::exception& error) {
-    emit failed(QString::fromUtf8(error.what()));
-  }
+  const QString failure = PressInMode(session_, panel, clicked);
+  if (!failure.isEmpty()) emit failed(failure);
 }
 
 void QuizMode::clickLamp(SchemePanel& panel, const Indicator& lamp) {

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "app/modes/learningmodes.h"
 #include "app/panel/schemepanel.h"
 
 namespace kvir {
@@ -15,18 +16,9 @@ StepMode::~StepMode() {
   session_.RemoveObserver(*this);
 }
 
-// A panel out of sight has no replay to show: it presses as it would without the mode.
 void StepMode::press(SchemePanel& panel, Indicator& clicked) {
-  if (session_.shown() == 0 || &session_.scheme() != &panel.scheme()) {
-    panel.runPress(clicked);
-    panel.showModel();
-    return;
-  }
-  try {
-    session_.Press(clicked);
-  } catch (const std::exception& error) {
-    emit failed(QString::fromUtf8(error.what()));
-  }
+  const QString failure = PressInMode(session_, panel, clicked);
+  if (!failure.isEmpty()) emit failed(failure);
 }
 
 void StepMode::advance() {
