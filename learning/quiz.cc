@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "circuit/scheme_set.h"
+#include "learning/exam.h"
 
 namespace kvir {
 namespace {
@@ -132,8 +133,9 @@ size_t DrawRow(const TruthTable& table, int current, std::mt19937& random) {
   const size_t count = table.rows.size();
   if (count == 0) throw std::invalid_argument("a truth table without rows");
   const bool avoid = current >= 0 && static_cast<size_t>(current) < count && count > 1;
-  std::uniform_int_distribution<size_t> pick(0, count - (avoid ? 2 : 1));
-  const size_t row = pick(random);
+  // PickBelow, not std::uniform_int_distribution: the same seed draws the same rows with every
+  // standard library, the page's included.
+  const size_t row = PickBelow(random, avoid ? count - 1 : count);
   return avoid && row >= static_cast<size_t>(current) ? row + 1 : row;
 }
 

@@ -79,7 +79,8 @@ struct QuizScore {
 /// The row of `table` whose inputs hold `scheme`'s button cells now, or -1.
 int RowOf(const TruthTable& table, const Scheme& scheme);
 
-/// A row of `table` drawn by `random`, other than `current` when the table has another.
+/// A row of `table` drawn by `random`, other than `current` when the table has another; the same
+/// for the same state of `random` with any standard library.
 size_t DrawRow(const TruthTable& table, int current, std::mt19937& random);
 
 /// Brings `scheme` into the inputs of row `row` of its truth table `table`, with one press

@@ -1,6 +1,6 @@
-// What the page calls: plain C functions over one WebSession, exported from the WebAssembly
+// What the page calls: plain C functions over one StandaloneSession, exported from the WebAssembly
 // module. Texts go out as UTF-8 JSON in a buffer that lives until the next call that returns text;
-// pixels as RGBA in the session's buffer, which lives until the next ComposeRgba.
+// pixels as RGBA in the session's buffer, which lives until the next composition.
 
 #include <emscripten/emscripten.h>
 
@@ -10,18 +10,33 @@
 
 #include "circuit/legend_words.h"
 #include "circuit/scheme_texts.h"
+#include "learning/reached_rows.h"
+#include "learning/truth_table_view.h"
 #include "render/panel_navigation.h"
 #include "render/panel_overlay.h"
 #include "render/picture_style.h"
+#include "session/standalone_session.h"
 #include "web/json_writer.h"
-#include "web/web_session.h"
 
 namespace kvir {
 namespace {
 
-WebSession& Session() {
-  static WebSession session;
-  return session;
+// The pictures' zoom levels the page carries: the plain one, and one for screens of two device
+// pixels per pixel.
+constexpr int kWebZoomLevels[] = {100, 200};
+
+bool IsWebZoom(int percent) {
+  return std::find(std::begin(kWebZoomLevels), std::end(kWebZoomLevels), percent) !=
+         std::end(kWebZoomLevels);
+}
+
+StandaloneSession& Page() {
+  static StandaloneSession page;
+  return page;
+}
+
+Session& Student() {
+  return Page().session();
 }
 
 std::string& TextBuffer() {
@@ -72,10 +87,10 @@ std::string IndicatorJson(const Scheme& scheme, int index, const PictureRect& sh
                           Language language, const PanelButtons& buttons) {
   const Indicator& ind = scheme.indicators()[index];
   const PictureRect place = IndicatorPlace(ind, zoom);
-  const QuizQuestion* question = Session().question();
+  const QuizQuestion* question = Student().question();
   const bool hidden = question != nullptr && question->IsHidden(static_cast<uint16_t>(index));
   // A level the question keeps from the student is not told to the page either.
-  const bool concealed = Conceals(Session().overlay(), static_cast<uint16_t>(index));
+  const bool concealed = Conceals(Student().overlay(), static_cast<uint16_t>(index));
   std::string out = "{\"index\":" + std::to_string(index) + ",\"name\":" + JsonString(ind.name) +
                     ",\"label\":" + JsonString(LabelOf(ind)) +
                     ",\"role\":" + JsonString(RoleWord(ind.role, language)) +
@@ -95,21 +110,20 @@ std::string IndicatorJson(const Scheme& scheme, int index, const PictureRect& sh
 
 // The quiz's question and score, as a member of the state; nothing outside the quiz mode.
 std::string QuizJson() {
-  const QuizQuestion* question = Session().question();
+  const QuizQuestion* question = Student().question();
   if (question == nullptr) return "";
-  const QuizScore& score = Session().score();
+  const QuizScore& score = Student().score();
   return std::string(",\"quiz\":{\"checked\":") + (question->checked() ? "true" : "false") +
          ",\"right\":" + std::to_string(score.right) +
          ",\"scored\":" + std::to_string(score.checked) + '}';
 }
 
 std::string StateJson(Language language) {
-  WebSession& session = Session();
-  const Scheme& scheme = session.scheme();
-  const PictureRect shown = session.shown_rect();
-  const int zoom = session.pictures().style().zoom;
+  const Scheme& scheme = Student().scheme();
+  const PictureRect shown = Page().shown_rect();
+  const int zoom = Page().pictures().style().zoom;
   std::string out =
-      "{\"scheme\":" + std::to_string(session.shown()) + ",\"zoom\":" + std::to_string(zoom) +
+      "{\"scheme\":" + std::to_string(Student().shown()) + ",\"zoom\":" + std::to_string(zoom) +
       ",\"width\":" + std::to_string(shown.width) + ",\"height\":" + std::to_string(shown.height) +
       QuizJson() + ",\"indicators\":[";
   const PanelButtons buttons = ButtonsOf(scheme);
@@ -139,8 +153,8 @@ std::string JsonArray(const std::vector<T>& items, Each each) {
 // The shown scheme's truth table for the page: its column labels, its rows, which of them the
 // student has reached and which is the current one, and the same as CSV.
 std::string TableJson() {
-  WebSession& session = Session();
-  const TruthTableView& view = session.table();
+  Session& session = Student();
+  const TruthTableView view = StudentView(session.scheme(), session.table(session.shown()));
   const std::vector<bool> reached = session.reached().RowsReached(view);
   std::string out = "{\"columns\":" + JsonArray(view.columns, [](const ViewColumn& c) {
                       return "{\"label\":" + JsonString(c.label) +
@@ -155,6 +169,15 @@ std::string TableJson() {
   return out + '}';
 }
 
+// Turns `mode` on, or off where it is the one on (the page turns one off before the other on).
+void SwitchMode(SessionMode mode, bool on) {
+  if (on) {
+    Student().SetMode(mode);
+  } else if (Student().mode() == mode) {
+    Student().SetMode(SessionMode::kPlain);
+  }
+}
+
 const char* Text(std::string text) {
   TextBuffer() = std::move(text);
   return TextBuffer().c_str();
@@ -164,47 +187,58 @@ const char* Text(std::string text) {
 }  // namespace kvir
 
 using kvir::Guarded;
-using kvir::Session;
+using kvir::Page;
+using kvir::Student;
 
 extern "C" {
 
 /// Selects scheme n afresh, in the clear view (clear != 0) or not, at `zoom` percent (100, 200).
 /// 0 on success, -1 for a scheme number or zoom there is not (nothing changes), -2 on a failure.
 EMSCRIPTEN_KEEPALIVE int kvir_select(int n, int clear, int zoom) {
-  return Guarded([&] { return Session().Select(n, {.clear = clear != 0, .zoom = zoom}) ? 0 : -1; },
-                 -2);
+  return Guarded(
+      [&] {
+        if (!kvir::IsWebZoom(zoom)) return -1;
+        return Page().Select(n, {.clear = clear != 0, .zoom = zoom}) ? 0 : -1;
+      },
+      -2);
 }
 
 /// Presses the shown scheme's input button of that name: 0, or -1 when there is none.
 EMSCRIPTEN_KEEPALIVE int kvir_press(const char* name) {
-  return Guarded([&] { return Session().Press(name) ? 0 : -1; }, -2);
+  return Guarded([&] { return Student().Press(name) ? 0 : -1; }, -2);
 }
 
-/// Turns the step mode on (1) or off (0).
+/// Turns the step mode on (1) or off (0, leaving the plain mode only if the step mode was on).
 EMSCRIPTEN_KEEPALIVE void kvir_step_mode(int on) {
-  Session().SetStepMode(on != 0);
+  kvir::SwitchMode(kvir::SessionMode::kStep, on != 0);
 }
 
 /// Shows the replay's next stage: 1, or 0 when the replay has ended (the panel is the model's).
 EMSCRIPTEN_KEEPALIVE int kvir_advance() {
-  return Guarded([] { return Session().Advance() ? 1 : 0; }, 0);
+  return Guarded([] { return Student().Advance() ? 1 : 0; }, 0);
 }
 
-/// Turns "Проверь себя" on (1), with a question on the present state, or off (0).
+/// Turns "Проверь себя" on (1), with a new question, or off (0, as kvir_step_mode).
 EMSCRIPTEN_KEEPALIVE int kvir_quiz_mode(int on) {
   return Guarded(
       [&] {
-        Session().SetQuizMode(on != 0);
+        kvir::SwitchMode(kvir::SessionMode::kQuiz, on != 0);
         return 0;
       },
       -2);
+}
+
+/// The questions from now on draw their rows from `seed`: the same seed, the same questions as
+/// in the window.
+EMSCRIPTEN_KEEPALIVE void kvir_seed(unsigned seed) {
+  Student().Seed(seed);
 }
 
 /// The next question.
 EMSCRIPTEN_KEEPALIVE int kvir_ask() {
   return Guarded(
       [] {
-        Session().Ask();
+        Student().Ask();
         return 0;
       },
       -2);
@@ -212,14 +246,14 @@ EMSCRIPTEN_KEEPALIVE int kvir_ask() {
 
 /// Changes the guess on hidden lamp `index`: 0, or -1 when it is no hidden lamp or is checked.
 EMSCRIPTEN_KEEPALIVE int kvir_guess(int index) {
-  return Guarded([&] { return Session().Guess(index) ? 0 : -1; }, -2);
+  return Guarded([&] { return Student().Guess(index) ? 0 : -1; }, -2);
 }
 
 /// Checks the guesses of the question.
 EMSCRIPTEN_KEEPALIVE int kvir_check() {
   return Guarded(
       [] {
-        Session().Check();
+        Student().Check();
         return 0;
       },
       -2);
@@ -227,37 +261,44 @@ EMSCRIPTEN_KEEPALIVE int kvir_check() {
 
 /// Gives the shown scheme the clear view or not, at `zoom`, keeping every level.
 EMSCRIPTEN_KEEPALIVE int kvir_restyle(int clear, int zoom) {
-  return Guarded([&] { return Session().Restyle({.clear = clear != 0, .zoom = zoom}) ? 0 : -1; },
-                 -2);
+  return Guarded(
+      [&] {
+        if (!kvir::IsWebZoom(zoom)) return -1;
+        return Page().Restyle({.clear = clear != 0, .zoom = zoom}) ? 0 : -1;
+      },
+      -2);
 }
 
 /// Composes the shown panel; its RGBA pixels, kvir_panel_width() × kvir_panel_height().
 EMSCRIPTEN_KEEPALIVE const uint8_t* kvir_panel_rgba() {
-  return Guarded([] { return Session().ComposeRgba().data(); },
-                 static_cast<const uint8_t*>(nullptr));
+  return Guarded([] { return Page().ComposeRgba().data(); }, static_cast<const uint8_t*>(nullptr));
 }
 
 /// The parts kvir_panel_rgba composed last, as a JSON array of [left, top, width, height].
 EMSCRIPTEN_KEEPALIVE const char* kvir_panel_recomposed() {
-  return kvir::Text(kvir::JsonArray(Session().recomposed(), [](const kvir::PictureRect& r) {
+  return kvir::Text(kvir::JsonArray(Page().recomposed(), [](const kvir::PictureRect& r) {
     return '[' + std::to_string(r.left) + ',' + std::to_string(r.top) + ',' +
            std::to_string(r.width) + ',' + std::to_string(r.height) + ']';
   }));
 }
 
 EMSCRIPTEN_KEEPALIVE int kvir_panel_width() {
-  return Session().shown_rect().width;
+  return Page().shown_rect().width;
 }
 
 EMSCRIPTEN_KEEPALIVE int kvir_panel_height() {
-  return Session().shown_rect().height;
+  return Page().shown_rect().height;
 }
 
 /// The shown scheme, its zoom and size, every indicator (name, label, role word in `language`:
 /// 0 Russian, 1 English; level, place in the shown part, arrow targets) and the buttons' Tab order.
 EMSCRIPTEN_KEEPALIVE const char* kvir_state(int language) {
-  return Guarded([&] { return kvir::Text(kvir::StateJson(kvir::LanguageOf(language))); },
-                 static_cast<const char*>(nullptr));
+  return Guarded(
+      [&] {
+        Student().SetLanguage(kvir::LanguageOf(language));
+        return kvir::Text(kvir::StateJson(Student().language()));
+      },
+      static_cast<const char*>(nullptr));
 }
 
 /// The sixteen titles as the list shows them, as a JSON array.

@@ -1,41 +1,50 @@
 #pragma once
-// The two learning modes of the window, "Пошагово" and "Проверь себя": their switches and keys,
-// which panels they work on, and that only one is on at a time.
+// The two learning modes of the window, "Пошагово" and "Проверь себя", as views of the session:
+// their switches and keys, and the panels that show what the session holds.
 
 #include <QObject>
 #include <QWidget>
+#include <functional>
 #include <span>
 
 #include "app/prefs/options.h"
+#include "core/language.h"
+#include "session/session.h"
 
 namespace kvir {
 
 class PanelActions;
-class PanelMode;
+struct Indicator;
 class QuizMode;
 class SchemePanel;
 class StepMode;
 
-/// Binds the modes' actions. Switching one mode on switches the other off; switching a mode off
-/// gives the panels back their plain presses and pictures. The panels and actions belong to
-/// `window`, whose child this is; a panel not yet made is null among them until made, and adopted
-/// then.
-class LearningModes : public QObject {
+/// A press of `clicked` on `panel` while a mode is on: through `session` where the panel shows the
+/// session's scheme, else as the panel presses without a mode. The failure's message, or empty.
+QString PressInMode(Session& session, SchemePanel& panel, Indicator& clicked);
+
+/// Binds the modes' actions to `session`, and shows the session's changes on the panels: the
+/// shown scheme's panel paints the session's overlay and takes presses through the mode that is
+/// on; a panel not in a mode presses and shows the model itself. The session, the panels and the
+/// actions belong to `window`, whose child this is, and outlive it; a panel not yet made is null
+/// among them until made, and adopted then.
+class LearningModes : public QObject, private SessionObserver {
   Q_OBJECT
 
  public:
-  LearningModes(PanelActions& actions, std::span<SchemePanel* const> panels, QWidget* window);
+  LearningModes(Session& session, PanelActions& actions, std::span<SchemePanel* const> panels,
+                QWidget* window);
+  ~LearningModes() override;
 
   /// Switches `mode` on, as its action would; kPlain changes nothing.
   void start(LearningMode mode);
-  /// Before the shown scheme changes or the model is pressed outside the panels: a replay
+  /// Before the shown scheme's model is pressed outside the panels (the timing run): a replay
   /// finishes.
   void beforeModelChange();
-  /// The model of the shown scheme has changed outside the panels (a selection, the timing run):
-  /// an open quiz asks anew.
+  /// After it: an open quiz asks anew.
   void afterModelChange();
-  /// The language changed.
-  void retranslate();
+  /// The language changed to `language`.
+  void retranslate(Language language);
   /// The panels' zoom or pictures changed.
   void restyle();
   /// A panel made after the modes: it works in the mode that is on.
@@ -51,18 +60,24 @@ class LearningModes : public QObject {
   void stepLineToggled();
 
  private:
-  void switchStep(bool on);
-  void switchQuiz(bool on);
-  void useOnEveryPanel(PanelMode* mode);
+  void OnSessionChanged(SessionChanges what) override;
+  /// Runs `work` on the session; a failure of the model becomes modelFailed.
+  void run(const std::function<void()>& work);
+  void switchMode(SessionMode mode, bool on);
+  /// The actions' ticks and the panels' mode as the session's mode is.
+  void followMode();
+  /// The shown scheme's panel paints the session's overlay; one that no longer shows it, the model.
+  void followOverlay(SessionChanges what);
   void updateActions();
-  /// The panel shown in the window, or null.
-  SchemePanel* shownPanel() const;
 
+  Session& session_;
   PanelActions& actions_;
   std::span<SchemePanel* const> panels_;
   QWidget* window_;
   StepMode* step_;
   QuizMode* quiz_;
+  SchemePanel* overlaid_ = nullptr;  ///< the panel painting the session's overlay
+  bool stepShown_ = false;           ///< whether the step line shows
 };
 
 }  // namespace kvir

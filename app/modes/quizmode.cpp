@@ -3,11 +3,9 @@
 #include <QLabel>
 #include <exception>
 
+#include "app/modes/learningmodes.h"
 #include "app/panel/schemepanel.h"
-#include "app/prefs/language.h"
 #include "app/prefs/zoom.h"
-#include "io/error_texts.h"
-#include "render/loaders.h"
 
 namespace kvir {
 namespace {
@@ -17,132 +15,55 @@ constexpr QRect kLabelPlace(8, 574, 208, 86);
 
 }  // namespace
 
-QuizMode::QuizMode(QObject* parent) : QObject(parent), random_(std::random_device()()) {}
-
-// Only the cards of one zoom are held: those of the panel's pictures.
-bool QuizMode::loadCards(int zoom) {
-  if (!cards_[0].empty() && cardsZoom_ == zoom) return true;
-  try {
-    const int side = IndicatorSide(zoom);
-    for (size_t c = 0; c < kLampCardCount; ++c) {
-      LoadResourcePicture(CardPictureName(static_cast<LampCard>(c)), {side, side, 3}, cards_[c],
-                          {.zoom = zoom});
-    }
-    cardsZoom_ = zoom;
-    return true;
-  } catch (const std::exception& error) {
-    cards_ = {};
-    emit failed(QString::fromStdString(ErrorMessage(error, CurrentLanguage())));
-    return false;
-  }
+QuizMode::QuizMode(Session& session, std::function<SchemePanel*(int n)> panelOf, QObject* parent)
+    : QObject(parent), session_(session), panelOf_(std::move(panelOf)) {
+  session_.AddObserver(*this);
 }
 
-const TruthTable& QuizMode::tableOf(int n) {
-  auto found = tables_.find(n);
-  if (found == tables_.end()) found = tables_.emplace(n, ComputeTruthTable(n)).first;
-  return found->second;
+QuizMode::~QuizMode() {
+  session_.RemoveObserver(*this);
 }
 
-const QuizLamps& QuizMode::lampsOf(int n) {
-  auto found = lamps_.find(n);
-  if (found == lamps_.end()) found = lamps_.emplace(n, QuizLamps(n, tableOf(n))).first;
-  return found->second;
-}
-
-void QuizMode::ask(SchemePanel& panel) {
-  if (!loadCards(panel.pictures().style().zoom)) return;
-  Scheme& scheme = panel.scheme();
-  try {
-    const TruthTable& table = tableOf(scheme.number());
-    PoseRow(scheme, panel.pressProc(), table, DrawRow(table, RowOf(table, scheme), random_));
-  } catch (const std::exception& error) {
-    emit failed(QString::fromStdString(ErrorMessage(error, CurrentLanguage())));
-    return;
-  }
-  hideOn(panel);
+bool QuizMode::asks(const SchemePanel& panel) const {
+  return session_.question() != nullptr && &session_.scheme() == &panel.scheme();
 }
 
 void QuizMode::press(SchemePanel& panel, Indicator& clicked) {
-  if (panel.runPress(clicked)) {
-    hideOn(panel);
-  } else {
-    panel.showModel();
-  }
+  const QString failure = PressInMode(session_, panel, clicked);
+  if (!failure.isEmpty()) emit failed(failure);
 }
 
-// A question on the present state of `panel`'s scheme.
-void QuizMode::hideOn(SchemePanel& panel) {
-  if (panel_ != nullptr && panel_ != &panel) {
-    panel_->setOverlay(nullptr);
-    panel_->setFocusableLamps({});
-    panel_->showModel();
+void QuizMode::clickLamp(SchemePanel& panel, const Indicator& lamp) {
+  if (asks(panel)) session_.Guess(IndexIn(panel.scheme(), lamp));
+}
+
+void QuizMode::OnSessionChanged(SessionChanges what) {
+  if ((what & (kQuestionChanged | kSchemeChanged | kModeChanged)) != 0) placeLabel();
+  // A new zoom moves the label, and shows it no more than it was.
+  if ((what & kStyleChanged) != 0 && label_ != nullptr && session_.shown() != 0) {
+    label_->setGeometry(Zoomed(kLabelPlace, panelOf_(session_.shown())->zoom()));
   }
-  panel_ = &panel;
-  try {
-    question_.emplace(panel.scheme(), lampsOf(panel.scheme().number()), level_);
-  } catch (const std::exception& error) {
-    emit failed(QString::fromStdString(ErrorMessage(error, CurrentLanguage())));
+  if ((what & (kQuestionChanged | kModeChanged | kLanguageChanged)) != 0) retranslate();
+  if ((what & (kQuestionChanged | kModeChanged)) != 0) emit changed();
+}
+
+void QuizMode::placeLabel() {
+  if (session_.question() == nullptr) {
+    if (label_ != nullptr) label_->hide();
     return;
   }
-  panel.setFocusableLamps(question_->hidden());
-  panel.setOverlay(&overlay_);
+  SchemePanel* panel = panelOf_(session_.shown());
+  if (panel == nullptr) return;
   if (label_ == nullptr) {
-    label_ = new QLabel(&panel);
+    label_ = new QLabel(panel);
     label_->setObjectName(QStringLiteral("lblQuiz"));
     label_->setWordWrap(true);
     label_->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
   }
-  label_->setParent(&panel);
-  label_->setGeometry(Zoomed(kLabelPlace, panel.zoom()));
+  label_->setParent(panel);
+  label_->setGeometry(Zoomed(kLabelPlace, panel->zoom()));
   label_->show();
   label_->raise();
-  show();
-  panel.showModel();
-  emit changed();
-}
-
-void QuizMode::restyle() {
-  if (panel_ == nullptr || !question_) return;
-  if (!loadCards(panel_->pictures().style().zoom)) return;
-  if (label_ != nullptr) label_->setGeometry(Zoomed(kLabelPlace, panel_->zoom()));
-  show();
-}
-
-void QuizMode::clickLamp(SchemePanel& panel, const Indicator& lamp) {
-  if (&panel != panel_ || !question_) return;
-  if (question_->CycleGuess(IndexIn(panel.scheme(), lamp))) show();
-}
-
-void QuizMode::check() {
-  if (!questionOpen()) return;
-  score_ += question_->Check(panel_->scheme());
-  show();
-  emit changed();
-}
-
-void QuizMode::end() {
-  if (panel_ != nullptr) {
-    panel_->setOverlay(nullptr);
-    panel_->setFocusableLamps({});
-    panel_->showModel();
-  }
-  if (label_ != nullptr) label_->hide();
-  panel_ = nullptr;
-  question_.reset();
-  score_ = {};
-  emit changed();
-}
-
-// The cards over the hidden lamps and the label's text, as the question stands.
-void QuizMode::show() {
-  if (panel_ == nullptr || !question_) return;
-  overlay_.pictures.assign(panel_->scheme().indicators().size(), nullptr);
-  for (const auto& [lamp, card] : question_->Cards()) {
-    overlay_.pictures[lamp] = &cards_[static_cast<size_t>(card)];
-  }
-  overlay_.concealed = question_->Concealed();
-  panel_->showOverlay();
-  retranslate();
 }
 
 void QuizMode::retranslate() {
@@ -152,21 +73,19 @@ void QuizMode::retranslate() {
                           "или 1. Enter — проверить.")
                      : tr("Зелёная рамка — верно, полосатая — неверно: рядом с верным уровнем "
                           "зачёркнут ваш ответ. Ctrl+N — следующий вопрос.");
-  if (score_.checked > 0) {
-    text += QLatin1Char('\n') + tr("Счёт: верно %1 из %2").arg(score_.right).arg(score_.checked);
+  const QuizScore score = session_.score();
+  if (score.checked > 0) {
+    text += QLatin1Char('\n') + tr("Счёт: верно %1 из %2").arg(score.right).arg(score.checked);
   }
   label_->setText(text);
 }
 
-}  // namespace kvir
-
-namespace kvir {
-
 QString QuizMode::spokenLevel(const SchemePanel& panel, const Indicator& lamp) const {
   const uint16_t index = IndexIn(panel.scheme(), lamp);
-  if (&panel != panel_ || !question_ || !question_->IsHidden(index)) return {};
-  const int guess = question_->GuessOf(index);
-  if (!question_->checked()) return guess < 0 ? QStringLiteral("?") : tr("ответ %1").arg(guess);
+  const QuizQuestion* question = session_.question();
+  if (!asks(panel) || !question->IsHidden(index)) return {};
+  const int guess = question->GuessOf(index);
+  if (!question->checked()) return guess < 0 ? QStringLiteral("?") : tr("ответ %1").arg(guess);
   const QString level = QString::number(lamp.Tag);
   if (guess < 0) return tr("%1, без ответа").arg(level);
   if (guess == lamp.Tag) return tr("%1, верно").arg(level);

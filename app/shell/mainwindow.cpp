@@ -70,10 +70,7 @@ Tfrm00::Tfrm00(SchemeSet& schemes, PanelPictureSet& pictures, InitProc init, QWi
       pictureSet_(pictures),
       init_(init),
       placement_(new MainPlacement(*this)),
-      showing_(new ShownScheme(schemes, this)),
       fit_(new ScreenFit(*this)) {
-  connect(showing_, &ShownScheme::selected, this, &Tfrm00::schemeSelected);
-  connect(showing_, &ShownScheme::pressed, this, &Tfrm00::pressShown);
   setObjectName(QStringLiteral("frm00"));
   setWindowTitle(QStringLiteral("KVIR v1.0"));
   setFont(QFont(QStringLiteral("MS Sans Serif"), kFontPoints));
@@ -84,11 +81,23 @@ Tfrm00::Tfrm00(SchemeSet& schemes, PanelPictureSet& pictures, InitProc init, QWi
   setAutoFillBackground(true);
 
   background_ = CreateSchemeBackground(this);
+  session_ = std::make_unique<Session>(SessionGround{
+      .set = schemes_,
+      .host = *this,
+      .pictures = [this](int n) -> PanelPictures& { return pictureSet_.pictures(n); },
+      .press = [this](int n, Indicator& button) { return panel(n)->runPress(button); }});
+  showing_ = new ShownScheme(schemes_, *session_, this);
+  connect(showing_, &ShownScheme::selected, this, &Tfrm00::schemeSelected);
+  connect(showing_, &ShownScheme::pressed, this, &Tfrm00::pressShown);
   createSelector();
   createSchemeWindows();
   createTimingButton();
   createActions();
   retranslate();
+}
+
+Tfrm00::~Tfrm00() {
+  delete modes_;
 }
 
 void Tfrm00::retranslate() {
@@ -101,7 +110,7 @@ void Tfrm00::retranslate() {
   if (!namesItem) cbxSelect_->setEditText(typed);
   btnHelp_->setText(tr("Помощь"));
   actions_->retranslate();
-  modes_->retranslate();
+  modes_->retranslate(CurrentLanguage());
 }
 
 void Tfrm00::changeEvent(QEvent* event) {
@@ -206,7 +215,7 @@ void Tfrm00::createActions() {
   actions_->bind(PanelAction::kZoomFit, [this] { zoomToFit(); });
   actions_->bind(PanelAction::kTeacher, [this] { TeacherDialog(this).exec(); });
   actions_->attach(panels_[0]);
-  modes_ = new LearningModes(*actions_, panels_, this);
+  modes_ = new LearningModes(*session_, *actions_, panels_, this);
   connect(modes_, &LearningModes::modelFailed, this, &Tfrm00::reportModelFailure);
   connect(modes_, &LearningModes::stepLineToggled, fit_, &ScreenFit::fit);
   side_ = new SideWindows(*placement_, *showing_, modes_->quiz());
@@ -295,7 +304,6 @@ void Tfrm00::ShowScheme(int n) {
   fit_->placePanel(n);
   setShown(n);
   fit_->showDrawing();
-  modes_->afterModelChange();
 }
 
 void Tfrm00::setShown(int n) {
@@ -312,7 +320,7 @@ void Tfrm00::showEvent(QShowEvent* event) {
     // On a screen of more device pixels per pixel the pictures are drawn at a higher zoom.
     if (PictureZoom(zoom_, devicePixelRatioF()) != pictureSet_.style().zoom) applyStyle();
     try {
-      init_(schemes_, *this);
+      init_(schemes_, session_->host());
       restartReached();
       btnTiming_->setVisible(TimingBenchmarkOffered(QCoreApplication::applicationDirPath()));
     } catch (const std::exception& error) {
@@ -356,9 +364,8 @@ void Tfrm00::cbxSelectEdited(const QString& text) {
 
 void Tfrm00::select(int n) {
   if (failed_) return;
-  modes_->beforeModelChange();
   try {
-    SelectScheme(schemes_, *this, static_cast<uint8_t>(n));
+    session_->Select(n);
     restartReached();
   } catch (const std::exception& error) {
     reportModelFailure(QString::fromStdString(ErrorMessage(error, CurrentLanguage())));
@@ -370,6 +377,7 @@ void Tfrm00::restartReached() {
 }
 
 void Tfrm00::recordPress() {
+  session_->RecordPress();
   showing_->record();
 }
 

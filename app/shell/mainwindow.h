@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "app/prefs/options.h"
@@ -13,6 +14,7 @@
 #include "learning/reached_rows.h"
 #include "render/panel_pictures.h"
 #include "render/zoom.h"
+#include "session/session.h"
 
 class QComboBox;
 class QPushButton;
@@ -49,6 +51,8 @@ class Tfrm00 : public QWidget, public SchemeHost {
   /// first showing.
   Tfrm00(SchemeSet& schemes, PanelPictureSet& pictures, InitProc init = InitSchemes,
          QWidget* parent = nullptr);
+  /// The modes, which hear the session, end before it.
+  ~Tfrm00() override;
 
   /// Scheme n's panel goes back into its own hidden window.
   void ReturnScheme(int n) override;
@@ -86,7 +90,9 @@ class Tfrm00 : public QWidget, public SchemeHost {
   /// The scheme whose panel is in the window, 0 for none.
   int shownScheme() const { return showing_->number(); }
   /// The input states set on the shown scheme since it was selected.
-  const ReachedStates& reachedStates() const { return showing_->reached(); }
+  const ReachedStates& reachedStates() const { return session_->reached(); }
+  /// What the student works in: the scheme shown, the rows reached, the learning mode.
+  Session& session() const { return *session_; }
   /// Scheme n's title as the list shows it.
   static QString schemeTitle(int n);
   /// The shown scheme's model, or null while the scheme area is empty.
@@ -138,7 +144,7 @@ class Tfrm00 : public QWidget, public SchemeHost {
   /// Runs `run` on the shown scheme, if any.
   void withShownScheme(const std::function<void(PanelPictures&)>& run);
   void select(int n);
-  /// Starts the record of reached states over on the scheme just selected.
+  /// Tells of a selection; the session has started the record of reached states over.
   void restartReached();
   void recordPress();
   /// Notes that scheme n (0: none) is the one shown now.
@@ -150,7 +156,7 @@ class Tfrm00 : public QWidget, public SchemeHost {
   PanelPictureSet& pictureSet_;
   InitProc init_;
   SidePlacement* placement_;  ///< what the side windows know of this window
-  ShownScheme* showing_;      ///< the scheme shown and the states reached on it
+  ShownScheme* showing_ = nullptr;  ///< the scheme shown and the states reached on it
   ScreenFit* fit_;            ///< the window's size and place on the screen
   SideWindows* side_ = nullptr;
   FirstPaintExit* firstPaint_ = nullptr;  ///< with --first-paint-exit
@@ -165,6 +171,7 @@ class Tfrm00 : public QWidget, public SchemeHost {
   bool clearView_ = false;
   PanelActions* actions_ = nullptr;
   PanelExport* pictures_ = nullptr;
+  std::unique_ptr<Session> session_;
   LearningModes* modes_ = nullptr;
   bool initialized_ = false;
   bool failed_ = false;

@@ -1,11 +1,9 @@
 #include "app/windows/shownscheme.h"
 
-#include "circuit/scheme_set.h"
-
 namespace kvir {
 
-ShownScheme::ShownScheme(SchemeSet& schemes, QObject* parent)
-    : QObject(parent), schemes_(schemes) {}
+ShownScheme::ShownScheme(SchemeSet& schemes, const Session& session, QObject* parent)
+    : QObject(parent), schemes_(schemes), session_(session) {}
 
 void ShownScheme::setNumber(int n) {
   if (n == number_) return;
@@ -13,19 +11,8 @@ void ShownScheme::setNumber(int n) {
   emit numberChanged(n);
 }
 
-void ShownScheme::restart() {
-  if (number_ != 0) {
-    reached_.Restart(schemes_.scheme(number_));
-  } else {
-    reached_ = ReachedStates();
-  }
-  emit selected();
-}
-
 void ShownScheme::record() {
-  if (number_ == 0) return;
-  reached_.Record(schemes_.scheme(number_));
-  emit pressed();
+  if (number_ != 0) emit pressed();
 }
 
 }  // namespace kvir

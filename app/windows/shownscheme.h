@@ -5,31 +5,33 @@
 #include <QObject>
 
 #include "learning/reached_rows.h"
+#include "session/session.h"
 
 namespace kvir {
 
 class SchemeSet;
 
-/// The shown scheme (0 for none) of `schemes`, which must outlive this object, and the input
-/// states set on it since it was selected. The main window tells it of selections and presses;
-/// it tells those who follow.
+/// The shown scheme (0 for none) of `schemes` and the input states the session has recorded on
+/// it since it was selected, for Qt windows that follow by signals. `schemes` and `session` must
+/// outlive this object. The main window tells it of selections and presses; it tells those who
+/// follow.
 class ShownScheme : public QObject {
   Q_OBJECT
 
  public:
-  ShownScheme(SchemeSet& schemes, QObject* parent);
+  ShownScheme(SchemeSet& schemes, const Session& session, QObject* parent);
 
   SchemeSet& schemes() const { return schemes_; }
   /// The scheme shown now, 0 for none.
   int number() const { return number_; }
   /// The input states set on the shown scheme since it was selected.
-  const ReachedStates& reached() const { return reached_; }
+  const ReachedStates& reached() const { return session_.reached(); }
 
   /// Notes that scheme n (0: none) is the one shown now; nothing is told yet.
   void setNumber(int n);
-  /// The record of reached states starts over on the scheme shown; selected() tells of it.
-  void restart();
-  /// The shown scheme's state is one more reached; pressed() tells of it. Nothing while none
+  /// The session has started its record of reached states over: selected() tells of it.
+  void restart() { emit selected(); }
+  /// The session has recorded one more reached state: pressed() tells of it. Nothing while none
   /// is shown.
   void record();
 
@@ -43,8 +45,8 @@ class ShownScheme : public QObject {
 
  private:
   SchemeSet& schemes_;
+  const Session& session_;
   int number_ = 0;
-  ReachedStates reached_;
 };
 
 }  // namespace kvir

@@ -158,9 +158,13 @@ test('the step mode shows a press stage by stage, marked, and ends on the render
   }
 });
 
+const currentRow = () => JSON.parse(kvir.UTF8ToString(kvir._kvir_table())).current;
+
 test('"Проверь себя" hides the outputs, takes guesses, checks them once, asks anew', () => {
   assert.strictEqual(kvir._kvir_select(1, 0, 100), 0);
+  const selected = currentRow();
   kvir._kvir_quiz_mode(1);
+  assert.notStrictEqual(currentRow(), selected, 'the quiz begins with a new question');
   let s = state();
   const hidden = s.indicators.filter((ind) => ind.card >= 0);
   assert.ok(hidden.length > 0);
@@ -177,12 +181,29 @@ test('"Проверь себя" hides the outputs, takes guesses, checks them on
   assert.strictEqual(kvir._kvir_guess(hidden[0].index), -1, 'no guess after the check');
   assert.strictEqual(kvir._kvir_check(), 0);
   assert.strictEqual(state().quiz.scored, hidden.length, 'a second check scores nothing');
+  const asked = currentRow();
   assert.strictEqual(kvir._kvir_ask(), 0);
   s = state();
   assert.strictEqual(s.quiz.checked, false);
-  assert.ok(JSON.parse(kvir.UTF8ToString(kvir._kvir_table())).current >= 0);
+  assert.strictEqual(s.quiz.scored, hidden.length, 'the score runs on');
+  assert.ok(currentRow() >= 0 && currentRow() !== asked, 'the next question is a new row');
   kvir._kvir_quiz_mode(0);
   assert.strictEqual(state().quiz, undefined);
   assert.strictEqual(kvir._kvir_select(1, 0, 100), 0);
   assertSamePanel(['1']);
+});
+
+// The same rows as tests/session/same_seed_test.cc pins for the window's library: the module is
+// built with another standard library, and the seed must ask the same questions there.
+test('a seed asks the same rows as in the window', () => {
+  assert.strictEqual(kvir._kvir_select(6, 0, 100), 0);
+  kvir._kvir_seed(7);
+  kvir._kvir_quiz_mode(1);
+  const rows = [];
+  for (let question = 0; question < 8; ++question) {
+    rows.push(currentRow());
+    assert.strictEqual(kvir._kvir_ask(), 0);
+  }
+  assert.deepStrictEqual(rows, [3, 7, 3, 4, 2, 5, 7, 4]);
+  kvir._kvir_quiz_mode(0);
 });

@@ -215,7 +215,20 @@ class PageTest(unittest.TestCase):
         self.assertIn("Счёт: верно", self.driver.find_element(By.ID, "quiz-text").text)
         self.driver.find_element(By.ID, "quiz").click()
         self.assertFalse(self.driver.find_element(By.ID, "quiz-bar").is_displayed())
-        self.assert_panel("1")
+        # The quiz began with a question of its own: the panel shows the state it set.
+        on = [b.get_attribute("data-name") for b in
+              self.driver.find_elements(By.CSS_SELECTOR, "button.ind")
+              if b.get_attribute("aria-label").endswith(", 1")]
+        self.assertEqual(len(on), 1, on)
+        self.assert_panel("1", on[0])
+
+    def test_clear_view_button_restyles_the_panel(self):
+        self.open("scheme=3&zoom=100")
+        self.driver.find_element(By.ID, "view").click()
+        self.assert_panel("3", "--clear-view")
+        self.wait_for_address("view=clear")
+        errors = [e["message"] for e in self.driver.get_log("browser") if e["level"] == "SEVERE"]
+        self.assertEqual(errors, [])
 
     def test_arrows_move_among_the_buttons(self):
         self.open("scheme=1&zoom=100")

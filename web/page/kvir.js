@@ -198,6 +198,8 @@
 
   function setMode(mode) {
     stopReplay();
+    // The quiz begins with a question of its own: the presses no longer lead to the state shown.
+    if (mode === 'quiz' && state.mode !== 'quiz') state.presses = [];
     state.mode = mode;
     call('step_mode', mode === 'step' ? 1 : 0);
     call('quiz_mode', mode === 'quiz' ? 1 : 0);
@@ -452,8 +454,6 @@
     $('view').addEventListener('click', () => {
       state.clear = !state.clear;
       $('view').setAttribute('aria-pressed', String(state.clear));
-    $('step').textContent = w.step;
-    $('quiz').textContent = w.quiz;
       restyle();
     });
     for (const [id, buttonId] of kSections) {
