@@ -24,7 +24,7 @@ STANDARD_KEYS = {"HelpContents": "F1", "Copy": "Ctrl+C", "Save": "Ctrl+S", "Prin
 # Keys written in the table as Qt reads them, named in the man page as keyboards print them.
 KEY_WORDS = {"Return": "Enter"}
 # Keys the panel and the windows handle themselves, outside the action table.
-PANEL_KEYS = ("Tab", "Shift+Tab", "Up", "Down", "Left", "Right", "Space", "Enter", "Esc")
+PANEL_KEYS = ("Tab", "Shift+Tab", "Up", "Down", "Left", "Right", "Space", "Enter", "Esc", "Menu")
 
 
 def documents():
