@@ -18,7 +18,7 @@ test_packages=(
   xvfb xauth x11-utils libx11-dev xdotool
   clang libclang-rt-dev time
   dpkg-dev file desktop-file-utils appstream man-db lintian
-  python3 poppler-utils
+  python3 poppler-utils imagemagick
 )
 web_packages=(
   emscripten dpkg-dev chromium chromium-driver python3-selenium
