@@ -22,11 +22,9 @@
 #include "learning/truth_table.h"
 #include "render/panel_overlay.h"
 #include "render/panel_pictures.h"
+#include "session/session_mode.h"
 
 namespace kvir {
-
-/// The learning mode a session is in: one at a time.
-enum class SessionMode : uint8_t { kPlain, kStep, kQuiz };
 
 /// What changed in a session, as a set of bits.
 enum SessionChange : uint32_t {

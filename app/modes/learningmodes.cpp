@@ -64,9 +64,9 @@ void LearningModes::run(const std::function<void()>& work) {
   }
 }
 
-void LearningModes::start(LearningMode mode) {
-  if (mode == LearningMode::kStep) actions_.action(PanelAction::kStepByStep)->setChecked(true);
-  if (mode == LearningMode::kQuiz) actions_.action(PanelAction::kQuiz)->setChecked(true);
+void LearningModes::start(SessionMode mode) {
+  if (mode == SessionMode::kStep) actions_.action(PanelAction::kStepByStep)->setChecked(true);
+  if (mode == SessionMode::kQuiz) actions_.action(PanelAction::kQuiz)->setChecked(true);
 }
 
 void LearningModes::beforeModelChange() {

@@ -37,7 +37,7 @@ class LearningModes : public QObject, private SessionObserver {
   ~LearningModes() override;
 
   /// Switches `mode` on, as its action would; kPlain changes nothing.
-  void start(LearningMode mode);
+  void start(SessionMode mode);
   /// Before the shown scheme's model is pressed outside the panels (the timing run): a replay
   /// finishes.
   void beforeModelChange();

@@ -68,11 +68,11 @@ const OptionRow kOptions[] = {
 // The values of --mode.
 struct ModeRow {
   const char* name;
-  LearningMode mode;
+  SessionMode mode;
 };
-constexpr ModeRow kModes[] = {{"step", LearningMode::kStep}, {"quiz", LearningMode::kQuiz}};
+constexpr ModeRow kModes[] = {{"step", SessionMode::kStep}, {"quiz", SessionMode::kQuiz}};
 
-std::optional<LearningMode> ModeNamed(const QString& name) {
+std::optional<SessionMode> ModeNamed(const QString& name) {
   for (const ModeRow& row : kModes) {
     if (name == QLatin1String(row.name)) return row.mode;
   }
@@ -238,8 +238,8 @@ CommandLine Checked(const QCommandLineParser& parser, bool parsed, const QString
         text(QT_TRANSLATE_NOOP("kvir::Options", "неизвестный язык «%1»")).arg(parser.value(kLang)),
         QStringLiteral("ru, en"));
   }
-  const std::optional<LearningMode> mode =
-      parser.isSet(kMode) ? ModeNamed(parser.value(kMode)) : LearningMode::kPlain;
+  const std::optional<SessionMode> mode =
+      parser.isSet(kMode) ? ModeNamed(parser.value(kMode)) : SessionMode::kPlain;
   if (!mode) {
     return Refuse(
         language,

@@ -6,19 +6,17 @@
 #include <QStringList>
 
 #include "app/prefs/language.h"
+#include "session/session_mode.h"
 
 namespace kvir {
-
-/// The learning mode the window starts in.
-enum class LearningMode { kPlain, kStep, kQuiz };
 
 /// Options that change how the program runs.
 struct ProgramOptions {
   bool firstPaintExit = false;  ///< end with exit code 0 right after the first complete paint
   Language language = Language::kRussian;  ///< of the windows' texts
   bool clearView = false;  ///< start in the clear view, whatever the setting remembers
-  LearningMode mode = LearningMode::kPlain;
-  int zoom = 100;        ///< the window's zoom level at the start, in percent
+  SessionMode mode = SessionMode::kPlain;  ///< the learning mode the window starts in
+  int zoom = 100;                          ///< the window's zoom level at the start, in percent
   bool zoomFit = false;  ///< start at the largest zoom whose drawing fits the screen (zoom is 100)
 };
 

@@ -222,7 +222,7 @@ void Tfrm00::createActions() {
   new ListKeys(*cbxSelect_, *actions_->action(PanelAction::kCopyPicture), modes_->quiz());
 }
 
-void Tfrm00::startLearningMode(LearningMode mode) {
+void Tfrm00::startLearningMode(SessionMode mode) {
   modes_->start(mode);
 }
 

@@ -83,7 +83,7 @@ class Tfrm00 : public QWidget, public SchemeHost {
   QRect drawingOnScreen() const;
 
   /// Switches the learning mode `mode` on, as its action would.
-  void startLearningMode(LearningMode mode);
+  void startLearningMode(SessionMode mode);
 
   SchemeSet& schemes() const { return schemes_; }
   PanelPictureSet& pictures() const { return pictureSet_; }
@@ -155,9 +155,9 @@ class Tfrm00 : public QWidget, public SchemeHost {
   SchemeSet& schemes_;
   PanelPictureSet& pictureSet_;
   InitProc init_;
-  SidePlacement* placement_;  ///< what the side windows know of this window
+  SidePlacement* placement_;        ///< what the side windows know of this window
   ShownScheme* showing_ = nullptr;  ///< the scheme shown and the states reached on it
-  ScreenFit* fit_;            ///< the window's size and place on the screen
+  ScreenFit* fit_;                  ///< the window's size and place on the screen
   SideWindows* side_ = nullptr;
   FirstPaintExit* firstPaint_ = nullptr;  ///< with --first-paint-exit
   TimingHook timingHook_;

@@ -198,7 +198,7 @@ void TestLanguage::englishLearningModes() {
   Switch(Language::kEnglish);
   ShownMainWindow shown;
   QVERIFY(shown.exposed);
-  shown.window.startLearningMode(LearningMode::kQuiz);
+  shown.window.startLearningMode(SessionMode::kQuiz);
   auto* label = shown.window.findChild<QLabel*>(QStringLiteral("lblQuiz"));
   QVERIFY(label != nullptr);
   QCOMPARE(WithCyrillic(WindowTexts()), QStringList());

@@ -90,7 +90,7 @@ void DamagedPictureAtStartUp(SchemeSet&, SchemeHost&) {
 }  // namespace
 
 Q_DECLARE_METATYPE(TimingEntry)
-Q_DECLARE_METATYPE(kvir::LearningMode)
+Q_DECLARE_METATYPE(kvir::SessionMode)
 
 class TestMainWindow : public MainWindowTest {
   Q_OBJECT
@@ -302,15 +302,15 @@ void TestMainWindow::damagedPictureEndsWithExitCodeOne() {
 // as if it had been there all along: at the window's zoom, in the learning mode that is on.
 void TestMainWindow::aPanelMadeLateTakesTheWindowsState_data() {
   QTest::addColumn<int>("zoom");
-  QTest::addColumn<LearningMode>("mode");
-  QTest::newRow("plain") << 100 << LearningMode::kPlain;
-  QTest::newRow("150 percent, step by step") << 150 << LearningMode::kStep;
-  QTest::newRow("200 percent, quiz") << 200 << LearningMode::kQuiz;
+  QTest::addColumn<SessionMode>("mode");
+  QTest::newRow("plain") << 100 << SessionMode::kPlain;
+  QTest::newRow("150 percent, step by step") << 150 << SessionMode::kStep;
+  QTest::newRow("200 percent, quiz") << 200 << SessionMode::kQuiz;
 }
 
 void TestMainWindow::aPanelMadeLateTakesTheWindowsState() {
   QFETCH(int, zoom);
-  QFETCH(LearningMode, mode);
+  QFETCH(SessionMode, mode);
   QCOMPARE(shown().window.findChildren<SchemePanel*>().size(), 1);
   shown().window.setZoom(zoom);
   shown().window.startLearningMode(mode);
@@ -322,7 +322,7 @@ void TestMainWindow::aPanelMadeLateTakesTheWindowsState() {
   QCOMPARE(late->zoom(), zoom);
   QCOMPARE(late->size(), first->size());
   QCOMPARE(late->mode(), first->mode());
-  QCOMPARE(late->mode() != nullptr, mode != LearningMode::kPlain);
+  QCOMPARE(late->mode() != nullptr, mode != SessionMode::kPlain);
   QCOMPARE(late->contextMenuPolicy(), Qt::CustomContextMenu);
   shown().window.setZoom(100);
   QCOMPARE(late->zoom(), 100);

@@ -68,10 +68,10 @@ void TestMemory::aTourEndsNearWhereItBegan() {
     for (const int n : {1, 9, 16}) shown.choose(n);
     Settle(shown.window);
   }
-  shown.window.startLearningMode(LearningMode::kQuiz);
+  shown.window.startLearningMode(SessionMode::kQuiz);
   shown.window.setClearView(true);
-  shown.window.startLearningMode(LearningMode::kStep);
-  shown.window.startLearningMode(LearningMode::kPlain);
+  shown.window.startLearningMode(SessionMode::kStep);
+  shown.window.startLearningMode(SessionMode::kPlain);
   shown.window.setClearView(false);
   shown.window.setZoom(100);
   shown.choose(1);

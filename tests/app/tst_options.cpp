@@ -156,23 +156,22 @@ void TestOptions::helpIsWhollyInItsLanguage() {
 void TestOptions::learningModes_data() {
   QTest::addColumn<QStringList>("arguments");
   QTest::addColumn<int>("exitCode");  // -1: the program runs
-  QTest::addColumn<LearningMode>("mode");
+  QTest::addColumn<SessionMode>("mode");
   QTest::addColumn<QString>("err");
   const QString none;
-  QTest::newRow("none") << QStringList{} << -1 << LearningMode::kPlain << none;
-  QTest::newRow("--mode step") << QStringList{"--mode", "step"} << -1 << LearningMode::kStep
-                               << none;
-  QTest::newRow("--mode=quiz") << QStringList{"--mode=quiz"} << -1 << LearningMode::kQuiz << none;
+  QTest::newRow("none") << QStringList{} << -1 << SessionMode::kPlain << none;
+  QTest::newRow("--mode step") << QStringList{"--mode", "step"} << -1 << SessionMode::kStep << none;
+  QTest::newRow("--mode=quiz") << QStringList{"--mode=quiz"} << -1 << SessionMode::kQuiz << none;
   QTest::newRow("with --first-paint-exit")
-      << QStringList{"--first-paint-exit", "--mode", "quiz"} << -1 << LearningMode::kQuiz << none;
+      << QStringList{"--first-paint-exit", "--mode", "quiz"} << -1 << SessionMode::kQuiz << none;
   QTest::newRow("an unknown mode")
-      << QStringList{"--mode", "slow"} << 2 << LearningMode::kPlain
+      << QStringList{"--mode", "slow"} << 2 << SessionMode::kPlain
       << QStringLiteral("kvir: неизвестный режим «slow»; допустимы step, quiz\n");
   QTest::newRow("a mode named in capitals, in English")
-      << QStringList{"--mode=STEP", "--lang=en"} << 2 << LearningMode::kPlain
+      << QStringList{"--mode=STEP", "--lang=en"} << 2 << SessionMode::kPlain
       << QStringLiteral("kvir: unknown mode 'STEP'; allowed: step, quiz\n");
   QTest::newRow("--mode without a value")
-      << QStringList{"--mode"} << 2 << LearningMode::kPlain
+      << QStringList{"--mode"} << 2 << SessionMode::kPlain
       << QStringLiteral(
              "kvir: у параметра «--mode» нет значения; допустимы --help, --version, "
              "--first-paint-exit, --lang, --clear-view, --mode, --zoom\n");
@@ -227,7 +226,7 @@ void TestOptions::zoomLevels() {
 void TestOptions::learningModes() {
   QFETCH(QStringList, arguments);
   QFETCH(int, exitCode);
-  QFETCH(LearningMode, mode);
+  QFETCH(SessionMode, mode);
   QFETCH(QString, err);
   const CommandLine line =
       ParseCommandLine(QStringList{"/usr/bin/kvir"} + arguments, Language::kRussian);

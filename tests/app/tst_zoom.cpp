@@ -242,7 +242,7 @@ void TestZoom::stepAndQuizWorkAt200() {
   Scheme& scheme = shown().set.scheme(1);
   const PanelPictures& pictures = shown().shown(1);
 
-  shown().window.startLearningMode(LearningMode::kQuiz);
+  shown().window.startLearningMode(SessionMode::kQuiz);
   QVERIFY(panel->overlay() != nullptr);
   const PanelOverlay& overlay = *panel->overlay();
   int cards = 0;
@@ -267,7 +267,7 @@ void TestZoom::stepAndQuizWorkAt200() {
   label->show();
   shown().window.setZoom(200);
 
-  shown().window.startLearningMode(LearningMode::kStep);
+  shown().window.startLearningMode(SessionMode::kStep);
   QCOMPARE(panel->overlay(), nullptr);
   panel->findChild<QWidget*>(QStringLiteral("IN02"))->setFocus();
   QTest::keyClick(panel->findChild<QWidget*>(QStringLiteral("IN02")), Qt::Key_Space);

@@ -6,7 +6,7 @@
 - every relative link in README.md, docs/*.md and bench/README.md leads to a file that exists,
   and a link to a heading (#the-heading) to a heading of that file;
 - the man pages name every kvir-cli command and option, and every option and key of kvir, read
-  from the tables in the code (cli/cli.cc, cli/options.cc, cli/exam.cc, app/shell/options.cpp,
+  from the tables in the code (cli/cli.cc, cli/options.cc, cli/exam.cc, app/prefs/options.cpp,
   app/panel/panelactions.h).
 """
 import pathlib
@@ -98,7 +98,7 @@ class ManPageTest(unittest.TestCase):
     def test_kvir_names_every_option_and_key(self):
         page = man_text("kvir.1")
         options = re.findall(r'const QString k\w+ = QStringLiteral\("([a-z-]+)"\)',
-                             source("app/shell/options.cpp"))
+                             source("app/prefs/options.cpp"))
         for option in set(options) - {"fit"}:  # fit is a value of --zoom
             with self.subTest(option=option):
                 self.assertIn("--" + option, page, "not in kvir.1")
