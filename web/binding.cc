@@ -10,6 +10,7 @@
 
 #include "circuit/legend_words.h"
 #include "circuit/scheme_texts.h"
+#include "io/error_texts.h"
 #include "learning/reached_rows.h"
 #include "learning/truth_table_view.h"
 #include "render/panel_navigation.h"
@@ -44,8 +45,8 @@ std::string& TextBuffer() {
   return text;
 }
 
-std::string& LastError() {
-  static std::string error;
+std::exception_ptr& LastError() {
+  static std::exception_ptr error;
   return error;
 }
 
@@ -53,17 +54,27 @@ Language LanguageOf(int code) {
   return code == 1 ? Language::kEnglish : Language::kRussian;
 }
 
-// Runs `work`; a C++ exception becomes `failed` and its message kvir_error's text.
+// Runs `work`; a C++ exception becomes `failed`, kept for kvir_error to word.
 template <typename Work>
 auto Guarded(Work work, decltype(work()) failed) {
   try {
     return work();
-  } catch (const std::exception& error) {
-    LastError() = error.what();
   } catch (...) {
-    LastError() = "unknown error";
+    LastError() = std::current_exception();
   }
   return failed;
+}
+
+// The last failure in the page's words.
+std::string LastErrorText(Language language) {
+  if (!LastError()) return {};
+  try {
+    std::rethrow_exception(LastError());
+  } catch (const std::exception& error) {
+    return ErrorMessage(error, language);
+  } catch (...) {
+    return language == Language::kEnglish ? "unknown error" : "неизвестная ошибка";
+  }
 }
 
 // What the drawing prints beside the indicator; its name where the drawing prints nothing.
@@ -322,9 +333,9 @@ EMSCRIPTEN_KEEPALIVE const char* kvir_table() {
   return Guarded([] { return kvir::Text(kvir::TableJson()); }, static_cast<const char*>(nullptr));
 }
 
-/// The message of the last failure.
-EMSCRIPTEN_KEEPALIVE const char* kvir_error() {
-  return kvir::LastError().c_str();
+/// The last failure in `language` (0 Russian, 1 English); empty when nothing failed.
+EMSCRIPTEN_KEEPALIVE const char* kvir_error(int language) {
+  return kvir::Text(kvir::LastErrorText(kvir::LanguageOf(language)));
 }
 
 }  // extern "C"

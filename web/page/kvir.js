@@ -43,7 +43,7 @@
 
   function selectScheme() {
     if (call('select', state.scheme, state.clear ? 1 : 0, pictureZoom()) !== 0) {
-      throw new Error(text(call('error')));
+      throw new Error(text(call('error', kLanguages[state.lang])));
     }
   }
 
@@ -58,7 +58,7 @@
   // Paints what the module composed again: after a press only the places it redrew.
   function paint() {
     const at = call('panel_rgba');
-    if (!at) throw new Error(text(call('error')));
+    if (!at) throw new Error(text(call('error', kLanguages[state.lang])));
     const width = call('panel_width');
     const height = call('panel_height');
     if (canvas.width !== width || canvas.height !== height) {
@@ -233,7 +233,7 @@
 
   function restyle() {
     stopReplay();
-    if (call('restyle', state.clear ? 1 : 0, pictureZoom()) !== 0) throw new Error(text(call('error')));
+    if (call('restyle', state.clear ? 1 : 0, pictureZoom()) !== 0) throw new Error(text(call('error', kLanguages[state.lang])));
     readState();
     paint();
     writeHash();
