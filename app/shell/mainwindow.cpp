@@ -98,6 +98,9 @@ Tfrm00::Tfrm00(SchemeSet& schemes, PanelPictureSet& pictures, InitProc init, QWi
 
 Tfrm00::~Tfrm00() {
   delete modes_;
+  // The fitting watches this window's events, which QWidget's destructor still sends (the close
+  // as it hides) when this object is a Tfrm00 no more.
+  delete fit_;
 }
 
 void Tfrm00::retranslate() {

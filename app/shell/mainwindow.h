@@ -51,7 +51,8 @@ class Tfrm00 : public QWidget, public SchemeHost {
   /// first showing.
   Tfrm00(SchemeSet& schemes, PanelPictureSet& pictures, InitProc init = InitSchemes,
          QWidget* parent = nullptr);
-  /// The modes, which hear the session, end before it.
+  /// The modes, which hear the session, end before it; the fitting, which watches this window's
+  /// events, before QWidget's destructor sends the last of them.
   ~Tfrm00() override;
 
   /// Scheme n's panel goes back into its own hidden window.
