@@ -171,16 +171,16 @@ size_t FirstOutputColumn(const TruthTableView& view) {
   return static_cast<size_t>(first - view.columns.begin());
 }
 
-std::string FormatTable(const TruthTableView& view, char separator, int concealed) {
+std::string FormatTable(const TruthTableView& view, char separator, TableOutputs outputs) {
   std::string text;
   for (size_t c = 0; c < view.columns.size(); ++c) {
     text += (c ? std::string(1, separator) : "") + Field(view.columns[c].header, separator);
   }
   text += '\n';
   const size_t first_output = FirstOutputColumn(view);
+  const bool hidden = outputs == TableOutputs::kConcealed;
   for (size_t r = 0; r < view.rows.size(); ++r) {
     const std::vector<int>& values = view.rows[r].values;
-    const bool hidden = static_cast<int>(r) == concealed;
     for (size_t c = 0; c < values.size(); ++c) {
       if (c) text += separator;
       text += hidden && c >= first_output ? std::string(kConcealedCell) : std::to_string(values[c]);
@@ -194,9 +194,9 @@ CsvStyle SavedCsvStyle(Language language) {
   return language == Language::kRussian ? CsvStyle{';', true} : CsvStyle{',', false};
 }
 
-std::string SavedCsv(const TruthTableView& view, CsvStyle style, int concealed) {
+std::string SavedCsv(const TruthTableView& view, CsvStyle style, TableOutputs outputs) {
   return (style.byte_order_mark ? "\xEF\xBB\xBF" : "") +
-         FormatTable(view, style.separator, concealed);
+         FormatTable(view, style.separator, outputs);
 }
 
 std::string CsvField(const std::string& text, char separator) {

@@ -5,6 +5,7 @@
 // highest bit), every column headed by the label the drawing prints; the rows in counting order
 // of the data inputs (and, within one code, of the enables).
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,13 +52,18 @@ int CurrentRow(const TruthTableView& view, const Scheme& scheme);
 /// The first output column: every column before it is an input.
 size_t FirstOutputColumn(const TruthTableView& view);
 
-/// What an output cell says while its row is the open question of "Проверь себя".
+/// What an output cell says while a question of "Проверь себя" is open: every row's, since the
+/// rows around the asked one would give its answer away.
 inline constexpr std::string_view kConcealedCell = "?";
 
+/// Whether a table shows its output cells or conceals them all (an open question).
+enum class TableOutputs : uint8_t { kShown, kConcealed };
+
 /// The header and every row, fields separated by `separator` and lines by "\n"; a field holding
-/// the separator, a quote or a line break is quoted as CSV does (RFC 4180). The outputs of the
-/// row `concealed` (-1: none) read kConcealedCell.
-std::string FormatTable(const TruthTableView& view, char separator, int concealed = -1);
+/// the separator, a quote or a line break is quoted as CSV does (RFC 4180). Concealed outputs
+/// read kConcealedCell.
+std::string FormatTable(const TruthTableView& view, char separator,
+                        TableOutputs outputs = TableOutputs::kShown);
 
 /// How the truth-table window saves its CSV for a spreadsheet of the interface's language: in
 /// Russian separated by ';' (the decimal comma takes ',') and led by a UTF-8 byte-order mark,
@@ -69,7 +75,8 @@ struct CsvStyle {
 CsvStyle SavedCsvStyle(Language language);
 
 /// The CSV file the window saves: FormatTable in `style`, after the mark if it has one.
-std::string SavedCsv(const TruthTableView& view, CsvStyle style, int concealed = -1);
+std::string SavedCsv(const TruthTableView& view, CsvStyle style,
+                     TableOutputs outputs = TableOutputs::kShown);
 
 /// `text` as one field of a line whose fields `separator` separates: quoted as CSV does when it
 /// holds the separator, a quote or a line break.

@@ -71,12 +71,12 @@ Picture LoadTitlePicture(const PanelPictures& pictures, Language language) {
   return strip;
 }
 
-Picture CroppedPanel(const PanelPictures& pictures) {
-  return Crop(ComposePanel(pictures), CropRect(pictures));
+Picture CroppedPanel(const PanelPictures& pictures, const PanelOverlay* overlay) {
+  return Crop(ComposePanel(pictures, overlay), CropRect(pictures));
 }
 
-Picture TitledPanel(const PanelPictures& pictures, Language language) {
-  return StackAbove(LoadTitlePicture(pictures, language), CroppedPanel(pictures));
+Picture TitledPanel(const PanelPictures& pictures, Language language, const PanelOverlay* overlay) {
+  return StackAbove(LoadTitlePicture(pictures, language), CroppedPanel(pictures, overlay));
 }
 
 std::string PictureFileName(const Scheme& scheme) {

@@ -5,6 +5,7 @@
 
 #include "circuit/scheme.h"
 #include "circuit/scheme_texts.h"
+#include "render/panel_overlay.h"
 #include "render/panel_pictures.h"
 #include "render/picture.h"
 
@@ -34,11 +35,12 @@ Picture LoadTitlePicture(const PanelPictures& pictures, Language language);
 
 /// The panel composed (ComposePanel) and trimmed to CropRect: what `kvir-cli render --crop`
 /// writes.
-Picture CroppedPanel(const PanelPictures& pictures);
+Picture CroppedPanel(const PanelPictures& pictures, const PanelOverlay* overlay = nullptr);
 
 /// CroppedPanel under the scheme's title strip in `language`: the picture for a report, what
 /// `kvir-cli render --title` writes.
-Picture TitledPanel(const PanelPictures& pictures, Language language);
+Picture TitledPanel(const PanelPictures& pictures, Language language,
+                    const PanelOverlay* overlay = nullptr);
 
 /// The name a saved picture of the scheme's present state is offered under: "kvir-", the
 /// two-digit scheme number, then "-" and the label of each pressed input button in the scheme's

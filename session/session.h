@@ -20,6 +20,7 @@
 #include "learning/quiz.h"
 #include "learning/reached_rows.h"
 #include "learning/truth_table.h"
+#include "learning/truth_table_view.h"
 #include "render/panel_overlay.h"
 #include "render/panel_pictures.h"
 #include "session/session_mode.h"
@@ -154,6 +155,10 @@ class Session {
   const QuizQuestion* question() const { return question_ ? &*question_ : nullptr; }
   /// Whether a question is asked and not yet checked.
   bool QuestionOpen() const { return question_ && !question_->checked(); }
+  /// What every view of the truth table shows of its outputs: none while a question is open.
+  TableOutputs tableOutputs() const {
+    return QuestionOpen() ? TableOutputs::kConcealed : TableOutputs::kShown;
+  }
   /// Lamps checked and guessed right since the quiz began.
   const QuizScore& score() const { return score_; }
   /// The questions to come draw their rows from std::mt19937 seeded with `seed`.

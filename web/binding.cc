@@ -163,20 +163,30 @@ std::string JsonArray(const std::vector<T>& items, Each each) {
 
 // The shown scheme's truth table for the page: its column labels, its rows, which of them the
 // student has reached and which is the current one, and the same as CSV.
-std::string TableJson() {
+std::string TableJson(Language language) {
   Session& session = Student();
-  const TruthTableView view = StudentView(session.scheme(), session.table(session.shown()));
+  const TruthTableView view =
+      StudentView(session.scheme(), session.table(session.shown()), language);
+  const TableOutputs outputs = session.tableOutputs();
+  const size_t first_output = FirstOutputColumn(view);
   const std::vector<bool> reached = session.reached().RowsReached(view);
   std::string out = "{\"columns\":" + JsonArray(view.columns, [](const ViewColumn& c) {
                       return "{\"label\":" + JsonString(c.label) +
                              ",\"output\":" + (c.role == Role::kOutput ? "true" : "false") + '}';
                     });
-  out += ",\"rows\":" + JsonArray(view.rows, [](const ViewRow& row) {
-           return JsonArray(row.values, [](int v) { return std::to_string(v); });
+  // A concealed output goes out as null: the page shows it as the window does.
+  out += ",\"rows\":" + JsonArray(view.rows, [&](const ViewRow& row) {
+           std::string cells = "[";
+           for (size_t c = 0; c < row.values.size(); ++c) {
+             if (c) cells += ',';
+             const bool hidden = outputs == TableOutputs::kConcealed && c >= first_output;
+             cells += hidden ? "null" : std::to_string(row.values[c]);
+           }
+           return cells + ']';
          });
   out += ",\"reached\":" + JsonArray(reached, [](bool r) { return r ? "1" : "0"; });
   out += ",\"current\":" + std::to_string(CurrentRow(view, session.scheme()));
-  out += ",\"csv\":" + JsonString(FormatTable(view, ','));
+  out += ",\"csv\":" + JsonString(SavedCsv(view, SavedCsvStyle(language), outputs));
   return out + '}';
 }
 
@@ -328,9 +338,10 @@ EMSCRIPTEN_KEEPALIVE const char* kvir_about(int n, int language) {
   return kvir::Text(std::string(kvir::AboutScheme(n, kvir::LanguageOf(language))));
 }
 
-/// The shown scheme's truth table (TableJson).
-EMSCRIPTEN_KEEPALIVE const char* kvir_table() {
-  return Guarded([] { return kvir::Text(kvir::TableJson()); }, static_cast<const char*>(nullptr));
+/// The shown scheme's truth table (TableJson) with its headers and CSV in `language`.
+EMSCRIPTEN_KEEPALIVE const char* kvir_table(int language) {
+  return Guarded([&] { return kvir::Text(kvir::TableJson(kvir::LanguageOf(language))); },
+                 static_cast<const char*>(nullptr));
 }
 
 /// The last failure in `language` (0 Russian, 1 English); empty when nothing failed.

@@ -188,7 +188,7 @@ void Tfrm00::createActions() {
   actions_->bind(PanelAction::kGuide, [this] { side_->showGuide(); });
   actions_->bind(PanelAction::kTruthTable, [this] { showTruthTable(); });
   actions_->bind(PanelAction::kAboutScheme, [this] { side_->about()->showBeside(); });
-  pictures_ = new PanelExport(this);
+  pictures_ = new PanelExport(this, [this] { return session_->overlay(); });
   actions_->bind(PanelAction::kCopyPicture, [this] {
     withShownScheme([this](const PanelPictures& panel) { pictures_->copy(panel); });
   });

@@ -51,16 +51,19 @@ QImage ImageOf(const Picture& picture) {
   return ImageOver(picture).convertToFormat(QImage::Format_RGB32);
 }
 
-// The picture for a report in `panel`'s style, in the windows' language.
-Picture ReportPicture(const PanelPictures& panel) {
-  return TitledPanel(panel, CurrentLanguage());
+// The picture for a report in `panel`'s style, in the windows' language, with what shows over
+// the panel.
+Picture ReportPicture(const PanelPictures& panel, const PanelOverlay* overlay) {
+  return TitledPanel(panel, CurrentLanguage(), overlay);
 }
 
-// The same, drawn from the pictures of the largest zoom, for paper: the title strip carries the
-// title, so the page needs no text of its own.
-QImage SharpReportImage(PanelPictures& panel) {
+// The same for paper, drawn from the pictures of the largest zoom: the title strip carries the
+// title, so the page needs no text of its own. What shows over the panel (a question's cards, a
+// stage of a press) is drawn for the panel's own zoom, so such a panel is printed as it is.
+QImage PaperReportImage(PanelPictures& panel, const PanelOverlay* overlay) {
+  if (overlay != nullptr) return ImageOf(ReportPicture(panel, overlay));
   const PanelPictures sharp(panel, {.clear = panel.style().clear, .zoom = kZoomLevels.back()});
-  return ImageOf(ReportPicture(sharp));
+  return ImageOf(ReportPicture(sharp, nullptr));
 }
 
 // The picture across the printable area, as large as fits with its proportions kept, centred
@@ -133,14 +136,19 @@ void OfferPdfInSaveFolder(QPrintDialog& dialog, const Scheme& scheme) {
 
 }  // namespace
 
-PanelExport::PanelExport(QWidget* window) : QObject(window), window_(window) {}
+PanelExport::PanelExport(QWidget* window, std::function<const PanelOverlay*()> shownOverlay)
+    : QObject(window), window_(window), shownOverlay_(std::move(shownOverlay)) {}
+
+const PanelOverlay* PanelExport::overlay() const {
+  return shownOverlay_ ? shownOverlay_() : nullptr;
+}
 
 void PanelExport::copy(const PanelPictures& panel) {
-  QGuiApplication::clipboard()->setImage(PanelImage(panel));
+  QGuiApplication::clipboard()->setImage(PanelImage(panel, overlay()));
 }
 
 void PanelExport::copyReport(const PanelPictures& panel) {
-  QGuiApplication::clipboard()->setImage(ImageOf(ReportPicture(panel)));
+  QGuiApplication::clipboard()->setImage(ImageOf(ReportPicture(panel, overlay())));
 }
 
 void PanelExport::save(const PanelPictures& panel) {
@@ -151,7 +159,7 @@ void PanelExport::save(const PanelPictures& panel) {
 // The same composition and PNG encoder as `kvir-cli render`, through the same file writer.
 bool PanelExport::saveTo(const PanelPictures& panel, const QString& path) {
   const QString name = pngName(path);
-  return !name.isEmpty() && writePng(ComposePanel(panel), name);
+  return !name.isEmpty() && writePng(ComposePanel(panel, overlay()), name);
 }
 
 void PanelExport::saveReport(const PanelPictures& panel) {
@@ -161,7 +169,7 @@ void PanelExport::saveReport(const PanelPictures& panel) {
 
 bool PanelExport::saveReportTo(const PanelPictures& panel, const QString& path) {
   const QString name = pngName(path);
-  return !name.isEmpty() && writePng(ReportPicture(panel), name);
+  return !name.isEmpty() && writePng(ReportPicture(panel, overlay()), name);
 }
 
 void PanelExport::askAndSave(const QString& caption, const QString& offered,
@@ -205,7 +213,7 @@ void PanelExport::print(PanelPictures& panel) {
 // A PDF file is made in memory and then written as a saved picture is, so that a failure leaves
 // no part of it; a printer gets the page directly.
 bool PanelExport::printOn(PanelPictures& panel, QPrinter& printer) {
-  const QImage image = SharpReportImage(panel);
+  const QImage image = PaperReportImage(panel, overlay());
   const QString asked = printer.outputFileName();
   if (printer.outputFormat() == QPrinter::PdfFormat && !asked.isEmpty()) {
     const std::optional<QString> named = SavedName(asked, kPdfSuffixes);

@@ -11,20 +11,24 @@ class QWidget;
 namespace kvir {
 
 class PanelPictures;
+struct PanelOverlay;
 struct Picture;
 
 /// Copies, saves and prints a scheme's panel as the window shows it, without the focus
-/// frame. A saved file holds the bytes `kvir-cli render N … -o FILE.png` writes for the same
-/// state; a failed save or print says so in a message box over the window and leaves no file.
-/// The picture for a report is the scheme picture under its title, in the windows' language:
-/// `kvir-cli render N … --title` in the panel's style (clear view, zoom). Every dialog starts in
-/// SaveFolder().
+/// frame. With nothing over the panel a saved file holds the bytes `kvir-cli render N … -o
+/// FILE.png` writes for the same state; a failed save or print says so in a message box over the
+/// window and leaves no file. The picture for a report is the scheme picture under its title, in
+/// the windows' language: `kvir-cli render N … --title` in the panel's style (clear view, zoom).
+/// Every dialog starts in SaveFolder().
 class PanelExport : public QObject {
   Q_OBJECT
 
  public:
-  /// Dialogs and message boxes come up over `window`, which owns this.
-  explicit PanelExport(QWidget* window);
+  /// Dialogs and message boxes come up over `window`, which owns this. `shownOverlay` tells what
+  /// shows over the panel now (a question's cards, a stage of a press; null for nothing), so that
+  /// every copy, save and print shows what the student sees and gives no concealed level away.
+  explicit PanelExport(QWidget* window,
+                       std::function<const PanelOverlay*()> shownOverlay = nullptr);
 
   /// Puts the panel on the clipboard as an image.
   void copy(const PanelPictures& panel);
@@ -45,12 +49,14 @@ class PanelExport : public QObject {
   /// Asks for a printer (Qt's print dialog, which also prints to a PDF file, offered in
   /// SaveFolder()) and prints there.
   void print(PanelPictures& panel);
-  /// Prints the picture for a report, drawn from the pictures of the largest zoom, fitted to the
-  /// page at its top; false (after the message box) when that failed. A PDF file is written
-  /// whole or not at all. The panel's scheme is heard by a sharper copy while this runs.
+  /// Prints the picture for a report, drawn from the pictures of the largest zoom (of the panel's
+  /// own zoom while something shows over it), fitted to the page at its top; false (after the
+  /// message box) when that failed. A PDF file is written whole or not at all. The panel's
+  /// scheme is heard by a sharper copy while this runs.
   bool printOn(PanelPictures& panel, QPrinter& printer);
 
  private:
+  const PanelOverlay* overlay() const;
   void askAndSave(const QString& caption, const QString& offered,
                   const std::function<bool(const QString&)>& saveTo);
   /// The name a PNG save under `path` writes (io/file_name.h: "x" becomes "x.png"); empty,
@@ -60,6 +66,7 @@ class PanelExport : public QObject {
   void reportFailure(const QString& message);
 
   QWidget* window_;
+  std::function<const PanelOverlay*()> shownOverlay_;
 };
 
 }  // namespace kvir

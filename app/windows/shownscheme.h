@@ -26,6 +26,7 @@ class ShownScheme : public QObject {
   int number() const { return number_; }
   /// The input states set on the shown scheme since it was selected.
   const ReachedStates& reached() const { return session_.reached(); }
+  const Session& session() const { return session_; }
 
   /// Notes that scheme n (0: none) is the one shown now; nothing is told yet.
   void setNumber(int n);

@@ -23,7 +23,6 @@ void TruthTableModel::setTable(const TruthTableView* view, std::vector<bool> rea
   reached_.resize(view ? view->rows.size() : 0, false);
   shown_ = view ? ShownRows(*view, hide_ && CanHideSwitchedOff(*view)) : std::vector<int>();
   current_ = -1;
-  concealed_ = -1;
   endResetModel();
 }
 
@@ -43,12 +42,10 @@ void TruthTableModel::setCurrent(int row) {
   emitRowChanged(row);
 }
 
-void TruthTableModel::setConcealed(int row) {
-  if (row == concealed_) return;
-  const int before = concealed_;
-  concealed_ = row;
-  emitRowChanged(before);
-  emitRowChanged(row);
+void TruthTableModel::setOutputs(TableOutputs outputs) {
+  if (outputs == outputs_) return;
+  outputs_ = outputs;
+  if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
 }
 
 void TruthTableModel::emitRowChanged(int row) {
@@ -86,7 +83,8 @@ QVariant TruthTableModel::data(const QModelIndex& index, int role) const {
   const bool current = row == current_;
   switch (role) {
     case Qt::DisplayRole:
-      if (row == concealed_ && static_cast<size_t>(index.column()) >= FirstOutputColumn(*view_)) {
+      if (outputs_ == TableOutputs::kConcealed &&
+          static_cast<size_t>(index.column()) >= FirstOutputColumn(*view_)) {
         return QString::fromUtf8(kConcealedCell.data(), kConcealedCell.size());
       }
       return QString::number(view_->rows[row].values[index.column()]);

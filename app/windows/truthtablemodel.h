@@ -12,7 +12,7 @@ namespace kvir {
 /// Shows a TruthTableView: one column per view column, headed by its header (the indicator's
 /// name under kNameRole); one row per shown row of the view, all of them or those the enables do
 /// not switch off. The current row is highlighted, the reached rows are tinted and ticked in the
-/// vertical header; the outputs of the concealed row read "?".
+/// vertical header; while the outputs are concealed every output cell reads "?".
 class TruthTableModel : public QAbstractTableModel {
   Q_OBJECT
 
@@ -31,9 +31,9 @@ class TruthTableModel : public QAbstractTableModel {
   void hideSwitchedOff(bool hide);
   /// Highlights the view's row `row` (-1: none) and marks it reached.
   void setCurrent(int row);
-  /// Shows "?" for the outputs of the view's row `row` (-1: none), the open question's.
-  void setConcealed(int row);
-  int concealedRow() const { return concealed_; }
+  /// Shows the output cells, or "?" in each of them while a question is open.
+  void setOutputs(TableOutputs outputs);
+  TableOutputs outputs() const { return outputs_; }
 
   /// The shown row of the view's row `row`, or -1 when it is hidden or there is none.
   int shownRowOf(int row) const;
@@ -54,7 +54,7 @@ class TruthTableModel : public QAbstractTableModel {
   std::vector<int> shown_;     ///< the view's rows shown, in order
   bool hide_ = false;
   int current_ = -1;
-  int concealed_ = -1;
+  TableOutputs outputs_ = TableOutputs::kShown;
 };
 
 }  // namespace kvir

@@ -285,7 +285,7 @@ void TruthTableWindow::showCurrent() {
   const TruthTableView* view = scheme_ ? viewOf(scheme_) : nullptr;
   const int current = view ? CurrentRow(*view, shown_.schemes().scheme(scheme_)) : -1;
   model_->setCurrent(current);
-  model_->setConcealed(questionOpen_ ? current : -1);
+  model_->setOutputs(shown_.session().tableOutputs());
   const int shown = model_->shownRowOf(model_->currentRow());
   // The keyboard's place in the table follows, so that the arrow keys start from there.
   if (shown >= 0) tblTruth_->setCurrentIndex(model_->index(shown, 0));
@@ -323,7 +323,7 @@ void TruthTableWindow::showCount() {
 }
 
 std::string TruthTableWindow::tableText(char separator) const {
-  return scheme_ ? FormatTable(*views_.at(scheme_ - 1), separator, model_->concealedRow())
+  return scheme_ ? FormatTable(*views_.at(scheme_ - 1), separator, model_->outputs())
                  : std::string();
 }
 
@@ -355,10 +355,9 @@ bool TruthTableWindow::save(const QString& named) {
                       .arg(named));
     return false;
   }
-  const std::string csv = scheme_
-                              ? SavedCsv(*views_.at(scheme_ - 1), SavedCsvStyle(CurrentLanguage()),
-                                         model_->concealedRow())
-                              : std::string();
+  const std::string csv = scheme_ ? SavedCsv(*views_.at(scheme_ - 1),
+                                             SavedCsvStyle(CurrentLanguage()), model_->outputs())
+                                  : std::string();
   const FileStatus status = WriteOutputFile(path, std::string_view(csv));
   if (status.ok()) return true;
   reportFailure(QString::fromStdString(FileStatusMessage(status, CurrentLanguage())));

@@ -51,7 +51,7 @@ class TruthTableWindow : public QWidget {
   /// failure says so in a message box and returns false, leaving no partial file.
   bool save(const QString& path);
   /// Whether a question of "Проверь себя" is open (asked and not checked) on the shown scheme:
-  /// its row's outputs are concealed, and the row follows the question.
+  /// every row's outputs are concealed, and the current row follows the question.
   void setQuestionOpen(bool open);
 
  public slots:

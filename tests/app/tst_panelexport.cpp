@@ -109,6 +109,7 @@ class TestPanelExport : public MainWindowTest {
   void ctrlPOpensThePrintDialog();
   void menuListsThePictureActions();
   void everySaveDialogStartsInTheLastSaveFolder();
+  void anOpenQuestionsCardsShowInEveryCopyAndSave();
 };
 
 // Schemes and presses: a state each family can be in, the starting ones included.
@@ -404,6 +405,34 @@ void TestPanelExport::everySaveDialogStartsInTheLastSaveFolder() {
   QCOMPARE(tableFolder, folder);
 
   QCOMPARE(UserSettings()->value(QStringLiteral("saveFolder")).toString(), dir.path());
+}
+
+// While a question is open a copy, a save or a report shows the cards the panel shows, never the
+// levels they cover.
+void TestPanelExport::anOpenQuestionsCardsShowInEveryCopyAndSave() {
+  QVERIFY(shown().activate());
+  ShowState(shown(), 6, {"IN02"});
+  QAction* quiz = shown().action(PanelAction::kQuiz);
+  quiz->trigger();
+  const Session& session = shown().window.session();
+  QVERIFY(session.QuestionOpen());
+  const PanelPictures& panel = shown().shown(6);
+  const QImage cards = PanelImage(panel, session.overlay());
+  QVERIFY(cards != PanelImage(panel));
+
+  QApplication::clipboard()->clear();
+  shown().list()->setFocus();
+  TypeKey(QKeySequence::Copy);
+  QCOMPARE(QApplication::clipboard()->image().convertToFormat(QImage::Format_RGB32), cards);
+
+  QTemporaryDir dir;
+  const QString saved = dir.filePath(QStringLiteral("q.png"));
+  QVERIFY(PicturesOf(shown())->saveTo(panel, saved));
+  QCOMPARE(QImage(saved).convertToFormat(QImage::Format_RGB32), cards);
+  const QString report = dir.filePath(QStringLiteral("r.png"));
+  QVERIFY(PicturesOf(shown())->saveReportTo(panel, report));
+  QVERIFY(Contents(report) != CliRenderPng(6, {"IN02", "--title"}));
+  quiz->trigger();
 }
 
 QTEST_MAIN(TestPanelExport)

@@ -243,7 +243,7 @@ class TestTruthTable : public QObject {
   void saveToAPipeWhoseReaderStopsSaysSo();
   void hideSwitch_data();
   void hideSwitch();
-  void openQuestionsRowReadsQuestionMarks();
+  void openQuestionConcealsEveryRowsOutputs();
   void savedCsvSuitsTheLanguagesSpreadsheet();
   void dividerPartsInputsFromOutputs();
   void widensForAWiderScheme();
@@ -463,7 +463,7 @@ void TestTruthTable::dividerPartsInputsFromOutputs() {
 // "Проверь себя" with the table open on scheme 11: while a question is open the outputs of its
 // row read "?" in the window, the copy and the file, wherever the question goes (a press, the
 // next question, the switch that hides rows); the check reveals them.
-void TestTruthTable::openQuestionsRowReadsQuestionMarks() {
+void TestTruthTable::openQuestionConcealsEveryRowsOutputs() {
   OpenTable open(11);
   QVERIFY(open.tableShown);
   const QStringList concealed(8, QStringLiteral("?"));
@@ -474,9 +474,8 @@ void TestTruthTable::openQuestionsRowReadsQuestionMarks() {
   const int question = open.currentShown();
   QVERIFY(question >= 0);
   QCOMPARE(open.outputsOf(question), concealed);
-  for (int r = 0; r < open.model()->rowCount(); ++r) {
-    if (r != question) QVERIFY(!open.outputsOf(r).contains(QStringLiteral("?")));
-  }
+  // Every row: the rows beside the asked one would give its outputs away.
+  for (int r = 0; r < open.model()->rowCount(); ++r) QCOMPARE(open.outputsOf(r), concealed);
   // Ctrl+C in the table.
   QGuiApplication::clipboard()->clear();
   open.table->activateWindow();
@@ -484,14 +483,14 @@ void TestTruthTable::openQuestionsRowReadsQuestionMarks() {
   QTest::keyClick(open.view(), Qt::Key_C, Qt::ControlModifier);
   const QList<QStringList> copied = Cells(QGuiApplication::clipboard()->text(), QLatin1Char('\t'));
   QCOMPARE(copied.size(), 65);
-  QCOMPARE(copied[question + 1].mid(6), concealed);
+  for (qsizetype r = 1; r < copied.size(); ++r) QCOMPARE(copied[r].mid(6), concealed);
   // The file.
   QTemporaryDir dir;
   QVERIFY(open.table->save(dir.filePath(QStringLiteral("q.csv"))));
   QFile file(dir.filePath(QStringLiteral("q.csv")));
   QVERIFY(file.open(QIODevice::ReadOnly));
-  QCOMPARE(Cells(QString::fromUtf8(file.readAll()), QLatin1Char(';'))[question + 1].mid(6),
-           concealed);
+  const QList<QStringList> saved = Cells(QString::fromUtf8(file.readAll()), QLatin1Char(';'));
+  for (qsizetype r = 1; r < saved.size(); ++r) QCOMPARE(saved[r].mid(6), concealed);
 
   // The switch hides no row while the question is open: the hidden rows would tell.
   open.hideSwitch()->setChecked(true);
@@ -500,12 +499,12 @@ void TestTruthTable::openQuestionsRowReadsQuestionMarks() {
   QCOMPARE(open.currentShown(), question);
   QCOMPARE(open.outputsOf(question), concealed);
 
-  // The next question: the old row reads again, the new one is concealed.
+  // The next question: another row, and still no output to read.
   open.activateMain();
   QTest::keyClick(&open.window, Qt::Key_N, Qt::ControlModifier);
   const int next = open.currentShown();
   QVERIFY(next >= 0 && next != question);
-  QVERIFY(!open.outputsOf(question).contains(QStringLiteral("?")));
+  QCOMPARE(open.outputsOf(question), concealed);
   QCOMPARE(open.outputsOf(next), concealed);
   const QList<QStringList> copiedNext =
       Cells(QString::fromStdString(open.table->tableText('\t')), QLatin1Char('\t'));

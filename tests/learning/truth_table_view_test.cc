@@ -217,17 +217,26 @@ TEST(StudentView, HeadersAreUniqueAndSayWhatTheColumnHolds) {
   }
 }
 
-TEST(StudentView, TheConcealedRowsOutputsReadQuestionMarks) {
-  const TruthTableView& view = TablesOf(6).view;
-  const std::string text = FormatTable(view, ',', 5);
-  std::vector<std::string> lines;
-  for (size_t at = 0, end; (end = text.find('\n', at)) != std::string::npos; at = end + 1) {
-    lines.push_back(text.substr(at, end - at));
+// While a question is open no row may give an output away: the rows beside the asked one would.
+TEST(StudentView, ConcealedOutputsReadQuestionMarksInEveryRowAndTheInputsStay) {
+  const TruthTableView& view = TablesOf(6).view;  // three inputs, then eight outputs
+  const auto lines = [](const std::string& text) {
+    std::vector<std::string> out;
+    for (size_t at = 0, end; (end = text.find('\n', at)) != std::string::npos; at = end + 1) {
+      out.push_back(text.substr(at, end - at));
+    }
+    return out;
+  };
+  const std::vector<std::string> shown = lines(FormatTable(view, ','));
+  const std::vector<std::string> concealed =
+      lines(FormatTable(view, ',', TableOutputs::kConcealed));
+  ASSERT_EQ(concealed.size(), 9u);
+  EXPECT_EQ(concealed[0], shown[0]);
+  for (size_t r = 1; r < concealed.size(); ++r) {
+    EXPECT_EQ(concealed[r], shown[r].substr(0, 6) + "?,?,?,?,?,?,?,?") << "row " << r - 1;
   }
-  ASSERT_EQ(lines.size(), 9u);
-  EXPECT_EQ(lines[6], "1,0,1,?,?,?,?,?,?,?,?");  // row 5: X2 X1 X0 = 1 0 1
-  EXPECT_EQ(lines[5], "1,0,0,0,0,0,0,1,0,0,0");
-  EXPECT_EQ(FormatTable(view, ',', -1), FormatTable(view, ','));
+  EXPECT_EQ(SavedCsv(view, SavedCsvStyle(Language::kRussian), TableOutputs::kConcealed),
+            "\xEF\xBB\xBF" + FormatTable(view, ';', TableOutputs::kConcealed));
 }
 
 TEST(StudentView, SavedCsvSuitsTheSpreadsheetOfTheLanguage) {

@@ -114,23 +114,29 @@ test('the state names every indicator with its label, role and level, buttons in
   assert.strictEqual(execFileSync(cli, ['list']).toString().split('\n')[13], '14 ' + titles[13]);
 });
 
+const tableIn = (language) => JSON.parse(kvir.UTF8ToString(kvir._kvir_table(language)));
+
+// The CSV saved is the window's: in Russian after a byte-order mark and separated by ';'.
 test("every scheme's truth table is kvir-cli's, with the current row and the rows reached", () => {
   for (let n = 1; n <= 16; ++n) {
     assert.strictEqual(kvir._kvir_select(n, 0, 100), 0);
-    const table = JSON.parse(kvir.UTF8ToString(kvir._kvir_table()));
-    assert.strictEqual(table.csv, execFileSync(cli, ['table', String(n), '--csv']).toString(), n);
+    const table = tableIn(0);
+    const russian = execFileSync(cli, ['table', String(n), '--csv', '--separator', ';']);
+    assert.strictEqual(table.csv, '\uFEFF' + russian.toString(), n);
+    const english = execFileSync(cli, ['--lang', 'en', 'table', String(n), '--csv']);
+    assert.strictEqual(tableIn(1).csv, english.toString(), n);
     assert.strictEqual(table.reached.filter((r) => r).length, 1, `scheme ${n} as selected`);
     assert.strictEqual(table.reached[table.current], 1, `scheme ${n}: the current row is reached`);
   }
   assert.strictEqual(kvir._kvir_select(9, 0, 100), 0);
-  const before = JSON.parse(kvir.UTF8ToString(kvir._kvir_table())).current;
+  const before = tableIn(0).current;
   const first = pressesOf(state())[0];
   assert.strictEqual(press(first), 0);
-  const after = JSON.parse(kvir.UTF8ToString(kvir._kvir_table()));
+  const after = tableIn(0);
   assert.notStrictEqual(after.current, before);
   assert.deepStrictEqual(after.reached.filter((r) => r).length, 2);
   assert.strictEqual(kvir._kvir_select(9, 0, 100), 0);
-  const again = JSON.parse(kvir.UTF8ToString(kvir._kvir_table()));
+  const again = tableIn(0);
   assert.strictEqual(again.reached.filter((r) => r).length, 1, 'selecting again starts afresh');
 });
 
@@ -158,7 +164,7 @@ test('the step mode shows a press stage by stage, marked, and ends on the render
   }
 });
 
-const currentRow = () => JSON.parse(kvir.UTF8ToString(kvir._kvir_table())).current;
+const currentRow = () => tableIn(0).current;
 
 test('"Проверь себя" hides the outputs, takes guesses, checks them once, asks anew', () => {
   assert.strictEqual(kvir._kvir_select(1, 0, 100), 0);
@@ -170,6 +176,14 @@ test('"Проверь себя" hides the outputs, takes guesses, checks them on
   assert.ok(hidden.length > 0);
   assert.ok(hidden.every((ind) => ind.level === null && ind.card === 0 && !ind.button));
   assert.ok(!render(['1']).rgba.equals(panel().rgba), 'the cards cover the outputs');
+  // No row of the table gives an output away while the question is open, nor its CSV.
+  for (const language of [0, 1]) {
+    const table = tableIn(language);
+    const outputs = table.columns.map((c, i) => (c.output ? i : -1)).filter((i) => i >= 0);
+    assert.ok(table.rows.every((row) => outputs.every((i) => row[i] === null)), 'table');
+    const lines = table.csv.trim().split('\n').slice(1);
+    assert.ok(lines.every((line) => line.split(/[;,]/).slice(outputs[0]).every((v) => v === '?')));
+  }
   const button = s.indicators.find((ind) => ind.button);
   assert.strictEqual(kvir._kvir_guess(button.index), -1);
   assert.strictEqual(kvir._kvir_guess(hidden[0].index), 0);
@@ -181,6 +195,7 @@ test('"Проверь себя" hides the outputs, takes guesses, checks them on
   assert.strictEqual(kvir._kvir_guess(hidden[0].index), -1, 'no guess after the check');
   assert.strictEqual(kvir._kvir_check(), 0);
   assert.strictEqual(state().quiz.scored, hidden.length, 'a second check scores nothing');
+  assert.ok(tableIn(0).rows.every((row) => !row.includes(null)), 'checked: the table shows all');
   const asked = currentRow();
   assert.strictEqual(kvir._kvir_ask(), 0);
   s = state();

@@ -260,7 +260,7 @@
   }
 
   function fillTable(section) {
-    const table = JSON.parse(text(call('table')));
+    const table = JSON.parse(text(call('table', kLanguages[state.lang])));
     const w = words();
     section.querySelector('h2').textContent = w.table;
     const reached = table.reached.filter((r) => r).length;
@@ -283,7 +283,7 @@
         row.setAttribute('aria-current', 'true');
       }
       row.insertCell().textContent = table.reached[i] ? '\u2713' : '';
-      for (const v of values) row.insertCell().textContent = String(v);
+      for (const v of values) row.insertCell().textContent = v === null ? '?' : String(v);
     });
     const rows = section.querySelector('.rows');
     rows.textContent = '';
