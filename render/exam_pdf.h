@@ -20,8 +20,8 @@ inline constexpr int kWorksheetZoom = 300;
 std::vector<uint8_t> ExamWorksheetPdf(std::span<const ExamVariant> variants, Language language);
 
 /// Lets pango, cairo and fontconfig free what they keep for the whole run, so that a leak check of
-/// a program that has finished printing finds nothing of theirs. Only for a program that draws no
-/// more text with them afterwards: kvir-cli, never the windowed program.
+/// a program that has finished printing finds nothing of theirs. Only for a program that links
+/// the drawing in and draws no more text with them afterwards: kvir-cli, never the window.
 void ReleaseWorksheetFonts();
 
 }  // namespace kvir

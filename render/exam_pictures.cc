@@ -3,6 +3,7 @@
 #include "circuit/scheme_set.h"
 #include "learning/quiz.h"
 #include "learning/truth_table.h"
+#include "render/exam_pdf.h"
 #include "render/handout.h"
 #include "render/loaders.h"
 #include "render/panel_image.h"
@@ -73,6 +74,19 @@ Picture ExamPicture(const ExamQuestion& question, ExamPictureUse use, int zoom) 
   }
   FreeSchemes(set);
   return composed;
+}
+
+WorksheetImage WorksheetQuestionImage(const ExamQuestion& question) {
+  const Picture picture = ExamPicture(question, ExamPictureUse::kQuestion, kWorksheetZoom);
+  WorksheetImage image{.width = picture.width, .height = picture.height, .rgb = {}};
+  image.rgb.reserve(static_cast<size_t>(picture.width) * static_cast<size_t>(picture.height));
+  for (int y = 0; y < picture.height; ++y) {
+    for (int x = 0; x < picture.width; ++x) {
+      const uint8_t* p = picture.pixel(x, y);
+      image.rgb.push_back(uint32_t{p[0]} << 16 | uint32_t{p[1]} << 8 | p[2]);
+    }
+  }
+  return image;
 }
 
 std::vector<uint8_t> ExamPng(const ExamQuestion& question, ExamPictureUse use, int zoom) {

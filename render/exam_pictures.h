@@ -8,6 +8,7 @@
 
 #include "learning/exam.h"
 #include "render/picture.h"
+#include "render/worksheet_pdf.h"
 
 namespace kvir {
 
@@ -22,6 +23,9 @@ enum class ExamPictureUse : uint8_t {
 /// buttons and inner lamps, a rows question the outputs and inner lamps; a scheme question hides
 /// nothing.
 Picture ExamPicture(const ExamQuestion& question, ExamPictureUse use, int zoom);
+
+/// The question's picture at kWorksheetZoom for a worksheet: ExamPicture for kQuestion.
+WorksheetImage WorksheetQuestionImage(const ExamQuestion& question);
 
 /// The same as a PNG file.
 std::vector<uint8_t> ExamPng(const ExamQuestion& question, ExamPictureUse use, int zoom);

@@ -17,8 +17,10 @@ fail() {
 
 "$cmake" --install "$build" --prefix "$prefix" >/dev/null || fail "cmake --install failed"
 
+# The library folder is the build's (lib, lib64, lib/x86_64-linux-gnu): LIB stands for it.
 expected="bin/kvir
 bin/kvir-cli
+LIB/kvir/kvir-worksheet.so
 share/applications/$id.desktop
 share/doc/kvir/changelog.gz
 share/doc/kvir/copyright
@@ -36,7 +38,8 @@ share/man/man1/kvir.1.gz
 share/metainfo/$id.metainfo.xml"
 [ "$web" = ON ] && expected="$expected
 share/kvir/web/kvir.html"
-actual=$(cd "$prefix" && find . -type f | sed 's|^\./||' | LC_ALL=C sort)
+actual=$(cd "$prefix" && find . -type f | sed 's|^\./||; s|^lib[^k]*/kvir/|LIB/kvir/|' |
+  LC_ALL=C sort)
 [ "$actual" = "$(echo "$expected" | LC_ALL=C sort)" ] ||
   fail "installed files differ: $(echo "$actual" | tr '\n' ' ')"
 

@@ -42,7 +42,8 @@ done
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 # Debian 13 renamed some libraries for its 64-bit time_t ("libqt6core6t64"): either name will do.
-for library in libqt6widgets6 libqt6gui6 libqt6core6 libpng16-16 libc6 libstdc++6; do
+# libcairo2: the worksheets' module, which the window loads when it first writes worksheets.
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libpng16-16 libc6 libstdc++6 libcairo2; do
   echo "$depends" | tr ',' '\n' | sed 's/^ *//; s/[ (].*//' |
     grep -Fxq -e "$library" -e "${library}t64" || fail "Depends names no $library"
 done
@@ -55,6 +56,10 @@ dpkg-deb -f "$deb" Maintainer | grep -q '@' || fail "no maintainer address"
 dpkg-deb -x "$deb" "$work/root" || fail "dpkg-deb -x"
 count=$("$work/root/usr/bin/kvir-cli" list | wc -l)
 [ "$count" -eq 16 ] || fail "extracted kvir-cli list printed $count lines"
+module=$(find "$work/root/usr/lib" -name kvir-worksheet.so)
+[ -n "$module" ] || fail "the package lacks kvir-worksheet.so"
+missing=$(ldd "$module" | grep 'not found')
+[ -z "$missing" ] || fail "kvir-worksheet.so needs what is not installed: $missing"
 version=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$work/root/usr/bin/kvir" --version) ||
   fail "extracted kvir --version failed"
 [ "$version" = "kvir 1.0" ] || fail "extracted kvir --version printed $version"

@@ -1,3 +1,5 @@
+#include "render/worksheet_pdf.h"
+
 #include "render/exam_pdf.h"
 
 #include <cairo-pdf.h>
@@ -10,7 +12,6 @@
 #include <string>
 
 #include "core/error.h"
-#include "render/exam_pictures.h"
 
 namespace kvir {
 namespace {
@@ -62,19 +63,16 @@ cairo_status_t Append(void* closure, const unsigned char* data, unsigned int len
   return CAIRO_STATUS_SUCCESS;
 }
 
-// An RGB picture as a cairo image (each pixel 0x00RRGGBB in a 32-bit word).
-Surface ImageOf(const Picture& picture) {
+// A picture as a cairo image.
+Surface ImageOf(const WorksheetImage& picture) {
   Surface image(cairo_image_surface_create(CAIRO_FORMAT_RGB24, picture.width, picture.height),
                 cairo_surface_destroy);
   cairo_surface_flush(image.get());
   unsigned char* data = cairo_image_surface_get_data(image.get());
   const int stride = cairo_image_surface_get_stride(image.get());
   for (int y = 0; y < picture.height; ++y) {
-    auto* row = reinterpret_cast<uint32_t*>(data + static_cast<ptrdiff_t>(y) * stride);
-    for (int x = 0; x < picture.width; ++x) {
-      const uint8_t* p = picture.pixel(x, y);
-      row[x] = uint32_t{p[0]} << 16 | uint32_t{p[1]} << 8 | p[2];
-    }
+    std::copy_n(picture.rgb.begin() + static_cast<ptrdiff_t>(y) * picture.width, picture.width,
+                reinterpret_cast<uint32_t*>(data + static_cast<ptrdiff_t>(y) * stride));
   }
   cairo_surface_mark_dirty(image.get());
   return image;
@@ -82,9 +80,10 @@ Surface ImageOf(const Picture& picture) {
 
 class Worksheets {
  public:
-  Worksheets(Language language, std::vector<uint8_t>& bytes)
+  Worksheets(Language language, const WorksheetImages& images, std::vector<uint8_t>& bytes)
       : words_(language == Language::kEnglish ? kEnglish : kRussian),
         language_(language),
+        images_(images),
         surface_(cairo_pdf_surface_create_for_stream(Append, &bytes, kPageWidth, kPageHeight),
                  cairo_surface_destroy),
         cr_(cairo_create(surface_.get()), cairo_destroy) {
@@ -206,7 +205,7 @@ class Worksheets {
   }
 
   void Question(const ExamQuestion& q) {
-    const Picture picture = ExamPicture(q, ExamPictureUse::kQuestion, kWorksheetZoom);
+    const WorksheetImage picture = images_(q);
     const double scale =
         std::min({kTextWidth / picture.width, kPictureMaxHeight / picture.height, 1.0});
     const std::string prompt = std::to_string(q.number) + ". " + ExamPrompt(q, language_);
@@ -229,7 +228,7 @@ class Worksheets {
     y_ += Height(answer) + kQuestionGap;
   }
 
-  void DrawPicture(const Picture& picture, double scale) {
+  void DrawPicture(const WorksheetImage& picture, double scale) {
     const Surface image = ImageOf(picture);
     cairo_save(cr_.get());
     cairo_translate(cr_.get(), kMargin, y_);
@@ -273,6 +272,7 @@ class Worksheets {
 
   const Words& words_;
   Language language_;
+  const WorksheetImages& images_;
   Surface surface_;
   Context cr_;
   double y_ = kMargin;
@@ -281,9 +281,10 @@ class Worksheets {
 
 }  // namespace
 
-std::vector<uint8_t> ExamWorksheetPdf(std::span<const ExamVariant> variants, Language language) {
+std::vector<uint8_t> WorksheetPdf(std::span<const ExamVariant> variants, Language language,
+                                  const WorksheetImages& images) {
   std::vector<uint8_t> bytes;
-  Worksheets sheets(language, bytes);
+  Worksheets sheets(language, images, bytes);
   for (const ExamVariant& variant : variants) sheets.Worksheet(variant);
   for (const ExamVariant& variant : variants) sheets.Key(variant);
   sheets.Finish();
