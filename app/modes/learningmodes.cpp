@@ -7,8 +7,14 @@
 #include "app/modes/stepmode.h"
 #include "app/panel/panelactions.h"
 #include "app/panel/schemepanel.h"
+#include "app/prefs/language.h"
+#include "io/error_texts.h"
 
 namespace kvir {
+
+QString FailureText(const std::exception& error) {
+  return QString::fromStdString(ErrorMessage(error, CurrentLanguage()));
+}
 
 QString PressInMode(Session& session, SchemePanel& panel, Indicator& clicked) {
   if (session.shown() == 0 || &session.scheme() != &panel.scheme()) {
@@ -19,7 +25,7 @@ QString PressInMode(Session& session, SchemePanel& panel, Indicator& clicked) {
   try {
     session.Press(clicked);
   } catch (const std::exception& error) {
-    return QString::fromUtf8(error.what());
+    return FailureText(error);
   }
   return {};
 }
@@ -60,7 +66,7 @@ void LearningModes::run(const std::function<void()>& work) {
   try {
     work();
   } catch (const std::exception& error) {
-    emit modelFailed(QString::fromUtf8(error.what()));
+    emit modelFailed(FailureText(error));
   }
 }
 

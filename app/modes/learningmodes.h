@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QWidget>
+#include <exception>
 #include <functional>
 #include <span>
 
@@ -18,6 +19,9 @@ struct Indicator;
 class QuizMode;
 class SchemePanel;
 class StepMode;
+
+/// What the window says of a failure of the model, in the windows' language.
+QString FailureText(const std::exception& error);
 
 /// A press of `clicked` on `panel` while a mode is on: through `session` where the panel shows the
 /// session's scheme, else as the panel presses without a mode. The failure's message, or empty.

@@ -25,7 +25,7 @@ void StepMode::advance() {
   try {
     session_.Advance();
   } catch (const std::exception& error) {
-    emit failed(QString::fromUtf8(error.what()));
+    emit failed(FailureText(error));
   }
 }
 

@@ -411,7 +411,7 @@ void Tfrm00::btnTimingClick() {
   try {
     error = timingHook_();
   } catch (const std::exception& thrown) {
-    error = thrown.what();
+    error = ErrorMessage(thrown, CurrentLanguage());
   }
   for (SchemePanel* panel : panels_) {
     if (panel != nullptr) panel->showModel();
