@@ -54,6 +54,7 @@ constexpr Words kEnglish = {"KVIR — worksheet", "Student: ",  "Name: ",    "Gr
 using Surface = std::unique_ptr<cairo_surface_t, decltype(&cairo_surface_destroy)>;
 using Context = std::unique_ptr<cairo_t, decltype(&cairo_destroy)>;
 using Layout = std::unique_ptr<PangoLayout, decltype(&g_object_unref)>;
+using FontMap = std::unique_ptr<PangoFontMap, decltype(&g_object_unref)>;
 using FontDescription =
     std::unique_ptr<PangoFontDescription, decltype(&pango_font_description_free)>;
 
@@ -129,6 +130,17 @@ class Worksheets {
   }
 
  private:
+  // A layout of the worksheets' own font map, as pango_cairo_create_layout makes one of the
+  // thread's default map: the worksheets' fonts and their caches go with the worksheets, and a
+  // window that writes them on a thread of its own keeps nothing of them.
+  PangoLayout* NewLayout() {
+    PangoContext* context = pango_font_map_create_context(fonts_.get());
+    pango_cairo_update_context(cr_.get(), context);
+    PangoLayout* layout = pango_layout_new(context);
+    g_object_unref(context);
+    return layout;
+  }
+
   void NewPage() {
     if (pages_++ > 0) cairo_show_page(cr_.get());
     y_ = kMargin;
@@ -137,7 +149,7 @@ class Worksheets {
   // `text` laid out by pango in DejaVu Sans at `size` points, broken at words to `width` points
   // (none when 0), right-to-left runs in their own order.
   Layout Laid(const std::string& text, double size, bool bold, double width) {
-    Layout layout(pango_cairo_create_layout(cr_.get()), g_object_unref);
+    Layout layout(NewLayout(), g_object_unref);
     const FontDescription font(pango_font_description_new(), pango_font_description_free);
     pango_font_description_set_family(font.get(), kFont);
     pango_font_description_set_weight(font.get(), bold ? PANGO_WEIGHT_BOLD : PANGO_WEIGHT_NORMAL);
@@ -273,6 +285,7 @@ class Worksheets {
   const Words& words_;
   Language language_;
   const WorksheetImages& images_;
+  FontMap fonts_{pango_cairo_font_map_new(), g_object_unref};
   Surface surface_;
   Context cr_;
   double y_ = kMargin;
