@@ -273,6 +273,16 @@ const Indicator* Scheme::Find(std::string_view name) const {
   return nullptr;
 }
 
+std::vector<uint16_t> Scheme::ButtonsCalled(std::string_view word) const {
+  std::vector<uint16_t> labelled;
+  for (const uint16_t b : buttons) {
+    const Indicator& button = indicators()[b];
+    if (button.name == word) return {b};
+    if (button.label == word) labelled.push_back(b);
+  }
+  return labelled;
+}
+
 Indicator* Scheme::Find(std::string_view name) {
   return const_cast<Indicator*>(std::as_const(*this).Find(name));
 }

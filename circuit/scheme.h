@@ -72,6 +72,10 @@ class Scheme {
   /// The indicator of that name, or nullptr.
   Indicator* Find(std::string_view name);
   const Indicator* Find(std::string_view name) const;
+  /// The input buttons `word` calls, as the command line and the page's address read it: the
+  /// button of that name; else every button whose drawing prints `word` beside it (a label two
+  /// buttons share names both).
+  std::vector<uint16_t> ButtonsCalled(std::string_view word) const;
   /// The indicator of that name; throws std::out_of_range when the scheme has none.
   Indicator& At(std::string_view name);
   const Indicator& At(std::string_view name) const;

@@ -30,19 +30,15 @@ std::string ButtonList(const Scheme& scheme) {
 namespace {
 
 std::string ResolveButton(const Scheme& scheme, const std::string& word) {
-  std::vector<std::string> labelled;
-  for (uint16_t b : scheme.buttons) {
-    const Indicator& button = scheme.indicators()[b];
-    if (button.name == word) return word;
-    if (button.label == word) labelled.push_back(button.name);
-  }
-  if (labelled.size() == 1) return labelled.front();
+  const std::vector<uint16_t> called = scheme.ButtonsCalled(word);
+  if (called.size() == 1) return scheme.indicators()[called.front()].name;
   const std::string scheme_number = std::to_string(scheme.number());
-  if (labelled.empty()) {
+  if (called.empty()) {
     throw Error(ErrorCode::kCliNotAButton, {word, scheme_number, ButtonList(scheme)});
   }
   std::string names;
-  for (const std::string& name : labelled) names += (names.empty() ? "" : ", ") + name;
+  for (const uint16_t b : called)
+    names += (names.empty() ? "" : ", ") + scheme.indicators()[b].name;
   throw Error(ErrorCode::kCliLabelOnMany, {word, scheme_number, names});
 }
 
