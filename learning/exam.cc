@@ -1,7 +1,6 @@
 #include "learning/exam.h"
 
 #include <algorithm>
-#include <deque>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -15,11 +14,11 @@
 namespace kvir {
 namespace {
 
+using Cells = std::vector<int>;
+
 constexpr size_t kChoiceCount = 4;  // answers a multiple choice offers
 constexpr size_t kRowsShown = 8;    // rows of the truth table a rows question shows
 constexpr size_t kBlankCount = 4;   // cells a rows question leaves blank
-
-using Cells = std::vector<int>;
 
 // FNV-1a: a hash of the name whose value the program defines, not the library.
 uint64_t NameHash(std::string_view text) {
@@ -29,37 +28,6 @@ uint64_t NameHash(std::string_view text) {
     hash *= 1099511628211ULL;
   }
   return hash;
-}
-
-Cells CellsOf(const Scheme& scheme, const std::vector<std::string>& names) {
-  Cells cells;
-  for (const std::string& name : names) cells.push_back(scheme.At(name).Tag);
-  return cells;
-}
-
-// The shortest presses from the scheme's initial state to the buttons `names` holding `target`,
-// found by trying every button from every state reached; a state is its button cells.
-std::vector<std::string> PressesTo(Scheme& scheme, PressProc press,
-                                   const std::vector<std::string>& names, const Cells& target) {
-  PressAsSelected(scheme);
-  const Cells start = CellsOf(scheme, names);
-  std::map<Cells, std::vector<std::string>> paths = {{start, {}}};
-  std::deque<Cells> queue = {start};
-  while (!queue.empty()) {
-    const Cells state = queue.front();
-    queue.pop_front();
-    const std::vector<std::string> path = paths.at(state);
-    if (state == target) return path;
-    for (const std::string& name : names) {
-      for (size_t i = 0; i < names.size(); ++i) scheme.At(names[i]).Tag = state[i];
-      press(scheme, scheme.At(name));
-      const Cells next = CellsOf(scheme, names);
-      std::vector<std::string> longer = path;
-      longer.push_back(name);
-      if (paths.emplace(next, std::move(longer)).second) queue.push_back(next);
-    }
-  }
-  throw std::logic_error("scheme " + std::to_string(scheme.number()) + ": a row no press reaches");
 }
 
 // The rows of `view` in which the enables switch the circuit on; every row where none does.

@@ -1,6 +1,8 @@
 #include "learning/truth_table.h"
 
 #include <algorithm>
+#include <deque>
+#include <map>
 #include <stdexcept>
 
 #include "circuit/scheme_set.h"
@@ -149,6 +151,36 @@ void ReachInputs(Scheme& scheme, PressProc press, const std::vector<std::string>
   Column buttons;
   for (const std::string& name : inputs) buttons.push_back(&scheme.At(name));
   ReachInputs(scheme, press, buttons, values);
+}
+
+std::vector<int> CellsOf(const Scheme& scheme, const std::vector<std::string>& names) {
+  std::vector<int> cells;
+  for (const std::string& name : names) cells.push_back(scheme.At(name).Tag);
+  return cells;
+}
+
+std::vector<std::string> PressesTo(Scheme& scheme, PressProc press,
+                                   const std::vector<std::string>& names,
+                                   const std::vector<int>& target) {
+  PressAsSelected(scheme);
+  const std::vector<int> start = CellsOf(scheme, names);
+  std::map<std::vector<int>, std::vector<std::string>> paths = {{start, {}}};
+  std::deque<std::vector<int>> queue = {start};
+  while (!queue.empty()) {
+    const std::vector<int> state = queue.front();
+    queue.pop_front();
+    const std::vector<std::string> path = paths.at(state);
+    if (state == target) return path;
+    for (const std::string& name : names) {
+      for (size_t i = 0; i < names.size(); ++i) scheme.At(names[i]).Tag = state[i];
+      press(scheme, scheme.At(name));
+      const std::vector<int> next = CellsOf(scheme, names);
+      std::vector<std::string> longer = path;
+      longer.push_back(name);
+      if (paths.emplace(next, std::move(longer)).second) queue.push_back(next);
+    }
+  }
+  throw std::logic_error("scheme " + std::to_string(scheme.number()) + ": a row no press reaches");
 }
 
 TruthTable ComputeTruthTable(int n) {

@@ -22,6 +22,17 @@ struct TruthTable {
 /// Scheme n's truth table, from a scheme set of its own.
 TruthTable ComputeTruthTable(int n);
 
+/// The cells of the indicators `names` of `scheme`, in that order.
+std::vector<int> CellsOf(const Scheme& scheme, const std::vector<std::string>& names);
+
+/// The shortest presses (button names) from `scheme`'s state as selected to the buttons `names`
+/// holding `target`, found by trying every button from every state reached. Presses `scheme`
+/// (a scheme of its own, no panel listening) and leaves it in some state of the search. Throws
+/// std::logic_error where no presses reach `target`.
+std::vector<std::string> PressesTo(Scheme& scheme, PressProc press,
+                                   const std::vector<std::string>& names,
+                                   const std::vector<int>& target);
+
 /// Brings the buttons named `inputs` of `scheme` to `values` (one each, a reachable state) with
 /// one press through `press`: every button is set first, the pressed one to the complement, so
 /// that the press itself brings the scheme into the state. The press is of the button whose value

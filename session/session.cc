@@ -70,6 +70,16 @@ const TruthTable& Session::table(int n) {
   return found->second;
 }
 
+std::vector<std::string> Session::ShortestPresses() {
+  if (shown_ == 0) return {};
+  const TruthTable& truth = table(shown_);
+  SchemeSet scratch;
+  Scheme& model = scratch.scheme(shown_);
+  const SchemeEntry& row = kSchemeTable.at(static_cast<size_t>(shown_ - 1));
+  row.build(model);
+  return PressesTo(model, row.press, truth.inputs, CellsOf(scheme(), truth.inputs));
+}
+
 const QuizLamps& Session::LampsOf(int n) {
   auto found = lamps_.find(n);
   if (found == lamps_.end()) found = lamps_.emplace(n, QuizLamps(n, table(n))).first;
@@ -108,9 +118,9 @@ bool Session::RunPress(Indicator& button) {
 
 bool Session::Press(std::string_view name) {
   if (shown_ == 0) return false;
-  Indicator* button = scheme().Find(name);
-  if (button == nullptr || !button->is_button) return false;
-  return Press(*button);
+  const std::vector<uint16_t> called = scheme().ButtonsCalled(name);
+  if (called.size() != 1) return false;
+  return Press(scheme().indicators()[called.front()]);
 }
 
 bool Session::Press(Indicator& button) {

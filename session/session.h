@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 #include <random>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -98,12 +99,17 @@ class Session {
   const ReachedStates& reached() const { return reached_; }
   /// The shown scheme's truth table, worked out at its first use (kept for the session).
   const TruthTable& table(int n);
+  /// The fewest presses (button names) that bring the shown scheme from its state as selected to
+  /// the inputs it has now: the same state, however many presses led there. Empty when none is
+  /// shown or nothing needs pressing.
+  std::vector<std::string> ShortestPresses();
 
   /// A press of the shown scheme's input `button`, as the mode shows it: at once (plain), stage
   /// by stage (step; a replay running first ends), or with a question about the state it sets
   /// (quiz). The state is recorded among the rows reached. False when the press failed.
   bool Press(Indicator& button);
-  /// The same by the button's name (IN03); false when the shown scheme has no such button.
+  /// The same by the button's name (IN03) or the label its drawing prints (Y3), as the command
+  /// line reads them; false when no button, or more than one, is called so.
   bool Press(std::string_view name);
   /// The front end pressed the shown scheme itself (the window's plain presses): its state is
   /// recorded among the rows reached. Recording a state again changes nothing.

@@ -344,6 +344,18 @@ EMSCRIPTEN_KEEPALIVE const char* kvir_table(int language) {
                  static_cast<const char*>(nullptr));
 }
 
+/// The fewest presses (a JSON array of button names) that bring the shown scheme from its
+/// selection to its inputs now: what the address carries once the presses grow long.
+EMSCRIPTEN_KEEPALIVE const char* kvir_shortest_presses() {
+  return Guarded(
+      [] {
+        return kvir::Text(kvir::JsonArray(Student().ShortestPresses(), [](const std::string& name) {
+          return kvir::JsonString(name);
+        }));
+      },
+      static_cast<const char*>(nullptr));
+}
+
 /// The last failure in `language` (0 Russian, 1 English); empty when nothing failed.
 EMSCRIPTEN_KEEPALIVE const char* kvir_error(int language) {
   return kvir::Text(kvir::LastErrorText(kvir::LanguageOf(language)));

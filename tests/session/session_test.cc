@@ -289,6 +289,11 @@ TEST_P(SessionTest, PlainPressShowsAtOnceAndIsRecorded) {
   EXPECT_EQ(std::count(reached.begin(), reached.end(), true), 2);
   EXPECT_FALSE(session().Press("IN99"));
   EXPECT_FALSE(session().Press("BUS00")) << "a lamp is no button";
+  // The label the drawing prints calls the button as the command line reads it: X3 is IN03.
+  const int before = session().scheme().At("IN03").Tag;
+  ASSERT_TRUE(session().Press("X3"));
+  EXPECT_NE(session().scheme().At("IN03").Tag, before);
+  EXPECT_FALSE(session().Press("x3"));
 }
 
 // The waits run from 2 s to 60 ms, 250 ms at first; the pause holds and ends with the mode.
@@ -355,6 +360,25 @@ TEST_P(SessionTest, ObserversHearWhatChanged) {
 
 INSTANTIATE_TEST_SUITE_P(BothFrontEnds, SessionTest, ::testing::ValuesIn(kWirings),
                          [](const auto& info) { return info.param.name; });
+
+// However long the presses, the page's address can carry the state they reached: the fewest
+// presses from the selection give the same inputs, and so the same state, on every scheme.
+TEST_P(SessionTest, ShortestPressesReachTheSameState) {
+  for (int n = 1; n <= kSchemeCount; ++n) {
+    wiring().Select(n);
+    EXPECT_TRUE(session().ShortestPresses().empty()) << "scheme " << n << " as selected";
+    const std::vector<uint16_t> buttons = session().scheme().buttons;
+    for (size_t i = 0; i < 40; ++i) {
+      session().Press(session().scheme().indicators()[buttons[(i * 7 + i / 3) % buttons.size()]]);
+    }
+    const std::vector<int32_t> reached = Cells(session().scheme());
+    const std::vector<std::string> shortest = session().ShortestPresses();
+    EXPECT_LE(shortest.size(), buttons.size()) << "scheme " << n;
+    wiring().Select(n);
+    for (const std::string& name : shortest) ASSERT_TRUE(session().Press(name)) << name;
+    EXPECT_EQ(Cells(session().scheme()), reached) << "scheme " << n;
+  }
+}
 
 // The window's own presses ---------------------------------------------------------------------
 

@@ -140,6 +140,19 @@ test("every scheme's truth table is kvir-cli's, with the current row and the row
   assert.strictEqual(again.reached.filter((r) => r).length, 1, 'selecting again starts afresh');
 });
 
+// Long press lists shrink to the fewest presses that reach the same state, which kvir-cli renders
+// as the page showed it.
+test('the fewest presses reach the state however many led there', () => {
+  for (const n of [8, 10, 16]) {
+    assert.strictEqual(kvir._kvir_select(n, 0, 100), 0);
+    const buttons = pressesOf(state());
+    for (let i = 0; i < 250; ++i) assert.strictEqual(press(buttons[(i * 7 + (i >> 2)) % buttons.length]), 0);
+    const shortest = JSON.parse(kvir.UTF8ToString(kvir._kvir_shortest_presses()));
+    assert.ok(shortest.length <= buttons.length, `scheme ${n}: ${shortest}`);
+    assertSamePanel([String(n), ...shortest]);
+  }
+});
+
 // A stage frames what it changed in orange and what it redrew unchanged in pale orange.
 test('the step mode shows a press stage by stage, marked, and ends on the render', () => {
   const orange = (rgba) => {

@@ -4,6 +4,7 @@
 
 (function () {
   const kMaxPresses = 200;
+  const kMaxHash = 8192;  // well above the longest address the page writes
   const kStageMs = 500;  // how long each stage of a press stays in the step mode
   const kLanguages = { ru: 0, en: 1 };
 
@@ -170,6 +171,9 @@
     stopReplay();
     if (!pressInModel(name)) return;
     state.presses.push(name);
+    // The address carries no more presses than the page takes from one: past that, the fewest
+    // that reach the same state.
+    if (state.presses.length > kMaxPresses) state.presses = JSON.parse(text(call('shortest_presses')));
     refresh();
     if (state.mode === 'step') replayStages();
   }
@@ -377,40 +381,54 @@
     }, 200);
   }
 
-  // Reads the address into `state`; returns what it could not use, for the note.
+  // Reads the address into `state`; returns what it could not use, for the note, as pairs of the
+  // part and the key of its reason in KVIR_STRINGS: the note is worded once the address has said
+  // its language. An address longer than any the page writes is not read at all.
   function readHash(hash) {
     const ignored = [];
-    const w = words();
-    const params = new URLSearchParams(hash.replace(/^#/, ''));
     Object.assign(state, { scheme: 1, presses: [], lang: 'ru', clear: false, zoom: null });
+    if (hash.length > kMaxHash) {
+      ignored.push([hash.slice(0, 40) + '…', 'tooLong']);
+      return { ignored, presses: [], mode: '' };
+    }
+    const params = new URLSearchParams(hash.replace(/^#/, ''));
     let presses = [];
     let mode = '';
+    const seen = new Set();
     for (const [key, value] of params) {
-      const bad = (why) => ignored.push(key + '=' + value.slice(0, 40) + ' (' + why + ')');
+      const bad = (why) => ignored.push([key + '=' + value.slice(0, 40), why]);
+      if (seen.has(key)) {
+        bad('repeated');
+        continue;
+      }
+      seen.add(key);
       if (key === 'scheme') {
         const n = /^\d{1,2}$/.test(value) ? Number(value) : 0;
-        if (n >= 1 && n <= 16) state.scheme = n; else bad(w.badValue);
+        if (n >= 1 && n <= 16) state.scheme = n; else bad('badValue');
       } else if (key === 'press') {
         presses = value.split(',').filter((name) => name !== '');
-        if (presses.length > kMaxPresses) { bad(w.tooMany); presses = []; }
+        if (presses.length > kMaxPresses) { bad('tooMany'); presses = []; }
       } else if (key === 'lang') {
-        if (value in kLanguages) state.lang = value; else bad(w.badValue);
+        if (value in kLanguages) state.lang = value; else bad('badValue');
       } else if (key === 'view') {
-        if (value === 'clear' || value === 'plain') state.clear = value === 'clear'; else bad(w.badValue);
+        if (value === 'clear' || value === 'plain') state.clear = value === 'clear'; else bad('badValue');
       } else if (key === 'zoom') {
-        if (value === '100' || value === '200') state.zoom = Number(value); else bad(w.badValue);
+        if (value === '100' || value === '200') state.zoom = Number(value); else bad('badValue');
       } else if (key === 'mode') {
-        if (value === 'step' || value === 'quiz') mode = value; else bad(w.badValue);
+        if (value === 'step' || value === 'quiz') mode = value; else bad('badValue');
       } else {
-        bad(w.unknownParameter);
+        bad('unknownParameter');
       }
     }
     return { ignored, presses, mode };
   }
 
   function showNote(ignored) {
+    const w = words();
     note.hidden = ignored.length === 0;
-    note.textContent = ignored.length ? words().ignored + ignored.join('; ') : '';
+    note.textContent = ignored.length
+      ? w.ignored + ignored.map(([part, why]) => part + ' (' + w[why] + ')').join('; ')
+      : '';
   }
 
   function openHash(hash) {
@@ -420,7 +438,7 @@
     showScheme();
     for (const name of presses) {
       if (pressInModel(name)) state.presses.push(name);
-      else ignored.push('press ' + name.slice(0, 20) + ' (' + words().unknownButton + ')');
+      else ignored.push(['press ' + name.slice(0, 20), 'unknownButton']);
     }
     setMode(mode);
     refresh();

@@ -25,6 +25,8 @@ const KVIR_STRINGS = {
     unknownButton: 'нет такой кнопки',
     unknownParameter: 'неизвестный параметр',
     badValue: 'неверное значение',
+    repeated: 'повтор: действует первое значение',
+    tooLong: 'ссылка длиннее 8 КБ, открыта схема 1',
     saveCsv: 'Сохранить CSV',
     reachedCount: (reached, rows) => `пройдено ${reached} из ${rows}`,
     helpText: [
@@ -61,6 +63,8 @@ const KVIR_STRINGS = {
     unknownButton: 'no such button',
     unknownParameter: 'unknown parameter',
     badValue: 'bad value',
+    repeated: 'repeated: the first value holds',
+    tooLong: 'the link is longer than 8 KB; scheme 1 is open',
     saveCsv: 'Save CSV',
     reachedCount: (reached, rows) => `reached ${reached} of ${rows}`,
     helpText: [
