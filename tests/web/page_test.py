@@ -172,6 +172,35 @@ class PageTest(unittest.TestCase):
         self.assert_panel("1")
         self.assertTrue(self.driver.find_element(By.ID, "note").is_displayed())
 
+    def test_links_that_hold(self):
+        # Labels as kvir-cli takes them; a repeated parameter noted, the first one holding; the
+        # note in the link's language only.
+        self.open("scheme=1&press=Y3&lang=en&scheme=5&zoom=100")
+        self.assert_panel("1", "IN03")
+        note = self.driver.find_element(By.ID, "note").text
+        self.assertIn("scheme=5 (repeated", note)
+        self.assertNotRegex(note, "[а-яА-Я]")
+        # A megabyte of address is refused at once in one note.
+        self.open("x=1&" * 250000)
+        self.assertLess(len(self.driver.find_element(By.ID, "note").text), 200)
+        self.assert_panel("1")
+        # 250 presses leave an address the page opens to the same state.
+        self.open("scheme=16&zoom=100")
+        names = self.driver.execute_script(
+            "return [...document.querySelectorAll('button.ind')].map((b) => b.dataset.name)")
+        clicked = [names[(i * 7 + i // 4) % len(names)] for i in range(250)]
+        for name in clicked:
+            self.button(name).click()
+        panel = self.driver.execute_script(CANVAS_PIXELS)
+        # The presses after the list was shortened at the 201st end the address once it is written.
+        tail = ",".join(clicked[201:]) + "&"
+        WebDriverWait(self.driver, 10).until(lambda d: tail in d.current_url)
+        link = self.driver.current_url.split("#", 1)[1]
+        self.assertLess(link.count(","), 200)
+        self.open(link)
+        self.assertTrue(self.driver.find_element(By.ID, "note").get_attribute("hidden"))
+        self.assertEqual(self.driver.execute_script(CANVAS_PIXELS), panel)
+
     def test_truth_table_about_and_help(self):
         self.open("scheme=9&zoom=100")
         self.driver.find_element(By.ID, "table-button").click()
