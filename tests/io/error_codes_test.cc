@@ -7,17 +7,12 @@
 #include <string>
 
 #include "io/error_texts.h"
+#include "tests/io/cyrillic.h"
 
 namespace kvir {
 namespace {
 
-bool HasCyrillic(const std::string& text) {
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte == 0xD0 || byte == 0xD1) return true;
-  }
-  return false;
-}
+using testing::HasCyrillic;
 
 // How many of the arguments "ARG1" … "ARG3" `text` shows.
 int ArgumentsShown(const std::string& text) {

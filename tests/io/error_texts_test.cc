@@ -2,6 +2,7 @@
 // a write can fail at, in the exact Russian kvir-cli prints and in English.
 
 #include "io/error_texts.h"
+#include "tests/io/cyrillic.h"
 
 #include <gtest/gtest.h>
 
@@ -12,14 +13,7 @@
 namespace kvir {
 namespace {
 
-bool HasCyrillic(const std::string& text) {
-  // Every Cyrillic letter in UTF-8 starts with the byte 0xD0 or 0xD1.
-  for (const char c : text) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte == 0xD0 || byte == 0xD1) return true;
-  }
-  return false;
-}
+using testing::HasCyrillic;
 
 // What the writer can meet opening, writing, renaming and following links; each has its own words.
 constexpr int kWriterErrors[] = {
