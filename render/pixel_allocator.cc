@@ -2,6 +2,10 @@
 
 #include <sys/mman.h>
 
+#include <algorithm>
+#include <cstring>
+#include <new>
+
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -59,6 +63,80 @@ void FreePixelMemory(void* memory, size_t bytes) noexcept {
     return;
   }
   ::operator delete(memory);
+}
+
+PixelBytes& PixelBytes::operator=(const PixelBytes& other) {
+  if (this != &other) assign(other.begin(), other.end());
+  return *this;
+}
+
+PixelBytes& PixelBytes::operator=(PixelBytes&& other) noexcept {
+  if (this != &other) {
+    Release();
+    swap(other);
+  }
+  return *this;
+}
+
+void PixelBytes::resize(size_t size) {
+  if (size > capacity_) Reallocate(size);
+  size_ = size;
+}
+
+void PixelBytes::resize(size_t size, uint8_t value) {
+  const size_t old_size = size_;
+  resize(size);
+  if (size > old_size) std::memset(bytes_ + old_size, value, size - old_size);
+}
+
+void PixelBytes::reserve(size_t capacity) {
+  if (capacity > capacity_) Reallocate(capacity);
+}
+
+void PixelBytes::shrink_to_fit() {
+  if (size_ == capacity_) return;
+  if (size_ == 0) {
+    Release();
+    return;
+  }
+  Reallocate(size_);
+}
+
+void PixelBytes::assign(size_t size, uint8_t value) {
+  clear();
+  resize(size, value);
+}
+
+void PixelBytes::push_back(uint8_t byte) {
+  if (size_ == capacity_) Reallocate(std::max<size_t>(capacity_ * 2, 64));
+  bytes_[size_++] = byte;
+}
+
+void PixelBytes::swap(PixelBytes& other) noexcept {
+  std::swap(bytes_, other.bytes_);
+  std::swap(size_, other.size_);
+  std::swap(capacity_, other.capacity_);
+}
+
+bool operator==(const PixelBytes& a, const PixelBytes& b) noexcept {
+  return a.size_ == b.size_ && (a.size_ == 0 || std::memcmp(a.bytes_, b.bytes_, a.size_) == 0);
+}
+
+void PixelBytes::Reallocate(size_t capacity) {
+  auto* bytes = static_cast<uint8_t*>(AllocatePixelMemory(capacity));
+  const size_t kept = std::min(size_, capacity);
+  if (kept > 0) std::memcpy(bytes, bytes_, kept);
+  Release();
+  bytes_ = bytes;
+  size_ = kept;
+  capacity_ = capacity;
+}
+
+void PixelBytes::Release() noexcept {
+  if (bytes_ != nullptr) FreePixelMemory(bytes_, capacity_);
+  bytes_ = nullptr;
+  size_ = 0;
+  capacity_ = 0;
 }
 
 }  // namespace kvir

@@ -1,11 +1,13 @@
 #pragma once
 // Where decoded pictures keep their pixels.
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <new>
-#include <utility>
-#include <vector>
+#include <cstring>
+#include <initializer_list>
+#include <iterator>
+#include <memory>
 
 namespace kvir {
 
@@ -20,31 +22,86 @@ void FreePixelMemory(void* memory, size_t bytes) noexcept;
 /// process shrinks to what it holds. Costs about a millisecond; call it after such a change only.
 void GiveBackFreedMemory() noexcept;
 
-/// The allocator of pictures' pixels. Pixels are always written in full right after they are
-/// sized, so sizing leaves them unset rather than clearing them first.
-template <class T>
-struct PixelAllocator {
-  using value_type = T;
+/// A picture's bytes: a vector of bytes whose pixel memory comes from AllocatePixelMemory and
+/// whose growth leaves new bytes unset (pixels are always written in full right after they are
+/// sized). Copying, growing and freeing move whole blocks, never byte by byte, so that pictures
+/// cost the same few calls in a build without optimisation as with it.
+class PixelBytes {
+ public:
+  using value_type = uint8_t;
+  using size_type = size_t;
+  using iterator = uint8_t*;
+  using const_iterator = const uint8_t*;
 
-  PixelAllocator() = default;
-  template <class U>
-  explicit PixelAllocator(const PixelAllocator<U>& /*other*/) {}
-
-  T* allocate(size_t n) { return static_cast<T*>(AllocatePixelMemory(n * sizeof(T))); }
-  void deallocate(T* memory, size_t n) noexcept { FreePixelMemory(memory, n * sizeof(T)); }
-
-  template <class U>
-  void construct(U* at) noexcept {
-    ::new (static_cast<void*>(at)) U;
+  PixelBytes() noexcept = default;
+  /// `size` bytes, unset.
+  explicit PixelBytes(size_t size) { resize(size); }
+  PixelBytes(size_t size, uint8_t value) { assign(size, value); }
+  PixelBytes(std::initializer_list<uint8_t> bytes) { assign(bytes.begin(), bytes.end()); }
+  template <std::input_iterator It>
+  PixelBytes(It first, It last) {
+    assign(first, last);
   }
-  template <class U, class... Args>
-  void construct(U* at, Args&&... args) {
-    ::new (static_cast<void*>(at)) U(std::forward<Args>(args)...);
-  }
+  PixelBytes(const PixelBytes& other) { assign(other.begin(), other.end()); }
+  PixelBytes(PixelBytes&& other) noexcept { swap(other); }
+  PixelBytes& operator=(const PixelBytes& other);
+  PixelBytes& operator=(PixelBytes&& other) noexcept;
+  ~PixelBytes() { Release(); }
 
-  friend bool operator==(const PixelAllocator&, const PixelAllocator&) { return true; }
+  size_t size() const noexcept { return size_; }
+  size_t capacity() const noexcept { return capacity_; }
+  bool empty() const noexcept { return size_ == 0; }
+  uint8_t* data() noexcept { return bytes_; }
+  const uint8_t* data() const noexcept { return bytes_; }
+  uint8_t& operator[](size_t i) noexcept { return bytes_[i]; }
+  uint8_t operator[](size_t i) const noexcept { return bytes_[i]; }
+  iterator begin() noexcept { return bytes_; }
+  iterator end() noexcept { return bytes_ + size_; }
+  const_iterator begin() const noexcept { return bytes_; }
+  const_iterator end() const noexcept { return bytes_ + size_; }
+
+  /// Bytes past the old size are unset; a larger size than the capacity moves the bytes once.
+  void resize(size_t size);
+  void resize(size_t size, uint8_t value);
+  void reserve(size_t capacity);
+  void shrink_to_fit();
+  void clear() noexcept { size_ = 0; }
+  void assign(size_t size, uint8_t value);
+  template <std::input_iterator It>
+  void assign(It first, It last) {
+    clear();
+    insert(end(), first, last);
+  }
+  void push_back(uint8_t byte);
+  void pop_back() noexcept { --size_; }
+  /// Inserts at the end only (`at` must be end()): pictures are only ever appended to.
+  template <std::input_iterator It>
+  void insert(const_iterator at, It first, It last);
+  void swap(PixelBytes& other) noexcept;
+
+  friend bool operator==(const PixelBytes& a, const PixelBytes& b) noexcept;
+
+ private:
+  void Reallocate(size_t capacity);
+  void Release() noexcept;
+
+  uint8_t* bytes_ = nullptr;
+  size_t size_ = 0;
+  size_t capacity_ = 0;
 };
 
-using PixelBytes = std::vector<uint8_t, PixelAllocator<uint8_t>>;
+template <std::input_iterator It>
+void PixelBytes::insert([[maybe_unused]] const_iterator at, It first, It last) {
+  if constexpr (std::contiguous_iterator<It>) {
+    const size_t count = static_cast<size_t>(last - first);
+    if (count == 0) return;
+    const size_t old_size = size_;
+    if (old_size + count > capacity_) Reallocate(std::max(old_size + count, capacity_ * 2));
+    std::memcpy(bytes_ + old_size, std::to_address(first), count);
+    size_ = old_size + count;
+  } else {
+    for (; first != last; ++first) push_back(static_cast<uint8_t>(*first));
+  }
+}
 
 }  // namespace kvir

@@ -16,7 +16,7 @@ run_packages=(
 test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils libx11-dev xdotool
-  clang libclang-rt-dev time
+  clang libclang-rt-dev lld time
   dpkg-dev file desktop-file-utils appstream man-db lintian
   python3 poppler-utils imagemagick
 )

@@ -197,6 +197,31 @@ TEST(PixelBytes, KeepTheirBytesAcrossTheSizeOfMappedMemory) {
   }
 }
 
+// Each way of growing, filling and moving bytes keeps what was there and sets what it says.
+TEST(PixelBytes, GrowFillAndMoveAsAVectorOfBytesWould) {
+  PixelBytes bytes{1, 2, 3};
+  bytes.resize(5, 9);
+  EXPECT_EQ(bytes, (PixelBytes{1, 2, 3, 9, 9}));
+  for (int i = 0; i < 300; ++i) bytes.push_back(static_cast<uint8_t>(i));
+  EXPECT_EQ(bytes.size(), 305U);
+  EXPECT_EQ(bytes[4], 9);
+  EXPECT_EQ(bytes[304], static_cast<uint8_t>(299));
+  const PixelBytes tail{7, 8};
+  bytes.insert(bytes.end(), tail.begin(), tail.end());
+  bytes.pop_back();
+  EXPECT_EQ(bytes.size(), 306U);
+  EXPECT_EQ(bytes[305], 7);
+  const PixelBytes& same = bytes;
+  bytes = same;
+  EXPECT_EQ(bytes.size(), 306U);
+  PixelBytes moved = std::move(bytes);
+  EXPECT_EQ(moved.size(), 306U);
+  EXPECT_TRUE(bytes.empty());  // NOLINT(bugprone-use-after-move): a moved-from block is empty
+  moved.assign(4, 0xFF);
+  EXPECT_EQ(moved, (PixelBytes{0xFF, 0xFF, 0xFF, 0xFF}));
+  EXPECT_NE(moved, (PixelBytes{0xFF, 0xFF, 0xFF}));
+}
+
 TEST(EncodePng, RejectsInconsistentPictures) {
   Picture short_pixels = NoisePicture(4, 4, 3);
   short_pixels.pixels.pop_back();
