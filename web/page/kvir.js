@@ -702,10 +702,18 @@
     document.addEventListener('fullscreenchange', () => {
       $('full-screen').setAttribute('aria-pressed', String(!!document.fullscreenElement));
     });
-    $('menu-button').addEventListener('click', () => {
-      const open = $('menu-button').getAttribute('aria-expanded') !== 'true';
+    const openMenu = (open) => {
       $('menu-button').setAttribute('aria-expanded', String(open));
       document.body.classList.toggle('menu-open', open);
+    };
+    $('menu-button').addEventListener('click', () => {
+      openMenu($('menu-button').getAttribute('aria-expanded') !== 'true');
+    });
+    // Escape closes the menu, the focus back on its button.
+    document.addEventListener('keydown', (event) => {
+      if (event.key !== 'Escape' || !document.body.classList.contains('menu-open')) return;
+      openMenu(false);
+      $('menu-button').focus();
     });
     $('next-stage').addEventListener('click', () => {
       clearTimeout(stageTimer);
@@ -719,8 +727,7 @@
     $('tools').addEventListener('click', (event) => {
       const tool = event.target.closest('button');
       if (!tool || tool.id === 'zoom-in' || tool.id === 'zoom-out') return;
-      $('menu-button').setAttribute('aria-expanded', 'false');
-      document.body.classList.remove('menu-open');
+      openMenu(false);
     });
     // The panel follows the window's size and the room beside a scroll bar, once a frame.
     let resized = 0;
@@ -740,9 +747,11 @@
 
   KvirModule().then((module) => {
     kvir = module;
+    // For the benchmark (bench/web/): when the module was ready, when the first panel stood, and
+    // the module's memory.
+    document.body.dataset.moduleMs = performance.now().toFixed(1);
     wire();
     openHash(location.hash);
-    // For the benchmark page (bench/web/): when the first panel stood, and the module's memory.
     document.body.dataset.firstPanelMs = performance.now().toFixed(1);
     window.kvirMemoryBytes = () => kvir.HEAPU8.buffer.byteLength;
     document.body.dataset.ready = 'true';
