@@ -100,6 +100,8 @@ class PageTest(unittest.TestCase):
         WebDriverWait(self.driver, 30).until(
             lambda d: d.execute_script("return document.body.dataset.ready"))
         self.assertEqual(self.driver.execute_script("return document.body.dataset.ready"), "true")
+        # The first panel comes from the 100 % pictures; those its size asks for follow.
+        self.wait_for("return document.body.dataset.settled === 'true'")
 
     def assert_panel(self, *args):
         width, height, data = self.driver.execute_script(CANVAS_PIXELS)

@@ -29,8 +29,9 @@
   const state = { scheme: 1, presses: [], lang: 'ru', clear: false, zoom: null, mode: '' };
   // The panel's size on screen: the student's zoom over the size that fits, and the picture set
   // it asks for.
-  // Until the first panel is measured, the set is guessed from the screen's pixels.
-  const sizing = { magnify: 1, zoom: window.devicePixelRatio >= 2.5 ? 300 : window.devicePixelRatio >= 1.5 ? 200 : 100 };
+  // The first panel comes from the smallest set, the quickest to decode; the set its size asks
+  // for follows once it stands (`early` until then).
+  const sizing = { magnify: 1, zoom: kPictureZooms[0], early: true };
 
   const words = () => KVIR_STRINGS[state.lang];
   const pictureZoom = () => state.zoom || sizing.zoom || kPictureZooms[0];
@@ -182,10 +183,21 @@
   }
 
   // Sizes the panel and the targets over it; a panel that needs another picture set is
-  // restyled first (`settle`; not in the middle of a pinch).
+  // restyled first (`settle`; not in the middle of a pinch, nor before the first panel stood).
   function layout(settle = true) {
     if (!shown) return;
     const width = panelWidth();
+    if (settle && sizing.early) {
+      settle = false;
+      if (sizing.early !== 'coming') {
+        sizing.early = 'coming';
+        requestAnimationFrame(() => setTimeout(() => {
+          sizing.early = false;
+          layout();
+          document.body.dataset.sharpMs = performance.now().toFixed(1);
+        }, 0));
+      }
+    }
     if (settle && !state.zoom && zoomFor(width) !== shown.zoom) {
       sizing.zoom = zoomFor(width);
       restyle(false);
@@ -198,7 +210,8 @@
     placeTargets(scale);
     // For the tests: the picture set shown, and whether it is the one this size asks for.
     document.body.dataset.zoom = String(shown.zoom);
-    document.body.dataset.settled = String(!!state.zoom || zoomFor(width) === shown.zoom);
+    document.body.dataset.settled =
+      String(!sizing.early && (!!state.zoom || zoomFor(width) === shown.zoom));
   }
 
   // Every lamp over its picture; every input button over a square around its middle, at least
