@@ -72,13 +72,14 @@ def phone(driver):
             WebDriverWait(driver, 10).until(lambda d: d.execute_script(
                 f"return location.hash.startsWith('#scheme={n}') && "
                 "document.body.dataset.settled === 'true'"))
-            frames[n] = statistics.median(
+            zoom = driver.execute_script("return document.body.dataset.zoom")
+            frames[f"{n} at {zoom} %"] = statistics.median(
                 driver.execute_async_script(TIME_TO_FRAME) for _ in range(20))
-        zoom = driver.execute_script("return document.body.dataset.zoom")
         print(f"phone, processor slowed {rate}x: first panel median {statistics.median(first):.0f}"
               f" ms at 100 % (goal 400 ms slowed; the module ready at "
               f"{statistics.median(module):.0f} ms, the sharp set at {statistics.median(sharp):.0f}"
-              f" ms); press to the next frame at {zoom} %, median of 20 (ms): " + " ".join(f"scheme {n} {t:.1f}" for n, t in frames.items()) + " (goal 16 ms)")
+              f" ms); press to the next frame, median of 20 (ms): " +
+              ", ".join(f"scheme {n} {t:.1f}" for n, t in frames.items()) + " (goal 16 ms)")
     cdp("Emulation.setCPUThrottlingRate", {"rate": 1})
     cdp("Emulation.clearDeviceMetricsOverride", {})
     cdp("Emulation.setTouchEmulationEnabled", {"enabled": False})
