@@ -263,8 +263,9 @@ class PageTest(unittest.TestCase):
         names = self.driver.execute_script(
             "return [...document.querySelectorAll('button.ind')].map((b) => b.dataset.name)")
         clicked = [names[(i * 7 + i // 4) % len(names)] for i in range(250)]
-        for name in clicked:
-            self.button(name).click()
+        # Clicked from the page itself: 250 round trips to the driver would take a minute.
+        self.script("for (const name of arguments[0]) "
+                    "document.querySelector(`button.ind[data-name=\"${name}\"]`).click();", clicked)
         panel = self.driver.execute_script(CANVAS_PIXELS)
         # The presses after the list was shortened at the 201st end the address once it is written.
         tail = ",".join(clicked[201:]) + "&"
