@@ -7,10 +7,12 @@
 #include <algorithm>
 #include <exception>
 #include <string>
+#include <vector>
 
 #include "circuit/legend_words.h"
 #include "circuit/scheme_texts.h"
 #include "io/error_texts.h"
+#include "learning/press_replay.h"
 #include "learning/reached_rows.h"
 #include "learning/truth_table_view.h"
 #include "render/panel_navigation.h"
@@ -22,9 +24,9 @@
 namespace kvir {
 namespace {
 
-// The pictures' zoom levels the page carries: the plain one, and one for screens of two device
-// pixels per pixel.
-constexpr int kWebZoomLevels[] = {100, 200};
+// The pictures' zoom levels the page carries: the plain one, and those for screens of two and of
+// three device pixels per pixel.
+constexpr int kWebZoomLevels[] = {100, 200, 300};
 
 bool IsWebZoom(int percent) {
   return std::find(std::begin(kWebZoomLevels), std::end(kWebZoomLevels), percent) !=
@@ -94,20 +96,33 @@ std::string ArrowsJson(const PanelButtons& buttons, int at) {
   return out + ']';
 }
 
+// The card the question shows over each indicator (LampCard), -1 where none does.
+std::vector<int> CardsShown(size_t count) {
+  std::vector<int> cards(count, -1);
+  if (const QuizQuestion* question = Student().question()) {
+    for (const auto& [lamp, card] : question->Cards()) {
+      if (lamp < count) cards[lamp] = static_cast<int>(card);
+    }
+  }
+  return cards;
+}
+
+// `card`: the card over the indicator (CardsShown). A lamp the question asks about takes guesses.
 std::string IndicatorJson(const Scheme& scheme, int index, const PictureRect& shown, int zoom,
-                          Language language, const PanelButtons& buttons) {
+                          Language language, const PanelButtons& buttons, int card) {
   const Indicator& ind = scheme.indicators()[index];
   const PictureRect place = IndicatorPlace(ind, zoom);
   const QuizQuestion* question = Student().question();
-  const bool hidden = question != nullptr && question->IsHidden(static_cast<uint16_t>(index));
+  const bool asked = question != nullptr && question->IsHidden(static_cast<uint16_t>(index));
   // A level the question keeps from the student is not told to the page either.
   const bool concealed = Conceals(Student().overlay(), static_cast<uint16_t>(index));
   std::string out = "{\"index\":" + std::to_string(index) + ",\"name\":" + JsonString(ind.name) +
                     ",\"label\":" + JsonString(LabelOf(ind)) +
                     ",\"role\":" + JsonString(RoleWord(ind.role, language)) +
                     ",\"button\":" + (ind.is_button ? "true" : "false") +
-                    ",\"level\":" + (concealed ? "null" : std::to_string(ind.Tag)) + ",\"card\":" +
-                    std::to_string(hidden ? static_cast<int>(question->CardOf(index)) : -1) +
+                    ",\"level\":" + (concealed ? "null" : std::to_string(ind.Tag)) +
+                    ",\"card\":" + std::to_string(card) +
+                    ",\"asked\":" + (asked ? "true" : "false") +
                     ",\"x\":" + std::to_string(place.left - shown.left) +
                     ",\"y\":" + std::to_string(place.top - shown.top) +
                     ",\"side\":" + std::to_string(place.width);
@@ -138,9 +153,10 @@ std::string StateJson(Language language) {
       ",\"width\":" + std::to_string(shown.width) + ",\"height\":" + std::to_string(shown.height) +
       QuizJson() + ",\"indicators\":[";
   const PanelButtons buttons = ButtonsOf(scheme);
+  const std::vector<int> cards = CardsShown(scheme.indicators().size());
   for (size_t i = 0; i < scheme.indicators().size(); ++i) {
     if (i != 0) out += ',';
-    out += IndicatorJson(scheme, static_cast<int>(i), shown, zoom, language, buttons);
+    out += IndicatorJson(scheme, static_cast<int>(i), shown, zoom, language, buttons, cards[i]);
   }
   out += "],\"order\":[";
   const std::vector<int> order = ReadingOrder(buttons.positions);
@@ -190,6 +206,18 @@ std::string TableJson(Language language) {
   return out + '}';
 }
 
+// The step mode's line: the stage shown of how many (no replay: 0 of 0), the wait between stages
+// and whether they are held.
+std::string StepJson() {
+  const Session& session = Student();
+  const PressReplay* replay = session.replay();
+  return std::string("{\"replaying\":") + (replay != nullptr ? "true" : "false") +
+         ",\"shown\":" + std::to_string(replay != nullptr ? replay->shown() : 0) +
+         ",\"stages\":" + std::to_string(replay != nullptr ? replay->stages().size() : 0) +
+         ",\"interval\":" + std::to_string(session.interval()) +
+         ",\"paused\":" + (session.paused() ? "true" : "false") + '}';
+}
+
 // Turns `mode` on, or off where it is the one on (the page turns one off before the other on).
 void SwitchMode(SessionMode mode, bool on) {
   if (on) {
@@ -213,8 +241,9 @@ using kvir::Student;
 
 extern "C" {
 
-/// Selects scheme n afresh, in the clear view (clear != 0) or not, at `zoom` percent (100, 200).
-/// 0 on success, -1 for a scheme number or zoom there is not (nothing changes), -2 on a failure.
+/// Selects scheme n afresh, in the clear view (clear != 0) or not, at `zoom` percent (100, 200,
+/// 300). 0 on success, -1 for a scheme number or zoom there is not (nothing changes), -2 on a
+/// failure.
 EMSCRIPTEN_KEEPALIVE int kvir_select(int n, int clear, int zoom) {
   return Guarded(
       [&] {
@@ -237,6 +266,19 @@ EMSCRIPTEN_KEEPALIVE void kvir_step_mode(int on) {
 /// Shows the replay's next stage: 1, or 0 when the replay has ended (the panel is the model's).
 EMSCRIPTEN_KEEPALIVE int kvir_advance() {
   return Guarded([] { return Student().Advance() ? 1 : 0; }, 0);
+}
+
+/// The step mode's line (StepJson).
+EMSCRIPTEN_KEEPALIVE const char* kvir_step() {
+  return kvir::Text(kvir::StepJson());
+}
+
+/// The step mode's pace: -1 slower, 1 faster, 0 nothing; then `paused` (0 or 1) holds the stages
+/// or lets them run.
+EMSCRIPTEN_KEEPALIVE void kvir_pace(int change, int paused) {
+  if (change < 0) Student().Slower();
+  if (change > 0) Student().Faster();
+  Student().SetPaused(paused != 0);
 }
 
 /// Turns "Проверь себя" on (1), with a new question, or off (0, as kvir_step_mode).

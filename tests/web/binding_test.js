@@ -51,14 +51,16 @@ function pressesOf(shown) {
 
 test.before(async () => { kvir = await KvirModule(); });
 
-// Both zoom levels plain; the clear view at 100 % (its 200 % pictures are checked below and by the
-// page's test).
-for (const [zoom, clear] of [[100, false], [200, false], [100, true]]) {
+// Every zoom level plain; the clear view at 100 % (its 200 % pictures are checked below and by the
+// page's test); the 300 % pictures, three times the bytes, on a few schemes of each kind.
+const kAll = Array.from({ length: 16 }, (_, i) => i + 1);
+for (const [zoom, clear, schemes] of [[100, false, kAll], [200, false, kAll], [100, true, kAll],
+  [300, false, [1, 8, 14, 16]]]) {
   {
-    test(`every scheme's panel at ${zoom} %${clear ? ' in the clear view' : ''} equals the render`,
+    test(`the panels at ${zoom} %${clear ? ' in the clear view' : ''} equal the render`,
       () => {
         const options = ['--zoom', String(zoom), ...(clear ? ['--clear-view'] : [])];
-        for (let n = 1; n <= 16; ++n) {
+        for (const n of schemes) {
           assert.strictEqual(kvir._kvir_select(n, clear ? 1 : 0, zoom), 0);
           assertSamePanel([String(n), ...options]);
           const presses = pressesOf(state());
@@ -86,7 +88,7 @@ test('what makes no sense is refused and changes nothing', () => {
     () => kvir._kvir_select(17, 0, 100),
     () => kvir._kvir_select(-1, 0, 100),
     () => kvir._kvir_select(2, 0, 150),
-    () => kvir._kvir_restyle(0, 300),
+    () => kvir._kvir_restyle(0, 250),
     () => press('IN99'),
     () => press('BUS00'),  // a lamp
     () => press(''),
@@ -177,6 +179,33 @@ test('the step mode shows a press stage by stage, marked, and ends on the render
   }
 });
 
+// The step mode's line: the stage of how many, the wait between stages within its bounds, the pause.
+test('the step line counts the stages and keeps the pace the window keeps', () => {
+  const step = () => JSON.parse(kvir.UTF8ToString(kvir._kvir_step()));
+  assert.strictEqual(kvir._kvir_select(14, 0, 100), 0);
+  kvir._kvir_step_mode(1);
+  assert.deepStrictEqual(step(), { replaying: false, shown: 0, stages: 0, interval: 250,
+                                   paused: false });
+  assert.strictEqual(press('IN03'), 0);
+  const stages = step().stages;
+  assert.ok(stages >= 2 && step().replaying && step().shown === 0);
+  kvir._kvir_advance();
+  assert.strictEqual(step().shown, 1);
+  for (const [change, paused, interval] of [[1, 0, 125], [1, 1, 60], [1, 1, 60], [-1, 0, 125],
+    [-1, 0, 250], [-1, 0, 500], [-1, 0, 1000], [-1, 0, 2000], [-1, 0, 2000], [0, 1, 2000],
+    [1, 0, 1000]]) {
+    kvir._kvir_pace(change, paused);
+    assert.deepStrictEqual([step().interval, step().paused], [interval, paused === 1],
+      `${change} ${paused}`);
+  }
+  while (kvir._kvir_advance() === 1);
+  assert.deepStrictEqual([step().replaying, step().shown, step().stages], [false, 0, 0]);
+  kvir._kvir_step_mode(0);
+  assert.strictEqual(step().interval, 1000, 'the pace outlasts the mode');
+  kvir._kvir_pace(1, 0);
+  kvir._kvir_pace(1, 0);
+});
+
 const currentRow = () => tableIn(0).current;
 
 test('"Проверь себя" hides the outputs, takes guesses, checks them once, asks anew', () => {
@@ -185,9 +214,14 @@ test('"Проверь себя" hides the outputs, takes guesses, checks them on
   kvir._kvir_quiz_mode(1);
   assert.notStrictEqual(currentRow(), selected, 'the quiz begins with a new question');
   let s = state();
-  const hidden = s.indicators.filter((ind) => ind.card >= 0);
+  const hidden = s.indicators.filter((ind) => ind.asked);
   assert.ok(hidden.length > 0);
   assert.ok(hidden.every((ind) => ind.level === null && ind.card === 0 && !ind.button));
+  // The lamps that would tell the answer are covered too, their levels kept back, no guesses.
+  const masked = s.indicators.filter((ind) => ind.card === 9);
+  assert.ok(masked.length > 0);
+  assert.ok(masked.every((ind) => ind.level === null && !ind.asked));
+  assert.strictEqual(kvir._kvir_guess(masked[0].index), -1);
   assert.ok(!render(['1']).rgba.equals(panel().rgba), 'the cards cover the outputs');
   // No row of the table gives an output away while the question is open, nor its CSV.
   for (const language of [0, 1]) {
@@ -205,6 +239,10 @@ test('"Проверь себя" hides the outputs, takes guesses, checks them on
   s = state();
   assert.deepStrictEqual([s.quiz.checked, s.quiz.scored], [true, hidden.length]);
   assert.ok(s.indicators.filter((ind) => ind.card >= 3).length === hidden.length, 'all marked');
+  // Unanswered ones are marked as such: the guessed one is right or wrong, the others missed.
+  assert.ok(hidden.slice(1).every((ind) => [7, 8].includes(s.indicators[ind.index].card)));
+  assert.ok([3, 4, 5, 6].includes(s.indicators[hidden[0].index].card));
+  assert.ok(s.indicators.every((ind) => ind.level !== null), 'checked: every level told');
   assert.strictEqual(kvir._kvir_guess(hidden[0].index), -1, 'no guess after the check');
   assert.strictEqual(kvir._kvir_check(), 0);
   assert.strictEqual(state().quiz.scored, hidden.length, 'a second check scores nothing');

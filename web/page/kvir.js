@@ -5,14 +5,21 @@
 (function () {
   const kMaxPresses = 200;
   const kMaxHash = 8192;  // well above the longest address the page writes
-  const kStageMs = 500;  // how long each stage of a press stays in the step mode
   const kLanguages = { ru: 0, en: 1 };
+  // The picture sets the page carries, by zoom; a panel is drawn from the smallest set at least
+  // as large as the screen shows it, and never more than kSharpness times larger than its set.
+  const kPictureZooms = [100, 200, 300];
+  const kSharpness = 1.25;
+  // A finger's target: at least this many CSS pixels each way, none shared with a neighbour.
+  const kTarget = 24;
 
   const $ = (id) => document.getElementById(id);
   const list = $('scheme');
   const canvas = $('panel');
   const layer = $('indicators');
   const note = $('note');
+  const view = $('scroller');
+  const stage = $('stage');
 
   let kvir = null;  // the module
   let shown = null;  // the module's state of the shown scheme
@@ -20,9 +27,14 @@
   let writtenHash = '';
   let stageTimer = 0;
   const state = { scheme: 1, presses: [], lang: 'ru', clear: false, zoom: null, mode: '' };
+  // The panel's size on screen: the student's zoom over the size that fits, and the picture set
+  // it asks for.
+  // The first panel comes from the smallest set, the quickest to decode; the set its size asks
+  // for follows once it stands (`early` until then).
+  const sizing = { magnify: 1, zoom: kPictureZooms[0], early: true };
 
   const words = () => KVIR_STRINGS[state.lang];
-  const pictureZoom = () => state.zoom || (window.devicePixelRatio >= 1.5 ? 200 : 100);
+  const pictureZoom = () => state.zoom || sizing.zoom || kPictureZooms[0];
 
   function text(pointer) {
     return kvir.UTF8ToString(pointer);
@@ -72,14 +84,20 @@
     for (const [left, top, w, h] of JSON.parse(text(call('panel_recomposed')))) {
       context.putImageData(image, 0, 0, left, top, w, h);
     }
-    $('stage').style.setProperty('--aspect', String(width / height));
   }
 
   // The elements over the indicators -----------------------------------------------------------
 
+  // What a lamp shows in words: its level, or the card over it; a level the question keeps back
+  // is said to be hidden.
+  function levelWords(ind) {
+    const w = words();
+    if (ind.card >= 0 && ind.card < w.cardWords.length) return w.cardWords[ind.card];
+    return ind.level === null || ind.level === undefined ? w.hiddenLevel : String(ind.level);
+  }
+
   function accessibleName(ind) {
-    const level = ind.card >= 0 ? words().cardWords[ind.card] : ind.level;
-    return ind.label + ', ' + ind.role + ', ' + level;
+    return ind.label + ', ' + ind.role + ', ' + levelWords(ind);
   }
 
   // A lamp a question hides takes guesses: focusable, and a click or Space or Enter changes it.
@@ -106,11 +124,161 @@
     $('next').textContent = w.next;
   }
 
-  function place(element, ind) {
-    element.style.left = (100 * ind.x / shown.width) + '%';
-    element.style.top = (100 * ind.y / shown.height) + '%';
-    element.style.width = (100 * ind.side / shown.width) + '%';
-    element.style.height = (100 * ind.side / shown.height) + '%';
+  // The panel's size on screen -----------------------------------------------------------------
+
+  const compactQuery = window.matchMedia('(max-width: 40rem), (max-height: 30rem)');
+  const rootPixels = () => parseFloat(getComputedStyle(document.documentElement).fontSize) || 16;
+
+  // The CSS width that fits: on a wide screen the window's width and the height below the tools,
+  // as ever; on a phone the screen's width, the panel moving under the finger where it is taller.
+  function fittingWidth() {
+    const width = view.clientWidth;
+    if (compactQuery.matches) return width;
+    return Math.min(width, (window.innerHeight - 6 * rootPixels()) * shown.width / shown.height);
+  }
+
+  // The smallest CSS width at which every input button is kTarget pixels from its neighbours'
+  // middles in one direction at least: then each gets a square of its own that large.
+  function touchWidth() {
+    const buttons = shown.order.map((i) => shown.indicators[i]);
+    let nearest = Infinity;
+    for (let i = 0; i < buttons.length; ++i) {
+      for (let j = i + 1; j < buttons.length; ++j) {
+        nearest = Math.min(nearest, apart(buttons[i], buttons[j]));
+      }
+    }
+    // A little over: the browser lays boxes out in 64ths of a pixel.
+    return nearest === Infinity ? 0 : (kTarget + 0.1) * shown.width / nearest;
+  }
+
+  // How far apart two indicators' middles are along the axis that parts them more.
+  function apart(a, b) {
+    return Math.max(Math.abs(a.x + a.side / 2 - b.x - b.side / 2),
+                    Math.abs(a.y + a.side / 2 - b.y - b.side / 2));
+  }
+
+  // The widest the panel is drawn: its largest picture set stretched kSharpness times.
+  function sharpWidth() {
+    const largest = kPictureZooms[kPictureZooms.length - 1];
+    return kSharpness * shown.width * largest / shown.zoom / window.devicePixelRatio;
+  }
+
+  // The width the panel starts at: what fits, or more where the buttons need it.
+  function baseWidth() {
+    return Math.max(fittingWidth(), touchWidth());
+  }
+
+  // The student's zoom over baseWidth, no smaller than the buttons need; never wider than the
+  // pictures stay sharp, whatever the buttons need. In whole CSS pixels, rounded up for them.
+  function panelWidth() {
+    const width = Math.max(touchWidth(), baseWidth() * sizing.magnify);
+    return Math.min(Math.ceil(width), Math.floor(sharpWidth()));
+  }
+
+  // The picture set for a panel `width` CSS pixels wide: the smallest at least that large in
+  // device pixels, else the largest.
+  function zoomFor(width) {
+    const wanted = width * window.devicePixelRatio * shown.zoom / shown.width;
+    return kPictureZooms.find((zoom) => zoom * 1.02 >= wanted) || kPictureZooms[kPictureZooms.length - 1];
+  }
+
+  // Sizes the panel and the targets over it; a panel that needs another picture set is
+  // restyled first (`settle`; not in the middle of a pinch, nor before the first panel stood).
+  function layout(settle = true) {
+    if (!shown) return;
+    const width = panelWidth();
+    if (settle && sizing.early) {
+      settle = false;
+      if (sizing.early !== 'coming') {
+        sizing.early = 'coming';
+        requestAnimationFrame(() => setTimeout(() => {
+          sizing.early = false;
+          layout();
+          document.body.dataset.sharpMs = performance.now().toFixed(1);
+        }, 0));
+      }
+    }
+    if (settle && !state.zoom && zoomFor(width) !== shown.zoom) {
+      sizing.zoom = zoomFor(width);
+      restyle(false);
+    }
+    const scale = width / shown.width;
+    const above = view.getBoundingClientRect().top + window.scrollY;
+    view.style.maxHeight = Math.max(0.6 * window.innerHeight, window.innerHeight - above) + 'px';
+    stage.style.width = width + 'px';
+    stage.style.height = Math.round(shown.height * scale) + 'px';
+    placeTargets(scale);
+    // For the tests: the picture set shown, and whether it is the one this size asks for.
+    document.body.dataset.zoom = String(shown.zoom);
+    document.body.dataset.settled =
+      String(!sizing.early && (!!state.zoom || zoomFor(width) === shown.zoom));
+  }
+
+  // Every lamp over its picture; every input button over a square around its middle, at least
+  // kTarget pixels and as large as its picture, up to halfway to each neighbour's middle.
+  function placeTargets(scale) {
+    const buttons = shown.order.map((i) => shown.indicators[i]);
+    for (const ind of shown.indicators) {
+      const element = elements[ind.index];
+      let half = ind.side * scale / 2;
+      if (ind.button) {
+        half = Math.max(half, kTarget / 2);
+        for (const other of buttons) {
+          if (other !== ind) half = Math.min(half, apart(ind, other) * scale / 2);
+        }
+      }
+      const middleX = (ind.x + ind.side / 2) * scale;
+      const middleY = (ind.y + ind.side / 2) * scale;
+      element.style.left = (middleX - half) + 'px';
+      element.style.top = (middleY - half) + 'px';
+      element.style.width = element.style.height = (2 * half) + 'px';
+    }
+  }
+
+  // The zoom held within its bounds, so that the other way answers at once.
+  function magnify(factor) {
+    sizing.magnify *= factor;
+    sizing.magnify = panelWidth() / baseWidth();
+    layout();
+  }
+
+  // Two fingers on the panel zoom it about their middle; one moves it (the browser's own pan).
+  function wirePinch() {
+    let pinch = null;
+    const spread = (touches) => Math.hypot(touches[0].clientX - touches[1].clientX,
+                                           touches[0].clientY - touches[1].clientY);
+    view.addEventListener('touchstart', (event) => {
+      if (event.touches.length !== 2) return;
+      const box = view.getBoundingClientRect();
+      const x = (event.touches[0].clientX + event.touches[1].clientX) / 2 - box.left;
+      const y = (event.touches[0].clientY + event.touches[1].clientY) / 2 - box.top;
+      pinch = { spread: spread(event.touches), magnify: sizing.magnify, x, y,
+                left: view.scrollLeft + x, top: view.scrollTop + y, width: stage.offsetWidth };
+    }, { passive: true });
+    view.addEventListener('touchmove', (event) => {
+      if (!pinch || event.touches.length !== 2) return;
+      event.preventDefault();
+      sizing.magnify = Math.min(8, Math.max(0.25, pinch.magnify * spread(event.touches) / pinch.spread));
+      layout(false);
+      const grown = stage.offsetWidth / pinch.width;
+      view.scrollLeft = pinch.left * grown - pinch.x;
+      view.scrollTop = pinch.top * grown - pinch.y;
+    }, { passive: false });
+    const end = () => {
+      if (!pinch) return;
+      pinch = null;
+      // The zoom the panel ended at, within its bounds, and the sharp pictures for it.
+      magnify(1);
+    };
+    view.addEventListener('touchend', end);
+    view.addEventListener('touchcancel', end);
+  }
+
+  // The full screen, where the browser has one for a page.
+  function toggleFullScreen() {
+    const request = document.fullscreenElement
+      ? document.exitFullscreen() : document.documentElement.requestFullscreen();
+    Promise.resolve(request).catch(() => {});
   }
 
   function buildIndicators() {
@@ -136,7 +304,6 @@
           guess(ind);
         });
       }
-      place(element, ind);
       elements[ind.index] = element;
       layer.appendChild(element);
     };
@@ -144,15 +311,17 @@
     for (const index of shown.order) make(shown.indicators[index]);
     for (const ind of shown.indicators) if (!ind.button) make(ind);
     labelIndicators();
+    layout(false);
   }
 
   function labelIndicators() {
     for (const ind of shown.indicators) {
       const element = elements[ind.index];
-      if (!ind.button) makeGuessable(element, ind.card >= 0);
+      if (!ind.button) makeGuessable(element, ind.asked);
       element.setAttribute('aria-label', accessibleName(ind));
     }
     showQuiz();
+    showStep();
     canvas.setAttribute('aria-label', words().panel + list.options[list.selectedIndex].text);
   }
 
@@ -169,35 +338,88 @@
 
   function press(name) {
     stopReplay();
+    const before = shown.indicators.map((ind) => ind.level);
     if (!pressInModel(name)) return;
     state.presses.push(name);
     // The address carries no more presses than the page takes from one: past that, the fewest
     // that reach the same state.
     if (state.presses.length > kMaxPresses) state.presses = JSON.parse(text(call('shortest_presses')));
     refresh();
+    announce(before);
     if (state.mode === 'step') replayStages();
   }
 
-  // The step mode: the stages of the press come one after another; the address already holds the
-  // press, since the levels changed at once.
+  // Tells a screen reader the levels the press changed, as far as the student may know them.
+  function announce(before) {
+    const w = words();
+    const changed = shown.indicators.filter((ind) => ind.level !== null &&
+      before[ind.index] !== null && before[ind.index] !== ind.level);
+    const said = changed.slice(0, 12).map((ind) => w.levelNow(ind.label, ind.level));
+    if (changed.length > said.length) said.push(w.more(changed.length - said.length));
+    // The same words twice in a row are still said: the region is emptied first.
+    const live = $('live');
+    live.textContent = '';
+    setTimeout(() => {
+      live.textContent = said.length ? w.changed + said.join(', ') + '.' : w.nothingChanged;
+    }, 50);
+  }
+
+  // The step mode: the stages of the press come one after another at the session's pace; the
+  // address already holds the press, since the levels changed at once.
   function replayStages() {
-    document.body.dataset.replaying = 'true';
-    stageTimer = setTimeout(function next() {
-      const more = call('advance') === 1;
-      paint();
-      if (more) {
-        stageTimer = setTimeout(next, kStageMs);
-      } else {
-        stageTimer = 0;
-        document.body.dataset.replaying = 'false';
-      }
-    }, kStageMs);
+    document.body.dataset.replaying = step().replaying ? 'true' : 'false';
+    showStep();
+    waitForStage();
+  }
+
+  function step() {
+    return JSON.parse(text(call('step')));
+  }
+
+  function waitForStage() {
+    clearTimeout(stageTimer);
+    stageTimer = 0;
+    const now = step();
+    if (!now.replaying || now.paused) return;
+    stageTimer = setTimeout(nextStage, now.interval);
+  }
+
+  function nextStage() {
+    call('advance');
+    paint();
+    const now = step();
+    document.body.dataset.replaying = now.replaying ? 'true' : 'false';
+    showStep();
+    waitForStage();
   }
 
   function stopReplay() {
     clearTimeout(stageTimer);
     stageTimer = 0;
     document.body.dataset.replaying = 'false';
+  }
+
+  // The step mode's line: the stage shown of how many, the pace, and its buttons.
+  function showStep() {
+    const bar = $('step-bar');
+    bar.hidden = state.mode !== 'step';
+    if (bar.hidden) return;
+    const w = words();
+    const now = step();
+    $('step-text').textContent = (now.replaying ? w.stageOf(now.shown, now.stages) : w.pressFirst) +
+      ' · ' + (now.paused ? w.paused : w.pace(now.interval));
+    $('next-stage').textContent = w.nextStage;
+    $('next-stage').disabled = !now.replaying;
+    $('slower').textContent = w.slower;
+    $('faster').textContent = w.faster;
+    $('pause').textContent = w.pause;
+    $('pause').setAttribute('aria-pressed', String(now.paused));
+  }
+
+  function pace(change, paused) {
+    call('pace', change, paused ? 1 : 0);
+    showStep();
+    waitForStage();
   }
 
   function setMode(mode) {
@@ -209,12 +431,14 @@
     call('quiz_mode', mode === 'quiz' ? 1 : 0);
     $('step').setAttribute('aria-pressed', String(mode === 'step'));
     $('quiz').setAttribute('aria-pressed', String(mode === 'quiz'));
+    showStep();
   }
 
   function refresh() {
     readState();
     paint();
     labelIndicators();
+    placeTargets(stage.offsetWidth / shown.width);
     fillSections();
     writeHash();
   }
@@ -227,6 +451,7 @@
     buildIndicators();
     fillSections();
     writeHash();
+    layout();
   }
 
   function chooseScheme(n) {
@@ -235,11 +460,14 @@
     showScheme();
   }
 
-  function restyle() {
+  // The shown scheme in the style and picture set chosen now; `sized`: sized for the screen after.
+  function restyle(sized = true) {
     stopReplay();
     if (call('restyle', state.clear ? 1 : 0, pictureZoom()) !== 0) throw new Error(text(call('error', kLanguages[state.lang])));
     readState();
     paint();
+    labelIndicators();
+    if (sized) layout();
     writeHash();
   }
 
@@ -348,6 +576,11 @@
     $('about-button').textContent = w.about;
     $('table-button').textContent = w.table;
     $('help-button').textContent = w.help;
+    $('reset').textContent = w.reset;
+    $('zoom-out').setAttribute('aria-label', w.zoomOut);
+    $('zoom-in').setAttribute('aria-label', w.zoomIn);
+    $('full-screen').textContent = w.fullScreen;
+    $('menu-button').textContent = w.menu;
     $('lang').textContent = w.otherLanguage;
     $('lang').setAttribute('aria-label', w.otherLanguageName);
     fillList();
@@ -413,7 +646,7 @@
       } else if (key === 'view') {
         if (value === 'clear' || value === 'plain') state.clear = value === 'clear'; else bad('badValue');
       } else if (key === 'zoom') {
-        if (value === '100' || value === '200') state.zoom = Number(value); else bad('badValue');
+        if (kPictureZooms.map(String).includes(value)) state.zoom = Number(value); else bad('badValue');
       } else if (key === 'mode') {
         if (value === 'step' || value === 'quiz') mode = value; else bad('badValue');
       } else {
@@ -474,6 +707,49 @@
       $('view').setAttribute('aria-pressed', String(state.clear));
       restyle();
     });
+    $('reset').addEventListener('click', () => chooseScheme(state.scheme));
+    $('zoom-in').addEventListener('click', () => magnify(1.25));
+    $('zoom-out').addEventListener('click', () => magnify(0.8));
+    $('full-screen').hidden = !document.fullscreenEnabled;
+    $('full-screen').addEventListener('click', toggleFullScreen);
+    document.addEventListener('fullscreenchange', () => {
+      $('full-screen').setAttribute('aria-pressed', String(!!document.fullscreenElement));
+    });
+    const openMenu = (open) => {
+      $('menu-button').setAttribute('aria-expanded', String(open));
+      document.body.classList.toggle('menu-open', open);
+    };
+    $('menu-button').addEventListener('click', () => {
+      openMenu($('menu-button').getAttribute('aria-expanded') !== 'true');
+    });
+    // Escape closes the menu, the focus back on its button.
+    document.addEventListener('keydown', (event) => {
+      if (event.key !== 'Escape' || !document.body.classList.contains('menu-open')) return;
+      openMenu(false);
+      $('menu-button').focus();
+    });
+    $('next-stage').addEventListener('click', () => {
+      clearTimeout(stageTimer);
+      nextStage();
+    });
+    $('slower').addEventListener('click', () => pace(-1, step().paused));
+    $('faster').addEventListener('click', () => pace(1, step().paused));
+    $('pause').addEventListener('click', () => pace(0, !step().paused));
+    wirePinch();
+    // A tool chosen from the menu closes it; the zoom stays open for another step.
+    $('tools').addEventListener('click', (event) => {
+      const tool = event.target.closest('button');
+      if (!tool || tool.id === 'zoom-in' || tool.id === 'zoom-out') return;
+      openMenu(false);
+    });
+    // The panel follows the window's size and the room beside a scroll bar, once a frame.
+    let resized = 0;
+    const relayout = () => {
+      cancelAnimationFrame(resized);
+      resized = requestAnimationFrame(() => layout());
+    };
+    window.addEventListener('resize', relayout);
+    new ResizeObserver(relayout).observe(view);
     for (const [id, buttonId] of kSections) {
       $(buttonId).addEventListener('click', () => toggleSection(id, buttonId));
     }
@@ -484,9 +760,11 @@
 
   KvirModule().then((module) => {
     kvir = module;
+    // For the benchmark (bench/web/): when the module was ready, when the first panel stood, and
+    // the module's memory.
+    document.body.dataset.moduleMs = performance.now().toFixed(1);
     wire();
     openHash(location.hash);
-    // For the benchmark page (bench/web/): when the first panel stood, and the module's memory.
     document.body.dataset.firstPanelMs = performance.now().toFixed(1);
     window.kvirMemoryBytes = () => kvir.HEAPU8.buffer.byteLength;
     document.body.dataset.ready = 'true';
