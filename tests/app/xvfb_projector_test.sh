@@ -3,7 +3,7 @@
 #   On a 1024 × 768 screen, under openbox where it is installed, `kvir --zoom fit`, `--zoom 150`
 #   and `--zoom 200` (the last in English) come up with the window and its frame inside the
 #   screen; a click at the help button's place, at the right end of the window's top strip,
-#   opens the help window (modal, on top, centred over the main window, as always) inside the
+#   opens the help window (modal, on top, beside the drawing) inside the
 #   screen, and Esc closes it.
 # Runs itself again on an X server of its own (with_xvfb.sh).
 set -u
