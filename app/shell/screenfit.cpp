@@ -179,8 +179,16 @@ void ScreenFit::fit() {
   QLabel* line = main_.modes_ != nullptr ? main_.modes_->step().line() : nullptr;
   if (line == nullptr && quiz != nullptr) line = quiz->line();
   quizLine_ = quiz != nullptr && line == quiz->line() && line != nullptr;
-  // The line's words wrap onto as many rows as the window's width needs.
-  const int width = fitted ? std::min(panelWanted.width(), room.width()) : panelWanted.width();
+  // The line's words wrap onto as many rows as its width needs. Where the scheme area scrolls,
+  // the line ends below the drawing's right edge: the side windows go beside the drawing, and
+  // would hide the rest of it.
+  const bool scrolls = fitted && FitWindow(panelWanted, room).scrolls;
+  int width = fitted ? std::min(panelWanted.width(), room.width()) : panelWanted.width();
+  if (scrolls) {
+    const int view = width - main_.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int drawn = drawingAt(zoom).width();
+    width = drawn <= view ? (view + drawn) / 2 : view;
+  }
   const int lineHeight =
       line != nullptr ? std::max(Scaled(kStepLineHeight, zoom), line->heightForWidth(width)) : 0;
   const QSize wanted = panelWanted + QSize(0, lineHeight);
@@ -188,7 +196,9 @@ void ScreenFit::fit() {
   const QSize area = fit.size - QSize(0, panelTop() + lineHeight);
   main_.background_->setGeometry(QRect(QPoint(0, panelTop()), area));
   useScrollArea(fit.scrolls, QRect(QPoint(0, panelTop()), area));
-  if (line != nullptr) line->setGeometry(0, panelTop() + area.height(), area.width(), lineHeight);
+  if (line != nullptr) {
+    line->setGeometry(0, panelTop() + area.height(), std::min(width, area.width()), lineHeight);
+  }
   main_.setFixedSize(fit.size);
   const StripPlaces strip = PlaceStrip(zoom, fit.size.width());
   main_.cbxSelect_->setGeometry(strip.list);
