@@ -37,4 +37,13 @@ QMargins FrameMargins(const QWidget& window) {
   return PlausibleFrame(margins, room) ? margins : QMargins();
 }
 
+void AskFrameAgain(QWidget& window) {
+  QWindow* handle = window.windowHandle();
+  const QScreen* screen = window.screen();
+  if (handle == nullptr || screen == nullptr || !window.isVisible()) return;
+  if (!PlausibleFrame(handle->frameMargins(), screen->size())) {
+    handle->setGeometry(handle->geometry());
+  }
+}
+
 }  // namespace kvir

@@ -29,4 +29,8 @@ bool PlausibleFrame(const QMargins& frame, const QSize& screen);
 /// gives margins of minus the window's size until the window is next moved.
 QMargins FrameMargins(const QWidget& window);
 
+/// Where Qt reports an implausible frame for `window`, has the window manager tell the window's
+/// place again (a request for the place it has), after which Qt works the frame out anew.
+void AskFrameAgain(QWidget& window);
+
 }  // namespace kvir

@@ -101,8 +101,10 @@ void ScreenFit::zoomToFit() {
   const QMargins frame = FrameMargins(main_);
   const QSize available = screen.size().shrunkBy(frame);
   const int scrollBar = main_.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  const int before = main_.zoom();
   main_.applyZoom(
       FitZoom([this](int level) { return drawingAt(level).size(); }, available, scrollBar));
+  if (main_.zoom() == before) fit();  // the same zoom, in a frame or on a screen that changed
   showDrawing();
   fittedFrame_ = frame;
   fittedScreen_ = screen;
@@ -205,8 +207,10 @@ void ScreenFit::fit() {
   main_.btnHelp_->setGeometry(strip.help);
   fittedFrame_ = FrameMargins(main_);
   fittedScreen_ = available;
+  // Placed by the window itself, inside its frame: Qt may place a frame by an old idea of it.
   if (fitted) {
-    main_.move(KeptOnScreen(main_.geometry().marginsAdded(margins), available).topLeft());
+    main_.setGeometry(
+        KeptOnScreen(main_.geometry().marginsAdded(margins), available).marginsRemoved(margins));
   }
   showDrawing();
 }
@@ -229,6 +233,7 @@ void ScreenFit::watchForFrame() {
   auto* look = new QTimer(this);
   look->setInterval(kEvery);
   connect(look, &QTimer::timeout, this, [this, look, left = kLooks]() mutable {
+    AskFrameAgain(main_);
     refitToFrame();
     if (FrameMargins(main_).isNull() && --left > 0) return;
     look->stop();

@@ -184,6 +184,7 @@ void SideWindow::watchForFrame() {
   auto* look = new QTimer(this);
   look->setInterval(kEvery);
   connect(look, &QTimer::timeout, this, [this, look, left = kLooks]() mutable {
+    AskFrameAgain(window_);
     placeAgainIfFramed();
     if (placedFrame_.isNull() && --left > 0) return;
     look->stop();
