@@ -135,7 +135,7 @@ void TruthTableWindow::createWidgets() {
   layout->addWidget(lblTitle_);
   layout->addWidget(tblTruth_, 1);
   layout->addLayout(count);
-  layout->addWidget(chkHideOff_);
+  layout->addWidget(chkHideOff_, 0, Qt::AlignLeft);
 }
 
 void TruthTableWindow::retranslate() {
