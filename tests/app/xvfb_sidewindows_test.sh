@@ -106,5 +106,5 @@ for zoom in 100 150 200 250 300 fit; do
   wait "$pid" 2>/dev/null
   pid=""
 done
-echo "ok: every side window on the screen and off the drawing at every zoom"
+echo "ok: every side window on the screen at every zoom, and off the drawing wherever the screen leaves room beside it"
 exit 0
