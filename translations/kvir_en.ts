@@ -2,6 +2,148 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
+    <name>kvir::AboutWindow</name>
+    <message>
+        <source>KVIR - О схеме</source>
+        <translation>KVIR - About the scheme</translation>
+    </message>
+    <message>
+        <source>Схема не выбрана.</source>
+        <translation>No scheme is chosen.</translation>
+    </message>
+</context>
+<context>
+    <name>kvir::GuideWindow</name>
+    <message>
+        <source>Щелчок по кнопке входа</source>
+        <translation>Click on an input button</translation>
+    </message>
+    <message>
+        <source>нажимает кнопку: в шифраторе устанавливает её вход и сбрасывает остальные, в дешифраторе инвертирует её вход</source>
+        <translation>presses the button: in an encoder it sets its input and resets the others, in a decoder it inverts its input</translation>
+    </message>
+    <message>
+        <source>нажимает кнопку входа, на которой фокус (в синей рамке), как щелчок</source>
+        <translation>presses the input button that has the focus (in a blue frame), as a click does</translation>
+    </message>
+    <message>
+        <source>фокус по кругу: список схем, кнопка «%1», затем кнопки входа схемы в порядке чтения рисунка</source>
+        <translation>the focus goes round: the scheme list, the &quot;%1&quot; button, then the scheme&apos;s input buttons in reading order of the drawing</translation>
+    </message>
+    <message>
+        <source>фокус на ближайшую кнопку входа выше или ниже в том же столбце</source>
+        <translation>the focus to the nearest input button above or below in the same column</translation>
+    </message>
+    <message>
+        <source>фокус на ближайшую кнопку входа соседнего столбца</source>
+        <translation>the focus to the nearest input button of the next column</translation>
+    </message>
+    <message>
+        <source>Правый щелчок вне кнопок входа, %1</source>
+        <translation>Right click off the input buttons, %1</translation>
+    </message>
+    <message>
+        <source>контекстное меню панели со всеми командами</source>
+        <translation>the panel&apos;s context menu with every command</translation>
+    </message>
+    <message>
+        <source>закрывает это окно</source>
+        <translation>closes this window</translation>
+    </message>
+    <message>
+        <source>Панель схемы</source>
+        <translation>The scheme&apos;s panel</translation>
+    </message>
+    <message>
+        <source>%1 (включить или выключить)</source>
+        <translation>%1 (on or off)</translation>
+    </message>
+    <message>
+        <source>Команды</source>
+        <translation>Commands</translation>
+    </message>
+    <message>
+        <source>Все они есть и в контекстном меню панели.</source>
+        <translation>All of them are also in the panel&apos;s context menu.</translation>
+    </message>
+    <message>
+        <source>Режимы</source>
+        <translation>Modes</translation>
+    </message>
+    <message>
+        <source>«%1» (%2): программа задаёт случайное состояние входов и прячет выходы за серым «?». Щелчок по скрытому индикатору ставит догадку 0, следующие щелчки меняют её между 1 и 0. %3 проверяет догадки: верные в зелёной рамке, неверные в чёрно-оранжевой. %4 — следующий вопрос; «%5» (%6) прячет и внутренние индикаторы.</source>
+        <translation>&quot;%1&quot; (%2): the program sets a random state of the inputs and hides the outputs behind a grey &quot;?&quot;. A click on a hidden indicator sets a guess of 0, further clicks change it between 1 and 0. %3 checks the guesses: the right ones in a green frame, the wrong ones in a black and orange one. %4: the next question; &quot;%5&quot; (%6) hides the inner indicators too.</translation>
+    </message>
+    <message>
+        <source>Включённый режим выключает другой.</source>
+        <translation>Switching one mode on switches the other off.</translation>
+    </message>
+    <message>
+        <source>«%1» (%2): нажатые кнопки залиты цветом, отпущенные пусты, выбранные выходы дешифраторов в рамке, у каждого входа его метка. Выбор запоминается до следующих запусков.</source>
+        <translation>&quot;%1&quot; (%2): pressed buttons filled with colour, released ones hollow, the outputs a decoder selects framed, every input labelled. The choice is kept for the next starts.</translation>
+    </message>
+    <message>
+        <source>«%1» (%2): окна на русском или на английском, сразу и для следующих запусков.</source>
+        <translation>&quot;%1&quot; (%2): the windows in Russian or in English, at once and for the next starts.</translation>
+    </message>
+    <message>
+        <source>Файлы и печать</source>
+        <translation>Files and printing</translation>
+    </message>
+    <message>
+        <source>«%1» (%2): панель в файл PNG. Имя предлагается по номеру схемы и меткам нажатых кнопок (kvir-01-Y3.png); файл записывается целиком или не записывается вовсе.</source>
+        <translation>&quot;%1&quot; (%2): the panel into a PNG file. The name offered is made of the scheme number and the labels of the pressed buttons (kvir-01-Y3.png); the file is written whole or not at all.</translation>
+    </message>
+    <message>
+        <source>«%1» (%2): панель под названием схемы на бумагу или в файл PDF.</source>
+        <translation>&quot;%1&quot; (%2): the panel under the scheme&apos;s title, on paper or into a PDF file.</translation>
+    </message>
+    <message>
+        <source>«%1» (%2): панель в буфер обмена как картинка.</source>
+        <translation>&quot;%1&quot; (%2): the panel to the clipboard, as a picture.</translation>
+    </message>
+    <message>
+        <source>«%1» (%2): окно с таблицей истинности показанной схемы; в нём %3 копирует таблицу как текст, а «Сохранить…» записывает её в файл CSV.</source>
+        <translation>&quot;%1&quot; (%2): a window with the truth table of the shown scheme; there %3 copies the table as text, and &quot;Save…&quot; writes it into a CSV file.</translation>
+    </message>
+    <message>
+        <source>KVIR - Руководство</source>
+        <translation>KVIR - Guide</translation>
+    </message>
+    <message>
+        <source>%1 в этом окне</source>
+        <translation>%1 in this window</translation>
+    </message>
+    <message>
+        <source>копирует выделенный текст (в главном окне — рисунок панели)</source>
+        <translation>copies the selected text (in the main window: the panel&apos;s picture)</translation>
+    </message>
+    <message>
+        <source>Окна</source>
+        <translation>Windows</translation>
+    </message>
+    <message>
+        <source>«%1» (%2): как выбрать схему и что делает нажатие кнопки. «%3» (%4): это окно. «%5» (%6): что делает показанная схема, её входы и их роли, на что смотреть, вид её таблицы истинности. Окна открываются рядом с рисунком схемы, не закрывая его; в них работают клавиши главного окна с Ctrl, Alt и F1…F12.</source>
+        <translation>&quot;%1&quot; (%2): how to choose a scheme and what a press of a button does. &quot;%3&quot; (%4): this window. &quot;%5&quot; (%6): what the shown scheme does, its inputs and their roles, what to look for, the shape of its truth table. The windows open beside the scheme&apos;s drawing, never over it; the main window&apos;s keys with Ctrl, Alt and F1…F12 work in them.</translation>
+    </message>
+    <message>
+        <source>«%1» (%2): нажатие меняет схему сразу, а панель показывает его по этапам, в том порядке, в каком работает схема; индикаторы этапа отмечены оранжевой рамкой. %3 — следующий этап сразу, %4 — медленнее, %5 — быстрее; «%6» (%7) останавливает этапы: они идут только по %3, пока %7 не нажата снова.</source>
+        <translation>&quot;%1&quot; (%2): a press changes the scheme at once, and the panel shows it stage by stage, in the order the scheme works; the indicators of a stage are marked with an orange frame. %3: the next stage at once, %4: slower, %5: faster; &quot;%6&quot; (%7) stops the stages: they come only on %3 until %7 is pressed again.</translation>
+    </message>
+    <message>
+        <source>%1, %2, %3: всё окно крупнее или мельче (100, 150, 200, 250, 300 %) или обычного размера. «%4» (%5): самый крупный размер, при котором рисунок схемы виден на экране целиком, — для проектора.</source>
+        <translation>%1, %2, %3: the whole window larger or smaller (100, 150, 200, 250, 300 %) or at its usual size. &quot;%4&quot; (%5): the largest size at which the scheme&apos;s drawing shows whole on the screen, for a projector.</translation>
+    </message>
+    <message>
+        <source>«%1» (%2) и «%3» (%4): рисунок для отчёта — только схема, без пустых полей, под её названием, в том виде и размере, что в окне; в буфер обмена или в файл PNG (kvir-01-Y3-report.png).</source>
+        <translation>&quot;%1&quot; (%2) and &quot;%3&quot; (%4): the picture for a report, the scheme alone without the empty margins, under its title, in the window&apos;s view and size; to the clipboard or to a PNG file (kvir-01-Y3-report.png).</translation>
+    </message>
+    <message>
+        <source>«%1» (%2): окно преподавателя — банки вопросов к схемам для Moodle (XML, GIFT) с ключом ответов и листы заданий в PDF с ключом.</source>
+        <translation>&quot;%1&quot; (%2): the teacher&apos;s window: question banks on the schemes for Moodle (XML, GIFT) with their answer key, and PDF worksheets with their key.</translation>
+    </message>
+</context>
+<context>
     <name>kvir::Options</name>
     <message>
         <source>вывести эту справку и завершиться</source>
@@ -394,124 +536,6 @@ a button Timing: it times schemes 1-9 and appends the results to that file
     <message>
         <source>Помощь</source>
         <translation>Help</translation>
-    </message>
-</context>
-<context>
-    <name>kvir::AboutWindow</name>
-    <message>
-        <source>KVIR - О схеме</source>
-        <translation>KVIR - About the scheme</translation>
-    </message>
-    <message>
-        <source>Схема не выбрана.</source>
-        <translation>No scheme is chosen.</translation>
-    </message>
-</context>
-<context>
-    <name>kvir::GuideWindow</name>
-    <message>
-        <source>Щелчок по кнопке входа</source>
-        <translation>Click on an input button</translation>
-    </message>
-    <message>
-        <source>нажимает кнопку: в шифраторе устанавливает её вход и сбрасывает остальные, в дешифраторе инвертирует её вход</source>
-        <translation>presses the button: in an encoder it sets its input and resets the others, in a decoder it inverts its input</translation>
-    </message>
-    <message>
-        <source>нажимает кнопку входа, на которой фокус (в синей рамке), как щелчок</source>
-        <translation>presses the input button that has the focus (in a blue frame), as a click does</translation>
-    </message>
-    <message>
-        <source>фокус по кругу: список схем, кнопка «%1», затем кнопки входа схемы в порядке чтения рисунка</source>
-        <translation>the focus goes round: the scheme list, the &quot;%1&quot; button, then the scheme&apos;s input buttons in reading order of the drawing</translation>
-    </message>
-    <message>
-        <source>фокус на ближайшую кнопку входа выше или ниже в том же столбце</source>
-        <translation>the focus to the nearest input button above or below in the same column</translation>
-    </message>
-    <message>
-        <source>фокус на ближайшую кнопку входа соседнего столбца</source>
-        <translation>the focus to the nearest input button of the next column</translation>
-    </message>
-    <message>
-        <source>Правый щелчок вне кнопок входа, %1</source>
-        <translation>Right click off the input buttons, %1</translation>
-    </message>
-    <message>
-        <source>контекстное меню панели со всеми командами</source>
-        <translation>the panel&apos;s context menu with every command</translation>
-    </message>
-    <message>
-        <source>закрывает это окно</source>
-        <translation>closes this window</translation>
-    </message>
-    <message>
-        <source>Панель схемы</source>
-        <translation>The scheme&apos;s panel</translation>
-    </message>
-    <message>
-        <source>%1 (включить или выключить)</source>
-        <translation>%1 (on or off)</translation>
-    </message>
-    <message>
-        <source>Команды</source>
-        <translation>Commands</translation>
-    </message>
-    <message>
-        <source>Все они есть и в контекстном меню панели.</source>
-        <translation>All of them are also in the panel&apos;s context menu.</translation>
-    </message>
-    <message>
-        <source>Режимы</source>
-        <translation>Modes</translation>
-    </message>
-    <message>
-        <source>«%1» (%2): нажатие меняет схему сразу, а панель показывает его по этапам, в том порядке, в каком работает схема; индикаторы этапа отмечены оранжевой рамкой. %3 — следующий этап сразу, %4 — медленнее, %5 — быстрее.</source>
-        <translation>&quot;%1&quot; (%2): a press changes the scheme at once, and the panel shows it stage by stage, in the order the scheme works; the indicators of a stage are marked by an orange frame. %3: the next stage at once, %4: slower, %5: faster.</translation>
-    </message>
-    <message>
-        <source>«%1» (%2): программа задаёт случайное состояние входов и прячет выходы за серым «?». Щелчок по скрытому индикатору ставит догадку 0, следующие щелчки меняют её между 1 и 0. %3 проверяет догадки: верные в зелёной рамке, неверные в чёрно-оранжевой. %4 — следующий вопрос; «%5» (%6) прячет и внутренние индикаторы.</source>
-        <translation>&quot;%1&quot; (%2): the program sets a random state of the inputs and hides the outputs behind a grey &quot;?&quot;. A click on a hidden indicator sets a guess of 0, further clicks change it between 1 and 0. %3 checks the guesses: the right ones in a green frame, the wrong ones in a black and orange one. %4: the next question; &quot;%5&quot; (%6) hides the inner indicators too.</translation>
-    </message>
-    <message>
-        <source>Включённый режим выключает другой.</source>
-        <translation>Switching one mode on switches the other off.</translation>
-    </message>
-    <message>
-        <source>«%1» (%2): нажатые кнопки залиты цветом, отпущенные пусты, выбранные выходы дешифраторов в рамке, у каждого входа его метка. Выбор запоминается до следующих запусков.</source>
-        <translation>&quot;%1&quot; (%2): pressed buttons filled with colour, released ones hollow, the outputs a decoder selects framed, every input labelled. The choice is kept for the next starts.</translation>
-    </message>
-    <message>
-        <source>%1, %2, %3: всё окно крупнее или мельче (100, 150, 200, 250, 300 %) или обычного размера.</source>
-        <translation>%1, %2, %3: the whole window larger or smaller (100, 150, 200, 250, 300 %) or back to its usual size.</translation>
-    </message>
-    <message>
-        <source>«%1» (%2): окна на русском или на английском, сразу и для следующих запусков.</source>
-        <translation>&quot;%1&quot; (%2): the windows in Russian or in English, at once and for the next starts.</translation>
-    </message>
-    <message>
-        <source>Файлы и печать</source>
-        <translation>Files and printing</translation>
-    </message>
-    <message>
-        <source>«%1» (%2): панель в файл PNG. Имя предлагается по номеру схемы и меткам нажатых кнопок (kvir-01-Y3.png); файл записывается целиком или не записывается вовсе.</source>
-        <translation>&quot;%1&quot; (%2): the panel into a PNG file. The name offered is made of the scheme number and the labels of the pressed buttons (kvir-01-Y3.png); the file is written whole or not at all.</translation>
-    </message>
-    <message>
-        <source>«%1» (%2): панель под названием схемы на бумагу или в файл PDF.</source>
-        <translation>&quot;%1&quot; (%2): the panel under the scheme&apos;s title, on paper or into a PDF file.</translation>
-    </message>
-    <message>
-        <source>«%1» (%2): панель в буфер обмена как картинка.</source>
-        <translation>&quot;%1&quot; (%2): the panel to the clipboard, as a picture.</translation>
-    </message>
-    <message>
-        <source>«%1» (%2): окно с таблицей истинности показанной схемы; в нём %3 копирует таблицу как текст, а «Сохранить…» записывает её в файл CSV.</source>
-        <translation>&quot;%1&quot; (%2): a window with the truth table of the shown scheme; there %3 copies the table as text, and &quot;Save…&quot; writes it into a CSV file.</translation>
-    </message>
-    <message>
-        <source>KVIR - Руководство</source>
-        <translation>KVIR - Guide</translation>
     </message>
 </context>
 <context>

@@ -54,6 +54,7 @@ LearningModes::LearningModes(Session& session, PanelActions& actions,
   });
   connect(step_, &StepMode::failed, this, &LearningModes::modelFailed);
   connect(quiz_, &QuizMode::failed, this, &LearningModes::modelFailed);
+  connect(step_, &StepMode::lineOutgrown, this, &LearningModes::stepLineToggled);
   session_.AddObserver(*this);
   updateActions();
 }

@@ -60,7 +60,8 @@ class LearningModes : public QObject, private SessionObserver {
  signals:
   /// The model failed in a mode; `message` says why.
   void modelFailed(const QString& message);
-  /// The step line came or went: the window makes room for it under the panel, or takes it back.
+  /// The step line came or went, or needs more rows: the window makes room for it under the
+  /// panel, or takes it back.
   void stepLineToggled();
 
  private:

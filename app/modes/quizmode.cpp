@@ -40,7 +40,8 @@ void QuizMode::clickLamp(SchemePanel& panel, const Indicator& lamp) {
 void QuizMode::OnSessionChanged(SessionChanges what) {
   if ((what & (kQuestionChanged | kSchemeChanged | kModeChanged)) != 0) placeLabel();
   // A new zoom moves the label, and shows it no more than it was.
-  if ((what & kStyleChanged) != 0 && label_ != nullptr && session_.shown() != 0) {
+  if ((what & kStyleChanged) != 0 && label_ != nullptr && lineHost_ == nullptr &&
+      session_.shown() != 0) {
     label_->setGeometry(Zoomed(kLabelPlace, panelOf_(session_.shown())->zoom()));
   }
   if ((what & (kQuestionChanged | kModeChanged | kLanguageChanged)) != 0) retranslate();
@@ -58,12 +59,29 @@ void QuizMode::placeLabel() {
     label_ = new QLabel(panel);
     label_->setObjectName(QStringLiteral("lblQuiz"));
     label_->setWordWrap(true);
-    label_->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
   }
-  label_->setParent(panel);
-  label_->setGeometry(Zoomed(kLabelPlace, panel->zoom()));
+  if (lineHost_ != nullptr) {
+    label_->setParent(lineHost_);
+    label_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label_->setIndent(8);
+  } else {
+    label_->setParent(panel);
+    label_->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+    label_->setIndent(-1);
+    label_->setGeometry(Zoomed(kLabelPlace, panel->zoom()));
+  }
   label_->show();
   label_->raise();
+}
+
+void QuizMode::setLineHost(QWidget* window) {
+  if (window == lineHost_) return;
+  lineHost_ = window;
+  placeLabel();
+}
+
+QLabel* QuizMode::line() const {
+  return lineHost_ != nullptr && label_ != nullptr && !label_->isHidden() ? label_.data() : nullptr;
 }
 
 void QuizMode::retranslate() {

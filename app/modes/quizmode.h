@@ -18,8 +18,10 @@ namespace kvir {
 /// A left click on a hidden lamp, or Space while it has the keyboard focus (Tab leads there after
 /// the input buttons), changes its guess; a press of an input button goes to the session, which
 /// then asks about the inputs it set. The label lblQuiz, in the bottom left corner of the
-/// question's panel, tells what to do and the score. The session must outlive it; `panelOf`
-/// gives scheme n's panel while it is shown.
+/// question's panel, tells what to do and the score; where the window scrolls its scheme area,
+/// and that corner may be out of view, it is a line under the scheme area instead
+/// (setLineHost). The session must outlive it; `panelOf` gives scheme n's panel while it is
+/// shown.
 class QuizMode : public QObject, public PanelMode, private SessionObserver {
   Q_OBJECT
 
@@ -40,6 +42,11 @@ class QuizMode : public QObject, public PanelMode, private SessionObserver {
   QuizScore score() const { return session_.score(); }
   /// The label's text in the program's current language.
   void retranslate();
+  /// Puts the label in `window`, as a line under its scheme area that the window places
+  /// (line()), or with null back in the corner of the question's panel.
+  void setLineHost(QWidget* window);
+  /// The label while it is a line under the scheme area and a question is there, else null.
+  QLabel* line() const;
 
  signals:
   /// A question was asked or checked, or the quiz ended.
@@ -56,7 +63,8 @@ class QuizMode : public QObject, public PanelMode, private SessionObserver {
 
   Session& session_;
   std::function<SchemePanel*(int n)> panelOf_;
-  QPointer<QLabel> label_;  ///< on the question's panel, which owns it
+  QPointer<QLabel> label_;      ///< on the question's panel, or in the line host, which owns it
+  QPointer<QWidget> lineHost_;  ///< the window the label is a line of, or null
 };
 
 }  // namespace kvir

@@ -52,6 +52,7 @@ void StepMode::showLine(QWidget* window, bool shown) {
     line_ = new QLabel(window);
     line_->setObjectName(QStringLiteral("lblStep"));
     line_->setIndent(8);
+    line_->setWordWrap(true);
   }
   if (line_ == nullptr) return;
   line_->setVisible(shown);
@@ -79,6 +80,9 @@ void StepMode::updateLine() {
   line_->setText(
       stage + separator + speed + separator +
       tr("F6 — следующий шаг, F7 — медленнее, F8 — быстрее, Pause — пауза, F5 — выключить."));
+  if (line_->isVisible() && line_->heightForWidth(line_->width()) > line_->height()) {
+    emit lineOutgrown();
+  }
 }
 
 }  // namespace kvir

@@ -14,7 +14,8 @@ namespace kvir {
 /// The window's side of the step mode: a press goes to the session, which makes it at once and
 /// replays it; a timer asks for the next stage at the session's pace unless it is paused. While
 /// the mode is on, the line lblStep under the panel says which stage shows, the wait between
-/// stages and the keys. The session must outlive it.
+/// stages and the keys, wrapped onto more rows where the window is too narrow for them. The
+/// session must outlive it.
 class StepMode : public QObject, public PanelMode, private SessionObserver {
   Q_OBJECT
 
@@ -47,6 +48,8 @@ class StepMode : public QObject, public PanelMode, private SessionObserver {
  signals:
   /// The model failed during a press or a stage; `message` says why.
   void failed(const QString& message);
+  /// The line's text needs more rows than it has: the window makes room for it.
+  void lineOutgrown();
 
  private:
   void OnSessionChanged(SessionChanges what) override;

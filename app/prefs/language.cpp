@@ -40,28 +40,40 @@ QTranslator& QtRussianTranslator() {
   return translator;
 }
 
-// Key names as Russian keyboards print them, where Qt's Russian translation keeps a name the
-// keyboard does not show ("Return"). Installed after QtRussianTranslator, so asked first.
-class RussianKeyNames : public QTranslator {
+// What Qt's Russian translation leaves in English: key names it keeps although Russian keyboards
+// print another ("Return"), and texts Qt 6 moved to a context of their own that the translation
+// does not know yet (the file dialog's "Folder"). Installed after QtRussianTranslator, so asked
+// first.
+class RussianGaps : public QTranslator {
  public:
   QString translate(const char* context, const char* source, const char* disambiguation,
                     int n) const override {
     Q_UNUSED(disambiguation);
     Q_UNUSED(n);
-    if (qstrcmp(context, "QShortcut") != 0) return {};
-    for (const auto& [qt, keyboard] : kNames) {
-      if (qstrcmp(source, qt) == 0) return QString::fromUtf8(keyboard);
+    for (const Gap& gap : kGaps) {
+      if (qstrcmp(context, gap.context) == 0 && qstrcmp(source, gap.source) == 0) {
+        return QString::fromUtf8(gap.russian);
+      }
     }
     return {};
   }
   bool isEmpty() const override { return false; }
 
  private:
-  static constexpr std::pair<const char*, const char*> kNames[] = {{"Return", "Enter"}};
+  struct Gap {
+    const char* context;
+    const char* source;
+    const char* russian;
+  };
+  static constexpr Gap kGaps[] = {
+      {"QShortcut", "Return", "Enter"},
+      {"QAbstractFileIconProvider", "Folder", "Папка"},
+      {"QAbstractFileIconProvider", "Drive", "Диск"},
+  };
 };
 
-RussianKeyNames& KeyNamesTranslator() {
-  static RussianKeyNames translator;
+RussianGaps& GapsTranslator() {
+  static RussianGaps translator;
   return translator;
 }
 
@@ -119,7 +131,7 @@ void SetLanguage(Language language) {
   const bool english = language == Language::kEnglish;
   Install(EnglishTranslator(), english);
   Install(QtRussianTranslator(), !english);
-  Install(KeyNamesTranslator(), !english);
+  Install(GapsTranslator(), !english);
   // Qt's dialogs word file types and dates by the default locale, not by the translators.
   QLocale::setDefault(english ? QLocale(QLocale::English) : QLocale(QLocale::Russian));
 }

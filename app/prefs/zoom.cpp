@@ -1,6 +1,9 @@
 #include "app/prefs/zoom.h"
 
+#include <QScreen>
 #include <QWidget>
+#include <QWindow>
+#include <climits>
 #include <cmath>
 
 #include "render/zoom.h"
@@ -17,11 +20,30 @@ int PictureZoom(int zoom, qreal devicePixelRatio) {
   return IsZoomLevel(dense) ? dense : zoom;
 }
 
+bool PlausibleFrame(const QMargins& frame, const QSize& screen) {
+  return frame.left() >= 0 && frame.top() >= 0 && frame.right() >= 0 && frame.bottom() >= 0 &&
+         (frame.left() + frame.right()) * 4 < screen.width() &&
+         (frame.top() + frame.bottom()) * 4 < screen.height();
+}
+
+// Asked of the window's platform window, which works the frame out again after each change the
+// window hears of, not of the widget, which keeps what it was told at its last move.
 QMargins FrameMargins(const QWidget& window) {
-  const QRect frame = window.frameGeometry();
-  const QRect inner = window.geometry();
-  return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
-          frame.bottom() - inner.bottom()};
+  const QWindow* handle = window.windowHandle();
+  if (handle == nullptr || !window.isVisible()) return {};
+  const QMargins margins = handle->frameMargins();
+  const QScreen* screen = window.screen();
+  const QSize room = screen != nullptr ? screen->size() : QSize(INT_MAX / 4, INT_MAX / 4);
+  return PlausibleFrame(margins, room) ? margins : QMargins();
+}
+
+void AskFrameAgain(QWidget& window) {
+  QWindow* handle = window.windowHandle();
+  const QScreen* screen = window.screen();
+  if (handle == nullptr || screen == nullptr || !window.isVisible()) return;
+  if (!PlausibleFrame(handle->frameMargins(), screen->size())) {
+    handle->setGeometry(handle->geometry());
+  }
 }
 
 }  // namespace kvir

@@ -18,7 +18,19 @@ QRect Zoomed(const QRect& rect, int zoom);
 /// one (100 % on a screen of ratio 2 gives 200 %), else `zoom` itself.
 int PictureZoom(int zoom, qreal devicePixelRatio);
 
-/// The frame a window manager has put around `window`: none before it is first shown.
+/// Whether `frame`, the margins a window manager has put around a window, can be its whole frame
+/// on a screen of `screen`: none negative, and together less than a quarter of the screen
+/// either way.
+bool PlausibleFrame(const QMargins& frame, const QSize& screen);
+
+/// The frame a window manager has put around `window`: none before it is first shown, nor while
+/// Qt reports an implausible one. Qt works the frame out when the window manager takes the
+/// window into its frame, and keeps it: openbox does so while its frame is still 1 × 1, which
+/// gives margins of minus the window's size until the window is next moved.
 QMargins FrameMargins(const QWidget& window);
+
+/// Where Qt reports an implausible frame for `window`, has the window manager tell the window's
+/// place again (a request for the place it has), after which Qt works the frame out anew.
+void AskFrameAgain(QWidget& window);
 
 }  // namespace kvir

@@ -13,8 +13,10 @@ QWidget& MainPlacement::owner() const {
   return main_;
 }
 
+// Worked out from the window and its frame: Qt's own frame geometry may be that of a frame the
+// window manager has not yet grown around it (FrameMargins).
 QRect MainPlacement::frame() const {
-  return main_.frameGeometry();
+  return main_.geometry().marginsAdded(FrameMargins(main_));
 }
 
 QMargins MainPlacement::frameMargins() const {

@@ -221,6 +221,7 @@ void Tfrm00::createActions() {
   modes_ = new LearningModes(*session_, *actions_, panels_, this);
   connect(modes_, &LearningModes::modelFailed, this, &Tfrm00::reportModelFailure);
   connect(modes_, &LearningModes::stepLineToggled, fit_, &ScreenFit::fit);
+  connect(&modes_->quiz(), &QuizMode::changed, fit_, &ScreenFit::followQuiz);
   side_ = new SideWindows(*placement_, *showing_, modes_->quiz());
   new ListKeys(*cbxSelect_, *actions_->action(PanelAction::kCopyPicture), modes_->quiz());
 }

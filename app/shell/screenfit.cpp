@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "app/modes/learningmodes.h"
+#include "app/modes/quizmode.h"
 #include "app/modes/stepmode.h"
 #include "app/panel/panelpainter.h"
 #include "app/panel/schemepanel.h"
@@ -89,22 +90,33 @@ bool ScreenFit::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // Until the window is shown with its frame, the fit is only noted: the scheme, the screen and the
-// frame it depends on are not known before.
+// frame it depends on are not known before. It stays wanted until a zoom is asked for by its
+// level: a frame or a free area of the screen that changes later (a window manager still
+// framing the window, or setting the screen's work area, as it starts) fits it again.
 void ScreenFit::zoomToFit() {
   fitWanted_ = true;
   const QScreen* desktop = main_.screen();
   if (desktop == nullptr || !main_.isVisible()) return;
-  const QSize available = desktop->availableGeometry().size().shrunkBy(FrameMargins(main_));
+  const QRect screen = desktop->availableGeometry();
+  const QMargins frame = FrameMargins(main_);
+  const QSize available = screen.size().shrunkBy(frame);
   const int scrollBar = main_.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+  const int before = main_.zoom();
   main_.applyZoom(
       FitZoom([this](int level) { return drawingAt(level).size(); }, available, scrollBar));
+  if (main_.zoom() == before) fit();  // the same zoom, in a frame or on a screen that changed
   showDrawing();
-  if (!FrameMargins(main_).isNull()) fitWanted_ = false;
+  fittedFrame_ = frame;
+  fittedScreen_ = screen;
 }
 
 void ScreenFit::afterShow() {
   if (fitWanted_) zoomToFit();
   if (main_.zoom() != kPlainZoom || fitWanted_) watchForFrame();
+  if (QScreen* desktop = main_.screen()) {
+    connect(desktop, &QScreen::availableGeometryChanged, this, &ScreenFit::refitToFrame,
+            Qt::UniqueConnection);
+  }
 }
 
 QRect ScreenFit::drawingAt(int zoom) const {
@@ -154,29 +166,62 @@ QWidget* ScreenFit::panelHost() const {
 
 void ScreenFit::fit() {
   const int zoom = main_.zoom();
-  QLabel* stepLine = main_.modes_ != nullptr ? main_.modes_->step().line() : nullptr;
-  const int lineHeight = stepLine != nullptr ? Scaled(kStepLineHeight, zoom) : 0;
-  const QSize wanted(PanelWidth(zoom), panelTop() + PanelHeight(zoom) + lineHeight);
   const QScreen* desktop = main_.screen();
   const QRect available = desktop != nullptr ? desktop->availableGeometry() : QRect();
-  const QSize frame = main_.frameGeometry().size() - main_.geometry().size();
-  const WindowFit fit = zoom == kPlainZoom || available.isEmpty()
-                            ? WindowFit{wanted, false}
-                            : FitWindow(wanted, available.size() - frame);
+  const QMargins margins = FrameMargins(main_);
+  const QSize frame(margins.left() + margins.right(), margins.top() + margins.bottom());
+  const bool fitted = zoom != kPlainZoom && !available.isEmpty();
+  const QSize room = available.size() - frame;
+  const QSize panelWanted = WindowAt(zoom);
+  // Where the scheme area scrolls, the corner of the panel that holds the quiz's words may be out
+  // of view: they go in a line under the scheme area.
+  QuizMode* quiz = main_.modes_ != nullptr ? &main_.modes_->quiz() : nullptr;
+  if (quiz != nullptr)
+    quiz->setLineHost(fitted && FitWindow(panelWanted, room).scrolls ? &main_ : nullptr);
+  QLabel* line = main_.modes_ != nullptr ? main_.modes_->step().line() : nullptr;
+  if (line == nullptr && quiz != nullptr) line = quiz->line();
+  quizLine_ = quiz != nullptr && line == quiz->line() && line != nullptr;
+  // The line's words wrap onto as many rows as its width needs. Where the scheme area scrolls,
+  // the line ends below the drawing's right edge: the side windows go beside the drawing, and
+  // would hide the rest of it.
+  const bool scrolls = fitted && FitWindow(panelWanted, room).scrolls;
+  int width = fitted ? std::min(panelWanted.width(), room.width()) : panelWanted.width();
+  if (scrolls) {
+    const int view = width - main_.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int drawn = drawingAt(zoom).width();
+    width = drawn <= view ? (view + drawn) / 2 : view;
+  }
+  const int lineHeight =
+      line != nullptr ? std::max(Scaled(kStepLineHeight, zoom), line->heightForWidth(width)) : 0;
+  const QSize wanted = panelWanted + QSize(0, lineHeight);
+  const WindowFit fit = fitted ? FitWindow(wanted, room) : WindowFit{wanted, false};
   const QSize area = fit.size - QSize(0, panelTop() + lineHeight);
   main_.background_->setGeometry(QRect(QPoint(0, panelTop()), area));
   useScrollArea(fit.scrolls, QRect(QPoint(0, panelTop()), area));
-  if (stepLine != nullptr)
-    stepLine->setGeometry(0, panelTop() + area.height(), area.width(), lineHeight);
+  if (line != nullptr) {
+    line->setGeometry(0, panelTop() + area.height(), std::min(width, area.width()), lineHeight);
+  }
   main_.setFixedSize(fit.size);
   const StripPlaces strip = PlaceStrip(zoom, fit.size.width());
   main_.cbxSelect_->setGeometry(strip.list);
   main_.btnHelp_->setGeometry(strip.help);
   fittedFrame_ = FrameMargins(main_);
-  if (!available.isEmpty() && zoom != kPlainZoom) {
-    main_.move(KeptOnScreen(main_.frameGeometry(), available).topLeft());
+  fittedScreen_ = available;
+  // Placed by the window itself, inside its frame: Qt may place a frame by an old idea of it.
+  if (fitted) {
+    main_.setGeometry(
+        KeptOnScreen(main_.geometry().marginsAdded(margins), available).marginsRemoved(margins));
   }
   showDrawing();
+}
+
+// The quiz's line came or went, or its words need more rows than it has.
+void ScreenFit::followQuiz() {
+  const QLabel* line = main_.modes_ != nullptr ? main_.modes_->quiz().line() : nullptr;
+  if ((line != nullptr) != quizLine_ ||
+      (line != nullptr && line->heightForWidth(line->width()) > line->height())) {
+    fit();
+  }
 }
 
 // A window manager frames the window only once it is up, and Qt hears of the frame without an
@@ -188,6 +233,7 @@ void ScreenFit::watchForFrame() {
   auto* look = new QTimer(this);
   look->setInterval(kEvery);
   connect(look, &QTimer::timeout, this, [this, look, left = kLooks]() mutable {
+    AskFrameAgain(main_);
     refitToFrame();
     if (FrameMargins(main_).isNull() && --left > 0) return;
     look->stop();
@@ -196,17 +242,23 @@ void ScreenFit::watchForFrame() {
   look->start();
 }
 
-// The first move or activation after the frame has come, or a look for it, fits the window again
-// to the screen less the frame it then has.
+// The first move or activation after the frame has come or changed, a look for it, or a change
+// of the screen's free area fits the window again to the screen less the frame it then has.
 void ScreenFit::refitToFrame() {
-  if ((main_.zoom() == kPlainZoom && !fitWanted_) || FrameMargins(main_) == fittedFrame_) return;
+  if ((main_.zoom() == kPlainZoom && !fitWanted_) || !fitOutdated()) return;
   QTimer::singleShot(0, this, [this] {
     if (fitWanted_) {
       zoomToFit();
-    } else if (FrameMargins(main_) != fittedFrame_) {
+    } else if (fitOutdated()) {
       fit();
     }
   });
+}
+
+bool ScreenFit::fitOutdated() const {
+  const QScreen* desktop = main_.screen();
+  return FrameMargins(main_) != fittedFrame_ ||
+         (desktop != nullptr && desktop->availableGeometry() != fittedScreen_);
 }
 
 // The scrolling scheme area is made the first time the window does not fit, and hidden while it

@@ -56,11 +56,14 @@ class ScreenFit : public QObject {
  public:
   explicit ScreenFit(Tfrm00& main);
 
-  /// Sizes and places the window and its strip for its zoom.
+  /// Sizes and places the window and its strip for its zoom, and the line under its scheme area:
+  /// the step mode's, or the quiz's where the scheme area scrolls.
   void fit();
+  /// Fits the window again where the quiz's line came, went or needs more rows.
+  void followQuiz();
   /// The largest zoom level at which the shown scheme's drawing shows whole on the window's
-  /// screen, brought into view; noted until the window is shown, and made again once a window
-  /// manager has framed it.
+  /// screen, brought into view; noted until the window is shown, and made again whenever the
+  /// window's frame or the screen's free area changes, until a zoom is asked for by its level.
   void zoomToFit();
   /// A zoom asked for by its level replaces a fit still noted.
   void forgetFitWanted() { fitWanted_ = false; }
@@ -88,11 +91,15 @@ class ScreenFit : public QObject {
   void placePanelAt(int n, QWidget* host, const QPoint& at);
   void useScrollArea(bool scrolls, const QRect& area);
   void refitToFrame();
+  /// Whether the frame or the screen's free area has changed since the last fit.
+  bool fitOutdated() const;
   void watchForFrame();
 
   Tfrm00& main_;
   bool fitWanted_ = false;             ///< the zoom is to be fitted again once the window is framed
   QMargins fittedFrame_;               ///< the frame the window was last fitted with
+  QRect fittedScreen_;                 ///< the screen's free area the window was last fitted to
+  bool quizLine_ = false;              ///< whether the last fit made room for the quiz's line
   QScrollArea* scrollArea_ = nullptr;  ///< made when a zoomed window first cannot fit the screen
 };
 

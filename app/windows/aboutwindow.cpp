@@ -41,6 +41,7 @@ AboutWindow::AboutWindow(SidePlacement& main)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(lblTitle_);
   layout->addWidget(memAbout_);
+  AddTextCopy(*this, [this] { memAbout_->copy(); });
   retranslate();
   side_ = new SideWindow(*this, main);
 }

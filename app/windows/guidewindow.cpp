@@ -82,6 +82,8 @@ QString PanelSection() {
               GuideWindow::tr("фокус на ближайшую кнопку входа соседнего столбца"));
   rows += Row(GuideWindow::tr("Правый щелчок вне кнопок входа, %1").arg(Key(Qt::Key_Menu)),
               GuideWindow::tr("контекстное меню панели со всеми командами"));
+  rows += Row(GuideWindow::tr("%1 в этом окне").arg(Key(QKeySequence::Copy)),
+              GuideWindow::tr("копирует выделенный текст (в главном окне — рисунок панели)"));
   rows += Row(Key(Qt::Key_Escape), GuideWindow::tr("закрывает это окно"));
   return Heading(GuideWindow::tr("Панель схемы")) + Table(rows);
 }
@@ -98,15 +100,30 @@ QString CommandSection() {
          Paragraph(GuideWindow::tr("Все они есть и в контекстном меню панели.")) + Table(rows);
 }
 
+QString WindowSection() {
+  using enum PanelAction;
+  return Heading(GuideWindow::tr("Окна")) +
+         Paragraph(GuideWindow::tr("«%1» (%2): как выбрать схему и что делает нажатие кнопки. "
+                                   "«%3» (%4): это окно. «%5» (%6): что делает показанная схема, "
+                                   "её входы и их роли, на что смотреть, вид её таблицы "
+                                   "истинности. Окна открываются рядом с рисунком схемы, не "
+                                   "закрывая его; в них работают клавиши главного окна с Ctrl, "
+                                   "Alt и F1…F12.")
+                       .arg(NameOf(kHelp), KeyOf(kHelp), NameOf(kGuide), KeyOf(kGuide),
+                            NameOf(kAboutScheme), KeyOf(kAboutScheme)));
+}
+
 QString ModeSection() {
   using enum PanelAction;
   return Heading(GuideWindow::tr("Режимы")) +
          Paragraph(GuideWindow::tr("«%1» (%2): нажатие меняет схему сразу, а панель показывает его "
                                    "по этапам, в том порядке, в каком работает схема; индикаторы "
                                    "этапа отмечены оранжевой рамкой. %3 — следующий этап сразу, "
-                                   "%4 — медленнее, %5 — быстрее.")
+                                   "%4 — медленнее, %5 — быстрее; «%6» (%7) останавливает этапы: "
+                                   "они идут только по %3, пока %7 не нажата снова.")
                        .arg(NameOf(kStepByStep), KeyOf(kStepByStep), KeyOf(kNextStage),
-                            KeyOf(kSlower), KeyOf(kFaster))) +
+                            KeyOf(kSlower), KeyOf(kFaster), NameOf(kPauseSteps),
+                            KeyOf(kPauseSteps))) +
          Paragraph(GuideWindow::tr("«%1» (%2): программа задаёт случайное состояние входов и "
                                    "прячет выходы за серым «?». Щелчок по скрытому индикатору "
                                    "ставит догадку 0, следующие щелчки меняют её между 1 и 0. %3 "
@@ -121,8 +138,11 @@ QString ModeSection() {
                                    "метка. Выбор запоминается до следующих запусков.")
                        .arg(NameOf(kClearView), KeyOf(kClearView))) +
          Paragraph(GuideWindow::tr("%1, %2, %3: всё окно крупнее или мельче (100, 150, 200, 250, "
-                                   "300 %) или обычного размера.")
-                       .arg(KeyOf(kZoomIn), KeyOf(kZoomOut), KeyOf(kZoomReset))) +
+                                   "300 %) или обычного размера. «%4» (%5): самый крупный размер, "
+                                   "при котором рисунок схемы виден на экране целиком, — для "
+                                   "проектора.")
+                       .arg(KeyOf(kZoomIn), KeyOf(kZoomOut), KeyOf(kZoomReset), NameOf(kZoomFit),
+                            KeyOf(kZoomFit))) +
          Paragraph(GuideWindow::tr("«%1» (%2): окна на русском или на английском, сразу и для "
                                    "следующих запусков.")
                        .arg(NameOf(kLanguage), KeyOf(kLanguage)));
@@ -140,10 +160,19 @@ QString FileSection() {
                  .arg(NameOf(kPrintPicture), KeyOf(kPrintPicture))) +
          Paragraph(GuideWindow::tr("«%1» (%2): панель в буфер обмена как картинка.")
                        .arg(NameOf(kCopyPicture), KeyOf(kCopyPicture))) +
+         Paragraph(GuideWindow::tr("«%1» (%2) и «%3» (%4): рисунок для отчёта — только схема, без "
+                                   "пустых полей, под её названием, в том виде и размере, что в "
+                                   "окне; в буфер обмена или в файл PNG (kvir-01-Y3-report.png).")
+                       .arg(NameOf(kCopyReport), KeyOf(kCopyReport), NameOf(kSaveReport),
+                            KeyOf(kSaveReport))) +
          Paragraph(GuideWindow::tr("«%1» (%2): окно с таблицей истинности показанной схемы; в нём "
                                    "%3 копирует таблицу как текст, а «Сохранить…» записывает её в "
                                    "файл CSV.")
-                       .arg(NameOf(kTruthTable), KeyOf(kTruthTable), Key(QKeySequence::Copy)));
+                       .arg(NameOf(kTruthTable), KeyOf(kTruthTable), Key(QKeySequence::Copy))) +
+         Paragraph(GuideWindow::tr("«%1» (%2): окно преподавателя — банки вопросов к схемам для "
+                                   "Moodle (XML, GIFT) с ключом ответов и листы заданий в PDF с "
+                                   "ключом.")
+                       .arg(NameOf(kTeacher), KeyOf(kTeacher)));
 }
 
 }  // namespace
@@ -157,6 +186,7 @@ GuideWindow::GuideWindow(SidePlacement& main)
   memGuide_->setOpenLinks(false);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(memGuide_);
+  AddTextCopy(*this, [this] { memGuide_->copy(); });
   retranslate();
   side_ = new SideWindow(*this, main);
 }
@@ -169,7 +199,8 @@ GuideWindow* GuideWindow::showFor(SidePlacement& main) {
 }
 
 QString GuideWindow::html(bool narrow) {
-  const QString wide = PanelSection() + CommandSection() + ModeSection() + FileSection();
+  const QString wide =
+      PanelSection() + CommandSection() + WindowSection() + ModeSection() + FileSection();
   return narrow ? Stacked(wide) : wide;
 }
 

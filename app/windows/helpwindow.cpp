@@ -4,11 +4,13 @@
 #include <QFontMetricsF>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStringList>
-#include <QStyle>
+#include <algorithm>
 
 #include "app/prefs/zoom.h"
 #include "app/windows/sideplacement.h"
+#include "app/windows/sidewindow.h"
 #include "render/zoom.h"
 
 namespace kvir {
@@ -58,11 +60,14 @@ constexpr Qt::WindowFlags kHelpFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt
 constexpr QSize kHelpSize(281, 181);
 constexpr QRect kMemoPlace(0, 0, 281, 153);
 constexpr QRect kOkPlace(93, 156, 95, 25);
+// The smallest the window is made to find room, in percent of its size at 100 %.
+constexpr int kSmallestPercent = 30;
 
 }  // namespace
 
 TfrmHelp::TfrmHelp(SidePlacement& main)
     : QDialog(&main.owner(), kHelpFlags),
+      main_(main),
       memHelp_(new QPlainTextEdit(this)),
       btnOK_(new QPushButton(QStringLiteral("OK"), this)) {
   setObjectName(QStringLiteral("frmHelp"));
@@ -87,12 +92,34 @@ TfrmHelp::TfrmHelp(SidePlacement& main)
 // The window, its font and its parts grow with the zoom; the text is fitted again to its font.
 void TfrmHelp::applyZoom(int percent) {
   setFont(QFont(QStringLiteral("MS Sans Serif"), 8 * percent / kPlainZoom));
+  layOut(percent);
+}
+
+void TfrmHelp::layOut(int percent) {
   setFixedSize(Zoomed(QRect(QPoint(), kHelpSize), percent).size());
   memHelp_->setGeometry(Zoomed(kMemoPlace, percent));
   btnOK_->setGeometry(Zoomed(kOkPlace, percent));
   memHelp_->setFont(font());
   fitted_ = false;
   if (isVisible()) fitText();
+}
+
+// Beside the drawing, or over the main window's empty margins; where no place has room for the
+// window at the zoom's size, it is made as much smaller as the largest one needs, its text
+// fitted again.
+void TfrmHelp::placeBesideDrawing() {
+  const QScreen* screen = main_.screen();
+  if (screen == nullptr) return;
+  QMargins frame = FrameMargins(*this);
+  if (frame.isNull()) frame = main_.frameMargins();
+  const QSize full = Zoomed(QRect(QPoint(), kHelpSize), main_.zoom()).size();
+  const QRect place = PlaceSideWindow(main_.frame(), main_.drawing(), full.grownBy(frame),
+                                      full.grownBy(frame), screen->availableGeometry())
+                          .marginsRemoved(frame);
+  const int percent = std::min({main_.zoom(), place.width() * kPlainZoom / kHelpSize.width(),
+                                place.height() * kPlainZoom / kHelpSize.height()});
+  layOut(std::max(percent, kSmallestPercent));
+  move(place.topLeft());
 }
 
 void TfrmHelp::retranslate() {
@@ -116,13 +143,9 @@ void TfrmHelp::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
 }
 
-// Centred on the main window's client area every time; QDialog's own placement guesses at frame
-// sizes and lands off centre where there is no window manager.
+// Placed anew every time: QDialog's own placement would centre it over the drawing.
 void TfrmHelp::showEvent(QShowEvent* event) {
-  if (parentWidget() != nullptr) {
-    const QRect over = parentWidget()->window()->geometry();
-    setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), over));
-  }
+  placeBesideDrawing();
   fitText();
   QDialog::showEvent(event);
 }

@@ -11,9 +11,10 @@ namespace kvir {
 class SidePlacement;
 
 /// frmHelp: a fixed 281 × 181 window (at 100 %; it and its font grow with the main window's zoom)
-/// that stays on top, centred over the main window at every showing, with the read-only help
-/// text and an OK button that closes it. The main window shows it modally. A child of the
-/// placement's owner.
+/// that stays on top, with the read-only help text and an OK button that closes it. At every
+/// showing it goes beside the main window's drawing (PlaceSideWindow), made smaller where the
+/// screen has no room for it at its size. The main window shows it modally. A child of the
+/// placement's owner, which must outlive it.
 class TfrmHelp : public QDialog {
   Q_OBJECT
 
@@ -29,7 +30,11 @@ class TfrmHelp : public QDialog {
   void retranslate();
   void fitText();
   void applyZoom(int percent);
+  /// The window's parts at `percent`, the font at the zoom's size or smaller.
+  void layOut(int percent);
+  void placeBesideDrawing();
 
+  SidePlacement& main_;
   QPlainTextEdit* memHelp_;
   QPushButton* btnOK_;
   bool fitted_ = false;  ///< whether the memo's font is fitted to the text it shows

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QEvent>
+#include <QFontMetrics>
+#include <QLayout>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -24,6 +26,12 @@ bool PassesOn(const QKeySequence& keys) {
   return (first.keyboardModifiers() & (Qt::ControlModifier | Qt::AltModifier)) != 0 ||
          (key >= Qt::Key_F1 && key <= Qt::Key_F35);
 }
+
+// The least a side window made smaller shows of its text, in characters and lines.
+constexpr int kReadableCharacters = 48;
+constexpr int kReadableLines = 12;
+// The smallest a window is made rather than going over the drawing.
+constexpr QSize kSmallest(64, 64);
 
 bool Holds(const QRect& room, const QSize& size) {
   return room.width() >= size.width() && room.height() >= size.height();
@@ -61,6 +69,15 @@ std::array<Room, 4> RoomsBeside(const QRect& obstacle, const QRect& level, const
 
 }  // namespace
 
+void AddTextCopy(QWidget& window, std::function<void()> copy) {
+  auto* action = new QAction(&window);
+  action->setObjectName(QStringLiteral("actCopy"));
+  action->setShortcut(QKeySequence::Copy);
+  action->setShortcutContext(Qt::WindowShortcut);
+  QObject::connect(action, &QAction::triggered, &window, std::move(copy));
+  window.addAction(action);
+}
+
 QRect PlaceSideWindow(const QRect& main, const QRect& drawing, const QSize& wanted,
                       const QSize& least, const QRect& available) {
   // Beside the drawing, the list along the main window's top stays clear.
@@ -73,17 +90,24 @@ QRect PlaceSideWindow(const QRect& main, const QRect& drawing, const QSize& want
       if (Holds(room.area, wanted)) return Within(room.area, wanted, room.near);
     }
   }
-  // Made smaller: in the room that leaves it largest.
+  // Made smaller: in the room that leaves it largest, of those that hold it at its least size;
+  // where none does, in the largest room of all, smaller still, rather than over the drawing.
+  const auto area = [](const QRect& r) { return qint64(r.width()) * r.height(); };
   QRect best;
+  QRect largest;
   for (const auto& rooms : {besideMain, besideDrawing}) {
     for (const Room& room : rooms) {
-      if (!Holds(room.area, least)) continue;
+      if (room.area.isEmpty()) continue;
       const QRect placed = Within(room.area, wanted, room.near);
-      const auto area = [](const QRect& r) { return qint64(r.width()) * r.height(); };
-      if (area(placed) > area(best)) best = placed;
+      if (Holds(room.area, least) && area(placed) > area(best)) best = placed;
+      if (Holds(room.area, least.boundedTo(kSmallest)) && area(placed) > area(largest)) {
+        largest = placed;
+      }
     }
   }
-  return best.isValid() ? best : Within(available, wanted, QPoint(available.right(), main.top()));
+  if (best.isValid()) return best;
+  if (largest.isValid()) return largest;
+  return Within(available, least, QPoint(available.right(), available.bottom()));
 }
 
 SideWindow::SideWindow(QWidget& window, SidePlacement& main)
@@ -103,6 +127,10 @@ SideWindow::SideWindow(QWidget& window, SidePlacement& main)
   connect(close, &QAction::triggered, &window, &QWidget::close);
   window.addAction(close);
   takeMainShortcuts();
+  // Where the screen has no room for its least size, the window may be made smaller still: its
+  // parts shrink past their own least sizes and their texts scroll or are cut, rather than the
+  // window going over the drawing or off the screen.
+  if (QLayout* layout = window.layout()) layout->setSizeConstraint(QLayout::SetNoConstraint);
   window.installEventFilter(this);
   followZoom(main.zoom());
   connect(&main, &SidePlacement::zoomChanged, this, &SideWindow::followZoom);
@@ -125,12 +153,44 @@ void SideWindow::open() {
   window_.activateWindow();
 }
 
+// A window first placed with the main window's frame standing in for its own is placed again
+// once a window manager has framed it, if the frame differs: its size and place were worked out
+// for another.
 bool SideWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == &window_ && event->type() == QEvent::Show && !event->spontaneous()) {
     if (plainSize_.isEmpty()) plainSize_ = window_.size() * kPlainZoom / zoom_;
     placeBeside();
+    if (placedFrame_.isNull()) watchForFrame();
+  }
+  if (watched == &window_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize ||
+                              event->type() == QEvent::ActivationChange)) {
+    placeAgainIfFramed();
   }
   return QObject::eventFilter(watched, event);
+}
+
+void SideWindow::placeAgainIfFramed() {
+  const QMargins frame = FrameMargins(window_);
+  if (!window_.isVisible() || frame.isNull() || frame == placedFrame_) return;
+  placedFrame_ = frame;
+  QTimer::singleShot(0, this, &SideWindow::placeBeside);
+}
+
+// Qt hears of a frame without an event of its own: for three seconds after the window first
+// shows, it is looked for.
+void SideWindow::watchForFrame() {
+  constexpr int kLooks = 30;
+  constexpr int kEvery = 100;  // milliseconds
+  auto* look = new QTimer(this);
+  look->setInterval(kEvery);
+  connect(look, &QTimer::timeout, this, [this, look, left = kLooks]() mutable {
+    AskFrameAgain(window_);
+    placeAgainIfFramed();
+    if (placedFrame_.isNull() && --left > 0) return;
+    look->stop();
+    look->deleteLater();
+  });
+  look->start();
 }
 
 // The window grows or shrinks with the zoom; one that is open goes beside the main window again
@@ -159,7 +219,14 @@ void SideWindow::placeBeside() {
   if (screen == nullptr) return;
   QMargins frame = FrameMargins(window_);
   if (frame.isNull()) frame = main_.frameMargins();
-  const QSize least = window_.minimumSizeHint().expandedTo(window_.minimumSize());
+  placedFrame_ = FrameMargins(window_);
+  // Made smaller, it still shows lines of its text as long as a book's and a screenful of them.
+  const QFontMetrics metrics(window_.font());
+  const QSize readable(kReadableCharacters * metrics.averageCharWidth(),
+                       kReadableLines * metrics.lineSpacing());
+  const QSize least = window_.minimumSizeHint()
+                          .expandedTo(window_.minimumSize())
+                          .expandedTo(readable.boundedTo(wantedSize()));
   const QRect place = PlaceSideWindow(main_.frame(), main_.drawing(), wantedSize().grownBy(frame),
                                       least.grownBy(frame), screen->availableGeometry());
   // The window itself, inside the frame: a window manager may not place a frame it has not

@@ -125,16 +125,17 @@ void TruthTableWindow::createWidgets() {
   connect(actCopy_, &QAction::triggered, this, &TruthTableWindow::copyTable);
   addAction(actCopy_);
 
+  // The count wraps beside the save button and the switch has a row of its own: the window can
+  // be made narrow enough to go beside the drawing on a small screen.
   lblCount_->setWordWrap(true);
-  auto* bottom = new QHBoxLayout;
-  bottom->addWidget(chkHideOff_);
-  bottom->addStretch(1);
-  bottom->addWidget(btnSave_);
+  auto* count = new QHBoxLayout;
+  count->addWidget(lblCount_, 1);
+  count->addWidget(btnSave_, 0, Qt::AlignBottom);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(lblTitle_);
   layout->addWidget(tblTruth_, 1);
-  layout->addWidget(lblCount_);
-  layout->addLayout(bottom);
+  layout->addLayout(count);
+  layout->addWidget(chkHideOff_, 0, Qt::AlignLeft);
 }
 
 void TruthTableWindow::retranslate() {

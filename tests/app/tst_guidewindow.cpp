@@ -1,14 +1,20 @@
 // The guide: opened by Ctrl+F1 and by its row in the panel's menu, right after the help's; lists
-// every action of the menu with its shortcut as the menu shows it, in the windows' language, and
-// follows a switch of language; Esc closes it.
+// every action of the menu with its shortcut as the menu shows it, and tells of each in its
+// text, in the windows' language, and follows a switch of language; Esc closes it. Ctrl+C in it
+// (and in "О схеме") copies the selected text, not the main window's picture.
 
+#include <QClipboard>
 #include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTextDocumentFragment>
 #include <QTextFrame>
 #include <QTextTable>
 
+#include "app/windows/aboutwindow.h"
 #include "app/windows/guidewindow.h"
 #include "tests/app/app_test_util.h"
 
@@ -53,6 +59,10 @@ class TestGuideWindow : public MainWindowTest {
   void followsTheLanguage();
   void escapeCloses();
   void narrowWindowKeepsWordsWhole();
+  void textTellsOfEveryKey_data();
+  void textTellsOfEveryKey();
+  void ctrlCCopiesSelectedText_data();
+  void ctrlCCopiesSelectedText();
 };
 
 void TestGuideWindow::cleanup() {
@@ -147,6 +157,72 @@ void TestGuideWindow::narrowWindowKeepsWordsWhole() {
   guide->resize(700, guide->height());
   QTRY_VERIFY(tables() > 0);
   QCOMPARE(GuideText(shown()), wide);
+}
+
+void TestGuideWindow::textTellsOfEveryKey_data() {
+  QTest::addColumn<Language>("language");
+  QTest::newRow("Russian") << Language::kRussian;
+  QTest::newRow("English") << Language::kEnglish;
+}
+
+// Beyond the table of commands, the text tells of each of them (Ctrl+9, the report's pictures,
+// the teacher's dialog, Pause …): each shortcut shows at least twice.
+void TestGuideWindow::textTellsOfEveryKey() {
+  QFETCH(Language, language);
+  Switch(language);
+  GuideWindow::showFor(shown().window.placement());
+  const QString guide = GuideText(shown());
+  QStringList once;
+  for (const PanelActionRow& row : kPanelActions) {
+    const QString keys = ShortcutOf(row).toString(QKeySequence::NativeText);
+    if (guide.count(keys) < 2) once << keys + QLatin1Char(' ') + TextOf(row);
+  }
+  QCOMPARE(once, QStringList());
+}
+
+void TestGuideWindow::ctrlCCopiesSelectedText_data() {
+  QTest::addColumn<QString>("window");
+  QTest::addColumn<QString>("view");
+  QTest::newRow("guide") << QStringLiteral("frmGuide") << QStringLiteral("memGuide");
+  QTest::newRow("О схеме") << QStringLiteral("frmAbout") << QStringLiteral("memAbout");
+}
+
+// With a scheme shown, whose picture the main window's Ctrl+C would copy, Ctrl+C in the side
+// window's text puts the words selected there on the clipboard, and no picture.
+void TestGuideWindow::ctrlCCopiesSelectedText() {
+  QFETCH(QString, window);
+  QFETCH(QString, view);
+  QVERIFY(shown().window.shownScheme() != 0);
+  if (window == QLatin1String("frmGuide")) {
+    GuideWindow::showFor(shown().window.placement());
+  } else {
+    shown().window.aboutWindow()->showBeside();
+  }
+  auto* side = shown().window.findChild<QWidget*>(window);
+  QVERIFY(side != nullptr);
+  QVERIFY(QTest::qWaitForWindowExposed(side));
+  side->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(side));
+  auto* text = side->findChild<QWidget*>(view);
+  QVERIFY(text != nullptr);
+  QTextCursor cursor(qobject_cast<QTextEdit*>(text) != nullptr
+                         ? qobject_cast<QTextEdit*>(text)->document()
+                         : qobject_cast<QPlainTextEdit*>(text)->document());
+  cursor.movePosition(QTextCursor::NextWord, QTextCursor::MoveAnchor, 1);
+  cursor.movePosition(QTextCursor::NextWord, QTextCursor::KeepAnchor, 2);
+  const QString selected = cursor.selection().toPlainText();
+  QVERIFY(!selected.trimmed().isEmpty());
+  if (auto* browser = qobject_cast<QTextEdit*>(text)) {
+    browser->setTextCursor(cursor);
+  } else {
+    qobject_cast<QPlainTextEdit*>(text)->setTextCursor(cursor);
+  }
+  text->setFocus();
+  QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+  QTest::keyClick(text, Qt::Key_C, Qt::ControlModifier);
+  QTRY_COMPARE(QGuiApplication::clipboard()->text(), selected);
+  QVERIFY(!QGuiApplication::clipboard()->mimeData()->hasImage());
+  side->close();
 }
 
 QTEST_MAIN(TestGuideWindow)

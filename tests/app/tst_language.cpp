@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileIconProvider>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
@@ -328,19 +329,24 @@ void TestLanguage::qtTextsInTheWindowsLanguage_data() {
   QTest::addColumn<QString>("save");
   QTest::addColumn<QString>("cancel");
   QTest::addColumn<QString>("enter");
+  QTest::addColumn<QString>("folder");
   QTest::newRow("Russian") << Language::kRussian << QStringLiteral("Сохранить")
-                           << QStringLiteral("Отмена") << QStringLiteral("Enter");
+                           << QStringLiteral("Отмена") << QStringLiteral("Enter")
+                           << QStringLiteral("Папка");
   QTest::newRow("English") << Language::kEnglish << QStringLiteral("Save")
-                           << QStringLiteral("Cancel") << QStringLiteral("Return");
+                           << QStringLiteral("Cancel") << QStringLiteral("Return")
+                           << QStringLiteral("Folder");
 }
 
 // Qt's own texts (its dialogs, standard buttons, the key names of the menu) follow the language,
-// both ways; Return reads as Russian keyboards print it.
+// both ways; Return reads as Russian keyboards print it, and the file dialog's type of a folder,
+// which Qt's own Russian translation lacks, is Russian too.
 void TestLanguage::qtTextsInTheWindowsLanguage() {
   QFETCH(Language, language);
   QFETCH(QString, save);
   QFETCH(QString, cancel);
   QFETCH(QString, enter);
+  QFETCH(QString, folder);
   const QString translations = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
   QVERIFY2(QFile::exists(translations + QStringLiteral("/qtbase_ru.qm")),
            qPrintable(translations + ": no qtbase_ru.qm; install qt6-translations-l10n"));
@@ -358,6 +364,7 @@ void TestLanguage::qtTextsInTheWindowsLanguage() {
   QCOMPARE(QKeySequence(Qt::Key_Return).toString(QKeySequence::NativeText), enter);
   QCOMPARE(QKeySequence(Qt::CTRL | Qt::Key_S).toString(QKeySequence::NativeText),
            QStringLiteral("Ctrl+S"));
+  QCOMPARE(QFileIconProvider().type(QFileInfo(QDir::tempPath())), folder);
   // The dialogs' file types and dates.
   QCOMPARE(QLocale().language(),
            language == Language::kRussian ? QLocale::Russian : QLocale::English);

@@ -3,8 +3,9 @@
 #   On a 1024 × 768 screen, under openbox where it is installed, `kvir --zoom fit`, `--zoom 150`
 #   and `--zoom 200` (the last in English) come up with the window and its frame inside the
 #   screen; a click at the help button's place, at the right end of the window's top strip,
-#   opens the help window (modal, on top, centred over the main window, as always) inside the
-#   screen, and Esc closes it.
+#   opens the help window (modal, on top, beside the drawing) inside the screen, and Esc closes
+#   it. A second start with --zoom fit, with the settings the first left, fits the window to the
+#   same place and size.
 # Runs itself again on an X server of its own (with_xvfb.sh).
 set -u
 needs_xdotool=1
@@ -83,6 +84,7 @@ check() {
   done
   [ "$settled" -ge 10 ] || fail "--zoom $zoom: the window never came to rest"
   inside_screen "$id" || fail "--zoom $zoom: the window left the screen once framed"
+  echo "$zoom $*: $(placed "$id")" >>"$dir/placed"
   width=$(window_width "$id")
   help=""
   for _ in $(seq 20); do
@@ -108,4 +110,10 @@ check() {
 check fit "KVIR - Помощь"
 check 150 "KVIR - Помощь"
 check 200 "KVIR - Help" --lang en
+# The first start (no settings yet, a window manager framing a window for the first time) fits
+# as a later one does.
+check fit "KVIR - Помощь"
+[ "$(grep -c '^fit : ' "$dir/placed")" -eq 2 ] && [ "$(grep '^fit : ' "$dir/placed" | sort -u | wc -l)" -eq 1 ] ||
+  fail "--zoom fit fitted otherwise on a later start: $(grep '^fit : ' "$dir/placed" | tr '\n' ' ')"
+echo "ok: --zoom fit the same on the first start and a later one: $(grep -m 1 '^fit : ' "$dir/placed")"
 exit 0
