@@ -14,34 +14,12 @@ export KVIR_XVFB_SCREEN
 . "$(dirname "$0")/../xvfb/session.sh"
 kvir=$1
 
-wm=""
-if command -v openbox >/dev/null; then
-  openbox --sm-disable >/dev/null 2>&1 &
-  wm=$!
-  for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-  done
+. "$(dirname "$0")/../xvfb/frames.sh"
+if start_openbox; then
   echo "openbox is the window manager"
 else
   echo "no openbox: the windows have no frames"
 fi
-trap '[ -z "$wm" ] || kill "$wm" 2>/dev/null; rm -rf "$dir"' EXIT
-
-# The frame openbox put around window $1: "LEFT RIGHT TOP BOTTOM" (zeros without one).
-frame_of() {
-  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ',')
-  echo "${extents:-0 0 0 0}"
-}
-
-# Whether window $1 lies, frame included, inside the 1024 × 768 screen.
-inside_screen() {
-  set -- "$1" $(frame_of "$1")
-  xwininfo -id "$1" | awk -v l="$2" -v r="$3" -v t="$4" -v b="$5" '
-    /Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
-    /Width:/ { w = $NF } /Height:/ { h = $NF }
-    END { exit !(x - l >= 0 && y - t >= 0 && x + w + r <= 1024 && y + h + b <= 768) }'
-}
 
 window_width() { xwininfo -id "$1" | awk '/Width:/ { print $NF }'; }
 
@@ -66,23 +44,8 @@ check() {
     sleep 0.1
   done
   [ -n "$fits" ] || fail "--zoom $zoom: the window or its frame leaves the screen"
-  # Fitted again once framed: before clicking, wait until its frame, place and size have stayed
-  # the same for a second of looks; a frame that comes or a fit that moves it starts the count
-  # again.
-  settled=0
-  last=""
-  for _ in $(seq 300); do
-    now="$(frame_of "$id") $(placed "$id")"
-    if [ "$now" = "$last" ]; then
-      settled=$((settled + 1))
-      [ "$settled" -ge 10 ] && break
-    else
-      settled=0
-    fi
-    last=$now
-    sleep 0.1
-  done
-  [ "$settled" -ge 10 ] || fail "--zoom $zoom: the window never came to rest"
+  # Fitted again once framed: before clicking, wait until it has come to rest.
+  settle "$id" || fail "--zoom $zoom: the window never came to rest"
   inside_screen "$id" || fail "--zoom $zoom: the window left the screen once framed"
   echo "$zoom $*: $(placed "$id")" >>"$dir/placed"
   width=$(window_width "$id")

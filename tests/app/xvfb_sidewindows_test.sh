@@ -20,46 +20,8 @@ export KVIR_XVFB_SCREEN
 kvir=$1
 drawing=$2
 
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-for _ in $(seq 100); do
-  xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-  sleep 0.1
-done
-trap '[ -z "$wm" ] || kill "$wm" 2>/dev/null; rm -rf "$dir"' EXIT
-
-# The frame openbox put around window $1: "LEFT RIGHT TOP BOTTOM" (zeros without one).
-frame_of() {
-  extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ',')
-  echo "${extents:-0 0 0 0}"
-}
-
-# "X Y WIDTH HEIGHT" of window $1 on the screen, its frame included.
-framed() {
-  set -- "$1" $(frame_of "$1")
-  xwininfo -id "$1" | awk -v l="$2" -v r="$3" -v t="$4" -v b="$5" '
-    /Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
-    /Width:/ { w = $NF } /Height:/ { h = $NF }
-    END { print x - l, y - t, w + l + r, h + t + b }'
-}
-
-# settle ID: waits until window ID's frame, place and size have stayed the same for a second.
-settle() {
-  settled=0
-  last=""
-  for _ in $(seq 300); do
-    now="$(frame_of "$1") $(framed "$1")"
-    if [ "$now" = "$last" ]; then
-      settled=$((settled + 1))
-      [ "$settled" -ge 10 ] && return 0
-    else
-      settled=0
-    fi
-    last=$now
-    sleep 0.1
-  done
-  return 1
-}
+. "$(dirname "$0")/../xvfb/frames.sh"
+start_openbox
 
 # press KEYS: the keys, with the main window active.
 press() {
