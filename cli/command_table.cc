@@ -46,25 +46,32 @@ std::string UsageLines(const Command& command) {
 }
 
 const Command* FindCommand(std::span<const Command> commands, std::string_view word) {
-  const auto named = [word](const Command& c) { return c.name == word || c.alias == word; };
+  // Most commands have no alias: an empty word names none of them.
+  const auto named = [word](const Command& c) {
+    return c.name == word || (!c.alias.empty() && c.alias == word);
+  };
   const auto found = std::find_if(commands.begin(), commands.end(), named);
   return found == commands.end() ? nullptr : &*found;
 }
 
 // The file after "-o", taken out of `words`, named as every saved picture is (io/file_name.h);
-// a missing name or another type's is a usage error.
+// a missing name or another type's is a usage error. As with every option that takes a value, the
+// last "-o" given holds; each is checked.
 std::string TakeOutputPath(Args& words) {
-  const auto flag = std::find(words.begin(), words.end(), "-o");
-  if (flag == words.end() || flag + 1 == words.end() || (flag + 1)->empty()) {
+  std::string path;
+  for (auto flag = std::find(words.begin(), words.end(), "-o"); flag != words.end();
+       flag = std::find(words.begin(), words.end(), "-o")) {
+    if (flag + 1 == words.end() || (flag + 1)->empty()) break;
+    try {
+      path = SaveFileName(*(flag + 1), kPngSuffixes);
+    } catch (const Error& error) {
+      throw error.In(words[0]);
+    }
+    words.erase(flag, flag + 2);
+  }
+  if (path.empty() || std::find(words.begin(), words.end(), "-o") != words.end()) {
     throw Error(ErrorCode::kCliNoFile, {std::string(kPngSuffixes[0])}).In(words[0]);
   }
-  std::string path;
-  try {
-    path = SaveFileName(*(flag + 1), kPngSuffixes);
-  } catch (const Error& error) {
-    throw error.In(words[0]);
-  }
-  words.erase(flag, flag + 2);
   return path;
 }
 

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,31 @@ TEST(CliOptions, BadOptionsAreRejectedNamingWhatIsAccepted) {
     EXPECT_TRUE(run.out.empty()) << c.args;
     EXPECT_NE(run.err.find(c.message), std::string::npos) << c.args << ": " << run.err;
   }
+}
+
+// An empty word is no command, though most commands have no alias to match it.
+TEST(CliOptions, AnEmptyCommandIsRefused) {
+  for (const std::vector<std::string>& args :
+       {std::vector<std::string>{""}, std::vector<std::string>{"--lang", "en", ""}}) {
+    const CliRun run = Invoke(args);
+    EXPECT_EQ(run.status, 2) << args.size();
+    EXPECT_TRUE(run.out.empty()) << run.out;
+    EXPECT_FALSE(run.err.empty());
+  }
+}
+
+// An option given twice takes its last value, whichever it is: the zoom, the language, the file.
+TEST(CliOptions, ARepeatedOptionTakesItsLastValue) {
+  const TempFolder folder;
+  const std::string& dir = folder.path();
+  const CliRun run = Invoke("render 1 --zoom 300 -o " + dir + "a.png --zoom 100 -o " + dir + "b");
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_FALSE(std::filesystem::exists(dir + "a.png"));
+  EXPECT_EQ(Invoke("render 1 -o -").out, Invoke("render 1 --zoom 100 -o -").out);
+  std::ifstream written(dir + "b.png", std::ios::binary);
+  const std::string bytes{std::istreambuf_iterator<char>(written), {}};
+  EXPECT_EQ(bytes, Invoke("render 1 -o -").out);
+  EXPECT_EQ(Invoke("render 1 -o " + dir + "c.png -o").status, 2) << "the last -o names no file";
 }
 
 TEST(CliOptions, AboutPrintsTheTitleABlankLineAndTheText) {
