@@ -276,6 +276,23 @@ class PageTest(unittest.TestCase):
         self.assertTrue(self.driver.find_element(By.ID, "note").get_attribute("hidden"))
         self.assertEqual(self.driver.execute_script(CANVAS_PIXELS), panel)
 
+    def test_hostile_parameters(self):
+        # Names of the script's own objects are no language; a NUL ends no button's name; a note
+        # never shows half a character.
+        for link, part in (("lang=toString", "lang=toString"), ("lang=__proto__", "lang=__proto__"),
+                           ("lang=constructor", "lang=constructor"),
+                           ("press=IN01%00xyz", "press IN01\u2400xyz"),
+                           ("zoom=" + "\U0001F600" * 50, "zoom=" + "\U0001F600" * 40)):
+            with self.subTest(link=link):
+                self.open(link)
+                self.assertEqual(self.script("return document.documentElement.lang"), "ru")
+                note = self.driver.find_element(By.ID, "note").text
+                self.assertIn(part, note)
+                self.assertNotIn("\ufffd", note)
+                self.assertNotIn("undefined", self.driver.find_element(By.TAG_NAME, "body").text)
+        self.open("press=IN01%00xyz&zoom=100")
+        self.assert_panel("1")
+
     def test_truth_table_about_and_help(self):
         self.open("scheme=9&zoom=100")
         self.driver.find_element(By.ID, "table-button").click()

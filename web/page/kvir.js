@@ -60,7 +60,10 @@
     }
   }
 
+  // A name with a control character names no button: the module would read it only up to a
+  // NUL.
   function pressInModel(name) {
+    if (/[\u0000-\u001f\u007f]/.test(name)) return false;
     return withString(name, (at) => call('press', at)) === 0;
   }
 
@@ -614,6 +617,13 @@
     }, 200);
   }
 
+  // The first `count` characters of `part` for a note, never half of one (a pair of UTF-16
+  // surrogates), control characters shown by their pictures (NUL as ␀).
+  function clip(part, count) {
+    const shown = (c) => (c < ' ' ? String.fromCodePoint(0x2400 + c.codePointAt(0)) : c);
+    return Array.from(part).slice(0, count).map(shown).join('');
+  }
+
   // Reads the address into `state`; returns what it could not use, for the note, as pairs of the
   // part and the key of its reason in KVIR_STRINGS: the note is worded once the address has said
   // its language. An address longer than any the page writes is not read at all.
@@ -621,7 +631,7 @@
     const ignored = [];
     Object.assign(state, { scheme: 1, presses: [], lang: 'ru', clear: false, zoom: null });
     if (hash.length > kMaxHash) {
-      ignored.push([hash.slice(0, 40) + '…', 'tooLong']);
+      ignored.push([clip(hash, 40) + '…', 'tooLong']);
       return { ignored, presses: [], mode: '' };
     }
     const params = new URLSearchParams(hash.replace(/^#/, ''));
@@ -629,7 +639,7 @@
     let mode = '';
     const seen = new Set();
     for (const [key, value] of params) {
-      const bad = (why) => ignored.push([key + '=' + value.slice(0, 40), why]);
+      const bad = (why) => ignored.push([clip(key, 40) + '=' + clip(value, 40), why]);
       if (seen.has(key)) {
         bad('repeated');
         continue;
@@ -642,7 +652,7 @@
         presses = value.split(',').filter((name) => name !== '');
         if (presses.length > kMaxPresses) { bad('tooMany'); presses = []; }
       } else if (key === 'lang') {
-        if (value in kLanguages) state.lang = value; else bad('badValue');
+        if (Object.hasOwn(kLanguages, value)) state.lang = value; else bad('badValue');
       } else if (key === 'view') {
         if (value === 'clear' || value === 'plain') state.clear = value === 'clear'; else bad('badValue');
       } else if (key === 'zoom') {
@@ -671,7 +681,7 @@
     showScheme();
     for (const name of presses) {
       if (pressInModel(name)) state.presses.push(name);
-      else ignored.push(['press ' + name.slice(0, 20), 'unknownButton']);
+      else ignored.push(['press ' + clip(name, 20), 'unknownButton']);
     }
     setMode(mode);
     refresh();
