@@ -30,6 +30,7 @@ enum class ErrorCode : uint16_t {
   kStudentsNotUtf8,       ///< the line's number
   kStudentsControl,       ///< the line's number
   kStudentsTwice,         ///< the line's number, the name
+  kStudentsNameTooLong,   ///< the line's number, the most characters a name may have
   kStudentsTooMany,       ///< the largest number of names
   kStudentsNone,          ///< -
   // A file's name.

@@ -22,12 +22,6 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
-std::string Trimmed(const std::string& line) {
-  const size_t first = line.find_first_not_of(" \t\r");
-  if (first == std::string::npos) return {};
-  return line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
-}
-
 // The length of the UTF-8 sequence `text` starts with at `i`, or 0 where it is not one.
 size_t Utf8Length(const std::string& text, size_t i) {
   const auto byte = [&](size_t k) { return static_cast<uint8_t>(text[k]); };
@@ -49,17 +43,78 @@ size_t Utf8Length(const std::string& text, size_t i) {
   return length;
 }
 
-// Throws Error unless `name`, on line `line` of a students file, is UTF-8 without control
-// characters.
-void CheckName(const std::string& name, const std::string& line) {
-  for (size_t i = 0; i < name.size();) {
-    const size_t length = Utf8Length(name, i);
+// The characters of `text`, line `line` of a students file; throws Error where it is not UTF-8.
+std::u32string Decoded(const std::string& text, const std::string& line) {
+  std::u32string decoded;
+  for (size_t i = 0; i < text.size();) {
+    const size_t length = Utf8Length(text, i);
     if (length == 0) throw Error(ErrorCode::kStudentsNotUtf8, {line});
-    if (length == 1 && (static_cast<uint8_t>(name[i]) < 0x20 || name[i] == 0x7F)) {
-      throw Error(ErrorCode::kStudentsControl, {line});
-    }
+    const auto byte = [&](size_t k) {
+      return static_cast<char32_t>(static_cast<uint8_t>(text[k]));
+    };
+    char32_t c = length == 1 ? byte(i) : byte(i) & (0x7F >> length);
+    for (size_t k = 1; k < length; ++k) c = (c << 6) | (byte(i + k) & 0x3F);
+    decoded.push_back(c);
     i += length;
   }
+  return decoded;
+}
+
+std::string Encoded(const std::u32string& text) {
+  std::string encoded;
+  for (const char32_t c : text) {
+    if (c < 0x80) {
+      encoded += static_cast<char>(c);
+    } else if (c < 0x800) {
+      encoded += static_cast<char>(0xC0 | (c >> 6));
+      encoded += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+      encoded += static_cast<char>(0xE0 | (c >> 12));
+      encoded += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      encoded += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      encoded += static_cast<char>(0xF0 | (c >> 18));
+      encoded += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      encoded += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      encoded += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return encoded;
+}
+
+// Spaces of every kind, and the invisible characters that pass for nothing: the zero-width space,
+// the word joiner and the byte-order mark.
+bool IsBlank(char32_t c) {
+  return c == U' ' || c == U'\t' || c == U'\r' || c == 0xA0 || c == 0x1680 ||
+         (c >= 0x2000 && c <= 0x200B) || c == 0x202F || c == 0x205F || c == 0x2060 || c == 0x3000 ||
+         c == 0xFEFF;
+}
+
+// Control characters (U+0085 among them) and the line and paragraph separators.
+bool IsControl(char32_t c) {
+  return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x2028 || c == 0x2029;
+}
+
+// The name on line `line` of a students file, `text`: blanks taken off both ends, every run of
+// them inside one plain space. Throws Error as ParseStudentNames says.
+std::string CleanName(const std::string& text, const std::string& line) {
+  const std::u32string decoded = Decoded(text, line);
+  std::u32string name;
+  bool blank = false;
+  for (const char32_t c : decoded) {
+    if (IsBlank(c)) {
+      blank = !name.empty();
+      continue;
+    }
+    if (IsControl(c)) throw Error(ErrorCode::kStudentsControl, {line});
+    if (blank) name += U' ';
+    blank = false;
+    name += c;
+  }
+  if (name.size() > kMaxStudentName) {
+    throw Error(ErrorCode::kStudentsNameTooLong, {line, std::to_string(kMaxStudentName)});
+  }
+  return Encoded(name);
 }
 
 }  // namespace
@@ -92,8 +147,7 @@ std::vector<std::string> ParseStudentNames(const std::string& bytes) {
   const std::vector<std::string> lines = Lines(bytes);
   for (size_t l = 0; l < lines.size(); ++l) {
     const std::string line = std::to_string(l + 1);
-    const std::string name = Trimmed(lines[l]);
-    CheckName(name, line);
+    const std::string name = CleanName(lines[l], line);
     if (name.empty()) continue;
     if (std::find(names.begin(), names.end(), name) != names.end()) {
       throw Error(ErrorCode::kStudentsTwice, {line, name});

@@ -37,15 +37,19 @@ inline constexpr long kMaxExamQuestionsInAll = 20000;
 /// Names a students file may hold, and its size.
 inline constexpr size_t kMaxStudents = 1000;
 inline constexpr size_t kMaxStudentsFile = 1 << 20;
+/// Characters a student's name may hold: a worksheet's name line holds about a hundred.
+inline constexpr size_t kMaxStudentName = 100;
 
 /// `order` checked, its file named as every save is (io/file_name.h: "bank" becomes "bank.xml").
 /// Throws Error for no scheme, no kind, a count out of range, too many questions in all, no file,
 /// the standard output or a file name of another format.
 ExamOrder CheckedExamOrder(ExamOrder order);
 
-/// The names in a students file's bytes: one a line, blanks around them and empty lines left
-/// out. Throws Error for text that is not UTF-8, a control character, the same name twice, more
-/// than kMaxStudents names or no name at all.
+/// The names in a students file's bytes: one a line, empty lines left out. Every kind of space
+/// (the no-break and ideographic ones, a byte-order mark) is taken off both ends of a name and
+/// stands as one plain space inside it, so that names that look alike are the same name. Throws
+/// Error for text that is not UTF-8, a control or line-separator character, a name longer than
+/// kMaxStudentName characters, the same name twice, more than kMaxStudents names or no name.
 std::vector<std::string> ParseStudentNames(const std::string& bytes);
 
 /// ParseStudentNames of the file at `path`; throws Error also for a file that cannot be read or

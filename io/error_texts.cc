@@ -98,6 +98,8 @@ constexpr CodeWords kCodes[] = {
      "line %1: a control character in the name"},
     {ErrorCode::kStudentsTwice, true, "строка %1: имя «%2» уже встречалось",
      "line %1: the name \"%2\" appears twice"},
+    {ErrorCode::kStudentsNameTooLong, true, "строка %1: имя длиннее %2 знаков",
+     "line %1: the name is longer than %2 characters"},
     {ErrorCode::kStudentsTooMany, true, "больше %1 имён", "more than %1 names"},
     {ErrorCode::kStudentsNone, true, "в файле нет ни одного имени", "the file holds no name"},
     {ErrorCode::kFileSuffixRefused, true,

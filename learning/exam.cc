@@ -312,7 +312,7 @@ std::string ExamKeyCsv(std::span<const ExamVariant> variants) {
     for (const ExamQuestion& q : variant.questions) {
       std::string buttons;
       for (const std::string& name : q.presses) buttons += (buttons.empty() ? "" : " ") + name;
-      csv += CsvField(variant.student, ',') + "," + std::to_string(q.number) + "," +
+      csv += CsvUserField(variant.student, ',') + "," + std::to_string(q.number) + "," +
              std::string(ExamKindName(q.kind)) + "," + std::to_string(q.scheme) + "," +
              CsvField(buttons, ',') + "," + CsvField(q.answer, ',') + "\n";
     }

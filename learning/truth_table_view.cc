@@ -203,4 +203,10 @@ std::string CsvField(const std::string& text, char separator) {
   return Field(text, separator);
 }
 
+std::string CsvUserField(const std::string& text, char separator) {
+  constexpr std::string_view kFormulaStarts = "=+-@\t\r";
+  const bool formula = !text.empty() && kFormulaStarts.find(text.front()) != std::string_view::npos;
+  return Field(formula ? "'" + text : text, separator);
+}
+
 }  // namespace kvir

@@ -82,4 +82,9 @@ std::string SavedCsv(const TruthTableView& view, CsvStyle style,
 /// holds the separator, a quote or a line break.
 std::string CsvField(const std::string& text, char separator);
 
+/// As CsvField, for text a user typed (a student's name): one that a spreadsheet would take for a
+/// formula (starting with =, +, -, @, a tab or a carriage return) gets a leading apostrophe, so it
+/// is shown as the text it is and never run.
+std::string CsvUserField(const std::string& text, char separator);
+
 }  // namespace kvir

@@ -117,6 +117,39 @@ TEST(ExamOrderCheck, StudentNamesAreOneALineWithoutRepeats) {
             ErrorCode::kStudentsUnreadable);
 }
 
+// Names that look alike are one name; names that would vanish or split a line are refused.
+TEST(ExamOrderCheck, StudentNamesThatLookAlikeAreOneName) {
+  const struct {
+    std::string bytes;
+    std::vector<std::string> names;
+  } kCases[] = {
+      {"\xEF\xBB\xBFAlice\nBob", {"Alice", "Bob"}},            // a byte-order mark
+      {"Alice\xC2\xA0\nBob\xE3\x80\x80", {"Alice", "Bob"}},    // no-break, ideographic
+      {"\xEF\xBB\xBF\n\xC2\xA0\n\xE3\x80\x80\nBob", {"Bob"}},  // lines of nothing
+      {"Анна\xC2\xA0\xC2\xA0Петрова\n", {"Анна Петрова"}},     // one space inside
+      {"Ann\xE2\x80\x8B", {"Ann"}},                            // zero-width space
+      {std::string(kMaxStudentName, 'a'), {std::string(kMaxStudentName, 'a')}},
+  };
+  for (const auto& c : kCases) {
+    EXPECT_EQ(ParseStudentNames(c.bytes), c.names) << c.bytes;
+  }
+  const struct {
+    std::string bytes;
+    ErrorCode code;
+  } kBad[] = {
+      {"Alice\nAlice\xC2\xA0\n", ErrorCode::kStudentsTwice},
+      {"\xEF\xBB\xBFAlice\nAlice\n", ErrorCode::kStudentsTwice},
+      {"Al\xC2\x85ice", ErrorCode::kStudentsControl},      // U+0085, a control character
+      {"Al\xE2\x80\xA8ice", ErrorCode::kStudentsControl},  // U+2028, a line separator
+      {"Al\tice", ErrorCode::kStudentsControl},
+      {std::string(kMaxStudentName + 1, 'a'), ErrorCode::kStudentsNameTooLong},
+      {std::string(20000, 'a'), ErrorCode::kStudentsNameTooLong},
+  };
+  for (const auto& c : kBad) {
+    EXPECT_EQ(Refusal([&] { ParseStudentNames(c.bytes); }), c.code) << c.bytes.substr(0, 40);
+  }
+}
+
 TEST(ExamFormatTable, EachFormatOnceWithItsNameSuffixesWordsAndWriter) {
   std::set<std::string_view> names;
   for (const ExamFormatRow& row : ExamFormats()) {

@@ -132,6 +132,28 @@ TEST(ExamTest, KeyQuotesNamesAsCsvDoes) {
       << key;
 }
 
+// A name a spreadsheet would run as a formula reaches the key as text; other names as they are.
+TEST(ExamTest, KeyNeverHoldsANameASpreadsheetRuns) {
+  ExamSettings settings = AllKinds(1, 1);
+  settings.kinds = {ExamKind::kOutputs};
+  settings.schemes = {1};
+  const struct {
+    std::string_view name, field;
+  } kCases[] = {
+      {"=HYPERLINK(\"http://x\",\"y\")", "\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\""},
+      {"+1+1", "'+1+1"},
+      {"-2+3", "'-2+3"},
+      {"@SUM(A1)", "'@SUM(A1)"},
+      {"Анна-Мария", "Анна-Мария"},
+      {"O'Brien", "O'Brien"},
+  };
+  for (const auto& c : kCases) {
+    const std::string key = ExamKeyCsv(std::vector{MakeExamVariant(settings, std::string(c.name))});
+    EXPECT_TRUE(key.substr(key.find('\n') + 1).starts_with(std::string(c.field) + ",1,"))
+        << c.name << ": " << key;
+  }
+}
+
 TEST(ExamFormatsTest, EscapesAndEncodes) {
   const struct {
     std::string_view text, xml, gift;
