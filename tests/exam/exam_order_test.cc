@@ -123,7 +123,9 @@ TEST(ExamOrderCheck, StudentNamesThatLookAlikeAreOneName) {
     std::string bytes;
     std::vector<std::string> names;
   } kCases[] = {
-      {"\xEF\xBB\xBFAlice\nBob", {"Alice", "Bob"}},            // a byte-order mark
+      {"\xEF\xBB\xBF"
+       "Alice\nBob",
+       {"Alice", "Bob"}},                                      // a byte-order mark
       {"Alice\xC2\xA0\nBob\xE3\x80\x80", {"Alice", "Bob"}},    // no-break, ideographic
       {"\xEF\xBB\xBF\n\xC2\xA0\n\xE3\x80\x80\nBob", {"Bob"}},  // lines of nothing
       {"Анна\xC2\xA0\xC2\xA0Петрова\n", {"Анна Петрова"}},     // one space inside
@@ -138,7 +140,9 @@ TEST(ExamOrderCheck, StudentNamesThatLookAlikeAreOneName) {
     ErrorCode code;
   } kBad[] = {
       {"Alice\nAlice\xC2\xA0\n", ErrorCode::kStudentsTwice},
-      {"\xEF\xBB\xBFAlice\nAlice\n", ErrorCode::kStudentsTwice},
+      {"\xEF\xBB\xBF"
+       "Alice\nAlice\n",
+       ErrorCode::kStudentsTwice},
       {"Al\xC2\x85ice", ErrorCode::kStudentsControl},      // U+0085, a control character
       {"Al\xE2\x80\xA8ice", ErrorCode::kStudentsControl},  // U+2028, a line separator
       {"Al\tice", ErrorCode::kStudentsControl},
