@@ -130,7 +130,7 @@ TEST(CliTest, EveryCommandRejectsWhatItDoesNotTake) {
       {{"state", "1", "IN05", "extra"}, "«extra» не кнопка"},
       {{"trace", "1", "extra"}, "«extra» не кнопка"},
       {{"render", "1", "extra", "-o", file}, "«extra» не кнопка"},
-      {{"render", "1", "-o", file, "-o", file}, "«-o» не кнопка"},
+      {{"render", "1", "-o", file, "-o"}, "render: не указан файл"},
   };
   for (const Case& c : cases) {
     const CliRun run = Invoke(c.args);

@@ -130,6 +130,7 @@ TEST(ExamOrderCheck, StudentNamesThatLookAlikeAreOneName) {
       {"\xEF\xBB\xBF\n\xC2\xA0\n\xE3\x80\x80\nBob", {"Bob"}},  // lines of nothing
       {"Анна\xC2\xA0\xC2\xA0Петрова\n", {"Анна Петрова"}},     // one space inside
       {"Ann\xE2\x80\x8B", {"Ann"}},                            // zero-width space
+      {"Al\tice\t", {"Al ice"}},                               // a tab is a space too
       {std::string(kMaxStudentName, 'a'), {std::string(kMaxStudentName, 'a')}},
   };
   for (const auto& c : kCases) {
@@ -145,7 +146,6 @@ TEST(ExamOrderCheck, StudentNamesThatLookAlikeAreOneName) {
        ErrorCode::kStudentsTwice},
       {"Al\xC2\x85ice", ErrorCode::kStudentsControl},      // U+0085, a control character
       {"Al\xE2\x80\xA8ice", ErrorCode::kStudentsControl},  // U+2028, a line separator
-      {"Al\tice", ErrorCode::kStudentsControl},
       {std::string(kMaxStudentName + 1, 'a'), ErrorCode::kStudentsNameTooLong},
       {std::string(20000, 'a'), ErrorCode::kStudentsNameTooLong},
   };
