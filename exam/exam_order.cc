@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/error.h"
+#include "exam/exam_files.h"
 #include "exam/format_table.h"
 #include "io/file_name.h"
 #include "io/input_file.h"
@@ -139,6 +140,9 @@ ExamOrder CheckedExamOrder(ExamOrder order) {
     throw Error(ErrorCode::kExamToStandardOutput, {order.file});
   }
   order.file = SaveFileName(order.file, ExamFormatOf(order.format).suffixes);
+  // The key beside the file gets the file's checks: a link leading to another kind of file is
+  // refused before anything is written.
+  if (ExamFormatOf(order.format).key) SaveFileName(KeyPath(order.file), kCsvSuffixes);
   return order;
 }
 

@@ -57,7 +57,12 @@ std::string SaveFileName(const std::string& path, FileSuffixes suffixes) {
   if (!Accepted(suffix, suffixes)) Refuse(path, suffix, suffixes);
   const std::string target = WrittenFileName(path);
   const std::string target_suffix = FileSuffix(target);
-  if (!target_suffix.empty() && !Accepted(target_suffix, suffixes)) {
+  // A link to a file that is there already and has no suffix ("key.csv" leading to "id_rsa") is
+  // refused too: that file is of no type a save writes. A link to a new name without one is not.
+  std::error_code error;
+  const bool unnamed_file =
+      target != path && target_suffix.empty() && std::filesystem::is_regular_file(target, error);
+  if ((!target_suffix.empty() && !Accepted(target_suffix, suffixes)) || unnamed_file) {
     Refuse(target, target_suffix, suffixes);
   }
   return path;

@@ -95,6 +95,17 @@ TEST(ExamOrderCheck, RefusesWhatCannotBeWritten) {
   }
   EXPECT_EQ(CheckedExamOrder(with([&](ExamOrder& o) { o.file = dir / "bank"; })).file,
             dir / "bank.xml");
+  // A key whose name is a link to a private file is refused before anything is written.
+  std::ofstream(dir / "id_rsa") << "private";
+  std::filesystem::create_symlink(dir / "id_rsa", dir / "z-key.csv");
+  EXPECT_EQ(Refusal([&] {
+              CheckedExamOrder(with([&](ExamOrder& o) {
+                o.file = dir / "z.gift";
+                o.format = ExamFormat::kGift;
+              }));
+            }),
+            ErrorCode::kFileSuffixRefused);
+  EXPECT_FALSE(std::filesystem::exists(dir / "z.gift"));
 }
 
 TEST(ExamOrderCheck, StudentNamesAreOneALineWithoutRepeats) {

@@ -90,6 +90,11 @@ TEST_F(FileNameTest, ALinkIsJudgedByItsTargetToo) {
     EXPECT_EQ(error.args().at(0), In("notes.txt"));
   }
   EXPECT_EQ(SaveFileName(In("other.png"), kPngSuffixes), In("other.png"));
+  std::ofstream(dir_ / "id_rsa") << "private";
+  fs::create_symlink("id_rsa", dir_ / "z-key.csv");
+  EXPECT_THROW(SaveFileName(In("z-key.csv"), kCsvSuffixes), Error) << "a link to a private file";
+  fs::create_symlink("/dev/null", dir_ / "null.png");
+  EXPECT_EQ(SaveFileName(In("null.png"), kPngSuffixes), In("null.png")) << "a device is written";
 }
 
 }  // namespace
