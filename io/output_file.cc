@@ -164,11 +164,23 @@ FileStatus WriteDeviceInPlace(const Target& target, std::span<const uint8_t> byt
 /// failure leaves it cut short.
 FileStatus WriteFileInPlace(const std::string& target, std::span<const uint8_t> bytes,
                             const std::string& path) {
-  const int fd = open(target.c_str(), O_WRONLY | O_TRUNC | O_NOCTTY | O_CLOEXEC);
+  const int fd = open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
   if (fd < 0) return Failure(path, FileStep::kOpen, errno);
+  // Every block the new content needs is reserved before its first byte is written: a full disk
+  // or a size limit then leaves the old content whole rather than cut. Where the file system
+  // cannot reserve, the write goes ahead as before.
+  if (!bytes.empty()) {
+    const int reserved = posix_fallocate(fd, 0, static_cast<off_t>(bytes.size()));
+    if (reserved != 0 && reserved != EOPNOTSUPP && reserved != EINVAL) {
+      close(fd);
+      return Failure(path, FileStep::kWrite, reserved);
+    }
+  }
   FileStatus status = FileStatus::Ok();
   if (const int error = WriteAll(fd, bytes); error != 0) {
     status = Failure(path, FileStep::kWrite, error);
+  } else if (ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) {
+    status = Failure(path, FileStep::kWrite, errno);
   } else if (fsync(fd) != 0) {
     status = Failure(path, FileStep::kSync, errno);
   }

@@ -575,6 +575,31 @@ TEST(WriteOutputFile, AWritePastTheFileSizeLimitIsReportedAndLeavesNoTemporary) 
   EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"old.png"});
 }
 
+// A file of several links cannot be replaced by a new one: where the new content does not fit,
+// the old content stays whole in every link, whatever its size against the limit.
+TEST(WriteOutputFile, AFileWithSeveralLinksIsWholeOrUnchangedWhenItDoesNotFit) {
+  for (const size_t old_size : {size_t{3}, size_t{4096}, size_t{6000}}) {
+    Scratch dir;
+    const std::string old_bytes(old_size, 'o');
+    MakeFile(dir / "a.gift", old_bytes, 0644);
+    fs::create_hard_link(dir / "a.gift", dir / "b.gift");
+    EXPECT_EQ(InChild([&] {
+                IgnoreWriteSignals();
+                const rlimit limit = {.rlim_cur = 8192, .rlim_max = 8192};
+                if (setrlimit(RLIMIT_FSIZE, &limit) != 0) return std::string("no limit");
+                const FileStatus status =
+                    WriteOutputFile(dir / "a.gift", Bytes(std::string(64 * 1024, 'n')));
+                return status.ok() ? std::string("written beyond the limit") : std::string();
+              }),
+              "")
+        << old_size;
+    const std::string kept = ReadFile(dir / "b.gift");
+    EXPECT_TRUE(kept == old_bytes) << old_size << " bytes became " << kept.size();
+    EXPECT_TRUE(WriteOutputFile(dir / "a.gift", Bytes(std::string("new"))).ok());
+    EXPECT_EQ(ReadFile(dir / "b.gift"), "new") << "a shorter content leaves no tail of the old";
+  }
+}
+
 // Ignored, the two signals a write can die of become errors: here a pipe whose reader is gone.
 TEST(IgnoreWriteSignals, IgnoresSigpipeAndSigxfszSoAClosedPipeIsReported) {
   EXPECT_EQ(
