@@ -1,6 +1,7 @@
 // An exam's order as exam/ checks it, its formats' table, and its file and key written together.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -126,6 +127,12 @@ TEST(ExamOrderCheck, StudentNamesAreOneALineWithoutRepeats) {
   }
   EXPECT_EQ(Refusal([] { ReadStudentsFile("/nonexistent/names.txt"); }),
             ErrorCode::kStudentsUnreadable);
+  // Nothing that is no regular file is read or waited on: a FIFO nobody writes to, a folder.
+  TempFolder dir;
+  ASSERT_EQ(mkfifo((dir / "names").c_str(), 0600), 0);
+  for (const std::string& path : {dir / "names", dir / ""}) {
+    EXPECT_EQ(Refusal([&] { ReadStudentsFile(path); }), ErrorCode::kStudentsUnreadable) << path;
+  }
 }
 
 // Names that look alike are one name; names that would vanish or split a line are refused.
