@@ -1,6 +1,7 @@
 #include "app/prefs/zoom.h"
 
 #include <QScreen>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 #include <climits>
@@ -44,6 +45,20 @@ void AskFrameAgain(QWidget& window) {
   if (!PlausibleFrame(handle->frameMargins(), screen->size())) {
     handle->setGeometry(handle->geometry());
   }
+}
+
+void WatchForFrame(QObject& owner, QWidget& window, int looks, std::function<bool()> look) {
+  constexpr int kEvery = 100;  // milliseconds
+  auto* timer = new QTimer(&owner);
+  timer->setInterval(kEvery);
+  QObject::connect(timer, &QTimer::timeout, &owner,
+                   [&window, timer, left = looks, look = std::move(look)]() mutable {
+                     AskFrameAgain(window);
+                     if (!look() && --left > 0) return;
+                     timer->stop();
+                     timer->deleteLater();
+                   });
+  timer->start();
 }
 
 }  // namespace kvir

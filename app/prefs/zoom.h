@@ -5,7 +5,9 @@
 #include <QMargins>
 #include <QRect>
 #include <QSize>
+#include <functional>
 
+class QObject;
 class QWidget;
 
 namespace kvir {
@@ -32,5 +34,10 @@ QMargins FrameMargins(const QWidget& window);
 /// Where Qt reports an implausible frame for `window`, has the window manager tell the window's
 /// place again (a request for the place it has), after which Qt works the frame out anew.
 void AskFrameAgain(QWidget& window);
+
+/// Qt hears of a frame without an event of its own: every 100 ms, `looks` times at most, asks for
+/// `window`'s frame again (AskFrameAgain) and calls `look`, until it says the frame has come. The
+/// timer belongs to `owner`.
+void WatchForFrame(QObject& owner, QWidget& window, int looks, std::function<bool()> look);
 
 }  // namespace kvir

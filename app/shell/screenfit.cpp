@@ -224,22 +224,13 @@ void ScreenFit::followQuiz() {
   }
 }
 
-// A window manager frames the window only once it is up, and Qt hears of the frame without an
-// event of its own: for ten seconds after the window is shown, it is looked for (a busy window
-// manager was seen to take more than three).
+// A window manager frames the window only once it is up: for ten seconds after the window is
+// shown, its frame is looked for (a busy window manager was seen to take more than three).
 void ScreenFit::watchForFrame() {
-  constexpr int kLooks = 100;
-  constexpr int kEvery = 100;  // milliseconds
-  auto* look = new QTimer(this);
-  look->setInterval(kEvery);
-  connect(look, &QTimer::timeout, this, [this, look, left = kLooks]() mutable {
-    AskFrameAgain(main_);
+  WatchForFrame(*this, main_, 100, [this] {
     refitToFrame();
-    if (FrameMargins(main_).isNull() && --left > 0) return;
-    look->stop();
-    look->deleteLater();
+    return !FrameMargins(main_).isNull();
   });
-  look->start();
 }
 
 // The first move or activation after the frame has come or changed, a look for it, or a change

@@ -176,21 +176,12 @@ void SideWindow::placeAgainIfFramed() {
   QTimer::singleShot(0, this, &SideWindow::placeBeside);
 }
 
-// Qt hears of a frame without an event of its own: for three seconds after the window first
-// shows, it is looked for.
+// For three seconds after the window first shows, its frame is looked for.
 void SideWindow::watchForFrame() {
-  constexpr int kLooks = 30;
-  constexpr int kEvery = 100;  // milliseconds
-  auto* look = new QTimer(this);
-  look->setInterval(kEvery);
-  connect(look, &QTimer::timeout, this, [this, look, left = kLooks]() mutable {
-    AskFrameAgain(window_);
+  WatchForFrame(*this, window_, 30, [this] {
     placeAgainIfFramed();
-    if (placedFrame_.isNull() && --left > 0) return;
-    look->stop();
-    look->deleteLater();
+    return !placedFrame_.isNull();
   });
-  look->start();
 }
 
 // The window grows or shrinks with the zoom; one that is open goes beside the main window again
